@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The test command: installs what is missing, builds both DLLs and runs every
+# test under wine64 in one Xvfb display; the suites whose texts depend on the
+# user interface language run again in French and German first.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+scripts/build.sh
+
+if [ -z "${KESTREL_IN_DISPLAY:-}" ]; then
+  export KESTREL_IN_DISPLAY=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+export WINEPREFIX="$root/build/wineprefix"
+export WINEDEBUG=-all
+trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+
+scripts/wine-run.sh cmd /c exit >/dev/null 2>&1 || true  # makes the prefix once
+wineserver -p 60 >/dev/null 2>&1 || true                # one server for the whole run
+
+for language in fr_FR.UTF-8 de_DE.UTF-8; do
+  LC_ALL=$language ctest --test-dir build/x64 -L language --output-on-failure --no-tests=ignore "$@" |
+    sed "s/^/[$language] /"
+done
+ctest --test-dir build/x64 --output-on-failure "$@"

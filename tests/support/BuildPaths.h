@@ -1,0 +1,15 @@
+// Where the files built for this test run are, as Windows paths. CTest
+// passes them in the environment (see tests/CMakeLists.txt).
+#ifndef KESTREL_TESTS_BUILD_PATHS_H
+#define KESTREL_TESTS_BUILD_PATHS_H
+
+#include <string>
+
+// The x64 Kestrel.dll.
+std::wstring KestrelDllPath();
+// The type library built for this architecture.
+std::wstring KestrelTypeLibPath();
+// The 32-bit type library of the product build; empty when not built.
+std::wstring KestrelTypeLib32Path();
+
+#endif
