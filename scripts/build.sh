@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds Kestrel.dll twice: build/i686 (the product) and build/x64 (the same
-# DLL for x64, with the test programs and the sample host).
+# DLL for x64, with the test programs and the sample host). KESTREL_BUILD_ROOT
+# names another folder instead of build/, for a second tree beside the first.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 scripts/bootstrap.sh
+build=${KESTREL_BUILD_ROOT:-build}
 
 configure() {
   local dir=$1 toolchain=$2
@@ -15,7 +17,7 @@ configure() {
   fi
 }
 
-configure build/i686 toolchain-i686.cmake
-cmake --build build/i686
-configure build/x64 toolchain-x86_64.cmake -DKESTREL_I686_BUILD="$root/build/i686"
-cmake --build build/x64
+configure "$build/i686" toolchain-i686.cmake
+cmake --build "$build/i686"
+configure "$build/x64" toolchain-x86_64.cmake -DKESTREL_I686_BUILD="$(cd "$build" && pwd)/i686"
+cmake --build "$build/x64"

@@ -13,7 +13,9 @@ if [ -z "${KESTREL_IN_DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
-export WINEPREFIX="$root/build/wineprefix"
+build=${KESTREL_BUILD_ROOT:-build}
+export KESTREL_WINEPREFIX="$(cd "$build" && pwd)/wineprefix"
+export WINEPREFIX="$KESTREL_WINEPREFIX"
 export WINEDEBUG=-all
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 
@@ -21,7 +23,7 @@ scripts/wine-run.sh cmd /c exit >/dev/null 2>&1 || true  # makes the prefix once
 wineserver -p 60 >/dev/null 2>&1 || true                # one server for the whole run
 
 for language in fr_FR.UTF-8 de_DE.UTF-8; do
-  LC_ALL=$language ctest --test-dir build/x64 -L language --output-on-failure --no-tests=ignore "$@" |
+  LC_ALL=$language ctest --test-dir "$build/x64" -L language --output-on-failure --no-tests=ignore "$@" |
     sed "s/^/[$language] /"
 done
-ctest --test-dir build/x64 --output-on-failure "$@"
+ctest --test-dir "$build/x64" --output-on-failure "$@"
