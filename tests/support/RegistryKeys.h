@@ -1,0 +1,43 @@
+// Puts registry keys back as they were: a test names the keys it writes,
+// and when the guard goes out of scope each key is restored, with all its
+// values and subkeys (or deleted, if it did not exist before).
+#ifndef KESTREL_TESTS_REGISTRY_KEYS_H
+#define KESTREL_TESTS_REGISTRY_KEYS_H
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct RegistryTree;
+
+class RegistryKeysGuard {
+  public:
+    RegistryKeysGuard() = default;
+    RegistryKeysGuard(const RegistryKeysGuard&) = delete;
+    RegistryKeysGuard& operator=(const RegistryKeysGuard&) = delete;
+    ~RegistryKeysGuard();
+
+    // Remembers the key as it is now. With `startEmpty`, the key is also
+    // deleted at once, so the test begins without it.
+    void Watch(HKEY root, const std::wstring& path, bool startEmpty = false);
+
+  private:
+    struct Watched {
+        HKEY root;
+        std::wstring path;
+        std::shared_ptr<RegistryTree> before;  // null: the key did not exist
+    };
+    std::vector<Watched> watched_;
+};
+
+// Small registry readers for assertions.
+bool RegistryKeyExists(HKEY root, const std::wstring& path);
+// The string value `name` (empty name: the default value); `found` false when absent.
+std::wstring RegistryString(HKEY root, const std::wstring& path, const std::wstring& name, bool* found = nullptr);
+std::vector<std::wstring> RegistrySubkeys(HKEY root, const std::wstring& path);
+// Deletes a key with everything beneath it; absent is fine.
+void RegistryDeleteTree(HKEY root, const std::wstring& path);
+
+#endif
