@@ -102,7 +102,7 @@ std::pair<ULONG, std::vector<Member>> Layout(ITypeInfo* record) {
         record->GetVarDesc(i, &var);
         BSTR name = nullptr;
         record->GetDocumentation(var->memid, &name, nullptr, nullptr, nullptr);
-        members.push_back({TakeBstr(name), var->oInst});
+        members.push_back({TakeBstr(name), static_cast<LONG>(var->oInst)});
         record->ReleaseVarDesc(var);
     }
     const ULONG size = attr->cbSizeInstance;
@@ -158,7 +158,9 @@ TEST_P(TypeLibrary, ListsItsSeventeenEntriesInOrder) {
         TYPEKIND kind;
         library_->GetTypeInfoType(i, &kind);
         EXPECT_EQ(expected[i].second, kind) << "entry " << i + 1;
-        if (expected[i].first != nullptr) EXPECT_EQ(expected[i].first, EntryName(i)) << "entry " << i + 1;
+        if (expected[i].first != nullptr) {
+            EXPECT_EQ(expected[i].first, EntryName(i)) << "entry " << i + 1;
+        }
     }
 }
 
@@ -246,7 +248,7 @@ TEST_P(TypeLibrary, DeclaresTheSevenDeviceTransferEventsByDispid) {
 TEST_P(TypeLibrary, DescribesTheMenuBarWithItsHelpStrings) {
     const UINT count = library_->GetTypeInfoCount();
     ASSERT_EQ(17u, count);
-    EXPECT_EQ(L"_IMenuCtrlEvents Interface", HelpString(13));
+    EXPECT_EQ(L"_IMenuCtrlEvents Interface", HelpString(14));
     EXPECT_EQ(L"MenuCtrl Class", HelpString(15));
     EXPECT_EQ(L"IMenuCtrl Interface", HelpString(16));
 
