@@ -1,0 +1,186 @@
+#include "ResourceTestSupport.h"
+
+#include "module/Module.h"
+#include "res/resource.h"
+
+#include <wincodec.h>
+#include <wrl/client.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+// Every picture is the same file under the three languages.
+void ExpectSameInEveryLanguage(LPCSTR type, LPCSTR name, const char* what) {
+    const std::string english = ResourceBytes(type, name, kEnglish);
+    ASSERT_FALSE(english.empty()) << what << " missing in English";
+    for (LANGID language : {kFrench, kGerman}) {
+        EXPECT_TRUE(english == ResourceBytes(type, name, language)) << what << " differs in " << LanguageName(language);
+    }
+}
+
+template <typename T>
+T Read(const std::string& bytes, size_t offset) {
+    T value{};
+    if (offset + sizeof value <= bytes.size()) std::memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
+}
+
+struct Swatch {
+    int id;
+    COLORREF colour;
+};
+
+class SwatchBitmap : public testing::TestWithParam<Swatch> {};
+
+TEST_P(SwatchBitmap, IsTheSamePictureInEveryLanguage) {
+    ExpectSameInEveryLanguage(RT_BITMAP, MAKEINTRESOURCEA(GetParam().id), "bitmap");
+}
+
+TEST_P(SwatchBitmap, Is16By16With8BitsPerPixel) {
+    OwnedGdiObject bitmap(
+        LoadImageA(Module::Instance(), MAKEINTRESOURCEA(GetParam().id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_NE(nullptr, bitmap.get());
+    DIBSECTION dib{};
+    ASSERT_EQ(static_cast<int>(sizeof dib), GetObjectA(bitmap.get(), sizeof dib, &dib));
+    EXPECT_EQ(16, dib.dsBm.bmWidth);
+    EXPECT_EQ(16, dib.dsBm.bmHeight);
+    EXPECT_EQ(8, dib.dsBm.bmBitsPixel);
+    EXPECT_EQ(static_cast<DWORD>(BI_RGB), dib.dsBmih.biCompression);
+}
+
+TEST_P(SwatchBitmap, IsChieflyItsLegendColour) {
+    OwnedGdiObject bitmap(
+        LoadImageA(Module::Instance(), MAKEINTRESOURCEA(GetParam().id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    OwnedMemoryDc dc(CreateCompatibleDC(nullptr));
+    ASSERT_NE(nullptr, bitmap.get());
+    const HGDIOBJ previous = SelectObject(dc.get(), bitmap.get());
+    int matching = 0;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) matching += GetPixel(dc.get(), x, y) == GetParam().colour;
+    }
+    const COLORREF centre = GetPixel(dc.get(), 8, 8);
+    SelectObject(dc.get(), previous);
+    EXPECT_EQ(GetParam().colour, centre) << std::hex << "centre pixel 0x" << centre;
+    EXPECT_GT(matching, 128) << "pixels of the legend colour";
+}
+
+INSTANTIATE_TEST_SUITE_P(UsedAndFree, SwatchBitmap,
+                         testing::Values(Swatch{IDB_USED_SWATCH, RGB(215, 172, 64)},
+                                         Swatch{IDB_FREE_SWATCH, RGB(53, 172, 103)}),
+                         [](const testing::TestParamInfo<Swatch>& info) { return std::to_string(info.param.id); });
+
+TEST(DefaultDeviceIcon, GroupHoldsOne67By66ImageOf8BitsInEveryLanguage) {
+    for (LANGID language : kLanguages) {
+        SCOPED_TRACE(LanguageName(language));
+        const std::string group = ResourceBytes(RT_GROUP_ICON, MAKEINTRESOURCEA(IDI_DEFAULT_DEVICE), language);
+        ASSERT_EQ(6u + 14u, group.size());  // GRPICONDIR with one GRPICONDIRENTRY
+        EXPECT_EQ(1, Read<WORD>(group, 4));
+        EXPECT_EQ(67, Read<BYTE>(group, 6));
+        EXPECT_EQ(66, Read<BYTE>(group, 7));
+        EXPECT_EQ(8, Read<WORD>(group, 12));
+        const std::string image = ResourceBytes(RT_ICON, MAKEINTRESOURCEA(Read<WORD>(group, 18)), language);
+        EXPECT_EQ(67, Read<LONG>(image, 4));
+        EXPECT_EQ(2 * 66, Read<LONG>(image, 8)) << "colour and mask halves";
+        EXPECT_EQ(8, Read<WORD>(image, 14));
+    }
+}
+
+TEST(DefaultDeviceIcon, ImageIsTheSameInEveryLanguage) {
+    std::string english;
+    for (LANGID language : kLanguages) {
+        const std::string group = ResourceBytes(RT_GROUP_ICON, MAKEINTRESOURCEA(IDI_DEFAULT_DEVICE), language);
+        const std::string image = ResourceBytes(RT_ICON, MAKEINTRESOURCEA(Read<WORD>(group, 18)), language);
+        if (language == kEnglish) english = image;
+        EXPECT_TRUE(!image.empty() && image == english) << LanguageName(language);
+    }
+}
+
+TEST(DefaultDeviceIcon, LoadsAtItsOwnSizeWithTransparentCorners) {
+    OwnedIcon icon(
+        static_cast<HICON>(LoadImageA(Module::Instance(), MAKEINTRESOURCEA(IDI_DEFAULT_DEVICE), IMAGE_ICON, 0, 0, 0)));
+    ASSERT_NE(nullptr, icon.get());
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon.get(), &info));
+    OwnedGdiObject colour(info.hbmColor), mask(info.hbmMask);
+    BITMAP bitmap{};
+    GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+    EXPECT_EQ(67, bitmap.bmWidth);
+    EXPECT_EQ(66, bitmap.bmHeight);
+
+    const COLORREF background = RGB(255, 0, 255);
+    OwnedMemoryDc dc(CreateCompatibleDC(nullptr));
+    BITMAPINFO format{{sizeof(BITMAPINFOHEADER), 67, 66, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void* bits = nullptr;
+    OwnedGdiObject canvas(CreateDIBSection(dc.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const HGDIOBJ previous = SelectObject(dc.get(), canvas.get());
+    RECT all{0, 0, 67, 66};
+    OwnedGdiObject brush(CreateSolidBrush(background));
+    FillRect(dc.get(), &all, static_cast<HBRUSH>(brush.get()));
+    DrawIconEx(dc.get(), 0, 0, icon.get(), 67, 66, 0, nullptr, DI_NORMAL);
+    const COLORREF corner = GetPixel(dc.get(), 0, 0), middle = GetPixel(dc.get(), 33, 33);
+    SelectObject(dc.get(), previous);
+    EXPECT_EQ(background, corner) << std::hex << "corner 0x" << corner;
+    EXPECT_NE(background, middle) << "the player itself is opaque";
+}
+
+class ListBackground : public testing::Test {
+  protected:
+    void SetUp() override {
+        gif_ = ResourceBytes(RES_TYPE_IMAGE, RES_LIST_BACKGROUND);
+        ASSERT_FALSE(gif_.empty()) << "no " << RES_TYPE_IMAGE << "/" << RES_LIST_BACKGROUND;
+    }
+    std::string gif_;
+};
+
+TEST_F(ListBackground, IsTheSamePictureInEveryLanguage) {
+    ExpectSameInEveryLanguage(RES_TYPE_IMAGE, RES_LIST_BACKGROUND, "list background");
+}
+
+TEST_F(ListBackground, IsAGif87aOf172By160) {
+    EXPECT_EQ("GIF87a", gif_.substr(0, 6));
+    EXPECT_EQ(172, Read<WORD>(gif_, 6));
+    EXPECT_EQ(160, Read<WORD>(gif_, 8));
+    EXPECT_EQ(';', gif_.back()) << "trailer";
+}
+
+TEST_F(ListBackground, DecodesIntoALightPictureBehindTheListText) {
+    ComPtr<IWICImagingFactory> factory;
+    ASSERT_EQ(S_OK, CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)));
+    ComPtr<IWICStream> stream;
+    ASSERT_EQ(S_OK, factory->CreateStream(&stream));
+    ASSERT_EQ(S_OK,
+              stream->InitializeFromMemory(reinterpret_cast<BYTE*>(gif_.data()), static_cast<DWORD>(gif_.size())));
+    ComPtr<IWICBitmapDecoder> decoder;
+    ASSERT_EQ(S_OK, factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder));
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ASSERT_EQ(S_OK, decoder->GetFrame(0, &frame));
+    UINT width = 0, height = 0;
+    frame->GetSize(&width, &height);
+    EXPECT_EQ(172u, width);
+    EXPECT_EQ(160u, height);
+
+    ComPtr<IWICFormatConverter> converter;
+    ASSERT_EQ(S_OK, factory->CreateFormatConverter(&converter));
+    ASSERT_EQ(S_OK, converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                                          WICBitmapPaletteTypeCustom));
+    std::string pixels(172 * 160 * 4, '\0');
+    ASSERT_EQ(S_OK, converter->CopyPixels(nullptr, 172 * 4, static_cast<UINT>(pixels.size()),
+                                          reinterpret_cast<BYTE*>(pixels.data())));
+    int darkest = 255;
+    for (size_t i = 0; i < pixels.size(); i += 4) {
+        for (size_t channel = 0; channel < 3; ++channel) {
+            darkest = std::min(darkest, static_cast<int>(static_cast<unsigned char>(pixels[i + channel])));
+        }
+    }
+    EXPECT_GE(darkest, 200) << "darkest channel of any pixel";
+    EXPECT_LT(darkest, 250) << "the picture shows nothing";
+}
+
+}  // namespace
