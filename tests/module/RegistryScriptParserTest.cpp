@@ -1,0 +1,156 @@
+// Reading registry scripts: what is accepted, what is refused, and that
+// damaged text is refused without harm.
+#include "module/RegistryScriptParser.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+const wchar_t kScript[] =
+    L"HKCR\r\n"
+    L"{\r\n"
+    L"\tProg.Id.1 = s 'Some Class'\r\n"
+    L"\t{\r\n"
+    L"\t\tCLSID = s '{1234}'\r\n"
+    L"\t}\r\n"
+    L"\tNoRemove CLSID\r\n"
+    L"\t{\r\n"
+    L"\t\tForceRemove {1234} = s 'Some Class'\r\n"
+    L"\t\t{\r\n"
+    L"\t\t\tInprocServer32 = s 'C:\\it''s\\Kestrel.dll'\r\n"
+    L"\t\t\t{\r\n"
+    L"\t\t\t\tval ThreadingModel = s 'Both'\r\n"
+    L"\t\t\t}\r\n"
+    L"\t\t\t'1' = s '131473'\r\n"
+    L"\t\t\tForceRemove Control\r\n"
+    L"\t\t}\r\n"
+    L"\t}\r\n"
+    L"}\r\n";
+
+std::optional<RegistryScript> Parse(std::wstring_view text) {
+    RegistryScriptError error;
+    return RegistryScriptParser::Parse(text, error);
+}
+
+TEST(RegistryScriptParser, ReadsKeysValuesMarksAndNesting) {
+    const auto script = Parse(kScript);
+    ASSERT_TRUE(script);
+    ASSERT_EQ(2u, script->classesRootKeys.size());
+    const RegistryScriptKey& progId = script->classesRootKeys[0];
+    EXPECT_EQ(L"Prog.Id.1", progId.name);
+    EXPECT_EQ(L"Some Class", progId.defaultValue.value_or(L"(none)"));
+    ASSERT_EQ(1u, progId.subkeys.size());
+    EXPECT_EQ(L"{1234}", progId.subkeys[0].defaultValue.value_or(L"(none)"));
+
+    const RegistryScriptKey& clsid = script->classesRootKeys[1];
+    EXPECT_EQ(RegistryKeyMark::NoRemove, clsid.mark);
+    EXPECT_FALSE(clsid.defaultValue);
+    const RegistryScriptKey& classKey = clsid.subkeys.at(0);
+    EXPECT_EQ(L"{1234}", classKey.name);
+    EXPECT_EQ(RegistryKeyMark::ForceRemove, classKey.mark);
+    ASSERT_EQ(3u, classKey.subkeys.size());
+    const RegistryScriptKey& server = classKey.subkeys[0];
+    EXPECT_EQ(L"C:\\it's\\Kestrel.dll", server.defaultValue.value_or(L"(none)"));
+    ASSERT_EQ(1u, server.values.size());
+    EXPECT_EQ(L"ThreadingModel", server.values[0].name);
+    EXPECT_EQ(L"Both", server.values[0].data);
+    EXPECT_EQ(L"1", classKey.subkeys[1].name);
+    EXPECT_EQ(RegistryKeyMark::ForceRemove, classKey.subkeys[2].mark);
+}
+
+TEST(RegistryScriptParser, MatchesKeywordsWithoutRegardToCase) {
+    const auto script = Parse(L"hkey_classes_root { noremove A { VAL x = S 'y' } FORCEREMOVE B }");
+    ASSERT_TRUE(script);
+    EXPECT_EQ(RegistryKeyMark::NoRemove, script->classesRootKeys.at(0).mark);
+    EXPECT_EQ(L"y", script->classesRootKeys.at(0).values.at(0).data);
+    EXPECT_EQ(RegistryKeyMark::ForceRemove, script->classesRootKeys.at(1).mark);
+}
+
+TEST(RegistryScriptParser, TakesAQuotedKeywordAsAName) {
+    const auto script = Parse(L"HKCR { 'val' = s 'key named val' 'NoRemove' }");
+    ASSERT_TRUE(script);
+    EXPECT_EQ(L"val", script->classesRootKeys.at(0).name);
+    EXPECT_EQ(RegistryKeyMark::None, script->classesRootKeys.at(1).mark);
+}
+
+TEST(RegistryScriptParser, RefusesWhatItDoesNotServe) {
+    for (const wchar_t* text : {
+             L"HKLM { A }",                       // other root keys
+             L"HKCR { A = d '1' }",               // other value types
+             L"HKCR { val A = s 'x' }",           // a value without a key
+             L"HKCR { A = s }",                   // data missing
+             L"HKCR { A = s bare }",              // data not quoted
+             L"HKCR { A\\B = s 'x' }",            // a path for a name
+             L"HKCR { '' = s 'x' }",              // an empty name
+             L"HKCR { ForceRemove NoRemove A }",  // two marks
+             L"HKCR { A { val = s 'x' } }",       // a value without a name
+             L"HKCR { A } }",                     // a brace too many
+             L"HKCR { A",                         // a brace too few
+             L"HKCR { 'A = s 'x' }",              // a quote left open
+             L"HKCR { A = s 'x\ny' }",            // control characters in data
+             L"HKCR { A\x01 }",                   // control characters in a name
+         }) {
+        RegistryScriptError error;
+        EXPECT_FALSE(RegistryScriptParser::Parse(text, error)) << "accepted: " << std::wstring(text).c_str();
+        EXPECT_FALSE(error.message.empty());
+    }
+}
+
+TEST(RegistryScriptParser, RefusesNestingDeeperThanItsLimitWithoutExhaustingTheStack) {
+    std::wstring deep = L"HKCR {";
+    for (int i = 0; i < 100000; ++i) deep += L" A {";
+    RegistryScriptError error;
+    EXPECT_FALSE(RegistryScriptParser::Parse(deep, error));
+
+    std::wstring allowed = L"HKCR {";
+    for (int i = 1; i < RegistryScriptParser::kMaxDepth; ++i) allowed += L" A {";
+    for (int i = 0; i < RegistryScriptParser::kMaxDepth; ++i) allowed += L" }";
+    EXPECT_TRUE(Parse(allowed));
+}
+
+TEST(RegistryScriptParser, RefusesEveryTruncationOfAScript) {
+    const std::wstring text(kScript);
+    const std::size_t lastBrace = text.rfind(L'}');
+    for (std::size_t length = 1; length <= lastBrace; ++length) {
+        if (text.find_first_not_of(L" \t\r\n", 0) >= length) continue;  // nothing but blanks yet
+        EXPECT_FALSE(Parse(std::wstring_view(text).substr(0, length))) << "accepted the first " << length;
+    }
+}
+
+TEST(RegistryScriptParser, SurvivesGarbledText) {
+    const std::wstring original(kScript);
+    const std::wstring alphabet = L"{}='\\ \n\tsvalHKCR%\x01";
+    std::mt19937 random(20240611);
+    int accepted = 0;
+    for (int round = 0; round < 2000; ++round) {
+        std::wstring text = original;
+        const int changes = 1 + static_cast<int>(random() % 4);
+        for (int i = 0; i < changes; ++i) {
+            const std::size_t at = random() % text.size();
+            switch (random() % 3) {
+                case 0:
+                    text[at] = alphabet[random() % alphabet.size()];
+                    break;
+                case 1:
+                    text.erase(at, 1 + random() % 8);
+                    break;
+                default:
+                    text.insert(at, 1, alphabet[random() % alphabet.size()]);
+                    break;
+            }
+            if (text.empty()) text = L"{";
+        }
+        RegistryScriptError error;
+        const auto script = RegistryScriptParser::Parse(text, error);
+        if (script) {
+            ++accepted;
+        } else {
+            EXPECT_LE(error.offset, text.size());
+        }
+    }
+    EXPECT_LT(accepted, 2000) << "no garbled script was refused";
+}
+
+}  // namespace
