@@ -3,19 +3,29 @@
 #include <ole2.h>
 
 #include "module/Module.h"
+#include "module/Registration.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) DisableThreadLibraryCalls(instance);
+    switch (reason) {
+        case DLL_PROCESS_ATTACH:
+            Module::Object().Init(instance);
+            DisableThreadLibraryCalls(instance);
+            break;
+        case DLL_PROCESS_DETACH:
+            Module::Object().Term();
+            break;
+        default:
+            break;
+    }
+    // Never refuse the load: a host that cannot load the DLL cannot even report why.
     return TRUE;
 }
 
 STDAPI DllCanUnloadNow() { return Module::LockCount() == 0 ? S_OK : S_FALSE; }
 
-STDAPI DllGetClassObject(REFCLSID, REFIID, LPVOID* ppv) {
-    if (ppv == nullptr) return E_POINTER;
-    *ppv = nullptr;
-    return CLASS_E_CLASSNOTAVAILABLE;
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* ppv) {
+    return Module::Object().GetClassObject(clsid, iid, ppv);
 }
 
-STDAPI DllRegisterServer() { return E_NOTIMPL; }
-STDAPI DllUnregisterServer() { return E_NOTIMPL; }
+STDAPI DllRegisterServer() { return RegisterServer(Module::Object()); }
+STDAPI DllUnregisterServer() { return UnregisterServer(Module::Object()); }

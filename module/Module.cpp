@@ -1,27 +1,85 @@
 #include "module/Module.h"
 
-namespace {
+#include <utility>
 
-LONG g_lockCount = 0;
+#include "module/Kestrel.h"
+
+namespace {
 
 HINSTANCE ModuleContainingThisCode() {
     HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&ModuleContainingThisCode), &module);
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&ModuleContainingThisCode), &module);
     return module;
 }
 
+// Built while the DLL loads, before its entry point first runs, as the
+// menu colours must be read then.
+const bool g_builtAtLoad = (Module::Object(), true);
+
 }  // namespace
+
+CModule::CModule()
+    : instance_(ModuleContainingThisCode()),
+      typeLibId_(LIBID_KESTRELLib),
+      loadingThreadId_(GetCurrentThreadId()),
+      menuColor_(GetSysColor(COLOR_MENU)),
+      menuTextColor_(GetSysColor(COLOR_MENUTEXT)) {}
+
+CModule::~CModule() { Term(); }
+
+void CModule::Init(HINSTANCE instance) {
+    instance_ = instance;
+    loadingThreadId_ = GetCurrentThreadId();
+}
+
+void CModule::Term() { objectMap_.ReleaseClassObjects(); }
+
+void CModule::Lock() { InterlockedIncrement(&lockCount_); }
+
+// A stray LockServer(FALSE) must not take the count below zero: the next
+// instance would then bring it back to zero while alive, and the DLL would
+// be unloaded under it.
+void CModule::Unlock() {
+    LONG count = lockCount_;
+    while (count > 0) {
+        const LONG seen = InterlockedCompareExchange(&lockCount_, count - 1, count);
+        if (seen == count) return;
+        count = seen;
+    }
+}
+
+HRESULT CModule::GetClassObject(REFCLSID clsid, REFIID iid, void** ppv) {
+    if (ppv == nullptr) return E_POINTER;
+    *ppv = nullptr;
+    ObjectMapEntry* entry = objectMap_.Find(clsid);
+    if (entry == nullptr) return CLASS_E_CLASSNOTAVAILABLE;
+    IUnknown* classObject = entry->classObject.Peek();
+    if (classObject == nullptr) {
+        CriticalSectionLock lock(classObjectLock_);
+        classObject = entry->classObject.Peek();
+        if (classObject == nullptr) {
+            ComPtr<IUnknown> created;
+            const HRESULT hr =
+                CClassFactory::Create(entry->createInstance, IID_PPV_ARGS(created.ReleaseAndGetAddressOf()));
+            if (FAILED(hr)) return hr;
+            classObject = created.Get();
+            entry->classObject.Fill(std::move(created));
+        }
+    }
+    return classObject->QueryInterface(iid, ppv);
+}
 
 namespace Module {
 
-HINSTANCE Instance() {
-    static const HINSTANCE instance = ModuleContainingThisCode();
-    return instance;
+CModule& Object() {
+    static CModule module;
+    return module;
 }
 
-void Lock() { InterlockedIncrement(&g_lockCount); }
-void Unlock() { InterlockedDecrement(&g_lockCount); }
-LONG LockCount() { return g_lockCount; }
+HINSTANCE Instance() { return Object().Instance(); }
+void Lock() { Object().Lock(); }
+void Unlock() { Object().Unlock(); }
+LONG LockCount() { return Object().LockCount(); }
 
 }  // namespace Module

@@ -1,0 +1,31 @@
+// ClassObjectSlot: where an object map entry caches its class object. It is
+// read without the module's lock (the first of the two tests of the lazy
+// creation), so the pointer is atomic; it is filled only under the lock.
+#ifndef KESTREL_CLASS_OBJECT_SLOT_H
+#define KESTREL_CLASS_OBJECT_SLOT_H
+
+#include <unknwn.h>
+
+#include <atomic>
+
+#include "module/ComPtr.h"
+
+class ClassObjectSlot {
+  public:
+    ClassObjectSlot() = default;
+    ClassObjectSlot(const ClassObjectSlot&) = delete;
+    ClassObjectSlot& operator=(const ClassObjectSlot&) = delete;
+    ~ClassObjectSlot() { Clear(); }
+
+    IUnknown* Peek() const { return object_.load(std::memory_order_acquire); }
+    // Takes over the caller's reference; the slot must be empty.
+    void Fill(ComPtr<IUnknown> object) { object_.store(object.Detach(), std::memory_order_release); }
+    void Clear() {
+        if (IUnknown* object = object_.exchange(nullptr, std::memory_order_acq_rel)) object->Release();
+    }
+
+  private:
+    std::atomic<IUnknown*> object_{nullptr};
+};
+
+#endif

@@ -1,0 +1,20 @@
+// Self-registration of the module: DllRegisterServer and DllUnregisterServer.
+#ifndef KESTREL_REGISTRATION_H
+#define KESTREL_REGISTRATION_H
+
+#include <windows.h>
+
+#include <string>
+
+class CModule;
+
+// The module's full file path; fails when it is empty or fills the whole
+// MAX_PATH buffer (then it may have been cut short).
+HRESULT ModuleFilePath(HINSTANCE module, std::wstring& path);
+
+// Each class's script in object-map order, stopping at the first failure,
+// then the type library.
+HRESULT RegisterServer(CModule& module);
+HRESULT UnregisterServer(CModule& module);
+
+#endif

@@ -1,0 +1,144 @@
+// Applying scripts in registration and unregistration mode, against a
+// registry held in memory.
+#include "module/RegistryScriptRunner.h"
+
+#include <gtest/gtest.h>
+
+#include "MemoryRegistry.h"
+#include "module/RegistryScriptParser.h"
+#include "module/RegistryScriptResource.h"
+
+namespace {
+
+// The shape of the class scripts: ProgID keys, a NoRemove CLSID holding a
+// ForceRemove class key.
+const wchar_t kClassScript[] =
+    L"HKCR {"
+    L"  Prog.1 = s 'Class' { CLSID = s '{C}' }"
+    L"  NoRemove CLSID {"
+    L"    ForceRemove {C} = s 'Class' {"
+    L"      InprocServer32 = s '%MODULE%' { val ThreadingModel = s 'Both' }"
+    L"      ForceRemove Control"
+    L"    }"
+    L"  }"
+    L" }";
+
+constexpr long kAccessDenied = 5;
+
+class RegistryScriptRun : public testing::Test {
+  protected:
+    long Run(RegistryScriptMode mode, std::wstring_view text = kClassScript) {
+        RegistryScriptError error;
+        const auto script = RegistryScriptParser::Parse(text, error);
+        EXPECT_TRUE(script) << error.message;
+        return script ? RunRegistryScript(*script, registry, mode) : -1;
+    }
+    long Register() { return Run(RegistryScriptMode::Register); }
+    long Unregister() { return Run(RegistryScriptMode::Unregister); }
+
+    MemoryRegistry registry;
+};
+
+using RegistryScriptRegistration = RegistryScriptRun;
+using RegistryScriptUnregistration = RegistryScriptRun;
+
+TEST_F(RegistryScriptRegistration, CreatesEveryKeyWithItsValues) {
+    ASSERT_EQ(0, Register());
+    const RegistryContents expected{
+        {L"Prog.1", {{L"", L"Class"}}},
+        {L"Prog.1\\CLSID", {{L"", L"{C}"}}},
+        {L"CLSID", {}},
+        {L"CLSID\\{C}", {{L"", L"Class"}}},
+        {L"CLSID\\{C}\\InprocServer32", {{L"", L"%MODULE%"}, {L"ThreadingModel", L"Both"}}},
+        {L"CLSID\\{C}\\Control", {}},
+    };
+    EXPECT_EQ(expected, registry.contents);
+}
+
+TEST_F(RegistryScriptRegistration, RebuildsAForceRemoveKeyWithoutItsStaleSubkeysAndValues) {
+    registry.contents = {{L"CLSID", {}},
+                         {L"CLSID\\{C}", {{L"", L"Old"}, {L"Stale", L"x"}}},
+                         {L"CLSID\\{C}\\LocalServer32", {{L"", L"old.exe"}}}};
+    ASSERT_EQ(0, Register());
+    EXPECT_EQ((std::map<std::wstring, std::wstring>{{L"", L"Class"}}), registry.contents[L"CLSID\\{C}"]);
+    EXPECT_EQ(0u, registry.contents.count(L"CLSID\\{C}\\LocalServer32"));
+}
+
+TEST_F(RegistryScriptRegistration, LeavesOneSetWhenRunTwice) {
+    ASSERT_EQ(0, Register());
+    const RegistryContents once = registry.contents;
+    ASSERT_EQ(0, Register());
+    EXPECT_EQ(once, registry.contents);
+}
+
+TEST_F(RegistryScriptRegistration, StopsAtTheFirstFailureAndReturnsIt) {
+    registry.FailOn("CreateKey", L"CLSID\\{C}\\InprocServer32", kAccessDenied);
+    EXPECT_EQ(kAccessDenied, Register());
+    EXPECT_EQ(0u, registry.contents.count(L"CLSID\\{C}\\Control"));
+}
+
+TEST_F(RegistryScriptUnregistration, RemovesTheKeysButKeepsANoRemoveKey) {
+    registry.contents = {{L"CLSID", {}}, {L"CLSID\\{Other}", {}}};
+    ASSERT_EQ(0, Register());
+    ASSERT_EQ(0, Unregister());
+    EXPECT_EQ((RegistryContents{{L"CLSID", {}}, {L"CLSID\\{Other}", {}}}), registry.contents);
+}
+
+TEST_F(RegistryScriptUnregistration, KeepsAKeyToWhichSomebodyElseAddedASubkey) {
+    ASSERT_EQ(0, Register());
+    registry.CreateKey(L"Prog.1\\Shell");
+    ASSERT_EQ(0, Unregister());
+    EXPECT_EQ(1u, registry.contents.count(L"Prog.1\\Shell"));
+    EXPECT_EQ(1u, registry.contents.count(L"Prog.1"));
+    EXPECT_EQ(0u, registry.contents.count(L"Prog.1\\CLSID"));
+}
+
+TEST_F(RegistryScriptUnregistration, RemovesAForceRemoveKeyWithSubkeysItDoesNotName) {
+    ASSERT_EQ(0, Register());
+    registry.CreateKey(L"CLSID\\{C}\\Implemented Categories\\{X}");
+    ASSERT_EQ(0, Unregister());
+    EXPECT_EQ((RegistryContents{{L"CLSID", {}}}), registry.contents);
+}
+
+TEST_F(RegistryScriptUnregistration, DeletesNamedValuesOfAKeptKey) {
+    registry.contents = {{L"CLSID", {}}, {L"CLSID\\Kept", {{L"Mine", L"1"}, {L"Theirs", L"2"}}}};
+    ASSERT_EQ(0,
+              Run(RegistryScriptMode::Unregister, L"HKCR { NoRemove CLSID { NoRemove Kept { val Mine = s '1' } } }"));
+    EXPECT_EQ((std::map<std::wstring, std::wstring>{{L"Theirs", L"2"}}), registry.contents[L"CLSID\\Kept"]);
+}
+
+TEST_F(RegistryScriptUnregistration, FindsNothingMissingAnError) {
+    EXPECT_EQ(0, Unregister());
+    EXPECT_EQ(0, registry.WritesSeen());
+}
+
+TEST_F(RegistryScriptUnregistration, StopsAtTheFirstFailureAndReturnsIt) {
+    ASSERT_EQ(0, Register());
+    registry.FailOn("DeleteKey", L"Prog.1\\CLSID", kAccessDenied);
+    EXPECT_EQ(kAccessDenied, Unregister());
+    EXPECT_EQ(1u, registry.contents.count(L"CLSID\\{C}"));
+}
+
+TEST(RegistryScriptText, WritesNothingWhenTheScriptIsDamagedAtItsEnd) {
+    MemoryRegistry registry;
+    const std::wstring damaged = std::wstring(kClassScript) + L" HKCR { Broken = s 'x";
+    EXPECT_EQ(kMalformedRegistryScript,
+              RunRegistryScriptText(damaged, L"C:\\Kestrel.dll", registry, RegistryScriptMode::Register));
+    EXPECT_EQ(0, registry.WritesSeen());
+}
+
+TEST(RegistryScriptText, WritesTheModulePathWithItsQuotesIntact) {
+    MemoryRegistry registry;
+    ASSERT_EQ(S_OK, RunRegistryScriptText(kClassScript, L"C:\\O'Brien\\50%\\Kestrel.dll", registry,
+                                          RegistryScriptMode::Register));
+    EXPECT_EQ(L"C:\\O'Brien\\50%\\Kestrel.dll", registry.contents[L"CLSID\\{C}\\InprocServer32"][L""]);
+}
+
+TEST(RegistryScriptText, ReportsARegistryFailureAsAnHresult) {
+    MemoryRegistry registry;
+    registry.FailOn("CreateKey", L"Prog.1", kAccessDenied);
+    EXPECT_EQ(E_ACCESSDENIED,
+              RunRegistryScriptText(kClassScript, L"C:\\Kestrel.dll", registry, RegistryScriptMode::Register));
+}
+
+}  // namespace
