@@ -1,0 +1,392 @@
+#include "support/ControlSite.h"
+
+#include "support/HimetricUnits.h"
+
+#include <new>
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+struct ScreenResolution {
+    int x = 96;
+    int y = 96;
+};
+
+ScreenResolution Resolution() {
+    ScreenResolution resolution;
+    if (HDC screen = GetDC(nullptr)) {
+        resolution = {GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
+        ReleaseDC(nullptr, screen);
+    }
+    return resolution;
+}
+
+Variant DialogFont() {
+    FONTDESC description{sizeof description,
+                         const_cast<LPOLESTR>(L"MS Shell Dlg"),
+                         {80000, 0},
+                         FW_NORMAL,
+                         DEFAULT_CHARSET,
+                         FALSE,
+                         FALSE,
+                         FALSE};
+    IDispatch* font = nullptr;
+    if (FAILED(OleCreateFontIndirect(&description, IID_IFontDisp, reinterpret_cast<void**>(&font)))) return Variant();
+    return Variant::Dispatch(font);
+}
+
+}  // namespace
+
+ComPtr<ControlSite> ControlSite::Create(HWND parent, const RECT& position) {
+    ComPtr<ControlSite> site;
+    site.Attach(new (std::nothrow) ControlSite(parent, position));
+    return site;
+}
+
+// A host in user mode, with the window colours and the dialog font.
+ControlSite::ControlSite(HWND parent, const RECT& position) : parent_(parent), position_(position) {
+    ambients_[DISPID_AMBIENT_USERMODE] = Variant::Bool(true);
+    ambients_[DISPID_AMBIENT_UIDEAD] = Variant::Bool(false);
+    ambients_[DISPID_AMBIENT_SHOWHATCHING] = Variant::Bool(false);
+    ambients_[DISPID_AMBIENT_SHOWGRABHANDLES] = Variant::Bool(false);
+    ambients_[DISPID_AMBIENT_MESSAGEREFLECT] = Variant::Bool(false);
+    ambients_[DISPID_AMBIENT_BACKCOLOR] = Variant::Int32(static_cast<LONG>(0x80000000 | COLOR_WINDOW));
+    ambients_[DISPID_AMBIENT_FORECOLOR] = Variant::Int32(static_cast<LONG>(0x80000000 | COLOR_WINDOWTEXT));
+    ambients_[DISPID_AMBIENT_LOCALEID] = Variant::Int32(static_cast<LONG>(GetUserDefaultLCID()));
+    ambients_[DISPID_AMBIENT_DISPLAYNAME] = Variant::String(L"Kestrel host");
+    Variant font = DialogFont();
+    if (font.type() == VT_DISPATCH) ambients_[DISPID_AMBIENT_FONT] = font;
+}
+
+ControlSite::~ControlSite() = default;
+
+HRESULT ControlSite::Embed(IUnknown* control, IStream* state) {
+    if (control == nullptr) return E_POINTER;
+    if (control_) return E_UNEXPECTED;
+    control_ = control;
+    HRESULT hr = control_.As(&object_);
+    if (FAILED(hr)) return hr;
+    if (FAILED(hr = object_->SetClientSite(this))) return hr;
+    if (FAILED(hr = Initialize(state))) return hr;
+    if (SUCCEEDED(control_.As(&view_))) view_->SetAdvise(DVASPECT_CONTENT, 0, this);
+    SetExtent();
+    return S_OK;
+}
+
+HRESULT ControlSite::Initialize(IStream* state) {
+    ComPtr<IPersistStreamInit> persist;
+    if (FAILED(control_.As(&persist))) return state != nullptr ? E_NOINTERFACE : S_OK;
+    return state != nullptr ? persist->Load(state) : persist->InitNew();
+}
+
+void ControlSite::SetExtent() {
+    if (!object_) return;
+    const ScreenResolution dpi = Resolution();
+    SIZEL extent{HimetricFromPixels(position_.right - position_.left, dpi.x),
+                 HimetricFromPixels(position_.bottom - position_.top, dpi.y)};
+    object_->SetExtent(DVASPECT_CONTENT, &extent);
+}
+
+HRESULT ControlSite::Activate(LONG verb) {
+    if (!object_) return E_UNEXPECTED;
+    return object_->DoVerb(verb, nullptr, this, 0, parent_, &position_);
+}
+
+HRESULT ControlSite::Deactivate() {
+    ComPtr<IOleInPlaceObject> inPlace;
+    if (!control_ || FAILED(control_.As(&inPlace))) return E_NOINTERFACE;
+    if (uiActive_) inPlace->UIDeactivate();
+    return inPlace->InPlaceDeactivate();
+}
+
+void ControlSite::Close() {
+    if (!control_) return;
+    // Keeps this site alive while the control lets go of it.
+    const ComPtr<ControlSite> self(this);
+    if (object_) {
+        Deactivate();
+        if (view_) view_->SetAdvise(DVASPECT_CONTENT, 0, nullptr);
+        object_->Close(OLECLOSE_NOSAVE);
+        object_->SetClientSite(nullptr);
+    }
+    activeObject_.Reset();
+    view_.Reset();
+    object_.Reset();
+    control_.Reset();
+}
+
+void ControlSite::Move(const RECT& position) {
+    position_ = position;
+    SetExtent();
+    ComPtr<IOleInPlaceObject> inPlace;
+    if (inPlaceActive_ && SUCCEEDED(control_.As(&inPlace))) inPlace->SetObjectRects(&position_, &position_);
+}
+
+bool ControlSite::PreTranslateMessage(MSG& message) {
+    if (!activeObject_ || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+    return activeObject_->TranslateAccelerator(&message) == S_OK;
+}
+
+void ControlSite::SetAmbient(DISPID dispid, const Variant& value) {
+    ambients_[dispid] = value;
+    ComPtr<IOleControl> control;
+    if (control_ && SUCCEEDED(control_.As(&control))) control->OnAmbientPropertyChange(dispid);
+}
+
+HWND ControlSite::ControlWindow() const {
+    ComPtr<IOleWindow> window;
+    HWND handle = nullptr;
+    if (control_ && SUCCEEDED(control_.As(&window)) && SUCCEEDED(window->GetWindow(&handle))) return handle;
+    return nullptr;
+}
+
+// ---------------------------------------------------------------- IUnknown
+
+STDMETHODIMP ControlSite::QueryInterface(REFIID iid, void** ppv) {
+    if (ppv == nullptr) return E_POINTER;
+    if (iid == IID_IUnknown || iid == IID_IOleClientSite)
+        *ppv = static_cast<IOleClientSite*>(this);
+    else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite || iid == IID_IOleInPlaceSiteEx)
+        *ppv = static_cast<IOleInPlaceSiteEx*>(this);
+    else if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame)
+        *ppv = static_cast<IOleInPlaceFrame*>(this);
+    else if (iid == IID_IOleControlSite)
+        *ppv = static_cast<IOleControlSite*>(this);
+    else if (iid == IID_IAdviseSink)
+        *ppv = static_cast<IAdviseSink*>(this);
+    else if (iid == IID_IDispatch)
+        *ppv = static_cast<IDispatch*>(this);
+    else {
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) ControlSite::AddRef() { return InterlockedIncrement(&refs_); }
+
+STDMETHODIMP_(ULONG) ControlSite::Release() {
+    const ULONG refs = InterlockedDecrement(&refs_);
+    if (refs == 0) delete this;
+    return refs;
+}
+
+// ---------------------------------------------------------- IOleClientSite
+
+STDMETHODIMP ControlSite::SaveObject() {
+    Note("SaveObject");
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
+    if (moniker != nullptr) *moniker = nullptr;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP ControlSite::GetContainer(IOleContainer** container) {
+    if (container == nullptr) return E_POINTER;
+    *container = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP ControlSite::ShowObject() {
+    Note("ShowObject");
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::OnShowWindow(BOOL) {
+    Note("OnShowWindow");
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::RequestNewObjectLayout() { return E_NOTIMPL; }
+
+// -------------------------------------------------------------- IOleWindow
+
+STDMETHODIMP ControlSite::GetWindow(HWND* window) {
+    if (window == nullptr) return E_POINTER;
+    *window = parent_;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::ContextSensitiveHelp(BOOL) { return S_OK; }
+
+// ------------------------------------------------------- IOleInPlaceSiteEx
+
+STDMETHODIMP ControlSite::CanInPlaceActivate() {
+    Note("CanInPlaceActivate");
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::OnInPlaceActivate() {
+    Note("OnInPlaceActivate");
+    inPlaceActive_ = true;
+    activationFlags_ = 0;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::OnUIActivate() {
+    Note("OnUIActivate");
+    uiActive_ = true;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, RECT* position,
+                                           RECT* clip, OLEINPLACEFRAMEINFO* frameInfo) {
+    Note("GetWindowContext");
+    if (frame == nullptr || document == nullptr || position == nullptr || clip == nullptr || frameInfo == nullptr)
+        return E_POINTER;
+    *frame = static_cast<IOleInPlaceFrame*>(this);
+    AddRef();
+    *document = nullptr;
+    *position = position_;
+    *clip = position_;
+    frameInfo->cb = sizeof *frameInfo;
+    frameInfo->fMDIApp = FALSE;
+    frameInfo->hwndFrame = GetAncestor(parent_, GA_ROOT);
+    frameInfo->haccel = nullptr;
+    frameInfo->cAccelEntries = 0;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::Scroll(SIZE) { return E_NOTIMPL; }
+
+STDMETHODIMP ControlSite::OnUIDeactivate(BOOL) {
+    Note("OnUIDeactivate");
+    uiActive_ = false;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::OnInPlaceDeactivate() {
+    Note("OnInPlaceDeactivate");
+    inPlaceActive_ = false;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::DiscardUndoState() { return S_OK; }
+STDMETHODIMP ControlSite::DeactivateAndUndo() { return S_OK; }
+
+STDMETHODIMP ControlSite::OnPosRectChange(const RECT* position) {
+    Note("OnPosRectChange");
+    if (position == nullptr) return E_POINTER;
+    Move(*position);
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::OnInPlaceActivateEx(BOOL* noRedraw, DWORD flags) {
+    Note("OnInPlaceActivateEx");
+    if (noRedraw != nullptr) *noRedraw = FALSE;
+    inPlaceActive_ = true;
+    activationFlags_ = flags;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::OnInPlaceDeactivateEx(BOOL) {
+    Note("OnInPlaceDeactivateEx");
+    inPlaceActive_ = false;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::RequestUIActivate() {
+    Note("RequestUIActivate");
+    return S_OK;
+}
+
+// -------------------------------------------------------- IOleInPlaceFrame
+
+// Toolbars are the host's own business: a control gets no border space.
+STDMETHODIMP ControlSite::GetBorder(RECT*) { return INPLACE_E_NOTOOLSPACE; }
+STDMETHODIMP ControlSite::RequestBorderSpace(const BORDERWIDTHS*) { return INPLACE_E_NOTOOLSPACE; }
+STDMETHODIMP ControlSite::SetBorderSpace(const BORDERWIDTHS* widths) {
+    return widths == nullptr ? S_OK : INPLACE_E_NOTOOLSPACE;
+}
+
+STDMETHODIMP ControlSite::SetActiveObject(IOleInPlaceActiveObject* object, const OLECHAR*) {
+    Note("SetActiveObject");
+    activeObject_ = object;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::InsertMenus(HMENU, OLEMENUGROUPWIDTHS*) { return S_OK; }
+STDMETHODIMP ControlSite::SetMenu(HMENU, HOLEMENU, HWND) { return S_OK; }
+STDMETHODIMP ControlSite::RemoveMenus(HMENU) { return S_OK; }
+STDMETHODIMP ControlSite::SetStatusText(const OLECHAR*) { return S_OK; }
+STDMETHODIMP ControlSite::EnableModeless(BOOL) { return S_OK; }
+STDMETHODIMP ControlSite::TranslateAccelerator(MSG*, WORD) { return S_FALSE; }
+
+// --------------------------------------------------------- IOleControlSite
+
+STDMETHODIMP ControlSite::OnControlInfoChanged() {
+    Note("OnControlInfoChanged");
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::LockInPlaceActive(BOOL) { return S_OK; }
+
+STDMETHODIMP ControlSite::GetExtendedControl(IDispatch** extended) {
+    if (extended == nullptr) return E_POINTER;
+    *extended = nullptr;
+    return E_NOTIMPL;
+}
+
+// The container's unit is the pixel.
+STDMETHODIMP ControlSite::TransformCoords(POINTL* himetric, POINTF* container, DWORD flags) {
+    if (himetric == nullptr || container == nullptr) return E_POINTER;
+    const ScreenResolution dpi = Resolution();
+    if (flags & XFORMCOORDS_HIMETRICTOCONTAINER) {
+        container->x = static_cast<FLOAT>(PixelsFromHimetric(himetric->x, dpi.x));
+        container->y = static_cast<FLOAT>(PixelsFromHimetric(himetric->y, dpi.y));
+    } else if (flags & XFORMCOORDS_CONTAINERTOHIMETRIC) {
+        himetric->x = HimetricFromPixels(static_cast<long>(container->x + (container->x < 0 ? -0.5f : 0.5f)), dpi.x);
+        himetric->y = HimetricFromPixels(static_cast<long>(container->y + (container->y < 0 ? -0.5f : 0.5f)), dpi.y);
+    } else {
+        return E_INVALIDARG;
+    }
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::TranslateAccelerator(MSG*, DWORD) { return S_FALSE; }
+
+STDMETHODIMP ControlSite::OnFocus(BOOL gotFocus) {
+    Note(gotFocus ? "OnFocus(TRUE)" : "OnFocus(FALSE)");
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::ShowPropertyFrame() { return E_NOTIMPL; }
+
+// ------------------------------------------------------------- IAdviseSink
+
+STDMETHODIMP_(void) ControlSite::OnDataChange(FORMATETC*, STGMEDIUM*) {}
+STDMETHODIMP_(void) ControlSite::OnViewChange(DWORD, LONG) { ++viewChanges_; }
+STDMETHODIMP_(void) ControlSite::OnRename(IMoniker*) {}
+STDMETHODIMP_(void) ControlSite::OnSave() {}
+STDMETHODIMP_(void) ControlSite::OnClose() {}
+
+// --------------------------------------------------- IDispatch (ambients)
+
+STDMETHODIMP ControlSite::GetTypeInfoCount(UINT* count) {
+    if (count == nullptr) return E_POINTER;
+    *count = 0;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+    if (info != nullptr) *info = nullptr;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP ControlSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DISPID* dispids) {
+    for (UINT i = 0; dispids != nullptr && i < count; ++i) dispids[i] = DISPID_UNKNOWN;
+    return DISP_E_UNKNOWNNAME;
+}
+
+STDMETHODIMP ControlSite::Invoke(DISPID dispid, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                 UINT*) {
+    const auto ambient = ambients_.find(dispid);
+    if (ambient == ambients_.end() || !(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
+    if (result == nullptr) return S_OK;
+    VariantInit(result);
+    return VariantCopy(result, const_cast<VARIANT*>(&ambient->second.get()));
+}

@@ -1,0 +1,168 @@
+// ControlSite: the container's side of one embedded OLE control, as a host
+// such as Lanthorn provides it. One COM object answers IOleClientSite,
+// IOleInPlaceSite(Ex), IOleInPlaceFrame, IOleControlSite, IAdviseSink and
+// IDispatch (the ambient properties) for a control placed at a rectangle of
+// a parent window. It uses no test framework: the sample host embeds
+// through it too.
+//
+//   ComPtr<ControlSite> site = ControlSite::Create(parent, rect);
+//   site->Embed(control);   // client site, InitNew (or Load), extent
+//   site->Activate();       // DoVerb(OLEIVERB_INPLACEACTIVATE)
+//   HWND window = site->ControlWindow();
+//   site->Close();          // deactivate, close, release
+//
+// The site holds the control and the control holds the site until Close:
+// whoever creates a site must close it.
+#ifndef KESTREL_TESTS_CONTROL_SITE_H
+#define KESTREL_TESTS_CONTROL_SITE_H
+
+#include <windows.h>
+#include <ole2.h>
+#include <ocidl.h>
+#include <olectl.h>
+#include <wrl/client.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/Variant.h"
+
+class ControlSite final : public IOleClientSite,
+                          public IOleInPlaceSiteEx,
+                          public IOleInPlaceFrame,
+                          public IOleControlSite,
+                          public IAdviseSink,
+                          public IDispatch {
+  public:
+    static Microsoft::WRL::ComPtr<ControlSite> Create(HWND parent, const RECT& position);
+
+    // Takes `control` into the site: the client site first (both controls
+    // declare OLEMISC_SETCLIENTSITEFIRST, and a control created without
+    // registration cannot report it), then IPersistStreamInit::Load(state)
+    // or InitNew, a view advise and the extent. E_NOINTERFACE when the
+    // object is no OLE control; the site keeps it all the same.
+    HRESULT Embed(IUnknown* control, IStream* state = nullptr);
+    // IOleObject::DoVerb with the site's parent and rectangle.
+    HRESULT Activate(LONG verb = OLEIVERB_INPLACEACTIVATE);
+    // UI deactivation (when UI-active), then in-place deactivation.
+    HRESULT Deactivate();
+    // Deactivates, closes without saving, takes the client site away and
+    // releases every pointer to the control. Safe to call twice.
+    void Close();
+    // New position in the parent: extent and object rectangles follow.
+    void Move(const RECT& position);
+    // Offers a message of the host's loop to the UI-active control first;
+    // true when the control consumed it.
+    bool PreTranslateMessage(MSG& message);
+    // Changes an ambient property and tells the control.
+    void SetAmbient(DISPID dispid, const Variant& value);
+
+    IUnknown* Control() const { return control_.Get(); }
+    // The control's window (IOleWindow::GetWindow); null when it has none.
+    HWND ControlWindow() const;
+    HWND Parent() const { return parent_; }
+    const RECT& Position() const { return position_; }
+    bool InPlaceActive() const { return inPlaceActive_; }
+    bool UIActive() const { return uiActive_; }
+    // The flags of the last OnInPlaceActivateEx (ACTIVATE_WINDOWLESS or 0).
+    DWORD ActivationFlags() const { return activationFlags_; }
+    IOleInPlaceActiveObject* ActiveObject() const { return activeObject_.Get(); }
+    int ViewChanges() const { return viewChanges_; }
+    // The notifications the control sent to the site, by method name, in order.
+    const std::vector<std::string>& Calls() const { return calls_; }
+
+    // IUnknown
+    STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override;
+    STDMETHODIMP_(ULONG) AddRef() override;
+    STDMETHODIMP_(ULONG) Release() override;
+
+    // IOleClientSite
+    STDMETHODIMP SaveObject() override;
+    STDMETHODIMP GetMoniker(DWORD assign, DWORD which, IMoniker** moniker) override;
+    STDMETHODIMP GetContainer(IOleContainer** container) override;
+    STDMETHODIMP ShowObject() override;
+    STDMETHODIMP OnShowWindow(BOOL show) override;
+    STDMETHODIMP RequestNewObjectLayout() override;
+
+    // IOleWindow (of both the in-place site and the frame)
+    STDMETHODIMP GetWindow(HWND* window) override;
+    STDMETHODIMP ContextSensitiveHelp(BOOL enterMode) override;
+
+    // IOleInPlaceSite, IOleInPlaceSiteEx
+    STDMETHODIMP CanInPlaceActivate() override;
+    STDMETHODIMP OnInPlaceActivate() override;
+    STDMETHODIMP OnUIActivate() override;
+    STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, RECT* position, RECT* clip,
+                                  OLEINPLACEFRAMEINFO* frameInfo) override;
+    STDMETHODIMP Scroll(SIZE extent) override;
+    STDMETHODIMP OnUIDeactivate(BOOL undoable) override;
+    STDMETHODIMP OnInPlaceDeactivate() override;
+    STDMETHODIMP DiscardUndoState() override;
+    STDMETHODIMP DeactivateAndUndo() override;
+    STDMETHODIMP OnPosRectChange(const RECT* position) override;
+    STDMETHODIMP OnInPlaceActivateEx(BOOL* noRedraw, DWORD flags) override;
+    STDMETHODIMP OnInPlaceDeactivateEx(BOOL noRedraw) override;
+    STDMETHODIMP RequestUIActivate() override;
+
+    // IOleInPlaceUIWindow, IOleInPlaceFrame
+    STDMETHODIMP GetBorder(RECT* border) override;
+    STDMETHODIMP RequestBorderSpace(const BORDERWIDTHS* widths) override;
+    STDMETHODIMP SetBorderSpace(const BORDERWIDTHS* widths) override;
+    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject* object, const OLECHAR* name) override;
+    STDMETHODIMP InsertMenus(HMENU shared, OLEMENUGROUPWIDTHS* widths) override;
+    STDMETHODIMP SetMenu(HMENU shared, HOLEMENU descriptor, HWND activeObject) override;
+    STDMETHODIMP RemoveMenus(HMENU shared) override;
+    STDMETHODIMP SetStatusText(const OLECHAR* text) override;
+    STDMETHODIMP EnableModeless(BOOL enable) override;
+    STDMETHODIMP TranslateAccelerator(MSG* message, WORD id) override;
+
+    // IOleControlSite
+    STDMETHODIMP OnControlInfoChanged() override;
+    STDMETHODIMP LockInPlaceActive(BOOL lock) override;
+    STDMETHODIMP GetExtendedControl(IDispatch** extended) override;
+    STDMETHODIMP TransformCoords(POINTL* himetric, POINTF* container, DWORD flags) override;
+    STDMETHODIMP TranslateAccelerator(MSG* message, DWORD modifiers) override;
+    STDMETHODIMP OnFocus(BOOL gotFocus) override;
+    STDMETHODIMP ShowPropertyFrame() override;
+
+    // IAdviseSink
+    STDMETHODIMP_(void) OnDataChange(FORMATETC* format, STGMEDIUM* medium) override;
+    STDMETHODIMP_(void) OnViewChange(DWORD aspect, LONG index) override;
+    STDMETHODIMP_(void) OnRename(IMoniker* moniker) override;
+    STDMETHODIMP_(void) OnSave() override;
+    STDMETHODIMP_(void) OnClose() override;
+
+    // IDispatch: the ambient properties, by DISPID only
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
+    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
+    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* dispids) override;
+    STDMETHODIMP Invoke(DISPID dispid, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
+                        EXCEPINFO* exception, UINT* argumentError) override;
+
+  private:
+    ControlSite(HWND parent, const RECT& position);
+    ~ControlSite();
+    ControlSite(const ControlSite&) = delete;
+    ControlSite& operator=(const ControlSite&) = delete;
+
+    HRESULT Initialize(IStream* state);
+    void SetExtent();
+    void Note(const char* call) { calls_.emplace_back(call); }
+
+    LONG refs_ = 1;
+    HWND parent_;
+    RECT position_;
+    Microsoft::WRL::ComPtr<IUnknown> control_;
+    Microsoft::WRL::ComPtr<IOleObject> object_;
+    Microsoft::WRL::ComPtr<IViewObject> view_;
+    Microsoft::WRL::ComPtr<IOleInPlaceActiveObject> activeObject_;
+    std::map<DISPID, Variant> ambients_;
+    std::vector<std::string> calls_;
+    bool inPlaceActive_ = false;
+    bool uiActive_ = false;
+    DWORD activationFlags_ = 0;
+    int viewChanges_ = 0;
+};
+
+#endif

@@ -1,0 +1,120 @@
+#include "support/EventSink.h"
+
+#include <new>
+#include <utility>
+
+using Microsoft::WRL::ComPtr;
+
+class EventSink::Object final : public IDispatch {
+  public:
+    explicit Object(REFIID events) : events_(events) {}
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override {
+        if (ppv == nullptr) return E_POINTER;
+        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == events_) {
+            *ppv = static_cast<IDispatch*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&refs_); }
+    STDMETHODIMP_(ULONG) Release() override {
+        const ULONG refs = InterlockedDecrement(&refs_);
+        if (refs == 0) delete this;
+        return refs;
+    }
+
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override {
+        if (count == nullptr) return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
+        if (info != nullptr) *info = nullptr;
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+
+    STDMETHODIMP Invoke(DISPID dispid, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
+                        EXCEPINFO*, UINT*) override {
+        RecordedEvent event;
+        event.dispid = dispid;
+        event.flags = flags;
+        event.locale = locale;
+        event.iidWasNull = iid == IID_NULL;
+        event.resultWanted = result != nullptr;
+        static DISPPARAMS none{};
+        const DISPPARAMS& given = params != nullptr ? *params : none;
+        event.namedArgs = given.cNamedArgs;
+        for (UINT i = 0; i < given.cArgs && given.rgvarg != nullptr; ++i) event.args.emplace_back(given.rgvarg[i]);
+        events.push_back(event);
+        // The handler gets its own copy: it may make the control fire again.
+        if (handler) handler(event, given, result);
+        return invokeResult;
+    }
+
+    std::vector<RecordedEvent> events;
+    HRESULT invokeResult = S_OK;
+    Handler handler;
+
+  private:
+    ~Object() = default;
+
+    const IID events_;
+    LONG refs_ = 0;
+};
+
+EventSink::EventSink(REFIID events) : events_(events), object_(new (std::nothrow) Object(events)) {}
+
+EventSink::~EventSink() { Disconnect(); }
+
+HRESULT EventSink::Connect(IUnknown* control) {
+    if (control == nullptr) return E_POINTER;
+    if (!object_) return E_OUTOFMEMORY;
+    if (point_) return E_UNEXPECTED;
+    ComPtr<IConnectionPointContainer> container;
+    HRESULT hr = control->QueryInterface(IID_PPV_ARGS(&container));
+    if (FAILED(hr)) return hr;
+    ComPtr<IConnectionPoint> point;
+    if (FAILED(hr = container->FindConnectionPoint(events_, &point))) return hr;
+    DWORD cookie = 0;
+    if (FAILED(hr = point->Advise(object_.Get(), &cookie))) return hr;
+    point_ = std::move(point);
+    cookie_ = cookie;
+    return S_OK;
+}
+
+HRESULT EventSink::Disconnect() {
+    if (!point_) return S_FALSE;
+    const HRESULT hr = point_->Unadvise(cookie_);
+    point_.Reset();
+    cookie_ = 0;
+    return hr;
+}
+
+IDispatch* EventSink::Dispatch() const { return object_.Get(); }
+
+void EventSink::FailInvoke(HRESULT hr) {
+    if (object_) object_->invokeResult = hr;
+}
+
+void EventSink::SetHandler(Handler handler) {
+    if (object_) object_->handler = std::move(handler);
+}
+
+const std::vector<RecordedEvent>& EventSink::Events() const {
+    static const std::vector<RecordedEvent> none;
+    return object_ ? object_->events : none;
+}
+
+std::vector<DISPID> EventSink::Dispids() const {
+    std::vector<DISPID> dispids;
+    for (const RecordedEvent& event : Events()) dispids.push_back(event.dispid);
+    return dispids;
+}
+
+void EventSink::Clear() {
+    if (object_) object_->events.clear();
+}

@@ -1,0 +1,76 @@
+// EventSink: a host's sink for one event dispinterface. It answers that
+// interface's IID and IDispatch, records every Invoke, and can connect
+// itself to a control through its connection point:
+//
+//   EventSink sink(DIID__IDeviceTransferEvents);
+//   ASSERT_HRESULT_SUCCEEDED(sink.Connect(control));
+//   ...                                  // make the control fire
+//   EXPECT_EQ(DISPID_OnRefreshRequest, sink.Events().at(0).dispid);
+//
+// The connection is broken when the sink goes out of scope. Constructed
+// with IID_IDispatch, the sink answers IDispatch only, as a careless host's
+// sink would. It uses no test framework: the sample host logs through it.
+#ifndef KESTREL_TESTS_EVENT_SINK_H
+#define KESTREL_TESTS_EVENT_SINK_H
+
+#include <windows.h>
+#include <ocidl.h>
+#include <wrl/client.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "support/Variant.h"
+
+struct RecordedEvent {
+    DISPID dispid = DISPID_UNKNOWN;
+    // Copies of DISPPARAMS::rgvarg, in the order they came: the last
+    // parameter first. Param(0) is the first parameter.
+    std::vector<Variant> args;
+    UINT namedArgs = 0;
+    WORD flags = 0;
+    LCID locale = 0;
+    bool iidWasNull = false;
+    bool resultWanted = false;
+
+    const Variant& Param(size_t n) const { return args.at(args.size() - 1 - n); }
+};
+
+class EventSink {
+  public:
+    // Called for each Invoke after it is recorded; `result` may be null.
+    using Handler = std::function<void(const RecordedEvent& event, const DISPPARAMS& params, VARIANT* result)>;
+
+    explicit EventSink(REFIID events);
+    ~EventSink();
+    EventSink(const EventSink&) = delete;
+    EventSink& operator=(const EventSink&) = delete;
+
+    // FindConnectionPoint(events) and Advise on the control; one connection
+    // at a time (a second Connect gives E_UNEXPECTED).
+    HRESULT Connect(IUnknown* control);
+    // Unadvise; S_FALSE when not connected.
+    HRESULT Disconnect();
+    bool Connected() const { return cookie_ != 0; }
+    DWORD Cookie() const { return cookie_; }
+
+    // The sink object itself, for a test that calls Advise by hand.
+    IDispatch* Dispatch() const;
+    // From now on Invoke records the call and then returns `hr`.
+    void FailInvoke(HRESULT hr);
+    void SetHandler(Handler handler);
+
+    const std::vector<RecordedEvent>& Events() const;
+    std::vector<DISPID> Dispids() const;
+    void Clear();
+
+  private:
+    class Object;
+    const IID events_;
+    Microsoft::WRL::ComPtr<Object> object_;
+    Microsoft::WRL::ComPtr<IConnectionPoint> point_;
+    DWORD cookie_ = 0;
+};
+
+#endif

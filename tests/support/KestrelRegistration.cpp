@@ -1,0 +1,48 @@
+#include "support/KestrelRegistration.h"
+
+#include "module/KestrelIds.h"
+#include "support/BuildPaths.h"
+
+namespace {
+
+#define KESTREL_BRACED(text) L"{" text L"}"
+
+// Everything the two registry scripts and the type library registration write.
+const wchar_t* const kRegisteredKeys[] = {
+    L"Tessaly.DeviceTransfer.1",
+    L"Tessaly.DeviceTransfer.1.1",
+    L"Menu.id",
+    L"Menu.id.1",
+    L"CLSID\\" KESTREL_BRACED(KESTREL_CLSID_DEVICETRANSFER_TEXT),
+    L"CLSID\\" KESTREL_BRACED(KESTREL_CLSID_MENUCTRL_TEXT),
+    L"TypeLib\\" KESTREL_BRACED(KESTREL_LIBID_TEXT),
+    L"Interface\\" KESTREL_BRACED(KESTREL_IID_IDUMMYDISPATCH_TEXT),
+    L"Interface\\" KESTREL_BRACED(KESTREL_DIID_IDEVICETRANSFEREVENTS_TEXT),
+    L"Interface\\" KESTREL_BRACED(KESTREL_IID_IDEVICETRANSFER_TEXT),
+    L"Interface\\" KESTREL_BRACED(KESTREL_IID_IPLUGINTEXT_TEXT),
+    L"Interface\\" KESTREL_BRACED(KESTREL_DIID_IMENUCTRLEVENTS_TEXT),
+    L"Interface\\" KESTREL_BRACED(KESTREL_IID_IMENUCTRL_TEXT),
+};
+
+#undef KESTREL_BRACED
+
+}  // namespace
+
+KestrelRegistration::KestrelRegistration() {
+    for (const wchar_t* key : kRegisteredKeys) guard_.Watch(HKEY_CLASSES_ROOT, key);
+    dll_ = LoadLibraryW(KestrelDllPath().c_str());
+    if (dll_ == nullptr) {
+        result_ = HRESULT_FROM_WIN32(GetLastError());
+        return;
+    }
+    using Entry = HRESULT(STDAPICALLTYPE*)();
+    // Through the generic function type, which converts to any other.
+    const auto registerServer =
+        reinterpret_cast<Entry>(reinterpret_cast<void (*)()>(GetProcAddress(dll_, "DllRegisterServer")));
+    result_ = registerServer != nullptr ? registerServer() : HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
+}
+
+// Controls created through COM keep the DLL loaded by COM's own reference.
+KestrelRegistration::~KestrelRegistration() {
+    if (dll_ != nullptr) FreeLibrary(dll_);
+}

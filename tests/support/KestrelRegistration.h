@@ -1,0 +1,33 @@
+// KestrelRegistration: the built Kestrel.dll (KESTREL_DLL) registered as
+// regsvr32 registers it, through its own DllRegisterServer, for the
+// lifetime of the object. Every registry key that registration writes is
+// put back as it was afterwards, so a test run leaves the prefix clean.
+//
+//   KestrelRegistration registration;
+//   ASSERT_HRESULT_SUCCEEDED(registration.Result());
+//   ... CoCreateInstance / CLSIDFromProgID(L"Tessaly.DeviceTransfer.1") ...
+#ifndef KESTREL_TESTS_KESTREL_REGISTRATION_H
+#define KESTREL_TESTS_KESTREL_REGISTRATION_H
+
+#include <windows.h>
+
+#include "support/RegistryKeys.h"
+
+class KestrelRegistration {
+  public:
+    KestrelRegistration();
+    ~KestrelRegistration();
+    KestrelRegistration(const KestrelRegistration&) = delete;
+    KestrelRegistration& operator=(const KestrelRegistration&) = delete;
+
+    // What DllRegisterServer returned; the load failure when the DLL could
+    // not be loaded or has no such export.
+    HRESULT Result() const { return result_; }
+
+  private:
+    RegistryKeysGuard guard_;
+    HMODULE dll_ = nullptr;
+    HRESULT result_ = E_FAIL;
+};
+
+#endif

@@ -1,0 +1,85 @@
+#include "support/TestContainer.h"
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+const wchar_t kWindowClass[] = L"Kestrel Test Container";
+
+void RegisterWindowClass(WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassExW(&windowClass);  // fails harmlessly once registered
+}
+
+RECT ClientRect(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return client;
+}
+
+}  // namespace
+
+TestContainer::TestContainer(SIZE clientSize) {
+    RegisterWindowClass(&TestContainer::WindowProc);
+    RECT frame{0, 0, clientSize.cx, clientSize.cy};
+    // A popup, shown without activation: under Xvfb, without a window
+    // manager, Wine waits two seconds for the destruction of a captioned or
+    // active top-level window.
+    const DWORD style = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    window_.reset(CreateWindowExW(0, kWindowClass, L"Kestrel test container", style, 40, 40, frame.right - frame.left,
+                                  frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr), this));
+    site_ = ControlSite::Create(window_.get(), ClientRect(window_.get()));
+    ShowWindow(window_.get(), SW_SHOWNOACTIVATE);
+    UpdateWindow(window_.get());
+}
+
+TestContainer::~TestContainer() {
+    site_->Close();
+    window_.reset();
+    ProcessMessages();
+}
+
+HRESULT TestContainer::Create(Creator creator) {
+    ComPtr<IUnknown> control;
+    const HRESULT hr = creator(nullptr, IID_IUnknown, reinterpret_cast<void**>(control.GetAddressOf()));
+    return FAILED(hr) ? hr : Embed(control.Get());
+}
+
+HRESULT TestContainer::Create(REFCLSID clsid) {
+    ComPtr<IUnknown> control;
+    const HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&control));
+    return FAILED(hr) ? hr : Embed(control.Get());
+}
+
+HRESULT TestContainer::Create(const wchar_t* progId) {
+    CLSID clsid{};
+    const HRESULT hr = CLSIDFromProgID(progId, &clsid);
+    return FAILED(hr) ? hr : Create(clsid);
+}
+
+HRESULT TestContainer::Embed(IUnknown* control, IStream* state) { return site_->Embed(control, state); }
+
+void TestContainer::ProcessMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+LRESULT CALLBACK TestContainer::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* container = reinterpret_cast<TestContainer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_SIZE && container != nullptr && container->site_) container->site_->Move(ClientRect(window));
+    return DefWindowProcW(window, message, wp, lp);
+}

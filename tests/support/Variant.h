@@ -1,0 +1,38 @@
+// Variant: one VARIANT that owns its content (a BSTR is freed, an interface
+// released when it goes), so recorded arguments outlive the caller's copy.
+#ifndef KESTREL_TESTS_VARIANT_H
+#define KESTREL_TESTS_VARIANT_H
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <string>
+
+class Variant {
+  public:
+    Variant() { VariantInit(&value_); }
+    // Deep copy (VariantCopy); a by-reference VARIANT keeps its reference.
+    explicit Variant(const VARIANT& value);
+    Variant(const Variant& other);
+    Variant(Variant&& other) noexcept;
+    Variant& operator=(Variant other) noexcept;
+    ~Variant() { VariantClear(&value_); }
+
+    static Variant Bool(bool value);
+    static Variant Int32(LONG value);
+    static Variant String(const wchar_t* text);
+    // Takes over the reference it is given.
+    static Variant Dispatch(IDispatch* object);
+
+    const VARIANT& get() const { return value_; }
+    VARTYPE type() const { return V_VT(&value_); }
+    // The integer value of VT_I2, VT_I4, VT_I8 or VT_BOOL; 0 for anything else.
+    LONGLONG AsInteger() const;
+    // The text of a VT_BSTR; empty for anything else.
+    std::wstring AsString() const;
+
+  private:
+    VARIANT value_;
+};
+
+#endif
