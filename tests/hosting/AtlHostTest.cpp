@@ -1,0 +1,103 @@
+// Both controls in a control host that is not ours: Wine's ATL, which
+// creates a control from the ProgID given as the text of an "AtlAxWin"
+// window, as resource-built dialogs and many hosts do.
+#include "ControlKinds.h"
+
+#include "support/KestrelRegistration.h"
+
+#include <wrl/client.h>
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+template <class Function>
+Function Export(HMODULE module, const char* name) {
+    // Through the generic function type, which converts to any other.
+    return module != nullptr ? reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)))
+                             : nullptr;
+}
+
+struct WineAtl {
+    // atl.dll stays loaded for the whole run: its window class must outlive
+    // every host window.
+    HMODULE module = LoadLibraryW(L"atl.dll");
+    BOOL(WINAPI* axWinInit)() = Export<decltype(axWinInit)>(module, "AtlAxWinInit");
+    HRESULT(WINAPI* axGetControl)(HWND, IUnknown**) = Export<decltype(axGetControl)>(module, "AtlAxGetControl");
+    HRESULT(WINAPI* axCreateControl)
+    (LPCOLESTR, HWND, IStream*, IUnknown**) = Export<decltype(axCreateControl)>(module, "AtlAxCreateControl");
+};
+
+const WineAtl& Atl() {
+    static const WineAtl atl;
+    return atl;
+}
+
+struct WindowDestroyer {
+    void operator()(HWND window) const { DestroyWindow(window); }
+};
+using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+
+class AtlHost : public testing::TestWithParam<ControlKind> {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(nullptr, Atl().module) << "Wine's atl.dll";
+        ASSERT_NE(nullptr, Atl().axWinInit);
+        ASSERT_NE(nullptr, Atl().axGetControl);
+        ASSERT_NE(nullptr, Atl().axCreateControl);
+        ASSERT_HRESULT_SUCCEEDED(registration_.Result());
+    }
+
+    // A child of the parent window of the given class, anywhere below it.
+    static HWND FindDescendant(HWND parent, const wchar_t* windowClass) {
+        struct Search {
+            const wchar_t* windowClass;
+            HWND found;
+        } search{windowClass, nullptr};
+        EnumChildWindows(
+            parent,
+            [](HWND window, LPARAM lp) -> BOOL {
+                auto* search = reinterpret_cast<Search*>(lp);
+                if (WindowClassName(window) != search->windowClass) return TRUE;
+                search->found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+
+    KestrelRegistration registration_;
+    TestContainer parent_;  // a plain top-level window here, with no control of its own
+};
+
+TEST_P(AtlHost, AtlAxWinWindowHostsTheControlNamedByItsText) {
+    ASSERT_TRUE(Atl().axWinInit());
+    const Window host(CreateWindowExW(0, L"AtlAxWin", GetParam().progId, WS_CHILD | WS_VISIBLE, 0, 0, 400, 240,
+                                      parent_.Window(), nullptr, GetModuleHandleW(nullptr), nullptr));
+    ASSERT_NE(nullptr, host.get());
+    TestContainer::ProcessMessages();
+
+    const HWND control = FindDescendant(host.get(), GetParam().windowClass);
+    ASSERT_NE(nullptr, control) << "no " << GetParam().name << " window under the AtlAxWin window";
+    EXPECT_TRUE(IsWindowVisible(control));
+
+    ComPtr<IUnknown> unknown;
+    ASSERT_HRESULT_SUCCEEDED(Atl().axGetControl(host.get(), &unknown));
+    ComPtr<IUnknown> identity;
+    EXPECT_HRESULT_SUCCEEDED(unknown->QueryInterface(GetParam().identity, &identity));
+}
+
+TEST_P(AtlHost, AtlAxCreateControlEmbedsTheControlInAnExistingWindow) {
+    ASSERT_TRUE(Atl().axWinInit());
+    const Window host(CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 0, 0, 400, 240, parent_.Window(),
+                                      nullptr, GetModuleHandleW(nullptr), nullptr));
+    ComPtr<IUnknown> hostObject;
+    ASSERT_HRESULT_SUCCEEDED(Atl().axCreateControl(GetParam().progId, host.get(), nullptr, &hostObject));
+    TestContainer::ProcessMessages();
+
+    EXPECT_NE(nullptr, FindDescendant(host.get(), GetParam().windowClass));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothControls, AtlHost, testing::Values(kDeviceTransfer, kMenuCtrl), ControlKindName);
+
+}  // namespace

@@ -1,0 +1,151 @@
+// The sample host, run as scripts/run.sh runs it: with --screenshot it must
+// come up, embed what it can, render its window to a PNG file and exit.
+#include "support/BuildPaths.h"
+#include "support/KestrelRegistration.h"
+
+#include <gmock/gmock.h>
+#include <wincodec.h>
+#include <wrl/client.h>
+
+#include <set>
+#include <string>
+
+using Microsoft::WRL::ComPtr;
+using testing::HasSubstr;
+
+namespace {
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using Handle = std::unique_ptr<void, HandleCloser>;
+
+// The sample is built beside the DLL, in samples/; the DLL path may use either separator.
+std::wstring SampleHostPath() {
+    std::wstring path = KestrelDllPath();
+    return path.substr(0, path.find_last_of(L"\\/") + 1) + L"samples\\SampleHost.exe";
+}
+
+std::wstring TemporaryPngPath() {
+    wchar_t folder[MAX_PATH] = L"", file[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, folder);
+    GetTempFileNameW(folder, L"ksh", 0, file);
+    return file;
+}
+
+struct SampleRun {
+    DWORD exitCode = STILL_ACTIVE;
+    std::string output;
+};
+
+// Runs the sample with `arguments`, collecting its standard output.
+SampleRun RunSampleHost(const std::wstring& arguments) {
+    SampleRun run;
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) {
+        run.output = "CreatePipe failed: error " + std::to_string(GetLastError());
+        return run;
+    }
+    const Handle reader(readEnd);
+    Handle writer(writeEnd);
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    std::wstring commandLine = L"\"" + SampleHostPath() + L"\" " + arguments;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        run.output = "CreateProcess failed: error " + std::to_string(GetLastError());
+        return run;
+    }
+    const Handle processHandle(process.hProcess), threadHandle(process.hThread);
+    writer.reset();  // so that reading ends when the sample exits
+
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0) run.output.append(buffer, read);
+    WaitForSingleObject(process.hProcess, 60000);
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    return run;
+}
+
+struct Picture {
+    UINT width = 0;
+    UINT height = 0;
+    size_t distinctColours = 0;
+};
+
+Picture ReadPng(const std::wstring& path) {
+    Picture picture;
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) ||
+        FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                                  &decoder)) ||
+        FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter)) ||
+        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                                     WICBitmapPaletteTypeCustom)) ||
+        FAILED(converter->GetSize(&picture.width, &picture.height)))
+        return Picture{};
+    std::vector<UINT> pixels(static_cast<size_t>(picture.width) * picture.height);
+    if (FAILED(converter->CopyPixels(nullptr, picture.width * 4, static_cast<UINT>(pixels.size() * 4),
+                                     reinterpret_cast<BYTE*>(pixels.data()))))
+        return Picture{};
+    std::set<UINT> colours;
+    for (UINT pixel : pixels) colours.insert(pixel & 0xFFFFFF);
+    picture.distinctColours = colours.size();
+    return picture;
+}
+
+class SampleHost : public testing::Test {
+  protected:
+    void TearDown() override { DeleteFileW(png_.c_str()); }
+
+    std::wstring png_ = TemporaryPngPath();
+};
+
+TEST_F(SampleHost, ScreenshotRunWritesAPictureOfTheWholeWindowAndExits) {
+    const SampleRun run = RunSampleHost(L"--screenshot \"" + png_ + L"\"");
+    ASSERT_EQ(0u, run.exitCode) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("screenshot saved"));
+
+    const Picture picture = ReadPng(png_);
+    EXPECT_EQ(800u, picture.width);  // the main window's client area
+    EXPECT_EQ(560u, picture.height);
+    EXPECT_LT(8u, picture.distinctColours) << "a blank capture";
+}
+
+TEST_F(SampleHost, RegisteredControlsAreEmbeddedByProgIdWithTheirEventsConnected) {
+    KestrelRegistration registration;
+    ASSERT_HRESULT_SUCCEEDED(registration.Result());
+    const SampleRun run = RunSampleHost(L"--screenshot \"" + png_ + L"\"");
+    ASSERT_EQ(0u, run.exitCode) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("Menu.id: embedded, window class \"Menu Control class\", events connected"));
+    EXPECT_THAT(run.output, HasSubstr("Tessaly.DeviceTransfer.1: embedded, window class \"Lanthorn DeviceView\", "
+                                      "events connected"));
+}
+
+TEST_F(SampleHost, UnregisteredControlsAreReportedAndTheHostCarriesOn) {
+    RegistryKeysGuard guard;
+    guard.Watch(HKEY_CLASSES_ROOT, L"Tessaly.DeviceTransfer.1", true);
+    guard.Watch(HKEY_CLASSES_ROOT, L"Menu.id", true);
+    const SampleRun run = RunSampleHost(L"--exit-after 200");
+    EXPECT_EQ(0u, run.exitCode) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("Tessaly.DeviceTransfer.1: not registered"));
+    EXPECT_THAT(run.output, HasSubstr("Menu.id: not registered"));
+}
+
+TEST_F(SampleHost, UnknownArgumentsAreRefusedWithTheUsage) {
+    const SampleRun run = RunSampleHost(L"--exit-after soon");
+    EXPECT_EQ(2u, run.exitCode) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("usage: SampleHost"));
+}
+
+}  // namespace
