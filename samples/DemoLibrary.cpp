@@ -1,0 +1,5 @@
+#include "DemoLibrary.h"
+
+void FillDevicePane(IDeviceTransfer&) {}
+
+HMENU CreateDemoMenu() { return nullptr; }

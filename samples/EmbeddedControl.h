@@ -1,0 +1,57 @@
+// One Kestrel control in the sample's main window, as the host has it:
+// created by ProgID (the sample registers nothing), embedded through a
+// ControlSite, activated in place, its events written to the log. Each
+// step that fails is logged in words, and the host carries on without it.
+#ifndef KESTREL_SAMPLES_EMBEDDED_CONTROL_H
+#define KESTREL_SAMPLES_EMBEDDED_CONTROL_H
+
+#include <windows.h>
+#include <wrl/client.h>
+
+#include <string>
+
+#include "EventLog.h"
+#include "EventText.h"
+#include "support/ControlSite.h"
+#include "support/EventSink.h"
+
+class EmbeddedControl {
+  public:
+    EmbeddedControl(const wchar_t* label, const wchar_t* progId, REFIID events, EventNamer names);
+    ~EmbeddedControl() { Close(); }
+    EmbeddedControl(const EmbeddedControl&) = delete;
+    EmbeddedControl& operator=(const EmbeddedControl&) = delete;
+
+    // True when the control is in place and showing.
+    bool Create(HWND parent, const RECT& position, EventLog& log);
+    void Move(const RECT& position);
+    bool PreTranslateMessage(MSG& message);
+    // Disconnects the events, deactivates and releases the control.
+    void Close();
+
+    bool Shown() const { return shown_; }
+    const wchar_t* Label() const { return label_; }
+    const wchar_t* ProgId() const { return progId_; }
+    HWND Window() const { return site_ ? site_->ControlWindow() : nullptr; }
+    // The control's interface `iid`; null when there is none.
+    template <class I>
+    Microsoft::WRL::ComPtr<I> Query(REFIID iid) const {
+        Microsoft::WRL::ComPtr<I> result;
+        if (site_ && site_->Control() != nullptr)
+            site_->Control()->QueryInterface(iid, reinterpret_cast<void**>(result.GetAddressOf()));
+        return result;
+    }
+
+  private:
+    void Report(EventLog& log, const std::wstring& what) const;
+    void Report(EventLog& log, const std::wstring& what, HRESULT hr) const;
+
+    const wchar_t* label_;
+    const wchar_t* progId_;
+    EventNamer names_;
+    Microsoft::WRL::ComPtr<ControlSite> site_;
+    EventSink sink_;
+    bool shown_ = false;
+};
+
+#endif

@@ -1,0 +1,19 @@
+// The sample host's command line.
+#ifndef KESTREL_SAMPLES_HOST_OPTIONS_H
+#define KESTREL_SAMPLES_HOST_OPTIONS_H
+
+#include <string>
+#include <vector>
+
+struct HostOptions {
+    std::wstring screenshotPath;  // --screenshot <file.png>: render the window there, then exit
+    unsigned exitAfterMs = 0;     // --exit-after <ms>: close after that long; 0 = stay open
+    std::wstring error;           // not empty: the arguments were not understood
+};
+
+// `args` without the program name.
+HostOptions ParseHostOptions(const std::vector<std::wstring>& args);
+
+extern const wchar_t kHostUsage[];
+
+#endif

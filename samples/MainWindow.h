@@ -1,0 +1,47 @@
+// The sample host's main window: the menu bar across the top, the device
+// pane filling most of the window, the log pane at the bottom.
+#ifndef KESTREL_SAMPLES_MAIN_WINDOW_H
+#define KESTREL_SAMPLES_MAIN_WINDOW_H
+
+#include <windows.h>
+
+#include "EmbeddedControl.h"
+#include "EventLog.h"
+#include "HostOptions.h"
+
+class MainWindow {
+  public:
+    explicit MainWindow(const HostOptions& options);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Creates and shows the window and embeds both controls; false when not
+    // even the window could be made.
+    bool Create();
+    // The message loop; returns the program's exit code.
+    int Run();
+
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+    LRESULT HandleMessage(UINT message, WPARAM wp, LPARAM lp);
+
+    void OnCreate();
+    void OnSize(int width, int height);
+    void OnPaint();
+    void OnTimer(UINT_PTR timer);
+    void OnDestroy();
+
+    void EmbedControls();
+    void TakeScreenshot();
+    void PaintMissing(HDC dc, const EmbeddedControl& control, const RECT& area) const;
+
+    HostOptions options_;
+    HWND window_ = nullptr;
+    EventLog log_;
+    EmbeddedControl menuBar_;
+    EmbeddedControl devicePane_;
+    int menuBarHeight_;
+    int exitCode_ = 0;
+};
+
+#endif

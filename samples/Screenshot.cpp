@@ -1,0 +1,132 @@
+#include "Screenshot.h"
+
+#include <wincodec.h>
+#include <wrl/client.h>
+
+#include <vector>
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+// The client area's DC: the pixels the window and its children show.
+class ClientDC {
+  public:
+    explicit ClientDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~ClientDC() {
+        if (dc_ != nullptr) ReleaseDC(window_, dc_);
+    }
+    ClientDC(const ClientDC&) = delete;
+    ClientDC& operator=(const ClientDC&) = delete;
+    HDC get() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
+class MemoryDC {
+  public:
+    explicit MemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
+    ~MemoryDC() {
+        if (dc_ != nullptr) DeleteDC(dc_);
+    }
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+    HDC get() const { return dc_; }
+
+  private:
+    HDC dc_;
+};
+
+// A DIB section selected into a memory DC for as long as this lives.
+class SelectedBitmap {
+  public:
+    SelectedBitmap(HDC dc, int width, int height) : dc_(dc) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;  // top-down rows, as WIC wants them
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        bitmap_ = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        if (bitmap_ != nullptr) previous_ = SelectObject(dc, bitmap_);
+    }
+    ~SelectedBitmap() {
+        if (previous_ != nullptr) SelectObject(dc_, previous_);
+        if (bitmap_ != nullptr) DeleteObject(bitmap_);
+    }
+    SelectedBitmap(const SelectedBitmap&) = delete;
+    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
+    const BYTE* bits() const { return static_cast<const BYTE*>(bits_); }
+
+  private:
+    HDC dc_;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    void* bits_ = nullptr;
+};
+
+// 32-bit BGRX rows to 24-bit BGR rows, which every PNG encoder takes.
+std::vector<BYTE> BgrRows(const BYTE* bgrx, int width, int height, UINT* stride) {
+    *stride = static_cast<UINT>((width * 3 + 3) & ~3);
+    std::vector<BYTE> rows(static_cast<size_t>(*stride) * static_cast<size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        const BYTE* source = bgrx + static_cast<size_t>(y) * static_cast<size_t>(width) * 4;
+        BYTE* target = rows.data() + static_cast<size_t>(y) * *stride;
+        for (int x = 0; x < width; ++x) {
+            target[x * 3 + 0] = source[x * 4 + 0];
+            target[x * 3 + 1] = source[x * 4 + 1];
+            target[x * 3 + 2] = source[x * 4 + 2];
+        }
+    }
+    return rows;
+}
+
+HRESULT WritePng(const std::wstring& path, const BYTE* bgrx, int width, int height) {
+    ComPtr<IWICImagingFactory> factory;
+    HRESULT hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
+    if (FAILED(hr)) return hr;
+    ComPtr<IWICStream> stream;
+    if (FAILED(hr = factory->CreateStream(&stream))) return hr;
+    if (FAILED(hr = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE))) return hr;
+    ComPtr<IWICBitmapEncoder> encoder;
+    if (FAILED(hr = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder))) return hr;
+    if (FAILED(hr = encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache))) return hr;
+    ComPtr<IWICBitmapFrameEncode> frame;
+    ComPtr<IPropertyBag2> properties;
+    if (FAILED(hr = encoder->CreateNewFrame(&frame, &properties))) return hr;
+    if (FAILED(hr = frame->Initialize(properties.Get()))) return hr;
+    if (FAILED(hr = frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height)))) return hr;
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    if (FAILED(hr = frame->SetPixelFormat(&format))) return hr;
+    if (format != GUID_WICPixelFormat24bppBGR) return WINCODEC_ERR_UNSUPPORTEDPIXELFORMAT;
+    UINT stride = 0;
+    std::vector<BYTE> rows = BgrRows(bgrx, width, height, &stride);
+    if (FAILED(hr = frame->WritePixels(static_cast<UINT>(height), stride, static_cast<UINT>(rows.size()), rows.data())))
+        return hr;
+    if (FAILED(hr = frame->Commit())) return hr;
+    return encoder->Commit();
+}
+
+}  // namespace
+
+HRESULT SaveWindowAsPng(HWND window, const std::wstring& path, SIZE* size) {
+    RECT client{};
+    if (!GetClientRect(window, &client)) return HRESULT_FROM_WIN32(GetLastError());
+    const int width = client.right;
+    const int height = client.bottom;
+    if (width <= 0 || height <= 0) return E_INVALIDARG;
+    if (size != nullptr) *size = SIZE{width, height};
+
+    const ClientDC source(window);
+    const MemoryDC target(source.get());
+    const SelectedBitmap picture(target.get(), width, height);
+    if (source.get() == nullptr || target.get() == nullptr || picture.bits() == nullptr) return E_OUTOFMEMORY;
+    // Copied from the screen, where the children have painted themselves:
+    // PrintWindow's WM_PRINT does not reach them here.
+    if (!BitBlt(target.get(), 0, 0, width, height, source.get(), 0, 0, SRCCOPY)) return E_FAIL;
+    GdiFlush();
+    return WritePng(path, picture.bits(), width, height);
+}
