@@ -1,0 +1,71 @@
+#include "module/control/EventArguments.h"
+
+#include "module/control/AnsiText.h"
+
+#include <cstring>
+
+EventArguments::~EventArguments() {
+    for (std::size_t i = 0; i < m_count; ++i) VariantClear(&m_args[i]);
+}
+
+VARIANT* EventArguments::PushFront() {
+    if (m_count == kMaxArguments) return nullptr;
+    std::memmove(&m_args[1], &m_args[0], m_count * sizeof(VARIANT));
+    ++m_count;
+    VariantInit(&m_args[0]);
+    return &m_args[0];
+}
+
+EventArguments& EventArguments::Int(LONG value) {
+    if (VARIANT* arg = PushFront()) {
+        V_VT(arg) = VT_I4;
+        V_I4(arg) = value;
+    }
+    return *this;
+}
+
+EventArguments& EventArguments::Short(SHORT value) {
+    if (VARIANT* arg = PushFront()) {
+        V_VT(arg) = VT_I2;
+        V_I2(arg) = value;
+    }
+    return *this;
+}
+
+EventArguments& EventArguments::Bool(bool value) {
+    if (VARIANT* arg = PushFront()) {
+        V_VT(arg) = VT_BOOL;
+        V_BOOL(arg) = value ? VARIANT_TRUE : VARIANT_FALSE;
+    }
+    return *this;
+}
+
+EventArguments& EventArguments::Pointer(const void* address) {
+    if (VARIANT* arg = PushFront()) {
+        const auto value = reinterpret_cast<LONG_PTR>(address);
+        if constexpr (sizeof(LONG_PTR) == sizeof(LONGLONG)) {
+            V_VT(arg) = VT_I8;
+            V_I8(arg) = value;
+        } else {
+            V_VT(arg) = VT_I4;
+            V_I4(arg) = static_cast<LONG>(value);
+        }
+    }
+    return *this;
+}
+
+EventArguments& EventArguments::AnsiText(const char* text) {
+    if (VARIANT* arg = PushFront()) {
+        V_VT(arg) = VT_BSTR;
+        V_BSTR(arg) = BstrFromAnsi(text);
+    }
+    return *this;
+}
+
+DISPPARAMS* EventArguments::Params() {
+    m_params.rgvarg = m_count > 0 ? m_args : nullptr;
+    m_params.cArgs = static_cast<UINT>(m_count);
+    m_params.rgdispidNamedArgs = nullptr;
+    m_params.cNamedArgs = 0;
+    return &m_params;
+}

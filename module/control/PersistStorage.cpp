@@ -1,0 +1,41 @@
+#include "module/control/PersistStorage.h"
+
+#include "module/control/ControlFrame.h"
+
+#include "module/ComPtr.h"
+
+namespace {
+
+const wchar_t kContents[] = L"Contents";
+
+}  // namespace
+
+STDMETHODIMP PersistStorage::GetClassID(CLSID* clsid) { return m_frame.PersistStreamPart().GetClassID(clsid); }
+
+STDMETHODIMP PersistStorage::IsDirty() { return m_frame.PersistStreamPart().IsDirty(); }
+
+STDMETHODIMP PersistStorage::InitNew(IStorage* storage) {
+    if (storage == nullptr) return E_INVALIDARG;
+    return m_frame.PersistStreamPart().InitNew();
+}
+
+STDMETHODIMP PersistStorage::Load(IStorage* storage) {
+    if (storage == nullptr) return E_INVALIDARG;
+    ComPtr<IStream> stream;
+    const HRESULT hr =
+        storage->OpenStream(kContents, nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, stream.ReleaseAndGetAddressOf());
+    if (FAILED(hr)) return hr;
+    return m_frame.PersistStreamPart().Load(stream.Get());
+}
+
+STDMETHODIMP PersistStorage::Save(IStorage* storage, BOOL sameAsLoad) {
+    if (storage == nullptr) return E_INVALIDARG;
+    ComPtr<IStream> stream;
+    const HRESULT hr = storage->CreateStream(kContents, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0,
+                                             stream.ReleaseAndGetAddressOf());
+    if (FAILED(hr)) return hr;
+    return m_frame.PersistStreamPart().Save(stream.Get(), sameAsLoad);
+}
+
+STDMETHODIMP PersistStorage::SaveCompleted(IStorage*) { return S_OK; }
+STDMETHODIMP PersistStorage::HandsOffStorage() { return S_OK; }

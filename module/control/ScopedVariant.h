@@ -1,0 +1,40 @@
+// ScopedVariant: one VARIANT that the holder owns; its content (a BSTR, an
+// interface) is cleared when the holder goes or receives a new value.
+#ifndef KESTREL_SCOPED_VARIANT_H
+#define KESTREL_SCOPED_VARIANT_H
+
+#include <windows.h>
+#include <oleauto.h>
+
+class ScopedVariant {
+  public:
+    // Empty, and with a zero value: a caller may read the value of an
+    // out parameter that nobody filled.
+    ScopedVariant() : m_value{} { VariantInit(&m_value); }
+    ~ScopedVariant() { VariantClear(&m_value); }
+    ScopedVariant(const ScopedVariant&) = delete;
+    ScopedVariant& operator=(const ScopedVariant&) = delete;
+    // A VARIANT moves by its bits: the source is left empty.
+    ScopedVariant(ScopedVariant&& other) noexcept : m_value(other.m_value) { VariantInit(&other.m_value); }
+    ScopedVariant& operator=(ScopedVariant&& other) noexcept {
+        if (this != &other) {
+            VariantClear(&m_value);
+            m_value = other.m_value;
+            VariantInit(&other.m_value);
+        }
+        return *this;
+    }
+
+    VARIANT& Get() { return m_value; }
+    const VARIANT& Get() const { return m_value; }
+    // For an out parameter: the old content is cleared first.
+    VARIANT* Receive() {
+        VariantClear(&m_value);
+        return &m_value;
+    }
+
+  private:
+    VARIANT m_value;
+};
+
+#endif
