@@ -1,0 +1,310 @@
+// Connection points of both controls and the firing of events to their
+// sinks, including sinks that change the connections, or let the control
+// go, while an event is being delivered.
+#include "control/ControlObjects.h"
+
+#include "devicepane/DeviceTransfer.h"
+#include "menubar/MenuCtrl.h"
+#include "module/Kestrel.h"
+#include "module/Module.h"
+#include "support/EventSink.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+ComPtr<IConnectionPoint> PointOf(IUnknown* control, REFIID iid) {
+    ComPtr<IConnectionPoint> point;
+    Ask<IConnectionPointContainer>(control, IID_IConnectionPointContainer)
+        ->FindConnectionPoint(iid, point.ReleaseAndGetAddressOf());
+    return point;
+}
+
+std::vector<IID> EnumeratedPoints(IUnknown* control) {
+    ComPtr<IEnumConnectionPoints> points;
+    Ask<IConnectionPointContainer>(control, IID_IConnectionPointContainer)
+        ->EnumConnectionPoints(points.ReleaseAndGetAddressOf());
+    std::vector<IID> iids;
+    IConnectionPoint* point = nullptr;
+    while (points && points->Next(1, &point, nullptr) == S_OK) {
+        IID iid{};
+        point->GetConnectionInterface(&iid);
+        iids.push_back(iid);
+        point->Release();
+    }
+    return iids;
+}
+
+std::vector<DWORD> LiveCookies(IConnectionPoint* point) {
+    ComPtr<IEnumConnections> connections;
+    point->EnumConnections(connections.ReleaseAndGetAddressOf());
+    std::vector<DWORD> cookies;
+    CONNECTDATA connection{};
+    while (connections && connections->Next(1, &connection, nullptr) == S_OK) {
+        cookies.push_back(connection.dwCookie);
+        connection.pUnk->Release();
+    }
+    return cookies;
+}
+
+DeviceTransfer* PaneOf(IUnknown* control) {
+    return DeviceTransfer::From(Ask<IDeviceTransfer>(control, IID_IDeviceTransfer).Get());
+}
+
+TEST(ConnectionPoints, PaneOffersPropertyNotifySinkThenItsEvents) {
+    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
+    const std::vector<IID> expected{IID_IPropertyNotifySink, DIID__IDeviceTransferEvents};
+    EXPECT_EQ(expected, EnumeratedPoints(pane.Get()));
+}
+
+TEST(ConnectionPoints, MenuOffersItsEventsOnly) {
+    const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
+    const std::vector<IID> expected{DIID__IMenuCtrlEvents};
+    EXPECT_EQ(expected, EnumeratedPoints(bar.Get()));
+}
+
+TEST(ConnectionPoints, AnyOtherInterfaceHasNoConnectionPoint) {
+    const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
+    IConnectionPoint* point = reinterpret_cast<IConnectionPoint*>(1);
+    EXPECT_EQ(CONNECT_E_NOCONNECTION, Ask<IConnectionPointContainer>(bar.Get(), IID_IConnectionPointContainer)
+                                          ->FindConnectionPoint(IID_IPropertyNotifySink, &point));
+    EXPECT_EQ(nullptr, point);
+}
+
+TEST(ConnectionPoints, PointKnowsItsInterfaceAndItsContainer) {
+    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
+    const ComPtr<IConnectionPoint> point = PointOf(pane.Get(), DIID__IDeviceTransferEvents);
+    IID iid{};
+    ASSERT_EQ(S_OK, point->GetConnectionInterface(&iid));
+    EXPECT_EQ(DIID__IDeviceTransferEvents, iid);
+    ComPtr<IConnectionPointContainer> container;
+    ASSERT_EQ(S_OK, point->GetConnectionPointContainer(container.ReleaseAndGetAddressOf()));
+    EXPECT_EQ(pane.Get(), Ask<IUnknown>(container.Get(), IID_IUnknown).Get());
+}
+
+TEST(ConnectionPoints, AdviseWithoutSinkOrCookieIsRefusedWithCookieZero) {
+    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
+    const ComPtr<IConnectionPoint> point = PointOf(pane.Get(), DIID__IDeviceTransferEvents);
+    EventSink sink(DIID__IDeviceTransferEvents);
+    DWORD cookie = 99;
+    EXPECT_EQ(E_POINTER, point->Advise(nullptr, &cookie));
+    EXPECT_EQ(0u, cookie);
+    EXPECT_EQ(E_POINTER, point->Advise(sink.Dispatch(), nullptr));
+}
+
+TEST(ConnectionPoints, SinkAnsweringOnlyIDispatchCannotConnect) {
+    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
+    EventSink careless(IID_IDispatch);
+    DWORD cookie = 99;
+    EXPECT_EQ(CONNECT_E_CANNOTCONNECT,
+              PointOf(pane.Get(), DIID__IDeviceTransferEvents)->Advise(careless.Dispatch(), &cookie));
+    EXPECT_EQ(0u, cookie);
+}
+
+TEST(ConnectionPoints, UnadviseOfAnUnknownOrRemovedCookieIsNoConnection) {
+    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
+    const ComPtr<IConnectionPoint> point = PointOf(pane.Get(), DIID__IDeviceTransferEvents);
+    EventSink sink(DIID__IDeviceTransferEvents);
+    DWORD cookie = 0;
+    ASSERT_EQ(S_OK, point->Advise(sink.Dispatch(), &cookie));
+    EXPECT_NE(0u, cookie);
+
+    EXPECT_EQ(CONNECT_E_NOCONNECTION, point->Unadvise(0));
+    EXPECT_EQ(CONNECT_E_NOCONNECTION, point->Unadvise(cookie + 1));
+    EXPECT_EQ(S_OK, point->Unadvise(cookie));
+    EXPECT_EQ(CONNECT_E_NOCONNECTION, point->Unadvise(cookie));
+}
+
+TEST(ConnectionPoints, EnumConnectionsListsTheLiveConnectionsOnly) {
+    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
+    const ComPtr<IConnectionPoint> point = PointOf(pane.Get(), DIID__IDeviceTransferEvents);
+    EventSink first(DIID__IDeviceTransferEvents), second(DIID__IDeviceTransferEvents),
+        third(DIID__IDeviceTransferEvents);
+    ASSERT_HRESULT_SUCCEEDED(first.Connect(pane.Get()));
+    ASSERT_HRESULT_SUCCEEDED(second.Connect(pane.Get()));
+    ASSERT_HRESULT_SUCCEEDED(third.Connect(pane.Get()));
+    second.Disconnect();
+
+    const std::vector<DWORD> expected{first.Cookie(), third.Cookie()};
+    EXPECT_EQ(expected, LiveCookies(point.Get()));
+}
+
+class EventFiring : public testing::Test {
+  protected:
+    ComPtr<IUnknown> control_ = NewControl(CreateDeviceTransfer);
+    DeviceTransfer* pane_ = PaneOf(control_.Get());
+    EventSink first_{DIID__IDeviceTransferEvents};
+    EventSink second_{DIID__IDeviceTransferEvents};
+};
+
+TEST_F(EventFiring, EventIsInvokedAsAMethodByDispidWithTheUserLocale) {
+    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
+    pane_->FireOnRefreshRequest();
+
+    ASSERT_EQ(1u, first_.Events().size());
+    const RecordedEvent& event = first_.Events()[0];
+    EXPECT_EQ(DISPID_OnRefreshRequest, event.dispid);
+    EXPECT_EQ(DISPATCH_METHOD, event.flags);
+    EXPECT_EQ(static_cast<LCID>(LOCALE_USER_DEFAULT), event.locale);
+    EXPECT_TRUE(event.iidWasNull);
+    EXPECT_TRUE(event.resultWanted);
+    EXPECT_EQ(0u, event.args.size());
+}
+
+TEST_F(EventFiring, SinkAfterAFailingSinkStillReceivesEveryEvent) {
+    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
+    ASSERT_HRESULT_SUCCEEDED(second_.Connect(control_.Get()));
+    first_.FailInvoke(E_FAIL);
+
+    pane_->FireDeleteSelectedProgramsRequest();
+    pane_->FireOnRefreshRequest();
+
+    const std::vector<DISPID> expected{DISPID_DeleteSelectedProgramsRequest, DISPID_OnRefreshRequest};
+    EXPECT_EQ(expected, first_.Dispids());
+    EXPECT_EQ(expected, second_.Dispids());
+}
+
+TEST_F(EventFiring, AfterUnadviseOfTheFirstSinkOnlyTheSecondReceives) {
+    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
+    ASSERT_HRESULT_SUCCEEDED(second_.Connect(control_.Get()));
+    first_.Disconnect();
+
+    pane_->FireOnDragLeave();
+
+    EXPECT_EQ(0u, first_.Events().size());
+    EXPECT_EQ(std::vector<DISPID>{DISPID_OnDragLeave}, second_.Dispids());
+}
+
+TEST_F(EventFiring, SinkUnadvisingItselfDuringAnEventDoesNotStopTheOthers) {
+    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
+    ASSERT_HRESULT_SUCCEEDED(second_.Connect(control_.Get()));
+    first_.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { first_.Disconnect(); });
+
+    pane_->FireOnRefreshRequest();
+    pane_->FireOnDragLeave();
+
+    EXPECT_EQ(std::vector<DISPID>{DISPID_OnRefreshRequest}, first_.Dispids());
+    const std::vector<DISPID> expected{DISPID_OnRefreshRequest, DISPID_OnDragLeave};
+    EXPECT_EQ(expected, second_.Dispids());
+}
+
+TEST_F(EventFiring, SinkUnadvisedByAnotherDuringAnEventIsSkippedAndTheRestServed) {
+    EventSink third(DIID__IDeviceTransferEvents);
+    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
+    ASSERT_HRESULT_SUCCEEDED(second_.Connect(control_.Get()));
+    ASSERT_HRESULT_SUCCEEDED(third.Connect(control_.Get()));
+    first_.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { second_.Disconnect(); });
+
+    pane_->FireOnRefreshRequest();
+
+    EXPECT_EQ(1u, first_.Events().size());
+    EXPECT_EQ(0u, second_.Events().size());
+    EXPECT_EQ(1u, third.Events().size());
+}
+
+TEST_F(EventFiring, HostReleasingItsLastReferenceInAHandlerKeepsTheControlAliveUntilFiringReturns) {
+    const LONG locksWithControl = Module::LockCount();
+    // Connected by hand: the sinks keep no connection point, and with it the
+    // control, alive.
+    ComPtr<IConnectionPoint> point = PointOf(control_.Get(), DIID__IDeviceTransferEvents);
+    DWORD cookie = 0;
+    ASSERT_EQ(S_OK, point->Advise(first_.Dispatch(), &cookie));
+    ASSERT_EQ(S_OK, point->Advise(second_.Dispatch(), &cookie));
+    point.Reset();
+    first_.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { control_.Reset(); });
+
+    pane_->FireOnRefreshRequest();
+
+    EXPECT_EQ(1u, first_.Events().size());
+    EXPECT_EQ(1u, second_.Events().size());
+    EXPECT_EQ(locksWithControl - 1, Module::LockCount());
+}
+
+TEST_F(EventFiring, ProgramDetailesArrivesWithTheDocumentFirstAndTheFlagSecond) {
+    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
+    pane_->FireOnProgramDetailes("<html>details</html>", true);
+    pane_->FireOnProgramDetailes("host's", false);
+
+    ASSERT_EQ(2u, first_.Events().size());
+    const RecordedEvent& byUser = first_.Events()[0];
+    EXPECT_EQ(DISPID_OnProgramDetailes, byUser.dispid);
+    ASSERT_EQ(2u, byUser.args.size());
+    EXPECT_EQ(VT_BOOL, byUser.args[0].type());  // DISPPARAMS index 0: the last parameter
+    EXPECT_EQ(VARIANT_TRUE, V_BOOL(&byUser.args[0].get()));
+    EXPECT_EQ(VT_BSTR, byUser.args[1].type());
+    EXPECT_EQ(L"<html>details</html>", byUser.args[1].AsString());
+    EXPECT_EQ(VARIANT_FALSE, V_BOOL(&first_.Events()[1].args[0].get()));
+}
+
+TEST_F(EventFiring, DragEventsPassAddressesAndReturnTheLastSinksResult) {
+    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
+    ASSERT_HRESULT_SUCCEEDED(second_.Connect(control_.Get()));
+    // The host answers through the address it was given and in the result.
+    second_.SetHandler([](const RecordedEvent&, const DISPPARAMS& params, VARIANT* result) {
+        *reinterpret_cast<DWORD*>(static_cast<LONG_PTR>(V_I8(&params.rgvarg[0]))) = DROPEFFECT_COPY;
+        V_VT(result) = VT_I4;
+        V_I4(result) = 5;
+    });
+    DWORD effect = DROPEFFECT_NONE;
+
+    const LONG result = pane_->FireOnDragEnter(control_.Get(), &effect);
+
+    EXPECT_EQ(5, result);
+    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), effect);
+    const RecordedEvent& event = first_.Events().at(0);
+    ASSERT_EQ(2u, event.args.size());
+    EXPECT_EQ(VT_I8, event.args[1].type());
+    EXPECT_EQ(reinterpret_cast<LONGLONG>(control_.Get()), event.args[1].AsInteger());
+    EXPECT_EQ(reinterpret_cast<LONGLONG>(&effect), event.args[0].AsInteger());
+}
+
+TEST_F(EventFiring, SegmentEventCarriesIndexRecordAddressAndOrigin) {
+    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
+    CDeviceProgram program{};
+    pane_->FireOnAdjustProgramSegment(4, &program, true);
+
+    const RecordedEvent& event = first_.Events().at(0);
+    EXPECT_EQ(DISPID_OnAdjustProgramSegment, event.dispid);
+    ASSERT_EQ(3u, event.args.size());
+    EXPECT_EQ(VT_I4, event.Param(0).type());
+    EXPECT_EQ(4, event.Param(0).AsInteger());
+    EXPECT_EQ(reinterpret_cast<LONGLONG>(&program), event.Param(1).AsInteger());
+    EXPECT_EQ(VT_I4, event.Param(2).type());
+    EXPECT_EQ(1, event.Param(2).AsInteger());
+}
+
+TEST(MenuEvents, PopupEventsCarryTheItemAsShort) {
+    const ComPtr<IUnknown> control = NewControl(CreateMenuCtrl);
+    EventSink sink(DIID__IMenuCtrlEvents);
+    ASSERT_HRESULT_SUCCEEDED(sink.Connect(control.Get()));
+    MenuCtrl* bar = MenuCtrl::From(Ask<IMenuCtrl>(control.Get(), IID_IMenuCtrl).Get());
+
+    bar->FireBeforePopup(3);
+    bar->FireAfterPopup(3);
+
+    const std::vector<DISPID> expected{DISPID_BeforePopup, DISPID_AfterPopup};
+    EXPECT_EQ(expected, sink.Dispids());
+    EXPECT_EQ(VT_I2, sink.Events().at(0).Param(0).type());
+    EXPECT_EQ(3, sink.Events().at(0).Param(0).AsInteger());
+}
+
+TEST(MenuEvents, DestroyingTheControlReleasesItsSinks) {
+    ComPtr<IUnknown> control = NewControl(CreateMenuCtrl);
+    EventSink sink(DIID__IMenuCtrlEvents);
+    ComPtr<IConnectionPoint> point = PointOf(control.Get(), DIID__IMenuCtrlEvents);
+    DWORD cookie = 0;
+    ASSERT_EQ(S_OK, point->Advise(sink.Dispatch(), &cookie));
+    point.Reset();
+    const ULONG before = sink.Dispatch()->AddRef() - 1;
+    sink.Dispatch()->Release();
+
+    control.Reset();
+
+    const ULONG after = sink.Dispatch()->AddRef() - 1;
+    sink.Dispatch()->Release();
+    EXPECT_EQ(before - 1, after);
+}
+
+}  // namespace

@@ -1,0 +1,34 @@
+// Controls created as the class objects create them, and the memory streams
+// the persistence tests read and write.
+#ifndef KESTREL_TESTS_CONTROL_OBJECTS_H
+#define KESTREL_TESTS_CONTROL_OBJECTS_H
+
+#include <windows.h>
+#include <objidl.h>
+#include "module/ComPtr.h"
+
+#include <vector>
+
+using ControlCreator = HRESULT (*)(IUnknown* outer, REFIID iid, void** ppv);
+
+ComPtr<IUnknown> NewControl(ControlCreator creator);
+
+// The control's interface `iid`, null when it does not answer.
+template <class I>
+ComPtr<I> Ask(IUnknown* control, REFIID iid) {
+    ComPtr<I> result;
+    control->QueryInterface(iid, reinterpret_cast<void**>(result.ReleaseAndGetAddressOf()));
+    return result;
+}
+
+// A stream on memory holding `bytes`, positioned at its start.
+ComPtr<IStream> StreamHolding(const std::vector<BYTE>& bytes);
+// Everything the stream holds, from its start.
+std::vector<BYTE> StreamContent(IStream* stream);
+ULONGLONG StreamPosition(IStream* stream);
+
+// Little-endian pieces of an expected stream.
+void PutDword(std::vector<BYTE>& bytes, DWORD value);
+void PutWord(std::vector<BYTE>& bytes, WORD value);
+
+#endif

@@ -1,0 +1,281 @@
+// Both controls embedded in a container as a host embeds them: windowed
+// in-place activation, UI activation, deactivation, and what the container
+// learns about them.
+#include "control/ControlObjects.h"
+
+#include "devicepane/DeviceTransfer.h"
+#include "menubar/MenuCtrl.h"
+#include "module/Kestrel.h"
+#include "module/Module.h"
+#include "support/EventSink.h"
+#include "support/RegistryKeys.h"
+#include "support/TestContainer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+std::string ClassNameOf(HWND window) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+bool Called(const ControlSite& site, const std::string& call) {
+    return std::find(site.Calls().begin(), site.Calls().end(), call) != site.Calls().end();
+}
+
+std::wstring ClassKey(const CLSID& clsid) {
+    wchar_t text[64];
+    StringFromGUID2(clsid, text, 64);
+    return std::wstring(L"CLSID\\") + text;
+}
+
+struct WindowClassCase {
+    ControlCreator creator;
+    const char* name;
+    UINT style;
+};
+
+class WindowedActivation : public testing::TestWithParam<WindowClassCase> {};
+
+TEST_P(WindowedActivation, CreatesAChildWindowOfTheControlsClassInTheContainer) {
+    TestContainer container;
+    ASSERT_HRESULT_SUCCEEDED(container.Create(GetParam().creator));
+    ASSERT_HRESULT_SUCCEEDED(container.Activate());
+    const HWND window = container.ControlWindow();
+
+    ASSERT_TRUE(IsWindow(window));
+    EXPECT_EQ(GetParam().name, ClassNameOf(window));
+    EXPECT_EQ(container.Window(), GetParent(window));
+    EXPECT_TRUE(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD);
+    EXPECT_EQ(GetParam().style, GetClassLongPtrA(window, GCL_STYLE));
+    EXPECT_EQ(1, GetClassLongPtrA(window, GCLP_HBRBACKGROUND));
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(LoadCursor(nullptr, IDC_ARROW)), GetClassLongPtrA(window, GCLP_HCURSOR));
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(Module::Instance()), GetClassLongPtrA(window, GCLP_HMODULE));
+    EXPECT_EQ(0u, container.Site().ActivationFlags()) << "activated windowless";
+}
+
+TEST_P(WindowedActivation, DeactivationDestroysTheWindow) {
+    TestContainer container;
+    ASSERT_HRESULT_SUCCEEDED(container.Create(GetParam().creator));
+    ASSERT_HRESULT_SUCCEEDED(container.Activate());
+    const HWND window = container.ControlWindow();
+
+    ASSERT_HRESULT_SUCCEEDED(container.Deactivate());
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(nullptr, container.ControlWindow());
+    EXPECT_FALSE(container.Site().InPlaceActive());
+}
+
+TEST_P(WindowedActivation, WindowFollowsTheObjectRectangles) {
+    TestContainer container;
+    ASSERT_HRESULT_SUCCEEDED(container.Create(GetParam().creator));
+    ASSERT_HRESULT_SUCCEEDED(container.Activate());
+    container.Site().Move(RECT{10, 20, 110, 70});
+
+    RECT placed{};
+    GetWindowRect(container.ControlWindow(), &placed);
+    MapWindowPoints(nullptr, container.Window(), reinterpret_cast<POINT*>(&placed), 2);
+    EXPECT_EQ(10, placed.left);
+    EXPECT_EQ(20, placed.top);
+    EXPECT_EQ(100, placed.right - placed.left);
+    EXPECT_EQ(50, placed.bottom - placed.top);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothControls, WindowedActivation,
+                         testing::Values(WindowClassCase{CreateDeviceTransfer, "Lanthorn DeviceView", CS_DBLCLKS},
+                                         WindowClassCase{CreateMenuCtrl, "Menu Control class", 0}));
+
+TEST(UIActivation, UIActivateVerbMakesTheControlTheContainersActiveObject) {
+    TestContainer container;
+    ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
+    ASSERT_HRESULT_SUCCEEDED(container.Activate(OLEIVERB_UIACTIVATE));
+
+    EXPECT_TRUE(container.Site().UIActive());
+    ASSERT_NE(nullptr, container.Site().ActiveObject());
+    EXPECT_EQ(container.Control(), Ask<IUnknown>(container.Site().ActiveObject(), IID_IUnknown).Get());
+    EXPECT_EQ(container.ControlWindow(), GetFocus());
+}
+
+TEST(UIActivation, InPlaceActivateVerbLeavesTheUserInterfaceAlone) {
+    TestContainer container;
+    ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
+    ASSERT_HRESULT_SUCCEEDED(container.Activate(OLEIVERB_INPLACEACTIVATE));
+    EXPECT_TRUE(container.Site().InPlaceActive());
+    EXPECT_FALSE(container.Site().UIActive());
+}
+
+TEST(UIActivation, UIDeactivationTellsTheSiteAndClearsTheActiveObject) {
+    TestContainer container;
+    ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
+    ASSERT_HRESULT_SUCCEEDED(container.Activate(OLEIVERB_UIACTIVATE));
+    ASSERT_HRESULT_SUCCEEDED(Ask<IOleInPlaceObject>(container.Control(), IID_IOleInPlaceObject)->UIDeactivate());
+
+    EXPECT_FALSE(container.Site().UIActive());
+    EXPECT_TRUE(Called(container.Site(), "OnUIDeactivate"));
+    EXPECT_EQ(nullptr, container.Site().ActiveObject());
+    EXPECT_TRUE(container.Site().InPlaceActive());
+}
+
+TEST(UIActivation, ControlTellsTheSiteWhenItGainsAndLosesTheFocus) {
+    TestContainer container;
+    ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
+    ASSERT_HRESULT_SUCCEEDED(container.Activate(OLEIVERB_UIACTIVATE));
+    SetFocus(container.Window());
+
+    EXPECT_TRUE(Called(container.Site(), "OnFocus(TRUE)"));
+    EXPECT_TRUE(Called(container.Site(), "OnFocus(FALSE)"));
+}
+
+TEST(ControlClose, CloseDeactivatesAndReleasingTheControlFreesItsLock) {
+    const LONG locks = Module::LockCount();
+    {
+        TestContainer container;
+        ASSERT_HRESULT_SUCCEEDED(container.Create(CreateMenuCtrl));
+        ASSERT_HRESULT_SUCCEEDED(container.Activate());
+        const HWND window = container.ControlWindow();
+        container.Close();
+        EXPECT_FALSE(IsWindow(window));
+    }
+    EXPECT_EQ(locks, Module::LockCount());
+}
+
+TEST(ControlClose, ControlReleasedWhileActiveDestroysItsWindow) {
+    const LONG locks = Module::LockCount();
+    TestContainer container;
+    const auto site = ControlSite::Create(container.Window(), RECT{0, 0, 50, 20});
+    HWND window = nullptr;
+    {
+        ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
+        ASSERT_HRESULT_SUCCEEDED(Ask<IOleObject>(bar.Get(), IID_IOleObject)->SetClientSite(site.Get()));
+        ASSERT_HRESULT_SUCCEEDED(
+            Ask<IOleObject>(bar.Get(), IID_IOleObject)
+                ->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site.Get(), 0, container.Window(), &site->Position()));
+        Ask<IOleWindow>(bar.Get(), IID_IOleWindow)->GetWindow(&window);
+        ASSERT_TRUE(IsWindow(window));
+        // A careless container: the site lets go without deactivating.
+        Ask<IOleObject>(bar.Get(), IID_IOleObject)->SetClientSite(nullptr);
+    }
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(locks, Module::LockCount());
+}
+
+class ContainerInformation : public testing::Test {
+  protected:
+    void SetUp() override {
+        // The class as if unregistered, whatever the prefix holds.
+        guard_.Watch(HKEY_CLASSES_ROOT, ClassKey(CLSID_DeviceTransfer), true);
+    }
+
+    RegistryKeysGuard guard_;
+    ComPtr<IUnknown> pane_ = NewControl(CreateDeviceTransfer);
+    ComPtr<IOleObject> object_ = Ask<IOleObject>(pane_.Get(), IID_IOleObject);
+};
+
+TEST_F(ContainerInformation, MiscStatusOfAnUnregisteredClassIsWhatRegistrationWouldGive) {
+    DWORD status = 0;
+    ASSERT_EQ(S_OK, object_->GetMiscStatus(DVASPECT_CONTENT, &status));
+    EXPECT_EQ(131473u, status);
+    ASSERT_EQ(S_OK, object_->GetMiscStatus(DVASPECT_ICON, &status));
+    EXPECT_EQ(0u, status);
+}
+
+TEST_F(ContainerInformation, MiscStatusAndUserTypeComeFromTheRegistryWhenRegistered) {
+    const std::wstring key = ClassKey(CLSID_DeviceTransfer);
+    const wchar_t name[] = L"Registered pane";
+    const wchar_t status[] = L"17";
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, name, sizeof name);
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, (key + L"\\MiscStatus").c_str(), nullptr, REG_SZ, L"0", sizeof L"0");
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, (key + L"\\MiscStatus\\1").c_str(), nullptr, REG_SZ, status, sizeof status);
+
+    DWORD misc = 0;
+    ASSERT_EQ(S_OK, object_->GetMiscStatus(DVASPECT_CONTENT, &misc));
+    EXPECT_EQ(17u, misc);
+    LPOLESTR type = nullptr;
+    ASSERT_EQ(S_OK, object_->GetUserType(USERCLASSTYPE_FULL, &type));
+    EXPECT_EQ(std::wstring(name), type);
+    CoTaskMemFree(type);
+}
+
+TEST_F(ContainerInformation, UserTypeOfAnUnregisteredClassIsItsClassName) {
+    LPOLESTR type = nullptr;
+    ASSERT_EQ(S_OK, object_->GetUserType(USERCLASSTYPE_FULL, &type));
+    EXPECT_EQ(std::wstring(L"DeviceTransfer Class"), type);
+    CoTaskMemFree(type);
+}
+
+TEST_F(ContainerInformation, ClassInfoNamesTheDefaultSourceOnly) {
+    const ComPtr<IProvideClassInfo2> info = Ask<IProvideClassInfo2>(pane_.Get(), IID_IProvideClassInfo2);
+    GUID guid{};
+    ASSERT_EQ(S_OK, info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &guid));
+    EXPECT_EQ(DIID__IDeviceTransferEvents, guid);
+    guid = CLSID_DeviceTransfer;
+    EXPECT_EQ(E_FAIL, info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID + 1, &guid));
+    EXPECT_EQ(GUID_NULL, guid);
+}
+
+TEST_F(ContainerInformation, ClassInfoIsTheClassOfTheModulesTypeLibrary) {
+    ComPtr<ITypeInfo> type;
+    ASSERT_EQ(S_OK,
+              Ask<IProvideClassInfo>(pane_.Get(), IID_IProvideClassInfo)->GetClassInfo(type.ReleaseAndGetAddressOf()));
+    TYPEATTR* attributes = nullptr;
+    ASSERT_EQ(S_OK, type->GetTypeAttr(&attributes));
+    EXPECT_EQ(TKIND_COCLASS, attributes->typekind);
+    EXPECT_EQ(CLSID_DeviceTransfer, attributes->guid);
+    type->ReleaseTypeAttr(attributes);
+}
+
+TEST_F(ContainerInformation, PaneHasAnEmptyListOfPropertyPages) {
+    CAUUID pages{5, reinterpret_cast<GUID*>(1)};
+    ASSERT_EQ(S_OK, Ask<ISpecifyPropertyPages>(pane_.Get(), IID_ISpecifyPropertyPages)->GetPages(&pages));
+    EXPECT_EQ(0u, pages.cElems);
+    EXPECT_EQ(nullptr, pages.pElems);
+}
+
+TEST(QuickActivation, ConnectsTheContainersSinksAndReportsTheStatus) {
+    TestContainer container;
+    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
+    EventSink events(DIID__IDeviceTransferEvents);
+    QACONTAINER given{};
+    given.cbSize = sizeof given;
+    given.pClientSite = &container.Site();
+    given.pUnkEventSink = events.Dispatch();
+    QACONTROL answer{};
+    answer.cbSize = sizeof answer;
+
+    ASSERT_EQ(S_OK, Ask<IQuickActivate>(pane.Get(), IID_IQuickActivate)->QuickActivate(&given, &answer));
+    EXPECT_NE(0u, answer.dwEventCookie);
+    EXPECT_EQ(0u, answer.dwPropNotifyCookie);
+    EXPECT_NE(0u, answer.dwMiscStatus & OLEMISC_SETCLIENTSITEFIRST);
+    EXPECT_EQ(static_cast<DWORD>(VIEWSTATUS_OPAQUE | VIEWSTATUS_SOLIDBKGND), answer.dwViewStatus);
+    ComPtr<IOleClientSite> site;
+    Ask<IOleObject>(pane.Get(), IID_IOleObject)->GetClientSite(site.ReleaseAndGetAddressOf());
+    EXPECT_EQ(static_cast<IOleClientSite*>(&container.Site()), site.Get());
+
+    DeviceTransfer::From(Ask<IDeviceTransfer>(pane.Get(), IID_IDeviceTransfer).Get())->FireOnRefreshRequest();
+    EXPECT_EQ(std::vector<DISPID>{DISPID_OnRefreshRequest}, events.Dispids());
+    Ask<IOleObject>(pane.Get(), IID_IOleObject)->SetClientSite(nullptr);
+}
+
+TEST(AccessibleOwner, GivesThePanesWindowAndRefusesTheReservedMember) {
+    TestContainer container;
+    ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
+    ASSERT_HRESULT_SUCCEEDED(container.Activate());
+    const ComPtr<IAccessibleOwner> owner = Ask<IAccessibleOwner>(container.Control(), IID_IAccessibleOwner);
+
+    HWND window = nullptr;
+    ASSERT_EQ(S_OK, owner->GetWindowHandle(&window));
+    EXPECT_EQ(container.ControlWindow(), window);
+    EXPECT_EQ(E_POINTER, owner->GetWindowHandle(nullptr));
+    long value = 7;
+    EXPECT_EQ(E_NOTIMPL, owner->Reserved(&value));
+    EXPECT_EQ(0, value);
+    EXPECT_EQ(E_POINTER, owner->Reserved(nullptr));
+    EXPECT_EQ(S_OK, owner->SetProxy(nullptr));
+}
+
+}  // namespace
