@@ -64,8 +64,7 @@ HRESULT ControlFrame::InPlaceActivate(LONG verb) {
         ComPtr<IOleInPlaceSite> site;
         if (FAILED(m_clientSite.As(&site))) return E_FAIL;
         ComPtr<IOleInPlaceSiteEx> siteEx;
-        m_inPlaceSiteEx = SUCCEEDED(site.As(&siteEx));
-        if (m_inPlaceSiteEx) {
+        if (SUCCEEDED(site.As(&siteEx))) {
             BOOL noRedraw = FALSE;
             // Flags 0: windowed activation, never windowless.
             const HRESULT hr = siteEx->OnInPlaceActivateEx(&noRedraw, 0);
@@ -151,14 +150,9 @@ HRESULT ControlFrame::InPlaceDeactivate() {
     if (m_window != nullptr) DestroyWindow(m_window);
     m_inPlaceFrame.Reset();
     m_inPlaceUIWindow.Reset();
+    // The plain notification, also to an IOleInPlaceSiteEx: every site has it.
     const ComPtr<IOleInPlaceSite> site = std::move(m_inPlaceSite);
-    if (site) {
-        ComPtr<IOleInPlaceSiteEx> siteEx;
-        if (m_inPlaceSiteEx && SUCCEEDED(site.As(&siteEx)))
-            siteEx->OnInPlaceDeactivateEx(TRUE);
-        else
-            site->OnInPlaceDeactivate();
-    }
+    if (site) site->OnInPlaceDeactivate();
     return S_OK;
 }
 

@@ -168,7 +168,6 @@ class ControlFrame {
     ComPtr<IOleInPlaceSite> m_inPlaceSite;
     ComPtr<IOleInPlaceFrame> m_inPlaceFrame;
     ComPtr<IOleInPlaceUIWindow> m_inPlaceUIWindow;
-    bool m_inPlaceSiteEx = false;
     bool m_inPlaceActive = false;
     bool m_uiActive = false;
     HWND m_window = nullptr;

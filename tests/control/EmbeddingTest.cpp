@@ -68,7 +68,7 @@ TEST_P(WindowedActivation, DeactivationDestroysTheWindow) {
     ASSERT_HRESULT_SUCCEEDED(container.Deactivate());
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(nullptr, container.ControlWindow());
-    EXPECT_FALSE(container.Site().InPlaceActive());
+    EXPECT_TRUE(Called(container.Site(), "OnInPlaceDeactivate"));
 }
 
 TEST_P(WindowedActivation, WindowFollowsTheObjectRectangles) {
