@@ -7,11 +7,11 @@
 #include <windows.h>
 #include <ocidl.h>
 #include <olectl.h>
-#include "module/ComPtr.h"
 
 #include <cstddef>
 #include <vector>
 
+#include "module/ComPtr.h"
 #include "module/control/FramePart.h"
 
 class ConnectionPoint final : public FramePart<IConnectionPoint> {

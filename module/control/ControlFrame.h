@@ -19,12 +19,12 @@
 #include <windows.h>
 #include <ole2.h>
 #include <ocidl.h>
-#include "module/ComPtr.h"
 
 #include <memory>
 #include <new>
 #include <vector>
 
+#include "module/ComPtr.h"
 #include "module/control/ConnectionPoint.h"
 #include "module/control/ConnectionPointContainer.h"
 #include "module/control/ControlDescription.h"

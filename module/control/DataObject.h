@@ -6,8 +6,8 @@
 
 #include <windows.h>
 #include <ole2.h>
-#include "module/ComPtr.h"
 
+#include "module/ComPtr.h"
 #include "module/control/FramePart.h"
 
 class DataObject final : public FramePart<IDataObject> {

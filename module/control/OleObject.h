@@ -7,8 +7,8 @@
 
 #include <windows.h>
 #include <ole2.h>
-#include "module/ComPtr.h"
 
+#include "module/ComPtr.h"
 #include "module/control/FramePart.h"
 
 class OleObject final : public FramePart<IOleObject> {

@@ -1,8 +1,7 @@
 #include "module/control/PersistStorage.h"
 
-#include "module/control/ControlFrame.h"
-
 #include "module/ComPtr.h"
+#include "module/control/ControlFrame.h"
 
 namespace {
 

@@ -7,9 +7,10 @@
 
 #include <windows.h>
 #include <oaidl.h>
-#include "module/ComPtr.h"
 
 #include <mutex>
+
+#include "module/ComPtr.h"
 
 class TypeInfoHolder {
   public:

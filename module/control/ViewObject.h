@@ -7,8 +7,8 @@
 
 #include <windows.h>
 #include <ocidl.h>
-#include "module/ComPtr.h"
 
+#include "module/ComPtr.h"
 #include "module/control/FramePart.h"
 
 class ViewObject final : public FramePart<IViewObjectEx> {
