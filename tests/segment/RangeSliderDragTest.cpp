@@ -1,0 +1,218 @@
+// The slider's modal drag loop, driven by mouse messages posted to its owner
+// before the press (as the system queues them) and by real input.
+#include "segment/RangeSlider.h"
+
+#include "support/OwnerWindow.h"
+#include "support/PixelCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+class RecordingListener : public IRangeListener {
+  public:
+    void OnRangeChanging(int total, int& start, int& end, RECT barRect) override {
+        seen += std::to_string(start) + ".." + std::to_string(end) + " ";
+        EXPECT_EQ(36000, total);
+        EXPECT_EQ("(10, 10, 290, 30)", RectText(barRect));
+        capture = GetCapture();
+        GetClipCursor(&clip);
+        if (rewrite) rewrite(start, end);
+    }
+
+    std::string seen;
+    std::function<void(int&, int&)> rewrite;
+    HWND capture = nullptr;
+    RECT clip{};
+};
+
+// 10 hours over 280 x 20 pixels at (10, 10) of the owner: the segment
+// 9000..27000 lies at columns 80..219, its thumbs at 83..85 and 214..216.
+class SliderDrag : public testing::Test {
+  protected:
+    void SetUp() override {
+        Attach(slider);
+        slider.SetListener(&listener);
+        owner.onCaptureChanged = [this] { slider.StopDrag(); };
+        owner.Settle();
+    }
+
+    void TearDown() override {
+        // However the drag ended, the mouse is given back.
+        EXPECT_EQ(nullptr, GetCapture());
+        const int x = GetSystemMetrics(SM_XVIRTUALSCREEN), y = GetSystemMetrics(SM_YVIRTUALSCREEN);
+        const RECT screen{x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+        RECT clip{};
+        GetClipCursor(&clip);
+        EXPECT_EQ(RectText(screen), RectText(clip));
+        EXPECT_FALSE(slider.IsDragging());
+    }
+
+    void Attach(CRangeSlider& s) {
+        s.SetBounds(10, 10, 280, 20);
+        s.SetOwner(owner.hwnd());
+    }
+    void Post(UINT message, int x = 0) { PostMessageA(owner.hwnd(), message, 0, MAKELPARAM(x, 20)); }
+    // Pointer moves to each x, then the button goes up.
+    void Queue(std::initializer_list<int> xs) {
+        for (int x : xs) Post(WM_MOUSEMOVE, x);
+        Post(WM_LBUTTONUP);
+    }
+    std::string Values() const { return std::to_string(slider.GetStart()) + ".." + std::to_string(slider.GetEnd()); }
+
+    OwnerWindow owner;
+    CRangeSlider slider{0x9F9860, 36000, 9000, 27000};
+    RecordingListener listener;
+};
+
+TEST_F(SliderDrag, TheStartThumbFollowsThePointerUpToTheMinimumBeforeTheEndAndDownToZero) {
+    Queue({184, 584, 0});  // +100 px = 12,857 s; far right; far left
+    EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 84, 20));
+    EXPECT_EQ("21857..27000 25200..27000 0..27000 ", listener.seen);
+    EXPECT_EQ("0..27000", Values());
+    // The loop kept the owner's mouse messages, held the mouse inside the
+    // slider and left all painting but its own to the owner.
+    EXPECT_EQ(0, owner.mouseMovesDispatched);
+    EXPECT_EQ(owner.hwnd(), listener.capture);
+    POINT corner{10, 10};
+    ClientToScreen(owner.hwnd(), &corner);
+    EXPECT_EQ(RectText(RECT{corner.x, corner.y, corner.x + 280, corner.y + 20}), RectText(listener.clip));
+    EXPECT_EQ("(0, 0, 0, 0)", RectText(owner.UpdateRect()));
+}
+
+TEST_F(SliderDrag, TheEndThumbStopsAtTheTotalAndTheMinimumAfterTheStart) {
+    Queue({415, 0});
+    EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 215, 20));
+    EXPECT_EQ("9000..36000 9000..10800 ", listener.seen);
+}
+
+TEST_F(SliderDrag, MovingTheWholeSegmentAgainstTheRightEndShrinksIt) {
+    Queue({250, 350});
+    EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 150, 20));
+    EXPECT_EQ("21857..36000 34200..36000 ", listener.seen);
+}
+
+TEST_F(SliderDrag, MovingTheWholeSegmentAgainstTheLeftEndShrinksIt) {
+    Queue({100, 0});
+    EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 200, 20));
+    EXPECT_EQ("0..14142 0..1800 ", listener.seen);
+}
+
+TEST_F(SliderDrag, TenSecondsOver280PixelsLetTheStartReachTheEnd) {
+    CRangeSlider tiny(0x9F9860, 10, 2, 8);  // start thumb at 69..71
+    Attach(tiny);
+    Queue({400});
+    EXPECT_TRUE(tiny.OnLButtonDown(MK_LBUTTON, 70, 20));
+    EXPECT_EQ(8, tiny.GetStart());
+    EXPECT_EQ(8, tiny.GetEnd());
+}
+
+TEST_F(SliderDrag, AListenersValuesAreDrawnAndKeptAndTheNextMoveStartsFromThePress) {
+    listener.rewrite = [](int& start, int& end) {  // the host's correction
+        start -= start % 3600;
+        end = start + 7200;
+    };
+    Queue({184, 194});
+    slider.OnLButtonDown(MK_LBUTTON, 84, 20);
+    EXPECT_EQ("21857..27000 23142..28800 ", listener.seen);  // 9000 + 110 px
+    EXPECT_EQ("21600..28800", Values());
+    // Drawn at once: the segment now covers columns 178..233.
+    HDC dc = GetDC(owner.hwnd());
+    EXPECT_EQ(ColorText(0xBBB67D), ColorText(GetPixel(dc, 200, 20)));
+    EXPECT_EQ(ColorText(0x9F9860), ColorText(GetPixel(dc, 150, 20)));
+    ReleaseDC(owner.hwnd(), dc);
+}
+
+TEST_F(SliderDrag, LosingTheCaptureStopsTheDragAfterThatMessage) {
+    owner.onApp = [](WPARAM) { ReleaseCapture(); };
+    Post(WM_MOUSEMOVE, 184);
+    Post(WM_APP);
+    Post(WM_MOUSEMOVE, 284);
+    EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 84, 20));
+    EXPECT_EQ("21857..27000", Values());
+    MSG left{};
+    EXPECT_TRUE(PeekMessageA(&left, owner.hwnd(), WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE));
+}
+
+TEST_F(SliderDrag, AWindowThatTakesTheCaptureKeepsIt) {
+    OwnerWindow other;
+    owner.onApp = [&other](WPARAM) { SetCapture(other.hwnd()); };
+    Post(WM_APP);
+    EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 84, 20));
+    EXPECT_EQ(other.hwnd(), GetCapture());
+    ReleaseCapture();
+}
+
+TEST_F(SliderDrag, AQuitRequestEndsTheDragAndIsPostedAgain) {
+    PostQuitMessage(7);
+    EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 84, 20));
+    MSG quit{};
+    ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(7u, quit.wParam);
+}
+
+TEST_F(SliderDrag, APointerLeftOfTheClientAreaMovesTheValuesLeft) {
+    // A list cell scrolled partly out of view: segment from column 20.
+    slider.SetBounds(-50, 10, 280, 20);
+    slider.SetListener(nullptr);
+    Queue({-30});
+    EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 24, 20));
+    EXPECT_EQ(2057, slider.GetStart());  // 9000 - 54 px
+}
+
+TEST_F(SliderDrag, OverlappingThumbsRunOneDragPerPress) {
+    CRangeSlider narrow(0x9F9860, 36000, 9000, 10158);  // both thumbs at 83..85
+    Attach(narrow);
+    int marks = 0;
+    owner.onApp = [&marks](WPARAM) { ++marks; };
+    // Should a second loop start, a later release ends it.
+    SetTimer(owner.hwnd(), 1, 300, [](HWND hwnd, UINT, UINT_PTR id, DWORD) {
+        KillTimer(hwnd, id);
+        PostMessageA(hwnd, WM_LBUTTONUP, 0, 0);
+    });
+    Queue({});
+    Post(WM_APP);
+    EXPECT_TRUE(narrow.OnLButtonDown(MK_LBUTTON, 84, 20));
+    KillTimer(owner.hwnd(), 1);
+    EXPECT_EQ(0, marks);
+}
+
+TEST_F(SliderDrag, APressBesideTheSegmentOrOnABarWithoutTotalRunsNoDrag) {
+    CRangeSlider empty(0x9F9860, 0, 0, 0);
+    Attach(empty);
+    EXPECT_FALSE(slider.OnLButtonDown(MK_LBUTTON, 40, 20));
+    EXPECT_FALSE(slider.OnLButtonDown(MK_LBUTTON, 250, 20));
+    for (int x : {13, 14, 150}) EXPECT_FALSE(empty.OnLButtonDown(MK_LBUTTON, x, 20)) << "x = " << x;
+    EXPECT_TRUE(listener.seen.empty());
+}
+
+TEST_F(SliderDrag, RealMouseInputDragsTheEndThumbUnderTheSizingCursor) {
+    POINT press{215, 20}, target{265, 20};
+    ClientToScreen(owner.hwnd(), &press);
+    ClientToScreen(owner.hwnd(), &target);
+    auto send = [](DWORD flags, POINT at) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+        SendInput(1, &input, sizeof input);
+    };
+    send(MOUSEEVENTF_LEFTDOWN, press);
+    Sleep(100);
+    owner.Settle();  // the press reaches the owner before the slider sees it
+    EXPECT_TRUE(slider.OnSetCursor(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(LoadCursor(nullptr, IDC_SIZEWE), GetCursor());
+    send(0, target);
+    send(MOUSEEVENTF_LEFTUP, target);
+    EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 215, 20));
+    EXPECT_EQ(33428, slider.GetEnd());  // 27000 + 50 px
+    // Over the segment between the thumbs the cursor is left alone.
+    SetCursorPos(target.x - 100, target.y);
+    EXPECT_FALSE(slider.OnSetCursor(HTCLIENT, WM_MOUSEMOVE));
+}
+
+}  // namespace
