@@ -2,8 +2,6 @@
 
 #include <cwchar>
 
-using Microsoft::WRL::ComPtr;
-
 namespace {
 
 std::wstring HresultText(HRESULT hr) {
@@ -38,7 +36,7 @@ bool EmbeddedControl::Create(HWND parent, const RECT& position, EventLog& log) {
         return false;
     }
     ComPtr<IUnknown> control;
-    hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&control));
+    hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(control.ReleaseAndGetAddressOf()));
     if (FAILED(hr)) {
         Report(log, L"cannot be created", hr);
         return false;

@@ -6,7 +6,7 @@
 #define KESTREL_SAMPLES_EMBEDDED_CONTROL_H
 
 #include <windows.h>
-#include <wrl/client.h>
+#include "module/ComPtr.h"
 
 #include <string>
 
@@ -35,10 +35,10 @@ class EmbeddedControl {
     HWND Window() const { return site_ ? site_->ControlWindow() : nullptr; }
     // The control's interface `iid`; null when there is none.
     template <class I>
-    Microsoft::WRL::ComPtr<I> Query(REFIID iid) const {
-        Microsoft::WRL::ComPtr<I> result;
+    ComPtr<I> Query(REFIID iid) const {
+        ComPtr<I> result;
         if (site_ && site_->Control() != nullptr)
-            site_->Control()->QueryInterface(iid, reinterpret_cast<void**>(result.GetAddressOf()));
+            site_->Control()->QueryInterface(iid, reinterpret_cast<void**>(result.ReleaseAndGetAddressOf()));
         return result;
     }
 
@@ -49,7 +49,7 @@ class EmbeddedControl {
     const wchar_t* label_;
     const wchar_t* progId_;
     EventNamer names_;
-    Microsoft::WRL::ComPtr<ControlSite> site_;
+    ComPtr<ControlSite> site_;
     EventSink sink_;
     bool shown_ = false;
 };

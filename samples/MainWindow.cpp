@@ -7,8 +7,6 @@
 
 #include <cwchar>
 
-using Microsoft::WRL::ComPtr;
-
 namespace {
 
 const wchar_t kWindowClass[] = L"Kestrel Sample Host";

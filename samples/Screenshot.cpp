@@ -1,11 +1,9 @@
 #include "Screenshot.h"
 
 #include <wincodec.h>
-#include <wrl/client.h>
+#include "module/ComPtr.h"
 
 #include <vector>
-
-using Microsoft::WRL::ComPtr;
 
 namespace {
 
@@ -86,17 +84,20 @@ std::vector<BYTE> BgrRows(const BYTE* bgrx, int width, int height, UINT* stride)
 
 HRESULT WritePng(const std::wstring& path, const BYTE* bgrx, int width, int height) {
     ComPtr<IWICImagingFactory> factory;
-    HRESULT hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
+    HRESULT hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_PPV_ARGS(factory.ReleaseAndGetAddressOf()));
     if (FAILED(hr)) return hr;
     ComPtr<IWICStream> stream;
-    if (FAILED(hr = factory->CreateStream(&stream))) return hr;
+    if (FAILED(hr = factory->CreateStream(stream.ReleaseAndGetAddressOf()))) return hr;
     if (FAILED(hr = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE))) return hr;
     ComPtr<IWICBitmapEncoder> encoder;
-    if (FAILED(hr = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder))) return hr;
+    if (FAILED(hr = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.ReleaseAndGetAddressOf())))
+        return hr;
     if (FAILED(hr = encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache))) return hr;
     ComPtr<IWICBitmapFrameEncode> frame;
     ComPtr<IPropertyBag2> properties;
-    if (FAILED(hr = encoder->CreateNewFrame(&frame, &properties))) return hr;
+    if (FAILED(hr = encoder->CreateNewFrame(frame.ReleaseAndGetAddressOf(), properties.ReleaseAndGetAddressOf())))
+        return hr;
     if (FAILED(hr = frame->Initialize(properties.Get()))) return hr;
     if (FAILED(hr = frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height)))) return hr;
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;

@@ -5,9 +5,7 @@
 
 #include "support/KestrelRegistration.h"
 
-#include <wrl/client.h>
-
-using Microsoft::WRL::ComPtr;
+#include "module/ComPtr.h"
 
 namespace {
 
@@ -18,14 +16,20 @@ Function Export(HMODULE module, const char* name) {
                              : nullptr;
 }
 
+using AxWinInit = BOOL(WINAPI*)();
+using AxGetControl = HRESULT(WINAPI*)(HWND host, IUnknown** control);
+using AxCreateControl = HRESULT(WINAPI*)(LPCOLESTR name, HWND host, IStream* state, IUnknown** container);
+
 struct WineAtl {
     // atl.dll stays loaded for the whole run: its window class must outlive
     // every host window.
     HMODULE module = LoadLibraryW(L"atl.dll");
-    BOOL(WINAPI* axWinInit)() = Export<decltype(axWinInit)>(module, "AtlAxWinInit");
-    HRESULT(WINAPI* axGetControl)(HWND, IUnknown**) = Export<decltype(axGetControl)>(module, "AtlAxGetControl");
-    HRESULT(WINAPI* axCreateControl)
-    (LPCOLESTR, HWND, IStream*, IUnknown**) = Export<decltype(axCreateControl)>(module, "AtlAxCreateControl");
+    AxWinInit axWinInit = Export<AxWinInit>(module, "AtlAxWinInit");
+    AxGetControl axGetControl = Export<AxGetControl>(module, "AtlAxGetControl");
+    AxCreateControl axCreateControl = Export<AxCreateControl>(module, "AtlAxCreateControl");
+    // Registers the "AtlAxWin" class; a second call fails on the class that
+    // already exists, so it is made once.
+    bool initialised = axWinInit != nullptr && axWinInit();
 };
 
 const WineAtl& Atl() {
@@ -42,7 +46,7 @@ class AtlHost : public testing::TestWithParam<ControlKind> {
   protected:
     void SetUp() override {
         ASSERT_NE(nullptr, Atl().module) << "Wine's atl.dll";
-        ASSERT_NE(nullptr, Atl().axWinInit);
+        ASSERT_TRUE(Atl().initialised) << "AtlAxWinInit";
         ASSERT_NE(nullptr, Atl().axGetControl);
         ASSERT_NE(nullptr, Atl().axCreateControl);
         ASSERT_HRESULT_SUCCEEDED(registration_.Result());
@@ -71,7 +75,6 @@ class AtlHost : public testing::TestWithParam<ControlKind> {
 };
 
 TEST_P(AtlHost, AtlAxWinWindowHostsTheControlNamedByItsText) {
-    ASSERT_TRUE(Atl().axWinInit());
     const Window host(CreateWindowExW(0, L"AtlAxWin", GetParam().progId, WS_CHILD | WS_VISIBLE, 0, 0, 400, 240,
                                       parent_.Window(), nullptr, GetModuleHandleW(nullptr), nullptr));
     ASSERT_NE(nullptr, host.get());
@@ -82,17 +85,18 @@ TEST_P(AtlHost, AtlAxWinWindowHostsTheControlNamedByItsText) {
     EXPECT_TRUE(IsWindowVisible(control));
 
     ComPtr<IUnknown> unknown;
-    ASSERT_HRESULT_SUCCEEDED(Atl().axGetControl(host.get(), &unknown));
+    ASSERT_HRESULT_SUCCEEDED(Atl().axGetControl(host.get(), unknown.ReleaseAndGetAddressOf()));
     ComPtr<IUnknown> identity;
-    EXPECT_HRESULT_SUCCEEDED(unknown->QueryInterface(GetParam().identity, &identity));
+    EXPECT_HRESULT_SUCCEEDED(
+        unknown->QueryInterface(GetParam().identity, reinterpret_cast<void**>(identity.ReleaseAndGetAddressOf())));
 }
 
 TEST_P(AtlHost, AtlAxCreateControlEmbedsTheControlInAnExistingWindow) {
-    ASSERT_TRUE(Atl().axWinInit());
     const Window host(CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 0, 0, 400, 240, parent_.Window(),
                                       nullptr, GetModuleHandleW(nullptr), nullptr));
     ComPtr<IUnknown> hostObject;
-    ASSERT_HRESULT_SUCCEEDED(Atl().axCreateControl(GetParam().progId, host.get(), nullptr, &hostObject));
+    ASSERT_HRESULT_SUCCEEDED(
+        Atl().axCreateControl(GetParam().progId, host.get(), nullptr, hostObject.ReleaseAndGetAddressOf()));
     TestContainer::ProcessMessages();
 
     EXPECT_NE(nullptr, FindDescendant(host.get(), GetParam().windowClass));

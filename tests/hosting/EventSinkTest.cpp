@@ -4,9 +4,8 @@
 #include "module/Kestrel.h"
 
 #include <gmock/gmock.h>
-#include <wrl/client.h>
+#include "module/ComPtr.h"
 
-using Microsoft::WRL::ComPtr;
 using testing::ElementsAre;
 
 namespace {
@@ -25,12 +24,13 @@ class EventSinkRecording : public testing::Test {
 
 TEST_F(EventSinkRecording, AnswersItsEventInterfaceAndIDispatchOnly) {
     ComPtr<IUnknown> answer;
-    EXPECT_EQ(S_OK, sink_.Dispatch()->QueryInterface(DIID__IDeviceTransferEvents, &answer));
-    EXPECT_EQ(S_OK, sink_.Dispatch()->QueryInterface(IID_IDispatch, &answer));
-    EXPECT_EQ(E_NOINTERFACE, sink_.Dispatch()->QueryInterface(DIID__IMenuCtrlEvents, &answer));
+    const auto out = [&answer] { return reinterpret_cast<void**>(answer.ReleaseAndGetAddressOf()); };
+    EXPECT_EQ(S_OK, sink_.Dispatch()->QueryInterface(DIID__IDeviceTransferEvents, out()));
+    EXPECT_EQ(S_OK, sink_.Dispatch()->QueryInterface(IID_IDispatch, out()));
+    EXPECT_EQ(E_NOINTERFACE, sink_.Dispatch()->QueryInterface(DIID__IMenuCtrlEvents, out()));
 
     EventSink dispatchOnly(IID_IDispatch);
-    EXPECT_EQ(E_NOINTERFACE, dispatchOnly.Dispatch()->QueryInterface(DIID__IDeviceTransferEvents, &answer));
+    EXPECT_EQ(E_NOINTERFACE, dispatchOnly.Dispatch()->QueryInterface(DIID__IDeviceTransferEvents, out()));
 }
 
 TEST_F(EventSinkRecording, KeepsItsOwnCopiesOfTheArguments) {

@@ -5,12 +5,11 @@
 
 #include <gmock/gmock.h>
 #include <wincodec.h>
-#include <wrl/client.h>
+#include "module/ComPtr.h"
 
 #include <set>
 #include <string>
 
-using Microsoft::WRL::ComPtr;
 using testing::HasSubstr;
 
 namespace {
@@ -86,10 +85,12 @@ Picture ReadPng(const std::wstring& path) {
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
     ComPtr<IWICFormatConverter> converter;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) ||
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(factory.ReleaseAndGetAddressOf()))) ||
         FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
-                                                  &decoder)) ||
-        FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter)) ||
+                                                  decoder.ReleaseAndGetAddressOf())) ||
+        FAILED(decoder->GetFrame(0, frame.ReleaseAndGetAddressOf())) ||
+        FAILED(factory->CreateFormatConverter(converter.ReleaseAndGetAddressOf())) ||
         FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
                                      WICBitmapPaletteTypeCustom)) ||
         FAILED(converter->GetSize(&picture.width, &picture.height)))

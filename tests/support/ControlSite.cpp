@@ -4,8 +4,6 @@
 
 #include <new>
 
-using Microsoft::WRL::ComPtr;
-
 namespace {
 
 struct ScreenResolution {

@@ -20,7 +20,7 @@
 #include <ole2.h>
 #include <ocidl.h>
 #include <olectl.h>
-#include <wrl/client.h>
+#include "module/ComPtr.h"
 
 #include <map>
 #include <string>
@@ -35,7 +35,7 @@ class ControlSite final : public IOleClientSite,
                           public IAdviseSink,
                           public IDispatch {
   public:
-    static Microsoft::WRL::ComPtr<ControlSite> Create(HWND parent, const RECT& position);
+    static ComPtr<ControlSite> Create(HWND parent, const RECT& position);
 
     // Takes `control` into the site: the client site first (both controls
     // declare OLEMISC_SETCLIENTSITEFIRST, and a control created without
@@ -153,10 +153,10 @@ class ControlSite final : public IOleClientSite,
     LONG refs_ = 1;
     HWND parent_;
     RECT position_;
-    Microsoft::WRL::ComPtr<IUnknown> control_;
-    Microsoft::WRL::ComPtr<IOleObject> object_;
-    Microsoft::WRL::ComPtr<IViewObject> view_;
-    Microsoft::WRL::ComPtr<IOleInPlaceActiveObject> activeObject_;
+    ComPtr<IUnknown> control_;
+    ComPtr<IOleObject> object_;
+    ComPtr<IViewObject> view_;
+    ComPtr<IOleInPlaceActiveObject> activeObject_;
     std::map<DISPID, Variant> ambients_;
     std::vector<std::string> calls_;
     bool inPlaceActive_ = false;

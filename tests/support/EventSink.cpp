@@ -3,8 +3,6 @@
 #include <new>
 #include <utility>
 
-using Microsoft::WRL::ComPtr;
-
 class EventSink::Object final : public IDispatch {
   public:
     explicit Object(REFIID events) : events_(events) {}
@@ -75,10 +73,10 @@ HRESULT EventSink::Connect(IUnknown* control) {
     if (!object_) return E_OUTOFMEMORY;
     if (point_) return E_UNEXPECTED;
     ComPtr<IConnectionPointContainer> container;
-    HRESULT hr = control->QueryInterface(IID_PPV_ARGS(&container));
+    HRESULT hr = control->QueryInterface(IID_PPV_ARGS(container.ReleaseAndGetAddressOf()));
     if (FAILED(hr)) return hr;
     ComPtr<IConnectionPoint> point;
-    if (FAILED(hr = container->FindConnectionPoint(events_, &point))) return hr;
+    if (FAILED(hr = container->FindConnectionPoint(events_, point.ReleaseAndGetAddressOf()))) return hr;
     DWORD cookie = 0;
     if (FAILED(hr = point->Advise(object_.Get(), &cookie))) return hr;
     point_ = std::move(point);

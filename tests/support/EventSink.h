@@ -15,7 +15,7 @@
 
 #include <windows.h>
 #include <ocidl.h>
-#include <wrl/client.h>
+#include "module/ComPtr.h"
 
 #include <functional>
 #include <memory>
@@ -68,8 +68,8 @@ class EventSink {
   private:
     class Object;
     const IID events_;
-    Microsoft::WRL::ComPtr<Object> object_;
-    Microsoft::WRL::ComPtr<IConnectionPoint> point_;
+    ComPtr<Object> object_;
+    ComPtr<IConnectionPoint> point_;
     DWORD cookie_ = 0;
 };
 

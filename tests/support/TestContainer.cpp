@@ -1,7 +1,5 @@
 #include "support/TestContainer.h"
 
-using Microsoft::WRL::ComPtr;
-
 namespace {
 
 const wchar_t kWindowClass[] = L"Kestrel Test Container";
@@ -48,13 +46,14 @@ TestContainer::~TestContainer() {
 
 HRESULT TestContainer::Create(Creator creator) {
     ComPtr<IUnknown> control;
-    const HRESULT hr = creator(nullptr, IID_IUnknown, reinterpret_cast<void**>(control.GetAddressOf()));
+    const HRESULT hr = creator(nullptr, IID_IUnknown, reinterpret_cast<void**>(control.ReleaseAndGetAddressOf()));
     return FAILED(hr) ? hr : Embed(control.Get());
 }
 
 HRESULT TestContainer::Create(REFCLSID clsid) {
     ComPtr<IUnknown> control;
-    const HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&control));
+    const HRESULT hr =
+        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(control.ReleaseAndGetAddressOf()));
     return FAILED(hr) ? hr : Embed(control.Get());
 }
 
@@ -62,6 +61,14 @@ HRESULT TestContainer::Create(const wchar_t* progId) {
     CLSID clsid{};
     const HRESULT hr = CLSIDFromProgID(progId, &clsid);
     return FAILED(hr) ? hr : Create(clsid);
+}
+
+void TestContainer::Resize(SIZE clientSize) {
+    RECT frame{0, 0, clientSize.cx, clientSize.cy};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window_.get(), GWL_STYLE)), FALSE, 0);
+    // Without activation, for the same reason as at creation.
+    SetWindowPos(window_.get(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HRESULT TestContainer::Embed(IUnknown* control, IStream* state) { return site_->Embed(control, state); }

@@ -5,7 +5,7 @@
 //   ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
 //   ASSERT_HRESULT_SUCCEEDED(container.Activate());
 //   HWND pane = container.ControlWindow();
-//   auto transfer = container.Query<IDeviceTransfer>();
+//   auto transfer = container.Query<IDeviceTransfer>(IID_IDeviceTransfer);
 //
 // The control follows the window's size. Destruction closes the control
 // (deactivation, IOleObject::Close, client site taken away), releases it
@@ -15,7 +15,7 @@
 
 #include <windows.h>
 #include <ole2.h>
-#include <wrl/client.h>
+#include "module/ComPtr.h"
 
 #include <memory>
 #include <type_traits>
@@ -44,6 +44,9 @@ class TestContainer {
     HRESULT Deactivate() { return site_->Deactivate(); }
     void Close() { site_->Close(); }
 
+    // New client size, as a user's resizing gives it; the control follows.
+    void Resize(SIZE clientSize);
+
     HWND Window() const { return window_.get(); }
     HWND ControlWindow() const { return site_->ControlWindow(); }
     IUnknown* Control() const { return site_->Control(); }
@@ -51,17 +54,18 @@ class TestContainer {
 
     // The control's interface `I`; null when it does not answer.
     template <class I>
-    Microsoft::WRL::ComPtr<I> Query() const {
-        Microsoft::WRL::ComPtr<I> result;
+    ComPtr<I> Query() const {
+        ComPtr<I> result;
         if (Control() != nullptr)
-            Control()->QueryInterface(__uuidof(I), reinterpret_cast<void**>(result.GetAddressOf()));
+            Control()->QueryInterface(__uuidof(I), reinterpret_cast<void**>(result.ReleaseAndGetAddressOf()));
         return result;
     }
     // Same, for interfaces without __uuidof (those of Kestrel.h).
     template <class I>
-    Microsoft::WRL::ComPtr<I> Query(REFIID iid) const {
-        Microsoft::WRL::ComPtr<I> result;
-        if (Control() != nullptr) Control()->QueryInterface(iid, reinterpret_cast<void**>(result.GetAddressOf()));
+    ComPtr<I> Query(REFIID iid) const {
+        ComPtr<I> result;
+        if (Control() != nullptr)
+            Control()->QueryInterface(iid, reinterpret_cast<void**>(result.ReleaseAndGetAddressOf()));
         return result;
     }
 
@@ -76,7 +80,7 @@ class TestContainer {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
 
     std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer> window_;
-    Microsoft::WRL::ComPtr<ControlSite> site_;
+    ComPtr<ControlSite> site_;
 };
 
 #endif
