@@ -85,6 +85,22 @@ TEST_P(ContainerEmbedding, ClosingReleasesTheControlAndItsWindow) {
     EXPECT_EQ(locksWithControl - 1, Module::LockCount());
 }
 
+// The site and the control hold each other until Close: afterwards the
+// caller's reference must be the last one, or every embedding leaks both.
+TEST_P(ContainerEmbedding, ClosingLeavesTheCallerTheLastReferenceToTheSite) {
+    ComPtr<ControlSite> site = ControlSite::Create(container_.Window(), RECT{0, 0, 200, 100});
+    ComPtr<IUnknown> control;
+    ASSERT_HRESULT_SUCCEEDED(
+        GetParam().creator(nullptr, IID_IUnknown, reinterpret_cast<void**>(control.ReleaseAndGetAddressOf())));
+    ASSERT_HRESULT_SUCCEEDED(site->Embed(control.Get()));
+    ASSERT_HRESULT_SUCCEEDED(site->Activate(OLEIVERB_UIACTIVATE));
+    control.Reset();
+    site->Close();
+
+    ControlSite* last = site.Detach();
+    EXPECT_EQ(0u, last->Release());
+}
+
 INSTANTIATE_TEST_SUITE_P(BothControls, ContainerEmbedding, testing::Values(kDeviceTransfer, kMenuCtrl),
                          ControlKindName);
 

@@ -112,7 +112,7 @@ class SampleHost : public testing::Test {
     std::wstring png_ = TemporaryPngPath();
 };
 
-TEST_F(SampleHost, ScreenshotRunWritesAPictureOfTheWholeWindowAndExits) {
+TEST_F(SampleHost, ScreenshotRunWritesAPictureOfTheClientAreaAndExits) {
     const SampleRun run = RunSampleHost(L"--screenshot \"" + png_ + L"\"");
     ASSERT_EQ(0u, run.exitCode) << run.output;
     EXPECT_THAT(run.output, HasSubstr("screenshot saved"));
