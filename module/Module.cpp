@@ -37,17 +37,7 @@ void CModule::Term() { objectMap_.ReleaseClassObjects(); }
 
 void CModule::Lock() { InterlockedIncrement(&lockCount_); }
 
-// A stray LockServer(FALSE) must not take the count below zero: the next
-// instance would then bring it back to zero while alive, and the DLL would
-// be unloaded under it.
-void CModule::Unlock() {
-    LONG count = lockCount_;
-    while (count > 0) {
-        const LONG seen = InterlockedCompareExchange(&lockCount_, count - 1, count);
-        if (seen == count) return;
-        count = seen;
-    }
-}
+void CModule::Unlock() { InterlockedDecrement(&lockCount_); }
 
 HRESULT CModule::GetClassObject(REFCLSID clsid, REFIID iid, void** ppv) {
     if (ppv == nullptr) return E_POINTER;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "MemoryRegistry.h"
+#include "module/Module.h"
 #include "module/RegistryScriptParser.h"
 #include "module/RegistryScriptResource.h"
 
@@ -124,6 +125,14 @@ TEST(RegistryScriptText, WritesNothingWhenTheScriptIsDamagedAtItsEnd) {
     const std::wstring damaged = std::wstring(kClassScript) + L" HKCR { Broken = s 'x";
     EXPECT_EQ(kMalformedRegistryScript,
               RunRegistryScriptText(damaged, L"C:\\Kestrel.dll", registry, RegistryScriptMode::Register));
+    EXPECT_EQ(0, registry.WritesSeen());
+}
+
+TEST(RegistryScriptText, FailsForAScriptTheModuleDoesNotCarry) {
+    MemoryRegistry registry;
+    const HRESULT hr =
+        RunRegistryScriptResource(Module::Instance(), 9999, L"C:\\Kestrel.dll", registry, RegistryScriptMode::Register);
+    EXPECT_TRUE(FAILED(hr)) << std::hex << hr;
     EXPECT_EQ(0, registry.WritesSeen());
 }
 

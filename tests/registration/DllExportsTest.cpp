@@ -1,0 +1,78 @@
+// The DLL's class-object exports, called as COM calls them: the answers of
+// DllGetClassObject and when DllCanUnloadNow lets the DLL go.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "KestrelDll.h"
+#include "module/ComPtr.h"
+#include "module/Kestrel.h"
+#include "support/BuildPaths.h"
+
+namespace {
+
+class DllExports : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dll.Loaded());
+        ASSERT_EQ(S_OK, dll.CanUnloadNow()) << "something still holds the DLL";
+    }
+
+    ComPtr<IClassFactory> Factory(REFCLSID clsid) {
+        ComPtr<IClassFactory> factory;
+        EXPECT_EQ(S_OK, dll.GetClassObject(clsid, IID_PPV_ARGS(factory.ReleaseAndGetAddressOf())));
+        return factory;
+    }
+
+    KestrelDll dll{KestrelDllPath()};
+};
+
+TEST_F(DllExports, GetClassObjectChecksItsArguments) {
+    EXPECT_EQ(E_POINTER, dll.GetClassObject(CLSID_DeviceTransfer, IID_IClassFactory, nullptr));
+    void* object = reinterpret_cast<void*>(1);
+    EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE, dll.GetClassObject(IID_IDeviceTransfer, IID_IClassFactory, &object));
+    EXPECT_EQ(nullptr, object);
+}
+
+TEST_F(DllExports, CanUnloadNowOnlyWhenNoInstanceClassObjectOrServerLockRemains) {
+    ComPtr<IClassFactory> factory = Factory(CLSID_DeviceTransfer);
+    EXPECT_EQ(S_FALSE, dll.CanUnloadNow()) << "while a class object is held";
+
+    ComPtr<IUnknown> instance;
+    ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_PPV_ARGS(instance.ReleaseAndGetAddressOf())));
+    ASSERT_EQ(S_OK, factory->LockServer(TRUE));
+    factory.Reset();
+    EXPECT_EQ(S_FALSE, dll.CanUnloadNow()) << "while an instance lives and the server is locked";
+
+    instance.Reset();
+    EXPECT_EQ(S_FALSE, dll.CanUnloadNow()) << "while the server is locked";
+
+    Factory(CLSID_DeviceTransfer)->LockServer(FALSE);
+    EXPECT_EQ(S_OK, dll.CanUnloadNow());
+}
+
+TEST_F(DllExports, ADevicePaneRefusesAggregationAndAMenuBarAcceptsIt) {
+    ComPtr<IUnknown> outer;
+    ASSERT_EQ(S_OK, Factory(CLSID_MenuCtrl)->CreateInstance(nullptr, IID_PPV_ARGS(outer.ReleaseAndGetAddressOf())));
+
+    void* pane = reinterpret_cast<void*>(1);
+    EXPECT_EQ(CLASS_E_NOAGGREGATION, Factory(CLSID_DeviceTransfer)->CreateInstance(outer.Get(), IID_IUnknown, &pane));
+    EXPECT_EQ(nullptr, pane);
+
+    ComPtr<IUnknown> inner;
+    EXPECT_EQ(S_OK, Factory(CLSID_MenuCtrl)
+                        ->CreateInstance(outer.Get(), IID_IUnknown,
+                                         reinterpret_cast<void**>(inner.ReleaseAndGetAddressOf())));
+    EXPECT_TRUE(inner);
+}
+
+TEST_F(DllExports, AnUnsupportedInterfaceLeavesNoInstanceBehind) {
+    for (const CLSID* clsid : {&CLSID_DeviceTransfer, &CLSID_MenuCtrl}) {
+        void* instance = reinterpret_cast<void*>(1);
+        EXPECT_EQ(E_NOINTERFACE, Factory(*clsid)->CreateInstance(nullptr, IID_IClassFactory, &instance));
+        EXPECT_EQ(nullptr, instance);
+        EXPECT_EQ(S_OK, dll.CanUnloadNow());
+    }
+}
+
+}  // namespace

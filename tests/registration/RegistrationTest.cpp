@@ -1,0 +1,189 @@
+// Self-registration against Wine's real registry: through Wine's own
+// regsvr32 and through the export, twice, undone, from a path with a quote,
+// and the classes created through COM afterwards.
+#include <windows.h>
+#include <oleauto.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+#include "KestrelDll.h"
+#include "RegistrationTables.h"
+#include "module/ComPtr.h"
+#include "module/Kestrel.h"
+#include "support/BuildPaths.h"
+
+namespace {
+
+class ProcessHandles {
+  public:
+    PROCESS_INFORMATION info{};
+    ~ProcessHandles() {
+        if (info.hThread != nullptr) CloseHandle(info.hThread);
+        if (info.hProcess != nullptr) CloseHandle(info.hProcess);
+    }
+};
+
+struct BstrFree {
+    void operator()(BSTR text) const { SysFreeString(text); }
+};
+using Bstr = std::unique_ptr<OLECHAR, BstrFree>;
+
+// Exit code of `regsvr32.exe /s [options] "dll"`, or ~0 if it did not run.
+DWORD RunRegsvr32(const std::wstring& options, const std::wstring& dll) {
+    std::wstring command = L"regsvr32.exe /s " + options + L" \"" + dll + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    ProcessHandles process;
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process.info))
+        return ~DWORD(0);
+    if (WaitForSingleObject(process.info.hProcess, 120000) != WAIT_OBJECT_0) return ~DWORD(0);
+    DWORD exitCode = ~DWORD(0);
+    GetExitCodeProcess(process.info.hProcess, &exitCode);
+    return exitCode;
+}
+
+// The DLL's path as the system spells it (KESTREL_DLL may use '/').
+std::wstring FullPath(const std::wstring& path) {
+    wchar_t full[MAX_PATH];
+    const DWORD length = GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
+    return length > 0 && length < MAX_PATH ? std::wstring(full, length) : path;
+}
+
+class Registration : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_FALSE(dllPath.empty()) << "KESTREL_DLL is not set";
+        WatchRegistrationKeys(guard);
+    }
+
+    static void ExpectRegistration(const RegistryContents& expected) {
+        const RegistryContents actual = CurrentRegistration();
+        std::set<std::wstring> keys;
+        for (const auto& [key, values] : expected) keys.insert(key);
+        for (const auto& [key, values] : actual) keys.insert(key);
+        for (const auto& key : keys) {
+            const auto wanted = expected.find(key);
+            const auto found = actual.find(key);
+            if (wanted == expected.end()) {
+                ADD_FAILURE() << "unexpected key " << key.c_str();
+            } else if (found == actual.end()) {
+                ADD_FAILURE() << "missing key " << key.c_str();
+            } else {
+                EXPECT_EQ(wanted->second, found->second) << "values of " << key.c_str();
+            }
+        }
+    }
+
+    const std::wstring dllPath = FullPath(KestrelDllPath());
+    RegistryKeysGuard guard;
+};
+
+TEST_F(Registration, ThroughWinesRegsvr32WritesExactlyTheTables) {
+    ASSERT_EQ(0u, RunRegsvr32(L"", dllPath));
+    ExpectRegistration(ExpectedRegistration(dllPath));
+}
+
+TEST_F(Registration, ThroughTheExportWritesExactlyTheTables) {
+    KestrelDll dll(dllPath);
+    ASSERT_TRUE(dll.Loaded());
+    ASSERT_EQ(S_OK, dll.RegisterServer());
+    ExpectRegistration(ExpectedRegistration(dllPath));
+}
+
+TEST_F(Registration, TwiceLeavesOneSetWithoutStaleEntries) {
+    KestrelDll dll(dllPath);
+    ASSERT_EQ(S_OK, dll.RegisterServer());
+    const std::wstring classKey = L"CLSID\\" + BracedGuid(CLSID_DeviceTransfer);
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, (classKey + L"\\LocalServer32").c_str(), nullptr, REG_SZ, L"stale.exe",
+                    sizeof L"stale.exe");
+    ASSERT_EQ(S_OK, dll.RegisterServer());
+    ExpectRegistration(ExpectedRegistration(dllPath));
+}
+
+TEST_F(Registration, UndoneRemovesProgIdsAndClassKeysButKeepsTheClsidKey) {
+    KestrelDll dll(dllPath);
+    ASSERT_EQ(S_OK, dll.RegisterServer());
+    ASSERT_EQ(S_OK, dll.UnregisterServer());
+    EXPECT_EQ(RegistryContents(), CurrentRegistration());
+    EXPECT_TRUE(RegistryKeyExists(HKEY_CLASSES_ROOT, L"CLSID"));
+}
+
+TEST_F(Registration, UndoneKeepsAProgIdKeyThatAnotherProgramExtended) {
+    KestrelDll dll(dllPath);
+    ASSERT_EQ(S_OK, dll.RegisterServer());
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, L"Menu.id\\shell\\open", nullptr, REG_SZ, L"theirs", sizeof L"theirs");
+    ASSERT_EQ(S_OK, dll.UnregisterServer());
+    EXPECT_TRUE(RegistryKeyExists(HKEY_CLASSES_ROOT, L"Menu.id\\shell\\open"));
+    EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, L"Menu.id\\CLSID"));
+    EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, L"Menu.id\\CurVer"));
+    EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, L"Menu.id.1"));
+}
+
+TEST_F(Registration, ThroughRegsvr32CanBeUndone) {
+    ASSERT_EQ(0u, RunRegsvr32(L"", dllPath));
+    ASSERT_EQ(0u, RunRegsvr32(L"/u", dllPath));
+    EXPECT_EQ(RegistryContents(), CurrentRegistration());
+}
+
+TEST_F(Registration, WritesAModulePathWithASingleQuoteIntact) {
+    wchar_t temp[MAX_PATH];
+    ASSERT_NE(0u, GetTempPathW(MAX_PATH, temp));
+    const std::wstring folder = std::wstring(temp) + L"Kestrel's copy";
+    const std::wstring copy = folder + L"\\Kestrel.dll";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(dllPath.c_str(), copy.c_str(), FALSE));
+    {
+        KestrelDll dll(copy);
+        ASSERT_TRUE(dll.Loaded());
+        ASSERT_EQ(S_OK, dll.RegisterServer());
+        ExpectRegistration(ExpectedRegistration(copy));
+        EXPECT_EQ(S_OK, dll.UnregisterServer());
+    }
+    DeleteFileW(copy.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+TEST_F(Registration, RegistersTheTypeLibraryAtTheModuleAndUnregistersIt) {
+    KestrelDll dll(dllPath);
+    ASSERT_EQ(S_OK, dll.RegisterServer());
+    BSTR path = nullptr;
+    ASSERT_EQ(S_OK, QueryPathOfRegTypeLib(LIBID_KESTRELLib, 1, 0, 0x409, &path));
+    const Bstr registered(path);
+    EXPECT_STREQ(dllPath.c_str(), registered.get());
+    const std::wstring directory = dllPath.substr(0, dllPath.find_last_of(L'\\') + 1);
+    EXPECT_EQ(directory,
+              RegistryString(HKEY_CLASSES_ROOT, L"TypeLib\\" + BracedGuid(LIBID_KESTRELLib) + L"\\1.0\\HELPDIR", L""));
+
+    ASSERT_EQ(S_OK, dll.UnregisterServer());
+    path = nullptr;
+    EXPECT_NE(S_OK, QueryPathOfRegTypeLib(LIBID_KESTRELLib, 1, 0, 0x409, &path));
+    const Bstr unregistered(path);
+}
+
+TEST_F(Registration, LetsCOMCreateBothClassesByClsidAndByProgId) {
+    ASSERT_EQ(0u, RunRegsvr32(L"", dllPath));
+    struct Class {
+        const CLSID& clsid;
+        const wchar_t* progIds[2];
+    };
+    for (const Class& cls : {Class{CLSID_DeviceTransfer, {L"Tessaly.DeviceTransfer.1", L"Tessaly.DeviceTransfer.1.1"}},
+                             Class{CLSID_MenuCtrl, {L"Menu.id", L"Menu.id.1"}}}) {
+        ComPtr<IUnknown> instance;
+        EXPECT_EQ(S_OK, CoCreateInstance(cls.clsid, nullptr, CLSCTX_INPROC_SERVER,
+                                         IID_PPV_ARGS(instance.ReleaseAndGetAddressOf())));
+        for (const wchar_t* progId : cls.progIds) {
+            CLSID found{};
+            EXPECT_EQ(S_OK, CLSIDFromProgID(progId, &found)) << progId;
+            EXPECT_TRUE(IsEqualCLSID(cls.clsid, found)) << progId;
+            EXPECT_EQ(S_OK, CoCreateInstance(found, nullptr, CLSCTX_INPROC_SERVER,
+                                             IID_PPV_ARGS(instance.ReleaseAndGetAddressOf())))
+                << progId;
+        }
+    }
+    CoFreeUnusedLibraries();
+}
+
+}  // namespace
