@@ -2,8 +2,9 @@
 // such as Lanthorn provides it. One COM object answers IOleClientSite,
 // IOleInPlaceSite(Ex), IOleInPlaceFrame, IOleControlSite, IAdviseSink and
 // IDispatch (the ambient properties) for a control placed at a rectangle of
-// a parent window. It uses no test framework: the sample host embeds
-// through it too.
+// a parent window. It offers no windowless site, so a control activates
+// with a window of its own. It uses no test framework: the sample host
+// embeds through it too.
 //
 //   ComPtr<ControlSite> site = ControlSite::Create(parent, rect);
 //   site->Embed(control);   // client site, InitNew (or Load), extent
