@@ -12,8 +12,8 @@
 
 #include "EventLog.h"
 #include "EventText.h"
-#include "support/ControlSite.h"
-#include "support/EventSink.h"
+#include "container/ControlSite.h"
+#include "container/EventSink.h"
 
 class EmbeddedControl {
   public:

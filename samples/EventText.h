@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "support/EventSink.h"
+#include "container/EventSink.h"
 
 using EventNamer = const wchar_t* (*)(DISPID dispid);
 

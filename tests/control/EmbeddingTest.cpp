@@ -7,7 +7,7 @@
 #include "menubar/MenuCtrl.h"
 #include "module/Kestrel.h"
 #include "module/Module.h"
-#include "support/EventSink.h"
+#include "container/EventSink.h"
 #include "support/RegistryKeys.h"
 #include "support/TestContainer.h"
 

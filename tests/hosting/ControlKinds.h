@@ -5,7 +5,7 @@
 #include "devicepane/DeviceTransfer.h"
 #include "menubar/MenuCtrl.h"
 #include "module/Kestrel.h"
-#include "support/EventSink.h"
+#include "container/EventSink.h"
 #include "support/TestContainer.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The shared event sink, driven as a control's connection point drives it.
-#include "support/EventSink.h"
+#include "container/EventSink.h"
 
 #include "module/Kestrel.h"
 

@@ -1,4 +1,4 @@
-#include "support/HimetricUnits.h"
+#include "container/HimetricUnits.h"
 
 #include <gtest/gtest.h>
 

@@ -20,7 +20,7 @@
 #include <memory>
 #include <type_traits>
 
-#include "support/ControlSite.h"
+#include "container/ControlSite.h"
 
 class TestContainer {
   public:

@@ -1,4 +1,4 @@
-#include "support/Variant.h"
+#include "container/Variant.h"
 
 #include <utility>
 

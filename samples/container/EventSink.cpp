@@ -1,4 +1,4 @@
-#include "support/EventSink.h"
+#include "container/EventSink.h"
 
 #include <new>
 #include <utility>

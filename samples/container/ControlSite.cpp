@@ -1,6 +1,6 @@
-#include "support/ControlSite.h"
+#include "container/ControlSite.h"
 
-#include "support/HimetricUnits.h"
+#include "container/HimetricUnits.h"
 
 #include <new>
 

@@ -3,8 +3,8 @@
 // IOleInPlaceSite(Ex), IOleInPlaceFrame, IOleControlSite, IAdviseSink and
 // IDispatch (the ambient properties) for a control placed at a rectangle of
 // a parent window. It offers no windowless site, so a control activates
-// with a window of its own. It uses no test framework: the sample host
-// embeds through it too.
+// with a window of its own. The sample host embeds through it, and so do
+// the tests, which thereby check what the sample shows.
 //
 //   ComPtr<ControlSite> site = ControlSite::Create(parent, rect);
 //   site->Embed(control);   // client site, InitNew (or Load), extent
@@ -14,8 +14,8 @@
 //
 // The site holds the control and the control holds the site until Close:
 // whoever creates a site must close it.
-#ifndef KESTREL_TESTS_CONTROL_SITE_H
-#define KESTREL_TESTS_CONTROL_SITE_H
+#ifndef KESTREL_CONTAINER_CONTROL_SITE_H
+#define KESTREL_CONTAINER_CONTROL_SITE_H
 
 #include <windows.h>
 #include <ole2.h>
@@ -27,7 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "support/Variant.h"
+#include "container/Variant.h"
 
 class ControlSite final : public IOleClientSite,
                           public IOleInPlaceSiteEx,

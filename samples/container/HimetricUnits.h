@@ -1,8 +1,8 @@
 // Conversions between device pixels and HIMETRIC (0.01 mm), the unit of
 // OLE extents. 2540 HIMETRIC make an inch. Rounded to the nearest unit, as
 // the platform's MulDiv does, so a round trip gives back the pixel count.
-#ifndef KESTREL_TESTS_HIMETRIC_UNITS_H
-#define KESTREL_TESTS_HIMETRIC_UNITS_H
+#ifndef KESTREL_CONTAINER_HIMETRIC_UNITS_H
+#define KESTREL_CONTAINER_HIMETRIC_UNITS_H
 
 constexpr long kHimetricPerInch = 2540;
 

@@ -1,7 +1,7 @@
 // Variant: one VARIANT that owns its content (a BSTR is freed, an interface
 // released when it goes), so recorded arguments outlive the caller's copy.
-#ifndef KESTREL_TESTS_VARIANT_H
-#define KESTREL_TESTS_VARIANT_H
+#ifndef KESTREL_CONTAINER_VARIANT_H
+#define KESTREL_CONTAINER_VARIANT_H
 
 #include <windows.h>
 #include <oleauto.h>

@@ -9,9 +9,9 @@
 //
 // The connection is broken when the sink goes out of scope. Constructed
 // with IID_IDispatch, the sink answers IDispatch only, as a careless host's
-// sink would. It uses no test framework: the sample host logs through it.
-#ifndef KESTREL_TESTS_EVENT_SINK_H
-#define KESTREL_TESTS_EVENT_SINK_H
+// sink would. The sample host logs through it; the tests record with it.
+#ifndef KESTREL_CONTAINER_EVENT_SINK_H
+#define KESTREL_CONTAINER_EVENT_SINK_H
 
 #include <windows.h>
 #include <ocidl.h>
@@ -21,7 +21,7 @@
 #include <memory>
 #include <vector>
 
-#include "support/Variant.h"
+#include "container/Variant.h"
 
 struct RecordedEvent {
     DISPID dispid = DISPID_UNKNOWN;
