@@ -1,11 +1,11 @@
 #include "module/control/ControlFrame.h"
 
+#include "draw/GdiHandles.h"
 #include "module/Module.h"
 #include "module/control/WindowClass.h"
 
 #include <olectl.h>
 
-#include <type_traits>
 #include <utility>
 
 namespace {
@@ -13,11 +13,6 @@ namespace {
 bool VerbActivatesUI(LONG verb) {
     return verb == OLEIVERB_PRIMARY || verb == OLEIVERB_SHOW || verb == OLEIVERB_UIACTIVATE;
 }
-
-struct RegionDeleter {
-    void operator()(HRGN region) const { DeleteObject(region); }
-};
-using Region = std::unique_ptr<std::remove_pointer_t<HRGN>, RegionDeleter>;
 
 }  // namespace
 
@@ -161,12 +156,12 @@ HRESULT ControlFrame::SetObjectRects(const RECT* position, const RECT* clip) {
     if (m_window == nullptr) return S_OK;
     // Clipped by the container: only the visible part of the window shows.
     RECT visible;
-    Region region;
+    GdiObject<HRGN> region;
     if (IntersectRect(&visible, position, clip) && !EqualRect(&visible, position)) {
         OffsetRect(&visible, -position->left, -position->top);
-        region.reset(CreateRectRgnIndirect(&visible));
+        region.Reset(CreateRectRgnIndirect(&visible));
     }
-    if (SetWindowRgn(m_window, region.get(), TRUE)) region.release();  // the window owns it now
+    if (SetWindowRgn(m_window, region.Get(), TRUE)) region.Release();  // the window owns it now
     SetWindowPos(m_window, nullptr, position->left, position->top, position->right - position->left,
                  position->bottom - position->top, SWP_NOZORDER | SWP_NOACTIVATE);
     return S_OK;

@@ -1,5 +1,6 @@
 #include "module/control/DataObject.h"
 
+#include "draw/GdiHandles.h"
 #include "module/control/ControlFrame.h"
 
 #include <memory>
@@ -21,10 +22,9 @@ LONG PixelsFromHimetric(LONG himetric, int dotsPerInch) { return MulDiv(himetric
 
 SIZE ScreenPixels(const SIZEL& himetric) {
     SIZE pixels{PixelsFromHimetric(himetric.cx, 96), PixelsFromHimetric(himetric.cy, 96)};
-    if (HDC screen = GetDC(nullptr)) {
-        pixels = {PixelsFromHimetric(himetric.cx, GetDeviceCaps(screen, LOGPIXELSX)),
-                  PixelsFromHimetric(himetric.cy, GetDeviceCaps(screen, LOGPIXELSY))};
-        ReleaseDC(nullptr, screen);
+    if (const WindowDC screen = WindowDC::Client(nullptr)) {
+        pixels = {PixelsFromHimetric(himetric.cx, GetDeviceCaps(screen.Get(), LOGPIXELSX)),
+                  PixelsFromHimetric(himetric.cy, GetDeviceCaps(screen.Get(), LOGPIXELSY))};
     }
     return pixels;
 }

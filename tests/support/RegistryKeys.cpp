@@ -1,5 +1,7 @@
 #include "support/RegistryKeys.h"
 
+#include "module/RegKey.h"
+
 #include <utility>
 
 struct RegistryTree {
@@ -14,23 +16,11 @@ struct RegistryTree {
 
 namespace {
 
-class Key {
-  public:
-    Key(HKEY root, const std::wstring& path, REGSAM access) {
-        if (RegOpenKeyExW(root, path.c_str(), 0, access, &key_) != ERROR_SUCCESS) key_ = nullptr;
-    }
-    explicit Key(HKEY key) : key_(key) {}
-    Key(const Key&) = delete;
-    Key& operator=(const Key&) = delete;
-    ~Key() {
-        if (key_ != nullptr) RegCloseKey(key_);
-    }
-    explicit operator bool() const { return key_ != nullptr; }
-    HKEY get() const { return key_; }
-
-  private:
-    HKEY key_ = nullptr;
-};
+RegKey OpenKey(HKEY root, const std::wstring& path, REGSAM access) {
+    RegKey key;
+    key.Open(root, path, access);
+    return key;
+}
 
 RegistryTree Read(HKEY key) {
     RegistryTree tree;
@@ -48,21 +38,19 @@ RegistryTree Read(HKEY key) {
         wchar_t name[256];
         DWORD nameLength = 256;
         if (RegEnumKeyExW(key, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        Key subkey(key, std::wstring(name, nameLength), KEY_READ);
-        if (subkey) tree.subkeys.emplace_back(std::wstring(name, nameLength), Read(subkey.get()));
+        const RegKey subkey = OpenKey(key, std::wstring(name, nameLength), KEY_READ);
+        if (subkey) tree.subkeys.emplace_back(std::wstring(name, nameLength), Read(subkey.Get()));
     }
     return tree;
 }
 
 void Write(HKEY root, const std::wstring& path, const RegistryTree& tree) {
-    HKEY created = nullptr;
-    if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created, nullptr) != ERROR_SUCCESS)
-        return;
-    Key key(created);
+    RegKey key;
+    if (key.Create(root, path, KEY_ALL_ACCESS) != ERROR_SUCCESS) return;
     for (const auto& value : tree.values)
-        RegSetValueExW(key.get(), value.name.c_str(), 0, value.type, value.data.data(),
+        RegSetValueExW(key.Get(), value.name.c_str(), 0, value.type, value.data.data(),
                        static_cast<DWORD>(value.data.size()));
-    for (const auto& [name, subtree] : tree.subkeys) Write(key.get(), name, subtree);
+    for (const auto& [name, subtree] : tree.subkeys) Write(key.Get(), name, subtree);
 }
 
 }  // namespace
@@ -75,20 +63,20 @@ RegistryKeysGuard::~RegistryKeysGuard() {
 }
 
 void RegistryKeysGuard::Watch(HKEY root, const std::wstring& path, bool startEmpty) {
-    Key key(root, path, KEY_READ);
-    watched_.push_back({root, path, key ? std::make_shared<RegistryTree>(Read(key.get())) : nullptr});
+    const RegKey key = OpenKey(root, path, KEY_READ);
+    watched_.push_back({root, path, key ? std::make_shared<RegistryTree>(Read(key.Get())) : nullptr});
     if (startEmpty) RegistryDeleteTree(root, path);
 }
 
-bool RegistryKeyExists(HKEY root, const std::wstring& path) { return static_cast<bool>(Key(root, path, KEY_READ)); }
+bool RegistryKeyExists(HKEY root, const std::wstring& path) { return static_cast<bool>(OpenKey(root, path, KEY_READ)); }
 
 std::wstring RegistryString(HKEY root, const std::wstring& path, const std::wstring& name, bool* found) {
     if (found != nullptr) *found = false;
-    Key key(root, path, KEY_READ);
+    const RegKey key = OpenKey(root, path, KEY_READ);
     if (!key) return {};
     wchar_t text[4096];
     DWORD type = 0, size = sizeof text;
-    if (RegQueryValueExW(key.get(), name.empty() ? nullptr : name.c_str(), nullptr, &type,
+    if (RegQueryValueExW(key.Get(), name.empty() ? nullptr : name.c_str(), nullptr, &type,
                          reinterpret_cast<BYTE*>(text), &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
         return {};
@@ -100,9 +88,9 @@ std::wstring RegistryString(HKEY root, const std::wstring& path, const std::wstr
 
 std::vector<std::wstring> RegistrySubkeys(HKEY root, const std::wstring& path) {
     std::vector<std::wstring> names;
-    Key key(root, path, KEY_READ);
+    const RegKey key = OpenKey(root, path, KEY_READ);
     if (!key) return names;
-    for (const auto& [name, subtree] : Read(key.get()).subkeys) names.push_back(name);
+    for (const auto& [name, subtree] : Read(key.Get()).subkeys) names.push_back(name);
     return names;
 }
 
