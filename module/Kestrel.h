@@ -177,8 +177,15 @@ struct IAccessibleOwner : public IUnknown {
     virtual HRESULT STDMETHODCALLTYPE Reserved(long* pValue) = 0; /* writes 0, E_NOTIMPL */
 };
 
-/* The menu bar: a dual interface. Handles are OLE_HANDLE (32 bits, which
- * holds every window, menu and image-list handle also in x64). */
+/* Window and menu handles are OLE_HANDLE (32 bits, which holds them also in
+ * x64); an image list is a pointer, so in x64 it travels pointer-sized. */
+#ifdef _WIN64
+typedef LONG_PTR IMAGELIST_HANDLE;
+#else
+typedef OLE_HANDLE IMAGELIST_HANDLE;
+#endif
+
+/* The menu bar: a dual interface. */
 struct IMenuCtrl : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE put_BackColor(OLE_COLOR clr) = 0;
     virtual HRESULT STDMETHODCALLTYPE get_BackColor(OLE_COLOR* pclr) = 0;
@@ -188,8 +195,8 @@ struct IMenuCtrl : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE get_Owner(OLE_HANDLE* pVal) = 0;
     virtual HRESULT STDMETHODCALLTYPE put_Menu(OLE_HANDLE newVal) = 0;
     virtual HRESULT STDMETHODCALLTYPE get_Menu(OLE_HANDLE* pVal) = 0;
-    virtual HRESULT STDMETHODCALLTYPE put_ImageList(OLE_HANDLE newVal) = 0;
-    virtual HRESULT STDMETHODCALLTYPE get_ImageList(OLE_HANDLE* pVal) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_ImageList(IMAGELIST_HANDLE newVal) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_ImageList(IMAGELIST_HANDLE* pVal) = 0;
     virtual HRESULT STDMETHODCALLTYPE put_MenuColor(OLE_COLOR newVal) = 0;
     virtual HRESULT STDMETHODCALLTYPE get_MenuColor(OLE_COLOR* pVal) = 0;
     virtual HRESULT STDMETHODCALLTYPE put_MenuTextColor(OLE_COLOR newVal) = 0;

@@ -14,11 +14,6 @@
 #define KESTREL_LIBID_TEXT "3F5E02C7-7299-4DC6-99AD-4736D81837E1"
 #define KESTREL_CLSID_DEVICETRANSFER_TEXT "00ED585C-0D21-4651-BB27-9C059BEFB464"
 #define KESTREL_CLSID_MENUCTRL_TEXT "F46A4575-0309-4BD7-B91B-3C4BD27C7D29"
-/* The menu bar's registry entry names this identity as its TypeLib. It is
- * deliberately not the module's own library identity: the menu bar has
- * always been registered under a separate fixed identity, and nothing in
- * the module reads the value back. */
-#define KESTREL_MENUCTRL_TYPELIB_TEXT "16CDF54C-F5D5-437C-A0C9-F8978511AAE4"
 
 #define KESTREL_IID_IDUMMYDISPATCH_TEXT "44D159E6-FE6F-4538-8FC6-636F0BD413C2"
 #define KESTREL_DIID_IDEVICETRANSFEREVENTS_TEXT "658AE99B-84B1-4ED4-B7E8-A60BD601EDDA"

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "DemoLibrary.h"
+#include "DemoMenu.h"
 #include "HostLayout.h"
 #include "Screenshot.h"
 #include "module/Kestrel.h"
@@ -22,8 +23,6 @@ RECT ClientRect(HWND window) {
     GetClientRect(window, &rect);
     return rect;
 }
-
-OLE_HANDLE OleHandle(const void* handle) { return static_cast<OLE_HANDLE>(reinterpret_cast<UINT_PTR>(handle)); }
 
 }  // namespace
 
@@ -75,14 +74,7 @@ void MainWindow::EmbedControls() {
     const HostLayout layout = LayOutHost(client.right, client.bottom, menuBarHeight_);
 
     if (menuBar_.Create(window_, layout.menuBar, log_)) {
-        if (ComPtr<IMenuCtrl> bar = menuBar_.Query<IMenuCtrl>(IID_IMenuCtrl)) {
-            bar->put_Owner(OleHandle(window_));
-            if (HMENU menu = CreateDemoMenu()) {
-                bar->put_Menu(OleHandle(menu));
-                long sized = 0;
-                bar->AutoSize(&sized);
-            }
-        }
+        if (ComPtr<IMenuCtrl> bar = menuBar_.Query<IMenuCtrl>(IID_IMenuCtrl)) SetUpDemoMenuBar(*bar.Get(), window_);
     }
     if (devicePane_.Create(window_, layout.devicePane, log_)) {
         if (ComPtr<IDeviceTransfer> pane = devicePane_.Query<IDeviceTransfer>(IID_IDeviceTransfer))
@@ -154,7 +146,14 @@ void MainWindow::PaintMissing(HDC dc, const EmbeddedControl& control, const RECT
 
 void MainWindow::OnTimer(UINT_PTR timer) {
     KillTimer(window_, timer);
-    if (timer == kScreenshotTimer) TakeScreenshot();
+    if (timer == kScreenshotTimer) {
+        TakeScreenshot();
+        const std::wstring path = OpenMenuScreenshotPath(options_.screenshotPath);
+        SIZE size{};
+        const HRESULT hr = SaveScreenWithOpenMenu(menuBar_.Window(), path, &size);
+        log_.Add((SUCCEEDED(hr) ? L"screenshot with the File menu open saved: " : L"screenshot with a menu failed: ") +
+                 path);
+    }
     DestroyWindow(window_);
 }
 

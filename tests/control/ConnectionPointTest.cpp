@@ -279,7 +279,7 @@ TEST(MenuEvents, PopupEventsCarryTheItemAsShort) {
     const ComPtr<IUnknown> control = NewControl(CreateMenuCtrl);
     EventSink sink(DIID__IMenuCtrlEvents);
     ASSERT_HRESULT_SUCCEEDED(sink.Connect(control.Get()));
-    MenuCtrl* bar = MenuCtrl::From(Ask<IMenuCtrl>(control.Get(), IID_IMenuCtrl).Get());
+    CMenuCtrl* bar = CMenuCtrl::From(Ask<IMenuCtrl>(control.Get(), IID_IMenuCtrl).Get());
 
     bar->FireBeforePopup(3);
     bar->FireAfterPopup(3);

@@ -81,8 +81,7 @@ RegistryContents ExpectedRegistration(const std::wstring& modulePath) {
         {mc + L"\\ToolboxBitmap32", {{L"", modulePath + L", 101"}}},
         {mc + L"\\MiscStatus", {{L"", L"0"}}},
         {mc + L"\\MiscStatus\\1", {{L"", L"131473"}}},
-        // The menu bar's own fixed library identity, not the module's LIBID.
-        {mc + L"\\TypeLib", {{L"", L"{" KESTREL_MENUCTRL_TYPELIB_TEXT L"}"}}},
+        {mc + L"\\TypeLib", {{L"", BracedGuid(LIBID_KESTRELLib)}}},
         {mc + L"\\Version", {{L"", L"1.0"}}},
     };
 }

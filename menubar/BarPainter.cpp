@@ -1,0 +1,64 @@
+#include "menubar/BarPainter.h"
+
+#include "draw/ColorMath.h"
+#include "draw/OffscreenBuffer.h"
+#include "draw/SolidFill.h"
+
+namespace {
+
+// A turned font cannot go through DrawText's alignment: the text is placed
+// by hand, centred across the item and starting 3 pixels above its bottom,
+// running upwards. Mnemonic markers are dropped rather than underlined.
+void DrawVerticalText(HDC dc, const std::string& text, const RECT& r) {
+    std::string shown;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        shown += text[i];
+    }
+    SIZE size{};
+    GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+    const int x = r.left + (r.right - r.left - size.cy) / 2;
+    const int y = r.bottom - 3;
+    TextOutA(dc, x, y, shown.c_str(), static_cast<int>(shown.size()));
+}
+
+}  // namespace
+
+void PaintBar(HDC dc, const RECT& client, const std::vector<CBarItem>& items, int nHotItem, COLORREF clrBack,
+              bool fVertical) {
+    const int width = client.right - client.left, height = client.bottom - client.top;
+    COffscreenBuffer buffer(dc, width, height);
+    if (!buffer) return;
+    FillSolidRect(buffer.Get(), 0, 0, width, height, clrBack);
+    for (size_t i = 0; i < items.size(); ++i)
+        DrawBarItem(items[i], buffer.Get(), static_cast<int>(i) == nHotItem, false, clrBack, fVertical);
+    buffer.CopyTo(dc, client.left, client.top);
+}
+
+void DrawBarItem(const CBarItem& item, HDC dc, bool fHot, bool fPressed, COLORREF clrBack, bool fVertical) {
+    RECT r = ToRect(item.m_rcItem);
+    COLORREF clrTopLeft = clrBack, clrBottomRight = clrBack;
+    if (fHot && fPressed) {
+        clrTopLeft = AdjustLuminance(clrBack, -50);
+        clrBottomRight = AdjustLuminance(clrBack, +50);
+        OffsetRect(&r, 2, 2);
+    } else if (fHot) {
+        clrTopLeft = AdjustLuminance(clrBack, +250);
+        clrBottomRight = AdjustLuminance(clrBack, -250);
+    }
+    FillSolidRect(dc, r, clrBack);
+    Draw3dRect(dc, r, clrTopLeft, clrBottomRight);
+
+    const GdiObject<HFONT> font = CreateBarFont(fVertical);
+    const ObjectSelection selection(dc, font.Get());
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColour = SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
+    if (fVertical) {
+        DrawVerticalText(dc, item.m_strText, r);
+    } else {
+        // No DT_SINGLELINE: centred across, from the top of the item.
+        DrawTextA(dc, item.m_strText.c_str(), -1, &r, DT_CENTER | DT_VCENTER);
+    }
+    SetTextColor(dc, oldColour);
+    SetBkMode(dc, oldMode);
+}

@@ -1,0 +1,271 @@
+// The bar driven as a user drives it: real mouse and keyboard input with the
+// owner in the foreground, the popups' own windows inspected from a thread
+// timer while their loop runs, the owner's posted commands, the events and
+// the accessibility notifications.
+#include "menubar/MenuCtrl.h"
+#include "menubar/MenuItemData.h"
+
+#include "MenuFixture.h"
+#include "container/EventSink.h"
+#include "support/TestContainer.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// What reached the application: the owner's focused child records its keys.
+std::vector<WPARAM> g_vecKeysSeen;
+std::vector<std::pair<DWORD, HWND>> g_vecWinEvents;
+
+LRESULT CALLBACK RecorderProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+    // Alt going down always reaches the application; the rest is what counts.
+    if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && wp != VK_MENU) g_vecKeysSeen.push_back(wp);
+    return DefWindowProcA(window, message, wp, lp);
+}
+
+void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (object == OBJID_MENU && child == CHILDID_SELF) g_vecWinEvents.emplace_back(event, window);
+}
+
+struct CPopupEvent {
+    DISPID dispid;
+    short nItem;
+    bool fCommandQueued;  // a WM_COMMAND was waiting for the owner
+    UINT nCommand;
+    LPARAM lCommand;
+};
+
+class MenuBarInput : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        s_pContainer = new TestContainer({480, 120});
+        WNDCLASSA recorder{};
+        recorder.lpfnWndProc = RecorderProc;
+        recorder.hInstance = GetModuleHandleA(nullptr);
+        recorder.lpszClassName = "Kestrel key recorder";
+        RegisterClassA(&recorder);
+        s_hWndRecorder = CreateWindowA("Kestrel key recorder", "", WS_CHILD | WS_VISIBLE, 0, 100, 50, 20,
+                                       s_pContainer->Window(), nullptr, GetModuleHandleA(nullptr), nullptr);
+        s_hWinEventHook = SetWinEventHook(EVENT_SYSTEM_MENUSTART, EVENT_SYSTEM_MENUEND, nullptr, OnWinEvent,
+                                          GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+    }
+    static void TearDownTestSuite() {
+        UnhookWinEvent(s_hWinEventHook);
+        DestroyWindow(s_hWndRecorder);
+        delete s_pContainer;
+    }
+
+    void SetUp() override {
+        ASSERT_HRESULT_SUCCEEDED(s_pContainer->Create(CreateMenuCtrl));
+        ASSERT_HRESULT_SUCCEEDED(s_pContainer->Activate());
+        bar = s_pContainer->Query<IMenuCtrl>(IID_IMenuCtrl);
+        ASSERT_TRUE(bar);
+        menu = CreateTestMenu();
+        owner = s_pContainer->Window();
+        ASSERT_EQ(S_OK, bar->put_Owner(OleHandle(owner)));
+        ASSERT_EQ(S_OK, bar->put_Menu(OleHandle(menu)));
+        long sized = 0;
+        bar->AutoSize(&sized);
+        ASSERT_HRESULT_SUCCEEDED(sink.Connect(s_pContainer->Control()));
+        sink.SetHandler([this](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+            MSG command{};
+            const bool queued = PeekMessageA(&command, owner, WM_COMMAND, WM_COMMAND, PM_NOREMOVE) != FALSE;
+            popups.push_back(
+                {event.dispid, event.Param(0).get().iVal, queued, static_cast<UINT>(command.wParam), command.lParam});
+        });
+        SetForegroundWindow(owner);
+        SetFocus(s_hWndRecorder);
+        TestContainer::ProcessMessages();
+        g_vecKeysSeen.clear();
+        g_vecWinEvents.clear();
+    }
+    void TearDown() override {
+        EndMenu();
+        PumpUntil([] { return PopupWindow() == nullptr; }, 1000);
+        sink.Disconnect();
+        bar.Reset();
+        s_pContainer->Close();
+        TestContainer::ProcessMessages();
+        EXPECT_EQ(0u, CMenuItemData::LiveCount());
+    }
+
+    POINT ItemCentre(short item) {
+        RECT r{};
+        bar->GetItemRect(item, reinterpret_cast<LONG_PTR>(&r));
+        POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ClientToScreen(s_pContainer->ControlWindow(), &centre);
+        return centre;
+    }
+    // The items (BeforePopup, AfterPopup) in the order they were fired.
+    std::string PopupTrace() const {
+        std::string trace;
+        for (const CPopupEvent& e : popups)
+            trace += (e.dispid == DISPID_BeforePopup ? "B" : "A") + std::to_string(e.nItem) + " ";
+        return trace;
+    }
+    size_t Count(DISPID dispid) const {
+        size_t n = 0;
+        for (const CPopupEvent& e : popups) n += e.dispid == dispid;
+        return n;
+    }
+    // A step that waits for the popup of bar item `item` to be open.
+    std::function<bool()> PopupOf(int item) {
+        return [this, item] { return PopupMenu() == SubMenuOf(menu, item); };
+    }
+    static std::function<bool()> Do(std::function<void()> action) {
+        return [action] {
+            action();
+            return true;
+        };
+    }
+
+    static TestContainer* s_pContainer;
+    static HWND s_hWndRecorder;
+    static HWINEVENTHOOK s_hWinEventHook;
+    ComPtr<IMenuCtrl> bar;
+    HMENU menu = nullptr;
+    HWND owner = nullptr;
+    EventSink sink{DIID__IMenuCtrlEvents};
+    std::vector<CPopupEvent> popups;
+};
+
+TestContainer* MenuBarInput::s_pContainer = nullptr;
+HWND MenuBarInput::s_hWndRecorder = nullptr;
+HWINEVENTHOOK MenuBarInput::s_hWinEventHook = nullptr;
+
+TEST_F(MenuBarInput, AClickOpensTheOwnerDrawnPopupAndAChosenCommandIsPostedBetweenTheEvents) {
+    const HMENU file = SubMenuOf(menu, 0);
+    MENUITEMINFOA during{};
+    std::string recordText;
+    RECT popupRect{};
+    CTimerScript script({
+        PopupOf(0),
+        Do([&] {
+            // While the loop runs, the items are owner-drawn with a record.
+            during.cbSize = sizeof during;
+            during.fMask = MIIM_FTYPE | MIIM_DATA;
+            GetMenuItemInfoA(file, ID_OPEN, FALSE, &during);
+            if (const CMenuItemData* record = CMenuItemData::FromItemData(during.dwItemData))
+                recordText = record->m_strText;
+            GetWindowRect(PopupWindow(), &popupRect);
+            Tap(VK_DOWN);
+        }),
+        Do([] { Tap(VK_RETURN); }),
+    });
+    Click(ItemCentre(0));
+    ASSERT_TRUE(PumpUntil([&] { return Count(DISPID_AfterPopup) == 1; })) << PopupTrace();
+
+    EXPECT_TRUE(during.fType & MFT_OWNERDRAW);
+    EXPECT_EQ("&Open...\tCtrl+O", recordText);
+    RECT item{};
+    bar->GetItemRect(0, reinterpret_cast<LONG_PTR>(&item));
+    POINT below{item.left, item.bottom};
+    ClientToScreen(s_pContainer->ControlWindow(), &below);
+    EXPECT_EQ(below.x, popupRect.left);  // below the item, left-aligned with it
+    EXPECT_EQ(below.y, popupRect.top);
+    ASSERT_EQ(2u, popups.size());
+    EXPECT_EQ("B0 A0 ", PopupTrace());
+    EXPECT_FALSE(popups[0].fCommandQueued);
+    EXPECT_TRUE(popups[1].fCommandQueued);
+    EXPECT_EQ(ID_OPEN, popups[1].nCommand);
+    EXPECT_EQ(0, popups[1].lCommand);
+
+    // Every item has its former type, text and data back.
+    for (int i = 0; i < GetMenuItemCount(file); ++i) {
+        MENUITEMINFOA after{};
+        char text[64] = {};
+        after.cbSize = sizeof after;
+        after.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_STRING;
+        after.dwTypeData = text;
+        after.cch = sizeof text;
+        GetMenuItemInfoA(file, static_cast<UINT>(i), TRUE, &after);
+        EXPECT_FALSE(after.fType & MFT_OWNERDRAW) << i;
+        EXPECT_EQ(0u, after.dwItemData) << i;
+        if (i == 0) {
+            EXPECT_STREQ("&Open...\tCtrl+O", text);
+        }
+    }
+}
+
+TEST_F(MenuBarInput, ArrowsTabAndTheMouseMoveTheOpenPopupToTheNeighbouringItem) {
+    CTimerScript script({
+        PopupOf(0),
+        Do([] { Tap(VK_RIGHT); }),
+        PopupOf(1),
+        Do([] { Tap(VK_TAB); }),
+        PopupOf(2),
+        Do([] { Tap(VK_LEFT); }),
+        PopupOf(1),
+        Do([] { Tap(VK_LEFT); }),
+        PopupOf(0),
+        Do([] { Tap(VK_LEFT); }),  // from the first to the last
+        PopupOf(3),
+        Do([this] { MoveMouse(ItemCentre(1)); }),
+        PopupOf(1),
+        Do([] { Tap(VK_ESCAPE); }),
+    });
+    Click(ItemCentre(0));
+    ASSERT_TRUE(PumpUntil([&] { return script.Finished() && PopupWindow() == nullptr; }, 8000)) << PopupTrace();
+    PumpUntil([&] { return Count(DISPID_AfterPopup) == 7; }, 1000);
+    EXPECT_EQ("B0 A0 B1 A1 B2 A2 B1 A1 B0 A0 B3 A3 B1 A1 ", PopupTrace());
+}
+
+TEST_F(MenuBarInput, AltAloneTogglesTheMenuModeWhichArrowsMoveAndEscEnds) {
+    Tap(VK_MENU);
+    TestContainer::ProcessMessages();
+    PumpUntil([] { return !g_vecWinEvents.empty(); }, 1000);
+    ASSERT_EQ(1u, g_vecWinEvents.size());
+    EXPECT_EQ(std::make_pair(DWORD(EVENT_SYSTEM_MENUSTART), owner), g_vecWinEvents[0]);
+    Tap(VK_RIGHT);  // in menu mode: swallowed, the hot item moves
+    PumpUntil([] { return g_vecWinEvents.size() == 2; }, 1000);
+    ASSERT_EQ(2u, g_vecWinEvents.size());
+    EXPECT_EQ(std::make_pair(DWORD(EVENT_SYSTEM_MENUSTART), s_pContainer->ControlWindow()), g_vecWinEvents[1]);
+    SetFocus(s_pContainer->ControlWindow());
+    char text[32] = {};
+    EXPECT_EQ(5, SendMessageA(s_pContainer->ControlWindow(), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text)));
+    EXPECT_STREQ("&Edit", text);
+    EXPECT_EQ(0, SendMessageA(s_pContainer->ControlWindow(), WM_GETTEXT, 5, reinterpret_cast<LPARAM>(text)));
+    EXPECT_EQ(DWORD(ERROR_INSUFFICIENT_BUFFER), GetLastError());
+    SetFocus(s_hWndRecorder);
+    Tap(VK_ESCAPE);  // ends the mode and still reaches the application
+    PumpUntil([] { return g_vecWinEvents.size() == 3; }, 1000);
+    ASSERT_EQ(3u, g_vecWinEvents.size());
+    EXPECT_EQ(std::make_pair(DWORD(EVENT_SYSTEM_MENUEND), owner), g_vecWinEvents[2]);
+    // Alt twice: on, then off again.
+    Tap(VK_MENU);
+    Tap(VK_MENU);
+    PumpUntil([] { return g_vecWinEvents.size() == 5; }, 1000);
+    ASSERT_EQ(5u, g_vecWinEvents.size());
+    EXPECT_EQ(DWORD(EVENT_SYSTEM_MENUSTART), g_vecWinEvents[3].first);
+    EXPECT_EQ(DWORD(EVENT_SYSTEM_MENUEND), g_vecWinEvents[4].first);
+    // Outside the menu mode the same keys reach the application unchanged.
+    Tap(VK_TAB);
+    Tap(VK_RIGHT);
+    Tap(VK_LEFT);
+    TestContainer::ProcessMessages();
+    const std::vector<WPARAM> expected = {VK_ESCAPE, VK_TAB, VK_RIGHT, VK_LEFT};
+    EXPECT_EQ(expected, g_vecKeysSeen);
+    EXPECT_TRUE(popups.empty());
+}
+
+TEST_F(MenuBarInput, AltWithAnUpperCaseMnemonicOpensItsPopupAndALowerCaseOneNothing) {
+    CTimerScript script({PopupOf(2), Do([] { Tap(VK_ESCAPE); })});
+    Key(VK_MENU, false);
+    Tap('V');
+    Key(VK_MENU, true);
+    ASSERT_TRUE(PumpUntil([&] { return Count(DISPID_AfterPopup) == 1; })) << PopupTrace();
+    EXPECT_EQ("B2 A2 ", PopupTrace());
+    // Esc on the popup left the bar in menu mode on its item: a letter opens
+    // only an item whose mnemonic is that upper-case letter, not "&tools".
+    Tap('T');
+    PumpUntil([] { return false; }, 400);
+    EXPECT_EQ("B2 A2 ", PopupTrace());
+    Tap(VK_ESCAPE);
+    TestContainer::ProcessMessages();
+}
+
+}  // namespace

@@ -1,0 +1,265 @@
+// The menu bar object: its properties and their refusals, the image list's
+// round trip, the owner chain and the thread hooks across the lives of bars
+// and owners.
+#include "menubar/MenuCtrl.h"
+#include "menubar/MenuItemData.h"
+#include "menubar/OwnerMap.h"
+#include "menubar/ThreadHooks.h"
+
+#include "MenuFixture.h"
+#include "support/OwnerWindow.h"
+#include "support/TestContainer.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace {
+
+ComPtr<IMenuCtrl> NewBar() {
+    ComPtr<IMenuCtrl> bar;
+    CreateMenuCtrl(nullptr, IID_IMenuCtrl, reinterpret_cast<void**>(bar.ReleaseAndGetAddressOf()));
+    return bar;
+}
+
+HIMAGELIST NewImageList(int images) {
+    const HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 4, 4);
+    for (int i = 0; i < images; ++i) {
+        const HDC screen = GetDC(nullptr);
+        const HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+        ReleaseDC(nullptr, screen);
+        ImageList_AddMasked(list, bitmap, RGB(255, 0, 255));
+        DeleteObject(bitmap);
+    }
+    return list;
+}
+
+WNDPROC ProcOf(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)); }
+
+class MenuBarObject : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_HRESULT_SUCCEEDED(container.Create(CreateMenuCtrl));
+        ASSERT_HRESULT_SUCCEEDED(container.Activate());
+        bar = container.Query<IMenuCtrl>(IID_IMenuCtrl);
+        ASSERT_TRUE(bar);
+        menu = CreateTestMenu();
+        ASSERT_EQ(S_OK, bar->put_Owner(OleHandle(container.Window())));
+        ASSERT_EQ(S_OK, bar->put_Menu(OleHandle(menu)));
+    }
+    RECT ItemRect(short item) {
+        RECT r{-1, -1, -1, -1};
+        EXPECT_EQ(S_OK, bar->GetItemRect(item, reinterpret_cast<LONG_PTR>(&r)));
+        return r;
+    }
+
+    TestContainer container;
+    ComPtr<IMenuCtrl> bar;
+    HMENU menu = nullptr;
+};
+
+TEST_F(MenuBarObject, StartsWithDefinedColoursAndRefusesWhatIsNoHandle) {
+    OLE_COLOR colour = 1;
+    EXPECT_EQ(S_OK, bar->get_BackColor(&colour));
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), colour);
+    EXPECT_EQ(S_OK, bar->get_ForeColor(&colour));
+    EXPECT_EQ(GetSysColor(COLOR_BTNTEXT), colour);
+    EXPECT_EQ(S_OK, bar->get_MenuColor(&colour));
+    EXPECT_EQ(GetSysColor(COLOR_MENU), colour);
+    EXPECT_EQ(S_OK, bar->get_MenuTextColor(&colour));
+    EXPECT_EQ(GetSysColor(COLOR_MENUTEXT), colour);
+
+    const OLE_HANDLE notAWindow = 0x7FFF0, notAMenu = 0x7FFF4;
+    EXPECT_EQ(E_INVALIDARG, bar->put_Owner(notAWindow));
+    EXPECT_EQ(E_INVALIDARG, bar->put_Menu(notAMenu));
+    EXPECT_EQ(E_INVALIDARG, bar->put_ImageList(0));
+    OLE_HANDLE value = 0;
+    EXPECT_EQ(S_OK, bar->get_Owner(&value));
+    EXPECT_EQ(OleHandle(container.Window()), value);
+    EXPECT_EQ(S_OK, bar->put_Owner(value));  // the same owner: nothing changes
+    EXPECT_EQ(CMenuCtrl::From(bar.Get()), COwnerMap::Find(container.Window()));
+    EXPECT_EQ(S_OK, bar->get_Menu(&value));
+    EXPECT_EQ(OleHandle(menu), value);
+    EXPECT_EQ(3, ItemRect(3).top);  // the four items are kept
+
+    EXPECT_EQ(E_POINTER, bar->get_BackColor(nullptr));
+    EXPECT_EQ(E_POINTER, bar->get_Owner(nullptr));
+    EXPECT_EQ(E_POINTER, bar->get_Menu(nullptr));
+    EXPECT_EQ(E_POINTER, bar->get_ImageList(nullptr));
+    EXPECT_EQ(E_POINTER, bar->get_MenuColor(nullptr));
+    EXPECT_EQ(E_POINTER, bar->get_Orientation(nullptr));
+    EXPECT_EQ(E_POINTER, bar->AutoSize(nullptr));
+    EXPECT_EQ(-1, SendMessageA(container.ControlWindow(), WM_PRINTCLIENT, 0, PRF_CLIENT));
+}
+
+TEST_F(MenuBarObject, LaysItemsOutInEitherOrientationAndSizesItselfToThem) {
+    const RECT file = ItemRect(0), edit = ItemRect(1), tools = ItemRect(3);
+    EXPECT_EQ(3, file.left);
+    EXPECT_EQ(file.right, edit.left);
+    EXPECT_EQ(file.top, tools.top);
+    long result = 0;
+    EXPECT_EQ(S_OK, bar->AutoSize(&result));
+    EXPECT_EQ(1, result);
+    RECT window{};
+    GetClientRect(container.ControlWindow(), &window);
+    EXPECT_EQ(tools.right - 3 + 5, window.right);
+    EXPECT_EQ(tools.bottom - 3 + 5, window.bottom);
+
+    EXPECT_EQ(S_OK, bar->put_Orientation(1));
+    short orientation = 0;
+    EXPECT_EQ(S_OK, bar->get_Orientation(&orientation));
+    EXPECT_EQ(1, orientation);
+    const RECT up0 = ItemRect(0), up1 = ItemRect(1);
+    EXPECT_EQ(3, up1.left);
+    EXPECT_EQ(up0.bottom, up1.top);
+    // Turned text: the item is longer than it is wide.
+    EXPECT_GT(up0.bottom - up0.top, up0.right - up0.left);
+}
+
+TEST_F(MenuBarObject, GetItemRectRefusesBadIndexesAndAddressesThatCannotTakeARect) {
+    RECT r{};
+    EXPECT_EQ(E_INVALIDARG, bar->GetItemRect(0, 0));
+    EXPECT_EQ(E_INVALIDARG, bar->GetItemRect(-1, reinterpret_cast<LONG_PTR>(&r)));
+    EXPECT_EQ(E_INVALIDARG, bar->GetItemRect(4, reinterpret_cast<LONG_PTR>(&r)));
+    SYSTEM_INFO system{};
+    GetSystemInfo(&system);
+    auto* pages = static_cast<BYTE*>(VirtualAlloc(nullptr, 2 * system.dwPageSize, MEM_RESERVE, PAGE_NOACCESS));
+    ASSERT_NE(nullptr, pages);
+    VirtualAlloc(pages, system.dwPageSize, MEM_COMMIT, PAGE_READWRITE);
+    // Read-only, reserved only, and a RECT straddling into the reserved page.
+    DWORD old = 0;
+    const LONG_PTR straddling = reinterpret_cast<LONG_PTR>(pages + system.dwPageSize - 8);
+    EXPECT_EQ(E_INVALIDARG, bar->GetItemRect(0, straddling));
+    EXPECT_EQ(E_INVALIDARG, bar->GetItemRect(0, reinterpret_cast<LONG_PTR>(pages + system.dwPageSize)));
+    VirtualProtect(pages, system.dwPageSize, PAGE_READONLY, &old);
+    EXPECT_EQ(E_INVALIDARG, bar->GetItemRect(0, reinterpret_cast<LONG_PTR>(pages)));
+    VirtualProtect(pages, system.dwPageSize, PAGE_READWRITE, &old);
+    EXPECT_EQ(S_OK, bar->GetItemRect(0, reinterpret_cast<LONG_PTR>(pages)));
+    EXPECT_EQ(3, reinterpret_cast<RECT*>(pages)->left);
+    VirtualFree(pages, 0, MEM_RELEASE);
+}
+
+TEST_F(MenuBarObject, KeepsItsOwnCopyOfTheImageList) {
+    const HIMAGELIST two = NewImageList(2), none = NewImageList(0);
+    EXPECT_EQ(S_OK, bar->put_ImageList(ImageListValue(two)));
+    IMAGELIST_HANDLE copy = 0;
+    EXPECT_EQ(S_OK, bar->get_ImageList(&copy));
+    EXPECT_NE(ImageListValue(two), copy);
+    ImageList_Destroy(two);
+    EXPECT_EQ(2, ImageList_GetImageCount(reinterpret_cast<HIMAGELIST>(static_cast<UINT_PTR>(copy))));
+    EXPECT_EQ(S_OK, bar->put_ImageList(ImageListValue(none)));  // no images: the copy stays
+    IMAGELIST_HANDLE after = 0;
+    bar->get_ImageList(&after);
+    EXPECT_EQ(copy, after);
+    ImageList_Destroy(none);
+}
+
+#ifdef _WIN64
+// An image list is a pointer in x64: one allocated above 4 GB must reach the
+// bar whole and come back whole.
+TEST(MenuBarImageList, AListAbove4GBSurvivesTheRoundTrip) {
+    const ComPtr<IMenuCtrl> bar = NewBar();
+    ASSERT_TRUE(bar);
+    // Fill the address space below 4 GB and the process heap's free blocks,
+    // so that the next allocations land above.
+    std::vector<void*> reserved, blocks;
+    MEMORY_BASIC_INFORMATION info{};
+    for (BYTE* p = nullptr; reinterpret_cast<ULONG_PTR>(p) < 0x100000000ull; p += info.RegionSize) {
+        if (VirtualQuery(p, &info, sizeof info) == 0) break;
+        if (info.State == MEM_FREE)
+            if (void* r = VirtualAlloc(info.BaseAddress, info.RegionSize, MEM_RESERVE, PAGE_NOACCESS))
+                reserved.push_back(r);
+    }
+    for (SIZE_T size : {SIZE_T(65536), SIZE_T(4096), SIZE_T(256), SIZE_T(16)})
+        for (;;) {
+            void* block = HeapAlloc(GetProcessHeap(), 0, size);
+            if (block == nullptr) break;
+            if (reinterpret_cast<ULONG_PTR>(block) >= 0x100000000ull) {
+                HeapFree(GetProcessHeap(), 0, block);
+                break;
+            }
+            blocks.push_back(block);
+        }
+    const HIMAGELIST high = NewImageList(3);
+    IMAGELIST_HANDLE copy = 0;
+    const HRESULT put = bar->put_ImageList(ImageListValue(high));
+    bar->get_ImageList(&copy);
+    const HIMAGELIST back = reinterpret_cast<HIMAGELIST>(static_cast<UINT_PTR>(copy));
+    const int count = ImageList_GetImageCount(back);
+    for (void* block : blocks) HeapFree(GetProcessHeap(), 0, block);
+    for (void* r : reserved) VirtualFree(r, 0, MEM_RELEASE);
+
+    EXPECT_GE(reinterpret_cast<ULONG_PTR>(high), 0x100000000ull) << "the list was not allocated above 4 GB";
+    EXPECT_EQ(S_OK, put);
+    EXPECT_GE(reinterpret_cast<ULONG_PTR>(back), 0x100000000ull);
+    EXPECT_EQ(3, count);
+    ImageList_Destroy(high);
+}
+#endif
+
+// The hooks and the owner chain across bars and owners that come and go in
+// any order: two bars on one owner, the later one serving; the owner's
+// procedure back with the last; a bar that outlives its owner.
+TEST(MenuBarLifetimes, HooksAndOwnerChainFollowTheBarsAndOwners) {
+    OwnerWindow owner;
+    const WNDPROC original = ProcOf(owner.hwnd());
+    ComPtr<IMenuCtrl> earlier = NewBar(), later = NewBar();
+    ASSERT_TRUE(earlier && later);
+    const HMENU menu = CreateTestMenu();
+    EXPECT_EQ(S_OK, later->put_Menu(OleHandle(menu)));
+    EXPECT_TRUE(MenuThreadHooks::Installed());
+    EXPECT_EQ(S_OK, earlier->put_Owner(OleHandle(owner.hwnd())));
+    const WNDPROC subclassed = ProcOf(owner.hwnd());
+    EXPECT_NE(original, subclassed);
+    EXPECT_EQ(S_OK, later->put_Owner(OleHandle(owner.hwnd())));
+    EXPECT_EQ(subclassed, ProcOf(owner.hwnd()));
+    EXPECT_EQ(CMenuCtrl::From(later.Get()), COwnerMap::Find(owner.hwnd()));
+
+    // The later bar serves the owner's popups: its painter converts them,
+    // with its own image table, and puts them back at the loop's end.
+    earlier->SetMenuItemImage(ID_OPEN, 1);
+    const HMENU file = SubMenuOf(menu, 0);
+    SendMessageA(owner.hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_DATA | MIIM_FTYPE;
+    GetMenuItemInfoA(file, ID_OPEN, FALSE, &info);
+    const CMenuItemData* record = CMenuItemData::FromItemData(info.dwItemData);
+    ASSERT_NE(nullptr, record);
+    EXPECT_EQ(-1, record->m_nImage);
+    EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
+    SendMessageA(owner.hwnd(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_EQ(0u, CMenuItemData::LiveCount());
+
+    // Destroying the later bar hands the owner back to the earlier one and
+    // leaves the hooks for it.
+    later.Reset();
+    EXPECT_FALSE(IsMenu(menu));  // the bar's last menu went with it
+    EXPECT_TRUE(MenuThreadHooks::Installed());
+    EXPECT_EQ(CMenuCtrl::From(earlier.Get()), COwnerMap::Find(owner.hwnd()));
+    EXPECT_EQ(subclassed, ProcOf(owner.hwnd()));
+    earlier.Reset();
+    EXPECT_EQ(original, ProcOf(owner.hwnd()));
+    EXPECT_EQ(nullptr, COwnerMap::Find(owner.hwnd()));
+    EXPECT_FALSE(MenuThreadHooks::Installed());
+
+    // A bar whose owner goes first forgets it; destroying the bar later
+    // touches nothing.
+    ComPtr<IMenuCtrl> survivor = NewBar();
+    HWND gone = nullptr;
+    {
+        OwnerWindow shortLived;
+        gone = shortLived.hwnd();
+        survivor->put_Owner(OleHandle(gone));
+        EXPECT_EQ(CMenuCtrl::From(survivor.Get()), COwnerMap::Find(gone));
+    }
+    EXPECT_EQ(nullptr, COwnerMap::Find(gone));
+    OwnerWindow next;
+    EXPECT_EQ(S_OK, survivor->put_Owner(OleHandle(next.hwnd())));
+    survivor.Reset();
+    EXPECT_EQ(nullptr, COwnerMap::Find(next.hwnd()));
+}
+
+}  // namespace

@@ -1,0 +1,182 @@
+// The pixels of bar items (normal, hot, pressed) and of owner-drawn popup
+// items: images and their checked and grayed looks, the system check mark,
+// separators, the accelerator column and the bold default item.
+#include "menubar/BarPainter.h"
+#include "menubar/PopupPainter.h"
+
+#include "MenuFixture.h"
+#include "draw/ColorMath.h"
+#include "module/Module.h"
+#include "support/PixelCanvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr COLORREF kBack = RGB(192, 192, 192);
+
+TEST(BarItemPixels, HotIsRaisedAndPressedIsSunkenAndMovedBy2) {
+    CBarItem item;
+    item.m_rcItem = {3, 3, 39, 19};
+    item.m_strText = "&File";
+    const struct {
+        bool fHot, fPressed;
+        POINT at;
+        COLORREF expected;
+    } cases[] = {
+        {false, false, {3, 3}, kBack},
+        {false, true, {3, 3}, kBack},  // pressed without hot looks normal
+        {true, false, {3, 3}, AdjustLuminance(kBack, +250)},
+        {true, false, {38, 18}, AdjustLuminance(kBack, -250)},
+        {true, true, {5, 5}, AdjustLuminance(kBack, -50)},
+        {true, true, {40, 20}, AdjustLuminance(kBack, +50)},
+        {true, true, {3, 3}, RGB(255, 255, 255)},  // left of the moved item
+    };
+    for (const auto& c : cases) {
+        PixelCanvas canvas(60, 30);
+        DrawBarItem(item, canvas.dc(), c.fHot, c.fPressed, kBack, false);
+        EXPECT_EQ(ColorText(c.expected), ColorText(canvas.At(c.at.x, c.at.y)))
+            << "hot " << c.fHot << ", pressed " << c.fPressed << " at " << c.at.x << ", " << c.at.y;
+    }
+    PixelCanvas canvas(60, 30);
+    DrawBarItem(item, canvas.dc(), false, false, kBack, false);
+    EXPECT_GT(canvas.Count(GetSysColor(COLOR_MENUTEXT)), 10);  // the text
+}
+
+// 16 x 16 images: transparent, with a red square at 4..11.
+HIMAGELIST RedSquares() {
+    const HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
+    PixelCanvas image(16, 16, RGB(255, 0, 255));
+    const RECT square{4, 4, 12, 12};
+    const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(image.dc(), &square, red);
+    DeleteObject(red);
+    const HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(image.dc(), OBJ_BITMAP));
+    const HBITMAP copy = static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 16, 16, 0));
+    ImageList_AddMasked(list, copy, RGB(255, 0, 255));
+    DeleteObject(copy);
+    return list;
+}
+
+class PopupItemPixels : public testing::Test {
+  protected:
+    void SetUp() override {
+        const HIMAGELIST list = RedSquares();
+        ASSERT_TRUE(painter.SetImageList(list));
+        ImageList_Destroy(list);
+        for (UINT id : {ID_OPEN, ID_SAVE, ID_PRINT}) painter.SetItemImage(static_cast<long>(id), 0);
+        menu = CreateTestMenu();
+        file = SubMenuOf(menu, 0);
+        painter.ConvertPopup(file);
+    }
+    void TearDown() override {
+        painter.RevertAll();
+        EXPECT_EQ(0u, CMenuItemData::LiveCount());
+        DestroyMenu(menu);
+    }
+    CMenuItemData* Record(UINT position) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA;
+        GetMenuItemInfoA(file, position, TRUE, &info);
+        return CMenuItemData::FromItemData(info.dwItemData);
+    }
+    // Draws the item at `position` into a fresh canvas of the menu colour.
+    void Draw(PixelCanvas& canvas, UINT position, UINT state, int height = 22) {
+        DRAWITEMSTRUCT dis{};
+        dis.CtlType = ODT_MENU;
+        dis.itemID = GetMenuItemID(file, static_cast<int>(position));
+        dis.itemAction = ODA_DRAWENTIRE;
+        dis.itemState = state;
+        dis.hwndItem = reinterpret_cast<HWND>(file);
+        dis.hDC = canvas.dc();
+        dis.rcItem = {0, 0, 200, height};
+        dis.itemData = reinterpret_cast<ULONG_PTR>(Record(position));
+        ASSERT_TRUE(painter.DrawItem(&dis));
+    }
+    UINT Width(UINT position) {
+        MEASUREITEMSTRUCT mis{};
+        mis.CtlType = ODT_MENU;
+        mis.itemData = reinterpret_cast<ULONG_PTR>(Record(position));
+        EXPECT_TRUE(painter.MeasureItem(&mis));
+        return mis.itemWidth;
+    }
+
+    const COLORREF back = Module::Object().MenuColor();
+    CPopupPainter painter;
+    HMENU menu = nullptr;
+    HMENU file = nullptr;
+};
+
+// The button is 20 x 20 at (0, 1); the image at (2, 3), its square at (6..13, 7..14).
+TEST_F(PopupItemPixels, ImagesShowPlainCheckedAndGrayed) {
+    PixelCanvas plain(200, 22, back);
+    Draw(plain, 0, 0);
+    EXPECT_EQ(ColorText(RGB(255, 0, 0)), ColorText(plain.At(9, 10)));
+    EXPECT_EQ(ColorText(back), ColorText(plain.At(0, 1)));  // no frame
+
+    PixelCanvas checked(200, 22, back);
+    Draw(checked, 1, ODS_CHECKED);
+    EXPECT_EQ(ColorText(RGB(255, 0, 0)), ColorText(checked.At(9, 10)));
+    EXPECT_EQ(ColorText(AdjustLuminance(back, +250)), ColorText(checked.At(3, 4)));  // lightened fill
+    EXPECT_EQ(ColorText(AdjustLuminance(back, -50)), ColorText(checked.At(0, 1)));   // sunken frame
+    EXPECT_EQ(ColorText(AdjustLuminance(back, +50)), ColorText(checked.At(19, 20)));
+
+    PixelCanvas selected(200, 22, back);
+    Draw(selected, 0, ODS_SELECTED);
+    EXPECT_EQ(ColorText(AdjustLuminance(back, +50)), ColorText(selected.At(0, 1)));  // raised frame
+    EXPECT_EQ(ColorText(GetSysColor(COLOR_HIGHLIGHT)), ColorText(selected.At(198, 1)));
+
+    PixelCanvas grayed(200, 22, back);
+    Draw(grayed, 3, ODS_GRAYED);
+    EXPECT_EQ(ColorText(GetSysColor(COLOR_3DSHADOW)), ColorText(grayed.At(6, 7)));
+    EXPECT_EQ(ColorText(GetSysColor(COLOR_3DHILIGHT)), ColorText(grayed.At(14, 15)));
+    EXPECT_EQ(0, grayed.Count(RGB(255, 0, 0)));
+}
+
+TEST_F(PopupItemPixels, CheckMarkSeparatorAcceleratorAndBoldDefault) {
+    painter.SetItemImage(ID_SAVE, -1);
+    painter.RevertAll();
+    painter.ConvertPopup(file);
+    // The system check mark in a sunken frame one pixel around it.
+    PixelCanvas checked(200, 22, back);
+    Draw(checked, 1, ODS_CHECKED);
+    // The left column's ink: its top-left pixel is the frame's dark corner.
+    POINT corner{-1, -1};
+    for (int y = 0; y < 22 && corner.x < 0; ++y)
+        for (int x = 0; x < 20; ++x)
+            if (checked.At(x, y) != back) {
+                corner = {x, y};
+                break;
+            }
+    ASSERT_GE(corner.x, 0);
+    EXPECT_EQ(ColorText(AdjustLuminance(back, -50)), ColorText(checked.At(corner.x, corner.y)));
+    EXPECT_EQ(ColorText(AdjustLuminance(back, -25)), ColorText(checked.At(corner.x + 1, corner.y + 1)));
+
+    MEASUREITEMSTRUCT mis{};
+    mis.CtlType = ODT_MENU;
+    mis.itemData = reinterpret_cast<ULONG_PTR>(Record(2));
+    EXPECT_TRUE(painter.MeasureItem(&mis));
+    EXPECT_EQ(static_cast<UINT>(GetSystemMetrics(SM_CYMENU) / 2), mis.itemHeight);
+    PixelCanvas separator(200, 10, back);
+    Draw(separator, 2, 0, 10);
+    EXPECT_EQ(ColorText(AdjustLuminance(back, -250)), ColorText(separator.At(10, 6)));
+    EXPECT_EQ(ColorText(AdjustLuminance(back, +250)), ColorText(separator.At(10, 7)));
+
+    // "Ctrl+O" ends at the text rectangle's right edge, 20 short of the item's.
+    PixelCanvas open(200, 22, back);
+    Draw(open, 0, 0);
+    int rightmost = -1;
+    for (int x = 120; x < 200; ++x)
+        for (int y = 0; y < 22; ++y)
+            if (open.At(x, y) != back) rightmost = x;
+    EXPECT_GT(rightmost, 160);
+    EXPECT_LT(rightmost, 180);
+
+    // The default item is measured (and drawn) in bold.
+    const UINT bold = Width(4);
+    Record(4)->m_fState &= ~static_cast<UINT>(MFS_DEFAULT);
+    EXPECT_GT(bold, Width(4));
+}
+
+}  // namespace
