@@ -1,5 +1,7 @@
 #include "module/Registration.h"
 
+#include <new>
+
 #include "module/Module.h"
 #include "module/RegistryScriptResource.h"
 #include "module/TypeLibRegistration.h"
@@ -27,18 +29,26 @@ HRESULT ModuleFilePath(HINSTANCE module, std::wstring& path) {
     return S_OK;
 }
 
-HRESULT RegisterServer(CModule& module) {
-    std::wstring path;
-    HRESULT hr = ModuleFilePath(module.Instance(), path);
-    if (SUCCEEDED(hr)) hr = RunScripts(module, path, RegistryScriptMode::Register);
-    if (SUCCEEDED(hr)) hr = RegisterTypeLibOfModule(path);
-    return hr;
+HRESULT RegisterServer(CModule& module) noexcept {
+    try {
+        std::wstring path;
+        HRESULT hr = ModuleFilePath(module.Instance(), path);
+        if (SUCCEEDED(hr)) hr = RunScripts(module, path, RegistryScriptMode::Register);
+        if (SUCCEEDED(hr)) hr = RegisterTypeLibOfModule(path);
+        return hr;
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
 }
 
-HRESULT UnregisterServer(CModule& module) {
-    std::wstring path;
-    HRESULT hr = ModuleFilePath(module.Instance(), path);
-    if (SUCCEEDED(hr)) hr = RunScripts(module, path, RegistryScriptMode::Unregister);
-    if (SUCCEEDED(hr)) hr = UnregisterTypeLibOfModule(path);
-    return hr;
+HRESULT UnregisterServer(CModule& module) noexcept {
+    try {
+        std::wstring path;
+        HRESULT hr = ModuleFilePath(module.Instance(), path);
+        if (SUCCEEDED(hr)) hr = RunScripts(module, path, RegistryScriptMode::Unregister);
+        if (SUCCEEDED(hr)) hr = UnregisterTypeLibOfModule(path);
+        return hr;
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
 }
