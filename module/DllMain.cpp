@@ -6,19 +6,7 @@
 #include "module/Registration.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    switch (reason) {
-        case DLL_PROCESS_ATTACH:
-            Module::Object().Init(instance);
-            DisableThreadLibraryCalls(instance);
-            break;
-        case DLL_PROCESS_DETACH:
-            Module::Object().Term();
-            break;
-        default:
-            break;
-    }
-    // Never refuse the load: a host that cannot load the DLL cannot even report why.
-    return TRUE;
+    return Module::Object().OnEntryPoint(instance, reason);
 }
 
 STDAPI DllCanUnloadNow() { return Module::LockCount() == 0 ? S_OK : S_FALSE; }

@@ -20,33 +20,50 @@ const bool g_builtAtLoad = (Module::Object(), true);
 }  // namespace
 
 CModule::CModule()
-    : instance_(ModuleContainingThisCode()),
-      typeLibId_(LIBID_KESTRELLib),
-      loadingThreadId_(GetCurrentThreadId()),
-      menuColor_(GetSysColor(COLOR_MENU)),
-      menuTextColor_(GetSysColor(COLOR_MENUTEXT)) {}
+    : m_hInstance(ModuleContainingThisCode()),
+      m_guidTypeLib(LIBID_KESTRELLib),
+      m_dwLoadingThreadId(GetCurrentThreadId()),
+      m_clrMenu(GetSysColor(COLOR_MENU)),
+      m_clrMenuText(GetSysColor(COLOR_MENUTEXT)) {}
 
 CModule::~CModule() { Term(); }
 
-void CModule::Init(HINSTANCE instance) {
-    instance_ = instance;
-    loadingThreadId_ = GetCurrentThreadId();
+BOOL CModule::OnEntryPoint(HINSTANCE instance, DWORD reason) noexcept {
+    switch (reason) {
+        case DLL_PROCESS_ATTACH:
+            Init(instance);
+            DisableThreadLibraryCalls(instance);
+            break;
+        case DLL_PROCESS_DETACH:
+            Term();
+            break;
+        default:
+            break;
+    }
+    return TRUE;
 }
 
-void CModule::Term() { objectMap_.ReleaseClassObjects(); }
+HRESULT CModule::Init(HINSTANCE instance) {
+    m_dwLoadingThreadId = GetCurrentThreadId();
+    if (instance == nullptr) return E_INVALIDARG;
+    m_hInstance = instance;
+    return S_OK;
+}
 
-void CModule::Lock() { InterlockedIncrement(&lockCount_); }
+void CModule::Term() { m_objectMap.ReleaseClassObjects(); }
 
-void CModule::Unlock() { InterlockedDecrement(&lockCount_); }
+void CModule::Lock() { InterlockedIncrement(&m_cLocks); }
+
+void CModule::Unlock() { InterlockedDecrement(&m_cLocks); }
 
 HRESULT CModule::GetClassObject(REFCLSID clsid, REFIID iid, void** ppv) {
     if (ppv == nullptr) return E_POINTER;
     *ppv = nullptr;
-    ObjectMapEntry* entry = objectMap_.Find(clsid);
+    ObjectMapEntry* entry = m_objectMap.Find(clsid);
     if (entry == nullptr) return CLASS_E_CLASSNOTAVAILABLE;
     IUnknown* classObject = entry->classObject.Peek();
     if (classObject == nullptr) {
-        CriticalSectionLock lock(classObjectLock_);
+        CriticalSectionLock lock(m_csClassObjects);
         classObject = entry->classObject.Peek();
         if (classObject == nullptr) {
             ComPtr<IUnknown> created;

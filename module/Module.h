@@ -15,42 +15,49 @@ class CModule {
     CModule(const CModule&) = delete;
     CModule& operator=(const CModule&) = delete;
 
+    // What the DLL's entry point does. Attach: Init, then thread
+    // notifications off; detach: the cached class objects are released.
+    // Always TRUE, also when Init failed: a host that cannot load the DLL
+    // cannot even report why.
+    BOOL OnEntryPoint(HINSTANCE instance, DWORD reason) noexcept;
+
     // Process attach and detach. Until Init runs (never, in a test program
     // that links the code), the instance is the module containing the code.
-    void Init(HINSTANCE instance);
+    // A null instance is refused (E_INVALIDARG) and the old one kept.
+    HRESULT Init(HINSTANCE instance);
     void Term();
 
-    HINSTANCE Instance() const { return instance_; }
-    const GUID& TypeLibId() const { return typeLibId_; }
-    DWORD LoadingThreadId() const { return loadingThreadId_; }
-    CObjectMap& ObjectMap() { return objectMap_; }
+    HINSTANCE Instance() const { return m_hInstance; }
+    const GUID& TypeLibId() const { return m_guidTypeLib; }
+    DWORD LoadingThreadId() const { return m_dwLoadingThreadId; }
+    CObjectMap& ObjectMap() { return m_objectMap; }
 
     void Lock();
     void Unlock();
-    LONG LockCount() const { return lockCount_; }
+    LONG LockCount() const { return m_cLocks; }
 
     // The cached class object of `clsid` (created on first request), asked for `iid`.
     HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** ppv);
 
     // Process-wide state of the menu bar control.
-    COLORREF MenuColor() const { return menuColor_; }
-    COLORREF MenuTextColor() const { return menuTextColor_; }
-    HHOOK CallWndProcHook() const { return callWndProcHook_; }
-    void SetCallWndProcHook(HHOOK hook) { callWndProcHook_ = hook; }
-    HHOOK KeyboardHook() const { return keyboardHook_; }
-    void SetKeyboardHook(HHOOK hook) { keyboardHook_ = hook; }
+    COLORREF MenuColor() const { return m_clrMenu; }
+    COLORREF MenuTextColor() const { return m_clrMenuText; }
+    HHOOK CallWndProcHook() const { return m_hCallWndProcHook; }
+    void SetCallWndProcHook(HHOOK hook) { m_hCallWndProcHook = hook; }
+    HHOOK KeyboardHook() const { return m_hKeyboardHook; }
+    void SetKeyboardHook(HHOOK hook) { m_hKeyboardHook = hook; }
 
   private:
-    HINSTANCE instance_;
-    volatile LONG lockCount_ = 0;
-    CriticalSection classObjectLock_;
-    CObjectMap objectMap_;
-    GUID typeLibId_;
-    DWORD loadingThreadId_;
-    COLORREF menuColor_;
-    COLORREF menuTextColor_;
-    HHOOK callWndProcHook_ = nullptr;
-    HHOOK keyboardHook_ = nullptr;
+    HINSTANCE m_hInstance;
+    volatile LONG m_cLocks = 0;
+    CriticalSection m_csClassObjects;
+    CObjectMap m_objectMap;
+    GUID m_guidTypeLib;
+    DWORD m_dwLoadingThreadId;
+    COLORREF m_clrMenu;
+    COLORREF m_clrMenuText;
+    HHOOK m_hCallWndProcHook = nullptr;
+    HHOOK m_hKeyboardHook = nullptr;
 };
 
 namespace Module {

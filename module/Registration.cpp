@@ -1,5 +1,7 @@
 #include "module/Registration.h"
 
+#include <new>
+
 #include "module/Module.h"
 #include "module/RegistryScriptResource.h"
 #include "module/TypeLibRegistration.h"
@@ -16,6 +18,21 @@ HRESULT RunScripts(CModule& module, const std::wstring& path, RegistryScriptMode
     return S_OK;
 }
 
+// The class scripts, then the type library; a failed allocation anywhere
+// on the way is the export's E_OUTOFMEMORY.
+HRESULT RunRegistration(CModule& module, RegistryScriptMode mode) noexcept {
+    try {
+        std::wstring path;
+        HRESULT hr = ModuleFilePath(module.Instance(), path);
+        if (SUCCEEDED(hr)) hr = RunScripts(module, path, mode);
+        if (SUCCEEDED(hr))
+            hr = mode == RegistryScriptMode::Register ? RegisterTypeLibOfModule(path) : UnregisterTypeLibOfModule(path);
+        return hr;
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+}
+
 }  // namespace
 
 HRESULT ModuleFilePath(HINSTANCE module, std::wstring& path) {
@@ -27,18 +44,6 @@ HRESULT ModuleFilePath(HINSTANCE module, std::wstring& path) {
     return S_OK;
 }
 
-HRESULT RegisterServer(CModule& module) {
-    std::wstring path;
-    HRESULT hr = ModuleFilePath(module.Instance(), path);
-    if (SUCCEEDED(hr)) hr = RunScripts(module, path, RegistryScriptMode::Register);
-    if (SUCCEEDED(hr)) hr = RegisterTypeLibOfModule(path);
-    return hr;
-}
+HRESULT RegisterServer(CModule& module) noexcept { return RunRegistration(module, RegistryScriptMode::Register); }
 
-HRESULT UnregisterServer(CModule& module) {
-    std::wstring path;
-    HRESULT hr = ModuleFilePath(module.Instance(), path);
-    if (SUCCEEDED(hr)) hr = RunScripts(module, path, RegistryScriptMode::Unregister);
-    if (SUCCEEDED(hr)) hr = UnregisterTypeLibOfModule(path);
-    return hr;
-}
+HRESULT UnregisterServer(CModule& module) noexcept { return RunRegistration(module, RegistryScriptMode::Unregister); }

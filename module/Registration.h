@@ -13,8 +13,9 @@ class CModule;
 HRESULT ModuleFilePath(HINSTANCE module, std::wstring& path);
 
 // Each class's script in object-map order, stopping at the first failure,
-// then the type library.
-HRESULT RegisterServer(CModule& module);
-HRESULT UnregisterServer(CModule& module);
+// then the type library. They serve the exports, so a failed allocation
+// anywhere on the way (path, script, type library) is E_OUTOFMEMORY.
+HRESULT RegisterServer(CModule& module) noexcept;
+HRESULT UnregisterServer(CModule& module) noexcept;
 
 #endif

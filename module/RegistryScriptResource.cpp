@@ -1,8 +1,5 @@
 #include "module/RegistryScriptResource.h"
 
-#include "module/RegistryScriptParser.h"
-#include "module/RegistryScriptVariables.h"
-
 namespace {
 
 HRESULT LastErrorOr(HRESULT fallback) {
@@ -27,18 +24,6 @@ HRESULT LoadRegistryScriptText(HINSTANCE module, WORD id, std::wstring& text) {
     text.resize(length);
     MultiByteToWideChar(CP_ACP, 0, bytes, size, text.data(), length);
     return S_OK;
-}
-
-HRESULT RunRegistryScriptText(std::wstring_view text, const std::wstring& modulePath, RegistryAccess& registry,
-                              RegistryScriptMode mode) {
-    const RegistryScriptBindings bindings{{L"MODULE", QuoteForRegistryScript(modulePath)}};
-    std::wstring expanded;
-    RegistryScriptError error;
-    if (!ExpandRegistryScriptVariables(text, bindings, expanded, error)) return kMalformedRegistryScript;
-    const auto script = RegistryScriptParser::Parse(expanded, error);
-    if (!script) return kMalformedRegistryScript;
-    const long failure = RunRegistryScript(*script, registry, mode);
-    return failure == 0 ? S_OK : HRESULT_FROM_WIN32(failure);
 }
 
 HRESULT RunRegistryScriptResource(HINSTANCE module, WORD id, const std::wstring& modulePath, RegistryAccess& registry,

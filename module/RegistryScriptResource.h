@@ -5,23 +5,13 @@
 #include <windows.h>
 
 #include <string>
-#include <string_view>
 
-#include "module/RegistryAccess.h"
-#include "module/RegistryScriptRunner.h"
-
-// What a script that cannot be read or parsed fails with.
-inline constexpr HRESULT kMalformedRegistryScript = HRESULT_FROM_WIN32(ERROR_INVALID_DATA);
+#include "module/RegistryScriptText.h"
 
 // The script's 8-bit text, widened from the ANSI code page.
 HRESULT LoadRegistryScriptText(HINSTANCE module, WORD id, std::wstring& text);
 
-// Runs a script's text with %MODULE% bound to `modulePath`. The text is
-// expanded and parsed in full before the registry is touched.
-HRESULT RunRegistryScriptText(std::wstring_view text, const std::wstring& modulePath, RegistryAccess& registry,
-                              RegistryScriptMode mode);
-
-// The same for script `id` of `module`.
+// Loads script `id` of `module` and runs it as RunRegistryScriptText does.
 HRESULT RunRegistryScriptResource(HINSTANCE module, WORD id, const std::wstring& modulePath, RegistryAccess& registry,
                                   RegistryScriptMode mode);
 

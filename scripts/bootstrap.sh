@@ -7,6 +7,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools libwine-dev
   wine wine64 xvfb xauth cmake ninja-build binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64
+  clang libclang-rt-14-dev  # the native sanitizer and fuzzing build of tests/native
 )
 
 missing=()
@@ -18,5 +19,7 @@ done
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq >/dev/null
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# Other builds on the machine may hold the package lock for a while.
+lock=(-o DPkg::Lock::Timeout=600)
+$sudo apt-get "${lock[@]}" update -qq >/dev/null
+$sudo apt-get "${lock[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds both DLLs and runs every
 # test under wine64 in one Xvfb display; the suites whose texts depend on the
-# user interface language run again in French and German first.
+# user interface language run again in French and German first. Without
+# arguments it first runs the Windows-free core natively under the
+# sanitizers, with a short run of each fuzz target (scripts/native-test.sh).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
+if [ -z "${KESTREL_IN_DISPLAY:-}" ] && [ $# -eq 0 ]; then
+  scripts/native-test.sh
+fi
 scripts/build.sh
 
 if [ -z "${KESTREL_IN_DISPLAY:-}" ]; then

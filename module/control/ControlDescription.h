@@ -9,43 +9,15 @@
 
 #include <cstddef>
 
+#include "module/control/PropertyTable.h"
+
 class ControlFrame;
-
-// A read-only view of a static table.
-template <class T>
-struct Table {
-    const T* items = nullptr;
-    std::size_t count = 0;
-
-    const T* begin() const { return items; }
-    const T* end() const { return items + count; }
-    std::size_t size() const { return count; }
-    const T& operator[](std::size_t i) const { return items[i]; }
-};
-
-template <class T, std::size_t N>
-constexpr Table<T> TableOf(const T (&items)[N]) {
-    return Table<T>{items, N};
-}
 
 // One interface answered by QueryInterface: its identifier and where the
 // control keeps it.
 struct InterfaceEntry {
     const IID* iid;
     IUnknown* (*find)(ControlFrame& frame);
-};
-
-// How a persisted entry is stored in the control's stream.
-enum class PropertyStorage {
-    ExtentWidth,   // 4 raw bytes: the extent's width in HIMETRIC
-    ExtentHeight,  // 4 raw bytes: the extent's height in HIMETRIC
-    Variant        // a VARIANT read and written through the control's own IDispatch
-};
-
-struct PersistedProperty {
-    const char* name;  // not written to the stream
-    PropertyStorage storage;
-    DISPID dispid;  // Variant entries only
 };
 
 struct ControlDescription {

@@ -2,12 +2,46 @@
 
 #include "module/control/ControlFrame.h"
 #include "module/control/PropertyStream.h"
+#include "module/control/ScopedVariant.h"
 
+#include <cstring>
 #include <new>
 #include <utility>
 #include <vector>
 
 namespace {
+
+// The control's stream, as the layout's reader sees it.
+class StreamSource final : public PropertyByteSource {
+  public:
+    explicit StreamSource(IStream* stream) : m_pStream(stream) {}
+    HRESULT Read(void* buffer, std::uint32_t size, std::uint32_t& read) override {
+        ULONG count = 0;
+        const HRESULT hr = m_pStream->Read(buffer, size, &count);
+        read = count;
+        return hr;
+    }
+
+  private:
+    IStream* m_pStream;
+};
+
+// Every scalar member of the VARIANT union starts at the union's first byte.
+HRESULT ToPersistedValue(const VARIANT& variant, PersistedValue& value) {
+    std::uint32_t size = 0;
+    if (!VariantValueSize(V_VT(&variant), size)) return E_FAIL;
+    value.type = V_VT(&variant);
+    std::memcpy(value.bytes, &V_I8(&variant), size);
+    return S_OK;
+}
+
+void ToVariant(const PersistedValue& value, VARIANT& variant) {
+    std::uint32_t size = 0;
+    variant = VARIANT{};
+    if (!VariantValueSize(value.type, size)) return;
+    V_VT(&variant) = value.type;
+    std::memcpy(&V_I8(&variant), value.bytes, size);
+}
 
 HRESULT GetProperty(IDispatch* dispatch, DISPID dispid, VARIANT* value) {
     DISPPARAMS none{};
@@ -15,8 +49,9 @@ HRESULT GetProperty(IDispatch* dispatch, DISPID dispid, VARIANT* value) {
                             nullptr);
 }
 
-HRESULT PutProperty(IDispatch* dispatch, DISPID dispid, const VARIANT& value) {
-    VARIANT argument = value;  // a scalar: a copy of its bits is a full copy
+HRESULT PutProperty(IDispatch* dispatch, DISPID dispid, const PersistedValue& value) {
+    VARIANT argument;  // a scalar: nothing to clear
+    ToVariant(value, argument);
     DISPID named = DISPID_PROPERTYPUT;
     DISPPARAMS params{&argument, &named, 1, 1};
     return dispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
@@ -36,7 +71,8 @@ STDMETHODIMP PersistStreamInit::IsDirty() { return m_frame.IsDirty() ? S_OK : S_
 STDMETHODIMP PersistStreamInit::Load(LPSTREAM stream) {
     if (stream == nullptr) return E_INVALIDARG;
     PersistedState state;
-    HRESULT hr = ReadPersistedState(stream, m_frame.Description().properties, state);
+    StreamSource source(stream);
+    HRESULT hr = ReadPersistedState(source, m_frame.Description().properties, state);
     if (FAILED(hr)) return hr;
     if (FAILED(hr = Apply(state))) return hr;
     m_frame.SetDirty(false);
@@ -46,13 +82,18 @@ STDMETHODIMP PersistStreamInit::Load(LPSTREAM stream) {
 STDMETHODIMP PersistStreamInit::Save(LPSTREAM stream, BOOL clearDirty) {
     if (stream == nullptr) return E_INVALIDARG;
     PersistedState state;
-    std::vector<BYTE> bytes;
-    if (FAILED(Collect(state)) || FAILED(EncodePersistedState(m_frame.Description().properties, state, bytes)))
+    std::vector<EncodedEntry> entries;
+    if (FAILED(Collect(state)) || FAILED(EncodePersistedState(m_frame.Description().properties, state, entries)))
         return E_FAIL;
-    ULONG written = 0;
-    const HRESULT hr = stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written);
-    if (FAILED(hr)) return hr;
-    if (written != bytes.size()) return STG_E_MEDIUMFULL;
+    for (const EncodedEntry& entry : entries) {
+        ULONG written = 0;
+        const ULONG size = static_cast<ULONG>(entry.bytes.size());
+        HRESULT hr = stream->Write(entry.bytes.data(), size, &written);
+        if (SUCCEEDED(hr) && written != size) hr = STG_E_MEDIUMFULL;
+        // A VARIANT entry that cannot be written fails the save as a whole,
+        // as one whose value cannot be read does.
+        if (FAILED(hr)) return entry.variant ? E_FAIL : hr;
+    }
     if (clearDirty) m_frame.SetDirty(false);
     return S_OK;
 }
@@ -60,10 +101,11 @@ STDMETHODIMP PersistStreamInit::Save(LPSTREAM stream, BOOL clearDirty) {
 STDMETHODIMP PersistStreamInit::GetSizeMax(ULARGE_INTEGER* size) {
     if (size == nullptr) return E_POINTER;
     PersistedState state;
-    std::vector<BYTE> bytes;
-    if (FAILED(Collect(state)) || FAILED(EncodePersistedState(m_frame.Description().properties, state, bytes)))
+    std::vector<EncodedEntry> entries;
+    if (FAILED(Collect(state)) || FAILED(EncodePersistedState(m_frame.Description().properties, state, entries)))
         return E_FAIL;
-    size->QuadPart = bytes.size();
+    size->QuadPart = 0;
+    for (const EncodedEntry& entry : entries) size->QuadPart += entry.bytes.size();
     return S_OK;
 }
 
@@ -73,16 +115,20 @@ STDMETHODIMP PersistStreamInit::InitNew() {
 }
 
 HRESULT PersistStreamInit::Collect(PersistedState& state) {
-    state.extent = m_frame.Extent();
+    const SIZEL extent = m_frame.Extent();
+    state.cx = extent.cx;
+    state.cy = extent.cy;
     try {
         for (const PersistedProperty& property : m_frame.Description().properties) {
             if (property.storage != PropertyStorage::Variant) continue;
             IDispatch* dispatch = m_frame.PropertyDispatch();
             ScopedVariant value;
             if (dispatch == nullptr) return E_FAIL;
-            const HRESULT hr = GetProperty(dispatch, property.dispid, value.Receive());
+            PersistedValue persisted;
+            HRESULT hr = GetProperty(dispatch, property.dispid, value.Receive());
+            if (SUCCEEDED(hr)) hr = ToPersistedValue(value.Get(), persisted);
             if (FAILED(hr)) return hr;
-            state.values.push_back(std::move(value));
+            state.values.push_back(persisted);
         }
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
@@ -96,10 +142,10 @@ HRESULT PersistStreamInit::Apply(const PersistedState& state) {
         if (property.storage != PropertyStorage::Variant) continue;
         IDispatch* dispatch = m_frame.PropertyDispatch();
         if (dispatch == nullptr || nextValue >= state.values.size()) return E_FAIL;
-        const HRESULT hr = PutProperty(dispatch, property.dispid, state.values[nextValue++].Get());
+        const HRESULT hr = PutProperty(dispatch, property.dispid, state.values[nextValue++]);
         if (FAILED(hr)) return hr;
     }
     // Last, after every put was accepted.
-    m_frame.SetExtent(state.extent);
+    m_frame.SetExtent(SIZEL{state.cx, state.cy});
     return S_OK;
 }

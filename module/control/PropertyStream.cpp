@@ -1,59 +1,89 @@
 #include "module/control/PropertyStream.h"
 
-#include <cstring>
 #include <new>
 #include <utility>
 
 namespace {
 
-HRESULT ReadExactly(IStream* stream, void* buffer, ULONG size) {
+// The VARIANT types with a stream form, by their platform numbers.
+enum : std::uint16_t {
+    kEmpty = 0,
+    kNull = 1,
+    kI2 = 2,
+    kI4 = 3,
+    kR4 = 4,
+    kR8 = 5,
+    kCy = 6,
+    kDate = 7,
+    kError = 10,
+    kBool = 11,
+    kI1 = 16,
+    kUI1 = 17,
+    kUI2 = 18,
+    kUI4 = 19,
+    kI8 = 20,
+    kUI8 = 21,
+    kInt = 22,
+    kUInt = 23,
+};
+
+HRESULT ReadExactly(PropertyByteSource& source, std::uint8_t* buffer, std::uint32_t size) {
     if (size == 0) return S_OK;
-    ULONG read = 0;
-    const HRESULT hr = stream->Read(buffer, size, &read);
+    std::uint32_t read = 0;
+    const HRESULT hr = source.Read(buffer, size, read);
     if (FAILED(hr)) return hr;
-    // A stream that ends early reports success with fewer bytes.
     return read == size ? S_OK : E_FAIL;
 }
 
-void Append(std::vector<BYTE>& bytes, const void* data, std::size_t size) {
-    const auto* first = static_cast<const BYTE*>(data);
-    bytes.insert(bytes.end(), first, first + size);
+std::uint32_t LittleEndian(const std::uint8_t* bytes, std::uint32_t size) {
+    std::uint32_t value = 0;
+    for (std::uint32_t i = size; i-- > 0;) value = value << 8 | bytes[i];
+    return value;
 }
 
-// Every scalar member of the VARIANT union starts at the union's first byte.
-const void* ValueBytes(const VARIANT& value) { return &V_I8(&value); }
-void* ValueBytes(VARIANT& value) { return &V_I8(&value); }
+HRESULT ReadInt32(PropertyByteSource& source, std::int32_t& value) {
+    std::uint8_t bytes[4];
+    const HRESULT hr = ReadExactly(source, bytes, sizeof bytes);
+    if (SUCCEEDED(hr)) value = static_cast<std::int32_t>(LittleEndian(bytes, sizeof bytes));
+    return hr;
+}
+
+std::vector<std::uint8_t> LittleEndianBytes(std::uint32_t value, std::uint32_t size) {
+    std::vector<std::uint8_t> bytes(size);
+    for (std::uint32_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    return bytes;
+}
 
 }  // namespace
 
-bool VariantValueSize(VARTYPE type, ULONG& size) {
+bool VariantValueSize(std::uint16_t type, std::uint32_t& size) {
     switch (type) {
-        case VT_EMPTY:
-        case VT_NULL:
+        case kEmpty:
+        case kNull:
             size = 0;
             return true;
-        case VT_I1:
-        case VT_UI1:
+        case kI1:
+        case kUI1:
             size = 1;
             return true;
-        case VT_I2:
-        case VT_UI2:
-        case VT_BOOL:
+        case kI2:
+        case kUI2:
+        case kBool:
             size = 2;
             return true;
-        case VT_I4:
-        case VT_UI4:
-        case VT_INT:
-        case VT_UINT:
-        case VT_R4:
-        case VT_ERROR:
+        case kI4:
+        case kUI4:
+        case kInt:
+        case kUInt:
+        case kR4:
+        case kError:
             size = 4;
             return true;
-        case VT_I8:
-        case VT_UI8:
-        case VT_R8:
-        case VT_CY:
-        case VT_DATE:
+        case kI8:
+        case kUI8:
+        case kR8:
+        case kCy:
+        case kDate:
             size = 8;
             return true;
         default:
@@ -61,35 +91,34 @@ bool VariantValueSize(VARTYPE type, ULONG& size) {
     }
 }
 
-HRESULT ReadPersistedState(IStream* stream, Table<PersistedProperty> properties, PersistedState& state) {
-    if (stream == nullptr) return E_POINTER;
-    DWORD version = 0;
-    HRESULT hr = ReadExactly(stream, &version, sizeof version);
+HRESULT ReadPersistedState(PropertyByteSource& source, Table<PersistedProperty> properties, PersistedState& state) {
+    std::int32_t version = 0;
+    HRESULT hr = ReadInt32(source, version);
     if (FAILED(hr)) return hr;
-    if (version > kPropertyStreamVersion) return E_FAIL;
+    if (static_cast<std::uint32_t>(version) > kPropertyStreamVersion) return E_FAIL;
 
     PersistedState read;
     try {
         for (const PersistedProperty& property : properties) {
             switch (property.storage) {
                 case PropertyStorage::ExtentWidth:
-                    hr = ReadExactly(stream, &read.extent.cx, sizeof read.extent.cx);
+                    hr = ReadInt32(source, read.cx);
                     break;
                 case PropertyStorage::ExtentHeight:
-                    hr = ReadExactly(stream, &read.extent.cy, sizeof read.extent.cy);
+                    hr = ReadInt32(source, read.cy);
                     break;
                 case PropertyStorage::Variant: {
-                    VARTYPE type = VT_EMPTY;
-                    ULONG size = 0;
-                    if (FAILED(hr = ReadExactly(stream, &type, sizeof type))) break;
-                    if (!VariantValueSize(type, size)) {
+                    std::uint8_t type[2];
+                    PersistedValue value;
+                    std::uint32_t size = 0;
+                    if (FAILED(hr = ReadExactly(source, type, sizeof type))) break;
+                    value.type = static_cast<std::uint16_t>(LittleEndian(type, sizeof type));
+                    if (!VariantValueSize(value.type, size)) {
                         hr = E_FAIL;
                         break;
                     }
-                    ScopedVariant value;
-                    if (FAILED(hr = ReadExactly(stream, ValueBytes(value.Get()), size))) break;
-                    V_VT(&value.Get()) = type;
-                    read.values.push_back(std::move(value));
+                    if (FAILED(hr = ReadExactly(source, value.bytes, size))) break;
+                    read.values.push_back(value);
                     break;
                 }
             }
@@ -103,27 +132,27 @@ HRESULT ReadPersistedState(IStream* stream, Table<PersistedProperty> properties,
 }
 
 HRESULT EncodePersistedState(Table<PersistedProperty> properties, const PersistedState& state,
-                             std::vector<BYTE>& bytes) {
-    std::vector<BYTE> encoded;
+                             std::vector<EncodedEntry>& entries) {
+    std::vector<EncodedEntry> encoded;
     std::size_t nextValue = 0;
     try {
-        Append(encoded, &kPropertyStreamVersion, sizeof kPropertyStreamVersion);
+        encoded.push_back({LittleEndianBytes(kPropertyStreamVersion, 4), false});
         for (const PersistedProperty& property : properties) {
             switch (property.storage) {
                 case PropertyStorage::ExtentWidth:
-                    Append(encoded, &state.extent.cx, sizeof state.extent.cx);
+                    encoded.push_back({LittleEndianBytes(static_cast<std::uint32_t>(state.cx), 4), false});
                     break;
                 case PropertyStorage::ExtentHeight:
-                    Append(encoded, &state.extent.cy, sizeof state.extent.cy);
+                    encoded.push_back({LittleEndianBytes(static_cast<std::uint32_t>(state.cy), 4), false});
                     break;
                 case PropertyStorage::Variant: {
                     if (nextValue >= state.values.size()) return E_FAIL;
-                    const VARIANT& value = state.values[nextValue++].Get();
-                    ULONG size = 0;
-                    if (!VariantValueSize(V_VT(&value), size)) return E_FAIL;
-                    const VARTYPE type = V_VT(&value);
-                    Append(encoded, &type, sizeof type);
-                    Append(encoded, ValueBytes(value), size);
+                    const PersistedValue& value = state.values[nextValue++];
+                    std::uint32_t size = 0;
+                    if (!VariantValueSize(value.type, size)) return E_FAIL;
+                    EncodedEntry entry{LittleEndianBytes(value.type, 2), true};
+                    entry.bytes.insert(entry.bytes.end(), value.bytes, value.bytes + size);
+                    encoded.push_back(std::move(entry));
                     break;
                 }
             }
@@ -131,6 +160,6 @@ HRESULT EncodePersistedState(Table<PersistedProperty> properties, const Persiste
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
-    bytes = std::move(encoded);
+    entries = std::move(encoded);
     return S_OK;
 }

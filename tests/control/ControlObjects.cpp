@@ -1,5 +1,7 @@
 #include "control/ControlObjects.h"
 
+#include <utility>
+
 ComPtr<IUnknown> NewControl(ControlCreator creator) {
     ComPtr<IUnknown> control;
     creator(nullptr, IID_IUnknown, reinterpret_cast<void**>(control.ReleaseAndGetAddressOf()));
@@ -12,6 +14,67 @@ ComPtr<IStream> StreamHolding(const std::vector<BYTE>& bytes) {
     ULONG written = 0;
     if (!bytes.empty()) stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written);
     stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+    return stream;
+}
+
+namespace {
+
+// Every method but Write goes to a memory stream.
+class FullMediumStream final : public IStream {
+  public:
+    FullMediumStream(ComPtr<IStream> inner, ULONG capacity) : m_pInner(std::move(inner)), m_cbCapacity(capacity) {}
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override {
+        if (ppv == nullptr) return E_POINTER;
+        *ppv = nullptr;
+        if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_ISequentialStream) && !IsEqualIID(iid, IID_IStream))
+            return E_NOINTERFACE;
+        *ppv = static_cast<IStream*>(this);
+        AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return ++m_cRefs; }
+    STDMETHODIMP_(ULONG) Release() override {
+        const ULONG refs = --m_cRefs;
+        if (refs == 0) delete this;
+        return refs;
+    }
+
+    STDMETHODIMP Write(const void* data, ULONG size, ULONG* written) override {
+        if (written != nullptr) *written = 0;
+        if (StreamPosition(m_pInner.Get()) + size > m_cbCapacity) return STG_E_MEDIUMFULL;
+        return m_pInner->Write(data, size, written);
+    }
+    STDMETHODIMP Read(void* data, ULONG size, ULONG* read) override { return m_pInner->Read(data, size, read); }
+    STDMETHODIMP Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* position) override {
+        return m_pInner->Seek(move, origin, position);
+    }
+    STDMETHODIMP SetSize(ULARGE_INTEGER size) override { return m_pInner->SetSize(size); }
+    STDMETHODIMP CopyTo(IStream* to, ULARGE_INTEGER size, ULARGE_INTEGER* read, ULARGE_INTEGER* written) override {
+        return m_pInner->CopyTo(to, size, read, written);
+    }
+    STDMETHODIMP Commit(DWORD flags) override { return m_pInner->Commit(flags); }
+    STDMETHODIMP Revert() override { return m_pInner->Revert(); }
+    STDMETHODIMP LockRegion(ULARGE_INTEGER offset, ULARGE_INTEGER size, DWORD type) override {
+        return m_pInner->LockRegion(offset, size, type);
+    }
+    STDMETHODIMP UnlockRegion(ULARGE_INTEGER offset, ULARGE_INTEGER size, DWORD type) override {
+        return m_pInner->UnlockRegion(offset, size, type);
+    }
+    STDMETHODIMP Stat(STATSTG* stat, DWORD flags) override { return m_pInner->Stat(stat, flags); }
+    STDMETHODIMP Clone(IStream** clone) override { return m_pInner->Clone(clone); }
+
+  private:
+    ComPtr<IStream> m_pInner;
+    ULONG m_cbCapacity;
+    ULONG m_cRefs = 1;
+};
+
+}  // namespace
+
+ComPtr<IStream> StreamFullAfter(ULONG capacity) {
+    ComPtr<IStream> stream;
+    stream.Attach(new FullMediumStream(StreamHolding({}), capacity));
     return stream;
 }
 

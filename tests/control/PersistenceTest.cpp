@@ -144,6 +144,32 @@ TEST(ControlPersistence, SaveToNoStreamIsAnInvalidArgument) {
     EXPECT_EQ(E_INVALIDARG, Ask<IPersistStreamInit>(pane.Get(), IID_IPersistStreamInit)->Save(nullptr, TRUE));
 }
 
+// A VARIANT entry that cannot be written fails the save with E_FAIL, as
+// one that cannot be read does; the version and extent pass the stream's
+// own error on. The control stays dirty either way.
+TEST(ControlPersistence, SaveThatCannotWriteAnEntryFailsAndKeepsTheControlDirty) {
+    const struct {
+        ControlCreator creator;
+        ULONG capacity;
+        HRESULT expected;
+    } cases[] = {
+        {CreateMenuCtrl, 12, E_FAIL},           // BackColor does not fit
+        {CreateMenuCtrl, 20, E_FAIL},           // ForeColor does not fit
+        {CreateMenuCtrl, 4, STG_E_MEDIUMFULL},  // the extent does not fit
+        {CreateDeviceTransfer, 8, STG_E_MEDIUMFULL},
+        {CreateMenuCtrl, 24, S_OK},
+        {CreateDeviceTransfer, 12, S_OK},
+    };
+    for (const auto& c : cases) {
+        const ComPtr<IUnknown> control = NewControl(c.creator);
+        const ComPtr<IPersistStreamInit> persist = Ask<IPersistStreamInit>(control.Get(), IID_IPersistStreamInit);
+        ASSERT_EQ(S_OK, persist->InitNew());
+        const ComPtr<IStream> stream = StreamFullAfter(c.capacity);
+        EXPECT_EQ(c.expected, persist->Save(stream.Get(), TRUE)) << "capacity " << c.capacity;
+        EXPECT_EQ(c.expected == S_OK ? S_FALSE : S_OK, persist->IsDirty()) << "capacity " << c.capacity;
+    }
+}
+
 TEST(ControlPersistence, SizeMaxIsTheSizeOfTheLayout) {
     ULARGE_INTEGER size{};
     const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);

@@ -1,5 +1,4 @@
 #include "draw/GaugeElement.h"
-#include "draw/GaugeGeometry.h"
 
 #include "support/OwnerWindow.h"
 #include "support/PixelCanvas.h"
@@ -7,36 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(GaugeGeometry, TheUsedSliceEndsWhereTheFractionPutsIt) {
-    const GaugeGeometry pane = ComputeGaugeGeometry(120, 60, 0.3);
-    EXPECT_EQ(50, pane.faceHeight);
-    EXPECT_EQ(60, pane.centerX);
-    EXPECT_EQ(25, pane.centerY);
-    EXPECT_EQ(10, pane.depth);
-    EXPECT_EQ(35, pane.sideMiddle);
-    struct Case {
-        int width;
-        double fraction;
-        const char* expected;  // end point, slices drawn, side split
-    } cases[] = {
-        {120, 0.0, "(0, 25) free"},        {120, 1e-9, "(0, 25) free"},
-        {120, 0.5, "(119, 25) free used"}, {120, 0.75, "(60, 49) free used split"},
-        {120, 1.0, "(0, 25) used split"},  {121, 0.0, "(0, 25) free"},  // odd widths: one slice only
-        {121, 1.0, "(0, 25) used split"},
-    };
-    for (const Case& c : cases) {
-        const GaugeGeometry g = ComputeGaugeGeometry(c.width, 60, c.fraction);
-        std::string actual = "(" + std::to_string(g.endX) + ", " + std::to_string(g.endY) + ")";
-        if (g.drawFreeTop) actual += " free";
-        if (g.drawUsedTop) actual += " used";
-        if (g.splitSide) actual += " split";
-        EXPECT_EQ(c.expected, actual) << "width " << c.width << ", fraction " << c.fraction;
-    }
-    const GaugeGeometry split = ComputeGaugeGeometry(120, 60, 0.75);
-    EXPECT_EQ(59, split.chordLowerY);
-    EXPECT_EQ(11, split.chordUpperY);
-}
 
 // Pixels of the gauge drawn at (5, 5) of a white canvas, in the gauge's
 // own coordinates, away from outlines and radii: the back of the top face,

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "module/ComPtr.h"
+#include "module/Kestrel.h"
 #include "module/TypeLibRegistration.h"
 
 namespace {
@@ -15,6 +17,34 @@ TEST(ModuleObject, IsTheModuleContainingTheCodeWhenNoEntryPointRan) {
 TEST(ModuleObject, ReadsTheMenuColoursOfTheSystem) {
     EXPECT_EQ(GetSysColor(COLOR_MENU), Module::Object().MenuColor());
     EXPECT_EQ(GetSysColor(COLOR_MENUTEXT), Module::Object().MenuTextColor());
+}
+
+// The entry point's work on a module object of its own; the DLL's own
+// entry point seen from outside: registration/DllEntryPointTest.
+TEST(ModuleEntryPoint, AnswersTrueAndKeepsServingWhenInitialisationFails) {
+    CModule module;
+    const HINSTANCE before = module.Instance();
+    EXPECT_EQ(E_INVALIDARG, module.Init(nullptr));
+    for (const DWORD reason : {DLL_PROCESS_ATTACH, DLL_THREAD_ATTACH, DLL_THREAD_DETACH})
+        EXPECT_EQ(TRUE, module.OnEntryPoint(nullptr, reason)) << "reason " << reason;
+    EXPECT_EQ(before, module.Instance());
+    ComPtr<IClassFactory> factory;
+    EXPECT_EQ(S_OK, module.GetClassObject(CLSID_DeviceTransfer, IID_PPV_ARGS(factory.ReleaseAndGetAddressOf())));
+    EXPECT_EQ(TRUE, module.OnEntryPoint(nullptr, DLL_PROCESS_DETACH));
+}
+
+TEST(ModuleEntryPoint, DetachReleasesTheCachedClassObjects) {
+    CModule module;
+    const LONG locksBefore = Module::LockCount();
+    ComPtr<IClassFactory> factory;
+    ASSERT_EQ(S_OK, module.GetClassObject(CLSID_MenuCtrl, IID_PPV_ARGS(factory.ReleaseAndGetAddressOf())));
+    EXPECT_EQ(locksBefore + 1, Module::LockCount()) << "our reference keeps the module";
+
+    EXPECT_EQ(TRUE, module.OnEntryPoint(module.Instance(), DLL_PROCESS_DETACH));
+    // Ours is the last reference now; the cache's went with the detach.
+    EXPECT_EQ(2u, factory->AddRef());
+    EXPECT_EQ(1u, factory->Release());
+    EXPECT_EQ(locksBefore, Module::LockCount());
 }
 
 TEST(TypeLibLocation, HelpDirectoryKeepsThePathUpToItsLastSeparator) {

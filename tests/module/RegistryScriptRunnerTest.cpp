@@ -5,9 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "MemoryRegistry.h"
-#include "module/Module.h"
 #include "module/RegistryScriptParser.h"
-#include "module/RegistryScriptResource.h"
+#include "module/RegistryScriptText.h"
 
 namespace {
 
@@ -125,14 +124,6 @@ TEST(RegistryScriptText, WritesNothingWhenTheScriptIsDamagedAtItsEnd) {
     const std::wstring damaged = std::wstring(kClassScript) + L" HKCR { Broken = s 'x";
     EXPECT_EQ(kMalformedRegistryScript,
               RunRegistryScriptText(damaged, L"C:\\Kestrel.dll", registry, RegistryScriptMode::Register));
-    EXPECT_EQ(0, registry.WritesSeen());
-}
-
-TEST(RegistryScriptText, FailsForAScriptTheModuleDoesNotCarry) {
-    MemoryRegistry registry;
-    const HRESULT hr =
-        RunRegistryScriptResource(Module::Instance(), 9999, L"C:\\Kestrel.dll", registry, RegistryScriptMode::Register);
-    EXPECT_TRUE(FAILED(hr)) << std::hex << hr;
     EXPECT_EQ(0, registry.WritesSeen());
 }
 
