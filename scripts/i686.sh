@@ -313,7 +313,7 @@ run_guest() {
           ;;
         no-io-disk) stage "guest: the I/O disk did not mount" ;;
       esac
-    done < <(grep -ao '@@kestrel [^\r]*' "$serial" | tail -n +$((seen + 1)))
+    done < <(grep -ao $'@@kestrel [^\r]*' "$serial" | tail -n +$((seen + 1)))
     [ $alive -eq 1 ] || break
     if [ $up -eq 0 ] && [ $(($(date +%s) - t0)) -gt $boot_limit ]; then
       kill $qpid 2>/dev/null || true
@@ -327,8 +327,9 @@ run_guest() {
   qpid=0
   [ $rc -ne 124 ] && [ $rc -ne 137 ] ||
     fail "the guest run exceeded its limit of ${timeout_s}s (KESTREL_I686_TIMEOUT); serial log: $serial, partial results in $results"
-  debugfs -R "rdump /out $staging" "$io" >/dev/null 2>&1 || true
-  [ -d "$staging/out" ] && cp -r "$staging/out"/. "$results/"
+  mkdir "$staging/back"
+  debugfs -R "rdump /out $staging/back" "$io" >/dev/null 2>&1 || true
+  [ ! -d "$staging/back/out" ] || cp -r "$staging/back/out"/. "$results/"
   [ -f "$results/results" ] || fail "the guest returned no results; serial log: $serial"
   summarise "$total" $(($(date +%s) - t0))
 }
