@@ -9,6 +9,7 @@
 #   scripts/i686.sh          build what is missing, run everything, summarise
 #   scripts/i686.sh image    only make sure the cached guest image is ready
 #   scripts/i686.sh --if-cached   run only if the image is cached (never build it)
+#   scripts/i686.sh -R REGEX ...  run only the suites whose names match, as ctest -R
 #
 # KESTREL_I686_CACHE   the image cache (default ~/.cache/kestrel-i686)
 # KESTREL_I686_TIMEOUT seconds a guest run may last (default 1800)
@@ -255,6 +256,7 @@ suite_list() {
   done
   for suite in "${all[@]}"; do [ "$suite" != registration ] || echo "$suite -"; done
   for suite in "${all[@]}"; do [ "$suite" = registration ] || echo "$suite -"; done
+  echo "sample_host -"
 }
 
 # What goes into the guest: the product DLL and its type library exactly as
@@ -269,7 +271,8 @@ stage_input() {
   for exe in "$tests"/tests/*_tests.exe; do $strip -o "$staging/in/tests/${exe##*/}" "$exe"; done
   for exe in "$tests"/samples/*.exe; do $strip -o "$staging/in/samples/${exe##*/}" "$exe"; done
   for exe in "$tests"/bench/*.exe; do [ ! -f "$exe" ] || $strip -o "$staging/in/bench/${exe##*/}" "$exe"; done
-  suite_list "$tests/tests" >"$staging/in/suites"
+  suite_list "$tests/tests" | awk -v only="$only" '$1 ~ only' >"$staging/in/suites"
+  [ -s "$staging/in/suites" ] || fail "no suite matches -R $only"
 }
 
 # ctest's way of reporting: one line per suite as it finishes, then a summary.
@@ -285,7 +288,7 @@ run_guest() {
   io=$staging.img
   trap 'rm -rf "$staging" "$io"; [ $qpid -eq 0 ] || kill $qpid 2>/dev/null || true' EXIT
   stage_input "$staging"
-  total=$(($(wc -l <"$staging/in/suites") + 1))
+  total=$(wc -l <"$staging/in/suites")
   truncate -s $(($(du -sm "$staging" | cut -f1) + 512))M "$io"
   mke2fs -q -F -t ext4 -L io -d "$staging" "$io"
   rm -rf "$results"/{logs,screenshots,results,serial.log,guest-run.log}
@@ -353,6 +356,11 @@ summarise() {
   fi
 }
 
+only=
+if [ "${1:-}" = -R ] && [ $# -ge 2 ]; then
+  only=$2
+  shift 2
+fi
 case ${1:-} in
   image)
     ensure_image
