@@ -283,10 +283,12 @@ report_line() {
 }
 
 run_guest() {
-  local staging io serial=$results/serial.log total t0 qpid=0 seen=0 up=0 line index=0 rc=0
+  local serial=$results/serial.log total t0 seen=0 up=0 line index=0 rc=0
+  # Globals, for the exit trap: the I/O folder and disk, and the emulator.
   staging=$(mktemp -d "$build/i686/io.XXXXXX")
   io=$staging.img
-  trap 'rm -rf "$staging" "$io"; [ $qpid -eq 0 ] || kill $qpid 2>/dev/null || true' EXIT
+  qpid=0
+  trap 'rm -rf "$staging" "$io"; [ "$qpid" -eq 0 ] || kill "$qpid" 2>/dev/null || true' EXIT
   stage_input "$staging"
   total=$(wc -l <"$staging/in/suites")
   truncate -s $(($(du -sm "$staging" | cut -f1) + 512))M "$io"
