@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need. Silent when all
 # of them are present; touches nothing but the package database.
+# "scripts/bootstrap.sh i686" adds what scripts/i686.sh needs to make and
+# boot the emulated i386 guest.
 set -euo pipefail
 
 packages=(
@@ -9,6 +11,9 @@ packages=(
   binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev  # the native sanitizer and fuzzing build of tests/native
 )
+if [ "${1:-}" = i686 ]; then
+  packages+=(qemu-system-x86 qemu-utils debootstrap e2fsprogs cpio gzip util-linux)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -19,7 +24,10 @@ done
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-# Other builds on the machine may hold the package lock for a while.
-lock=(-o DPkg::Lock::Timeout=600)
-$sudo apt-get "${lock[@]}" update -qq >/dev/null
-$sudo apt-get "${lock[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# Quiet unless it fails: apt's notes on standard error are noise here.
+if ! log=$({ $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq && $sudo apt-get install -y -qq -o DPkg::Lock::Timeout=600 \
+  --no-install-recommends "${missing[@]}"; } 2>&1); then
+  echo "$log" >&2
+  echo "bootstrap: installing ${missing[*]} failed" >&2
+  exit 1
+fi

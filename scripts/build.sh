@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Kestrel.dll twice: build/i686 (the product) and build/x64 (the same
-# DLL for x64, with the test programs and the sample host). KESTREL_BUILD_ROOT
+# DLL for x64, with the test programs and the sample host); "build.sh i686"
+# builds build/i686 and build/i686-tests instead. KESTREL_BUILD_ROOT
 # names another folder instead of build/, for a second tree beside the first.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -19,5 +20,12 @@ configure() {
 
 configure "$build/i686" toolchain-i686.cmake
 cmake --build "$build/i686"
+if [ "${1:-}" = i686 ]; then
+  # For scripts/i686.sh: the test programs, samples and benchmarks built for
+  # i686 in a tree of their own, so that the product tree stays as it is.
+  configure "$build/i686-tests" toolchain-i686.cmake -DKESTREL_BUILD_TESTS=ON
+  cmake --build "$build/i686-tests"
+  exit 0
+fi
 configure "$build/x64" toolchain-x86_64.cmake -DKESTREL_I686_BUILD="$(cd "$build" && pwd)/i686"
 cmake --build "$build/x64"

@@ -54,20 +54,20 @@ class AtlHost : public testing::TestWithParam<ControlKind> {
 
     // A child of the parent window of the given class, anywhere below it.
     static HWND FindDescendant(HWND parent, const wchar_t* windowClass) {
-        struct Search {
-            const wchar_t* windowClass;
-            HWND found;
-        } search{windowClass, nullptr};
-        EnumChildWindows(
-            parent,
-            [](HWND window, LPARAM lp) -> BOOL {
-                auto* search = reinterpret_cast<Search*>(lp);
-                if (WindowClassName(window) != search->windowClass) return TRUE;
-                search->found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        Search search{windowClass, nullptr};
+        EnumChildWindows(parent, &MatchClass, reinterpret_cast<LPARAM>(&search));
         return search.found;
+    }
+    struct Search {
+        const wchar_t* windowClass;
+        HWND found;
+    };
+    // A WNDENUMPROC must be CALLBACK: a captureless lambda is cdecl on i686.
+    static BOOL CALLBACK MatchClass(HWND window, LPARAM lp) {
+        auto* search = reinterpret_cast<Search*>(lp);
+        if (WindowClassName(window) != search->windowClass) return TRUE;
+        search->found = window;
+        return FALSE;
     }
 
     KestrelRegistration registration_;

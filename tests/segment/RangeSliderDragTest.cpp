@@ -163,16 +163,19 @@ TEST_F(SliderDrag, APointerLeftOfTheClientAreaMovesTheValuesLeft) {
     EXPECT_EQ(2057, slider.GetStart());  // 9000 - 54 px
 }
 
+// A TIMERPROC must be CALLBACK: a captureless lambda is cdecl on i686.
+void CALLBACK ReleaseButtonOnce(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    KillTimer(hwnd, id);
+    PostMessageA(hwnd, WM_LBUTTONUP, 0, 0);
+}
+
 TEST_F(SliderDrag, OverlappingThumbsRunOneDragPerPress) {
     CRangeSlider narrow(0x9F9860, 36000, 9000, 10158);  // both thumbs at 83..85
     Attach(narrow);
     int marks = 0;
     owner.onApp = [&marks](WPARAM) { ++marks; };
     // Should a second loop start, a later release ends it.
-    SetTimer(owner.hwnd(), 1, 300, [](HWND hwnd, UINT, UINT_PTR id, DWORD) {
-        KillTimer(hwnd, id);
-        PostMessageA(hwnd, WM_LBUTTONUP, 0, 0);
-    });
+    SetTimer(owner.hwnd(), 1, 300, &ReleaseButtonOnce);
     Queue({});
     Post(WM_APP);
     EXPECT_TRUE(narrow.OnLButtonDown(MK_LBUTTON, 84, 20));

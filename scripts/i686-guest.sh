@@ -1,0 +1,75 @@
+#!/bin/bash
+# Runs inside the i686 guest of scripts/i686.sh, as root and as the guest's
+# only program: the suites listed in /io/in/suites against the product DLL
+# in /io/in, then the sample host. Each result goes to /io/out/results and,
+# as it happens, to the serial console, where the host reports it.
+[ -n "${BASH_VERSION:-}" ] || exec bash "$0" "$@"
+set -u
+export in=/io/in out=/io/out
+suite_limit=${KESTREL_SUITE_LIMIT:-900}
+mkdir -p "$out/logs" "$out/screenshots"
+: >"$out/results"
+
+say() { echo "@@kestrel $*" >/dev/ttyS0; }
+now() { date +%s.%N; }
+seconds_since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.2f", b - a }'; }
+# Wine's console output carries terminal escape codes and carriage returns.
+plain() { sed -e 's/\x1b\[[0-9;?]*[A-Za-z]//g' -e 's/\x1b[][()=>][0-9A-Za-z]*//g' -e 's/\r$//' "$1" >"$1.txt" && mv "$1.txt" "$1"; }
+
+# record NAME COMMAND...: runs one step with its own log and time limit.
+record() {
+  local name=$1 log=$out/logs/$1.log start status rc=0
+  shift
+  start=$(now)
+  timeout --kill-after=10 "$suite_limit" "$@" >"$log" 2>&1 || rc=$?
+  case $rc in
+    0) status=Passed ;;
+    124 | 137) status=Timeout ;;
+    *) status=Failed ;;
+  esac
+  plain "$log"
+  echo "$name $status $(seconds_since "$start")" >>"$out/results"
+  say "result $name $status $(seconds_since "$start")"
+}
+
+export WINEPREFIX=/root/.wine WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export DISPLAY=:9
+Xvfb :9 -screen 0 1280x1024x24 -nolisten tcp >"$out/logs/xvfb.log" 2>&1 &
+for _ in $(seq 100); do [ -e /tmp/.X11-unix/X9 ] && break; sleep 0.2; done
+
+start=$(now)
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  wineboot -i >"$out/logs/wineboot.log" 2>&1
+  wineserver -w
+fi
+wineserver -p 120
+say "wine $(seconds_since "$start")"
+
+export KESTREL_DLL='Z:\io\in\Kestrel.dll' KESTREL_TLB='Z:\io\in\Kestrel.tlb' KESTREL_TLB32='Z:\io\in\Kestrel.tlb'
+
+# The sample host, as a host application uses the product: registered with
+# regsvr32, both controls created by ProgID, the window saved as a PNG.
+sample_host() {
+  local shot='Z:\io\out\screenshots\sample-host.png' status=0
+  wine regsvr32 /s 'Z:\io\in\Kestrel.dll' || { echo "regsvr32 failed"; return 1; }
+  wine "$in/samples/LoadCheck.exe" 'Z:\io\in\Kestrel.dll' || status=1
+  wine "$in/samples/SampleHost.exe" --screenshot "$shot" || status=1
+  [ -s "$out/screenshots/sample-host.png" ] || { echo "no screenshot"; status=1; }
+  wine regsvr32 /s /u 'Z:\io\in\Kestrel.dll' || { echo "regsvr32 /u failed"; status=1; }
+  return $status
+}
+export -f sample_host
+
+# Each line of the list: a suite name, then the LC_ALL to run it under (or -).
+while read -r suite language; do
+  if [ "$suite" = sample_host ]; then
+    record sample_host bash -c sample_host
+  elif [ "$language" = - ]; then
+    record "$suite" wine "$in/tests/${suite}_tests.exe"
+  else
+    record "$suite[$language]" env LC_ALL="$language" wine "$in/tests/${suite}_tests.exe"
+  fi
+done <"$in/suites"
+
+wineserver -k
+say "finished"
