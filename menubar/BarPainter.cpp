@@ -27,11 +27,21 @@ void DrawVerticalText(HDC dc, const std::string& text, const RECT& r) {
 void PaintBar(HDC dc, const RECT& client, const std::vector<CBarItem>& items, int nHotItem, COLORREF clrBack,
               bool fVertical) {
     const int width = client.right - client.left, height = client.bottom - client.top;
+    const auto paint = [&](HDC target) {
+        FillSolidRect(target, 0, 0, width, height, clrBack);
+        for (size_t i = 0; i < items.size(); ++i)
+            DrawBarItem(items[i], target, static_cast<int>(i) == nHotItem, false, clrBack, fVertical);
+    };
+    // A metafile records the drawing itself: there is nothing to buffer.
     COffscreenBuffer buffer(dc, width, height);
-    if (!buffer) return;
-    FillSolidRect(buffer.Get(), 0, 0, width, height, clrBack);
-    for (size_t i = 0; i < items.size(); ++i)
-        DrawBarItem(items[i], buffer.Get(), static_cast<int>(i) == nHotItem, false, clrBack, fVertical);
+    if (GetDeviceCaps(dc, TECHNOLOGY) == DT_METAFILE || !buffer) {
+        const bool fMoved = client.left != 0 || client.top != 0;
+        if (fMoved) OffsetWindowOrgEx(dc, -client.left, -client.top, nullptr);
+        paint(dc);
+        if (fMoved) OffsetWindowOrgEx(dc, client.left, client.top, nullptr);
+        return;
+    }
+    paint(buffer.Get());
     buffer.CopyTo(dc, client.left, client.top);
 }
 

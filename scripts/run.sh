@@ -23,6 +23,7 @@ trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 
 dll="$build_dir/x64/Kestrel.dll"
 screenshot="$root/screenshots/sample-host.png"
+menu_screenshot="$root/screenshots/sample-host-menu.png"  # written by the sample host beside the first
 status=0
 
 echo
@@ -40,7 +41,7 @@ scripts/wine-run.sh "$build_dir/x64/samples/LoadCheck.exe" "Z:$dll" || status=1
 echo
 echo "== Sample host"
 mkdir -p "$(dirname "$screenshot")"
-rm -f "$screenshot"
+rm -f "$screenshot" "$menu_screenshot"
 scripts/wine-run.sh "$build_dir/x64/samples/SampleHost.exe" --screenshot "Z:$screenshot" || status=1
 
 echo
@@ -48,4 +49,5 @@ echo "Product (i686):   $build_dir/i686/Kestrel.dll"
 echo "Test build (x64): $dll"
 echo "Sample host:      $build_dir/x64/samples/SampleHost.exe"
 echo "Screenshot:       $screenshot"
+echo "With a menu open: $menu_screenshot"
 exit $status

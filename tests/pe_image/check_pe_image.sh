@@ -29,13 +29,14 @@ expect_exports() {
 
 expect_system_imports() {
   local dll=$1 objdump=$2
-  local allowed=" ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll OLEACC.dll OLEAUT32.dll SHLWAPI.dll USER32.dll ole32.dll msvcrt.dll urlmon.dll "
+  # DLL names are not case-sensitive (the linker writes COMCTL32.DLL for i686).
+  local allowed=" advapi32.dll comctl32.dll gdi32.dll kernel32.dll oleacc.dll oleaut32.dll shlwapi.dll user32.dll ole32.dll msvcrt.dll urlmon.dll "
   local dlls
   dlls=$($objdump -p "$dll" | sed -n 's/^[[:space:]]*DLL Name: //p')
   [ -n "$dlls" ] || fail "$dll: no import table found"
   for d in $dlls; do
     case "$allowed" in
-      *" $d "*) ;;
+      *" ${d,,} "*) ;;
       *) fail "$dll imports $d, which is not a system DLL" ;;
     esac
   done

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 
 #include "KestrelDll.h"
@@ -78,8 +79,19 @@ TEST_F(TypeInfoWalk, LeadsFromEachProgIdToTheCoclassAndTheInterfacesTheObjectNam
         const auto major = static_cast<WORD>(std::stoi(version.substr(0, dot)));
         const auto minor = static_cast<WORD>(std::stoi(version.substr(dot + 1)));
 
+        // The locale the library is registered under, as the registry lists it.
+        LCID locale = 0;
+        const std::wstring versionKey = L"TypeLib\\" + BracedGuid(libid) + L"\\" + version;
+        HKEY key = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_CLASSES_ROOT, versionKey.c_str(), 0, KEY_READ, &key));
+        wchar_t name[64];
+        for (DWORD i = 0, length = 64;
+             RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+             ++i, length = 64)
+            if (std::wcsspn(name, L"0123456789abcdefABCDEF") == length) locale = std::wcstoul(name, nullptr, 16);
+        RegCloseKey(key);
         ComPtr<ITypeLib> library;
-        ASSERT_EQ(S_OK, LoadRegTypeLib(libid, major, minor, 0, library.ReleaseAndGetAddressOf()));
+        ASSERT_EQ(S_OK, LoadRegTypeLib(libid, major, minor, locale, library.ReleaseAndGetAddressOf()));
         ComPtr<ITypeInfo> coclass;
         ASSERT_EQ(S_OK, library->GetTypeInfoOfGuid(clsid, coclass.ReleaseAndGetAddressOf()));
         TYPEKIND kind{};
