@@ -3,22 +3,12 @@
 // two durations per row whenever it fills, so they must stay cheap.
 #include "format/TextFormat.h"
 
-#include <windows.h>
+#include "Stopwatch.h"
 
 #include <cstdio>
 #include <string>
 
 namespace {
-
-template <class Work>
-double Seconds(Work work) {
-    LARGE_INTEGER frequency, start, stop;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&stop);
-    return double(stop.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-}
 
 // Values over the whole range of each format, without signed overflow.
 std::int32_t Spread(std::int32_t i) {

@@ -1,5 +1,6 @@
 #include "format/TextFormat.h"
 
+#include <clocale>
 #include <cstdio>
 
 namespace {
@@ -14,8 +15,12 @@ std::string FormatSize(std::int32_t bytes) {
     if (bytes > kBytesPerMB) {
         // Tenths of a megabyte in integers: printf's "%.1f" would round an
         // exact half (1.25 MB) to even on some runtimes.
+        // The point is the runtime's, as printf would write it; the host may
+        // have set a numeric locale, the module never does.
         const std::int64_t tenths = (std::int64_t{bytes} * 10 + kBytesPerMB / 2) / kBytesPerMB;
-        std::snprintf(text, sizeof text, "%lld.%lld MB", static_cast<long long>(tenths / 10),
+        const lconv* numeric = std::localeconv();
+        const char* point = numeric && numeric->decimal_point && *numeric->decimal_point ? numeric->decimal_point : ".";
+        std::snprintf(text, sizeof text, "%lld%s%lld MB", static_cast<long long>(tenths / 10), point,
                       static_cast<long long>(tenths % 10));
     } else if (bytes < kBytesPerKB) {
         std::snprintf(text, sizeof text, "%d Bytes", static_cast<int>(bytes));

@@ -8,7 +8,8 @@
 #include <string>
 
 // "%d Bytes" below 1 KB (negative counts keep their sign), "%d KB" up to and
-// including 1 MB, "%.1f MB" above it, rounding halves away from zero.
+// including 1 MB, "%.1f MB" above it, rounding halves away from zero. The
+// decimal point is that of the C runtime's numeric locale.
 std::string FormatSize(std::int32_t bytes);
 
 // "0 min", "S s", "M min S s" or "H h M min" (seconds dropped). Hours are

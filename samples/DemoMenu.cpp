@@ -109,12 +109,6 @@ void SetUpDemoMenuBar(IMenuCtrl& bar, HWND owner) {
     bar.AutoSize(&sized);
 }
 
-std::wstring OpenMenuScreenshotPath(const std::wstring& screenshotPath) {
-    const size_t dot = screenshotPath.rfind(L'.');
-    if (dot == std::wstring::npos) return screenshotPath + L"-menu";
-    return screenshotPath.substr(0, dot) + L"-menu" + screenshotPath.substr(dot);
-}
-
 HRESULT SaveScreenWithOpenMenu(HWND barWindow, const std::wstring& path, SIZE* size) {
     if (barWindow == nullptr) return E_HANDLE;
     CShot shot{path};

@@ -14,9 +14,6 @@
 // list with an image per command, and sizes it.
 void SetUpDemoMenuBar(IMenuCtrl& bar, HWND owner);
 
-// "x.png" -> "x-menu.png".
-std::wstring OpenMenuScreenshotPath(const std::wstring& screenshotPath);
-
 // Opens the first popup of the bar in `barWindow` and, while it is open,
 // saves the screen to `path`; the popup is closed again before returning.
 HRESULT SaveScreenWithOpenMenu(HWND barWindow, const std::wstring& path, SIZE* size);

@@ -8,6 +8,7 @@
 #include <windows.h>
 #include "module/ComPtr.h"
 
+#include <functional>
 #include <string>
 
 #include "EventLog.h"
@@ -22,6 +23,9 @@ class EmbeddedControl {
     EmbeddedControl(const EmbeddedControl&) = delete;
     EmbeddedControl& operator=(const EmbeddedControl&) = delete;
 
+    // Called for each event after it is logged, during the event: the host's
+    // answer. Set before Create.
+    void SetEventHandler(std::function<void(const RecordedEvent&)> handler) { handler_ = std::move(handler); }
     // True when the control is in place and showing.
     bool Create(HWND parent, const RECT& position, EventLog& log);
     void Move(const RECT& position);
@@ -51,6 +55,7 @@ class EmbeddedControl {
     EventNamer names_;
     ComPtr<ControlSite> site_;
     EventSink sink_;
+    std::function<void(const RecordedEvent&)> handler_;
     bool shown_ = false;
 };
 

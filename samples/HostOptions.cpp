@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-const wchar_t kHostUsage[] = L"usage: SampleHost [--screenshot <file.png>] [--exit-after <milliseconds>]";
+const wchar_t kHostUsage[] = L"usage: SampleHost [--screenshots <folder>] [--exit-after <milliseconds>]";
 
 namespace {
 
@@ -24,8 +24,8 @@ HostOptions ParseHostOptions(const std::vector<std::wstring>& args) {
     for (size_t i = 0; i < args.size() && options.error.empty(); ++i) {
         const std::wstring& arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (arg == L"--screenshot" && hasValue && !args[i + 1].empty()) {
-            options.screenshotPath = args[++i];
+        if (arg == L"--screenshots" && hasValue && !args[i + 1].empty()) {
+            options.screenshotFolder = args[++i];
         } else if (arg == L"--exit-after" && hasValue) {
             if (!ParseMilliseconds(args[++i], &options.exitAfterMs))
                 options.error = L"--exit-after wants a number of milliseconds, not \"" + args[i] + L"\"";

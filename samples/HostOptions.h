@@ -6,9 +6,9 @@
 #include <vector>
 
 struct HostOptions {
-    std::wstring screenshotPath;  // --screenshot <file.png>: render the window there, then exit
-    unsigned exitAfterMs = 0;     // --exit-after <ms>: close after that long; 0 = stay open
-    std::wstring error;           // not empty: the arguments were not understood
+    std::wstring screenshotFolder;  // --screenshots <folder>: one picture per pane scene there, then exit
+    unsigned exitAfterMs = 0;       // --exit-after <ms>: close after that long; 0 = stay open
+    std::wstring error;             // not empty: the arguments were not understood
 };
 
 // `args` without the program name.

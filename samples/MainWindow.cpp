@@ -7,6 +7,7 @@
 #include "module/Kestrel.h"
 
 #include <cwchar>
+#include <iterator>
 
 namespace {
 
@@ -15,7 +16,8 @@ constexpr int kClientWidth = 800;
 constexpr int kClientHeight = 560;
 constexpr UINT_PTR kScreenshotTimer = 1;
 constexpr UINT_PTR kExitTimer = 2;
-// Long enough for both controls to have painted after the window is shown.
+// Long enough for both controls to have painted after the window is shown
+// or the pane has changed its scene.
 constexpr UINT kScreenshotDelayMs = 700;
 
 RECT ClientRect(HWND window) {
@@ -30,7 +32,10 @@ MainWindow::MainWindow(const HostOptions& options)
     : options_(options),
       menuBar_(L"MenuCtrl", L"Menu.id", DIID__IMenuCtrlEvents, MenuCtrlEventName),
       devicePane_(L"DeviceTransfer", L"Tessaly.DeviceTransfer.1", DIID__IDeviceTransferEvents, DeviceTransferEventName),
-      menuBarHeight_(kDefaultMenuBarHeight) {}
+      paneDemo_(log_),
+      menuBarHeight_(kDefaultMenuBarHeight) {
+    devicePane_.SetEventHandler([this](const RecordedEvent& event) { paneDemo_.OnEvent(event); });
+}
 
 bool MainWindow::Create() {
     WNDCLASSEXW windowClass{};
@@ -54,7 +59,7 @@ bool MainWindow::Create() {
     // Embedded once the window is on screen, as a host does when its view
     // opens: the controls ask to be activated as soon as they are visible.
     EmbedControls();
-    if (!options_.screenshotPath.empty()) SetTimer(window_, kScreenshotTimer, kScreenshotDelayMs, nullptr);
+    if (!options_.screenshotFolder.empty()) SetTimer(window_, kScreenshotTimer, kScreenshotDelayMs, nullptr);
     if (options_.exitAfterMs > 0) SetTimer(window_, kExitTimer, options_.exitAfterMs, nullptr);
     return true;
 }
@@ -78,24 +83,47 @@ void MainWindow::EmbedControls() {
     }
     if (devicePane_.Create(window_, layout.devicePane, log_)) {
         if (ComPtr<IDeviceTransfer> pane = devicePane_.Query<IDeviceTransfer>(IID_IDeviceTransfer))
-            FillDevicePane(*pane.Get());
+            paneDemo_.Attach(pane.Get());
         else
             log_.Add(L"Tessaly.DeviceTransfer.1: no IDeviceTransfer, so no demonstration programs");
     }
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-void MainWindow::TakeScreenshot() {
+// One picture per scene of the pane, each taken once the pane has painted
+// the scene; the window closes after the last.
+void MainWindow::OnScreenshotTimer() {
+    constexpr size_t kScenes = std::size(CPaneDemo::kScenes);
+    std::wstring folder = options_.screenshotFolder;
+    if (folder.back() != L'\\' && folder.back() != L'/') folder += L'\\';
+    TakeScreenshot(folder + CPaneDemo::kScenes[scene_].name + L".png");
+    if (++scene_ >= kScenes || exitCode_ != 0) {
+        if (exitCode_ == 0) TakeMenuScreenshot(folder + L"sample-host-menu.png");
+        DestroyWindow(window_);
+        return;
+    }
+    paneDemo_.ShowScene(CPaneDemo::kScenes[scene_]);
+    SetTimer(window_, kScreenshotTimer, kScreenshotDelayMs, nullptr);
+}
+
+void MainWindow::TakeMenuScreenshot(const std::wstring& path) {
+    SIZE size{};
+    const HRESULT hr = SaveScreenWithOpenMenu(menuBar_.Window(), path, &size);
+    log_.Add((SUCCEEDED(hr) ? L"screenshot with the File menu open saved: " : L"screenshot with a menu failed: ") +
+             path);
+}
+
+void MainWindow::TakeScreenshot(const std::wstring& path) {
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     SIZE size{};
-    const HRESULT hr = SaveWindowAsPng(window_, options_.screenshotPath, &size);
+    const HRESULT hr = SaveWindowAsPng(window_, path, &size);
     wchar_t line[64];
     if (SUCCEEDED(hr)) {
         std::swprintf(line, 64, L" (%ld x %ld)", size.cx, size.cy);
-        log_.Add(L"screenshot saved: " + options_.screenshotPath + line);
+        log_.Add(L"screenshot saved: " + path + line);
     } else {
         std::swprintf(line, 64, L" (0x%08lX)", static_cast<unsigned long>(hr));
-        log_.Add(L"screenshot failed: " + options_.screenshotPath + line);
+        log_.Add(L"screenshot failed: " + path + line);
         exitCode_ = 1;
     }
 }
@@ -146,19 +174,15 @@ void MainWindow::PaintMissing(HDC dc, const EmbeddedControl& control, const RECT
 
 void MainWindow::OnTimer(UINT_PTR timer) {
     KillTimer(window_, timer);
-    if (timer == kScreenshotTimer) {
-        TakeScreenshot();
-        const std::wstring path = OpenMenuScreenshotPath(options_.screenshotPath);
-        SIZE size{};
-        const HRESULT hr = SaveScreenWithOpenMenu(menuBar_.Window(), path, &size);
-        log_.Add((SUCCEEDED(hr) ? L"screenshot with the File menu open saved: " : L"screenshot with a menu failed: ") +
-                 path);
-    }
-    DestroyWindow(window_);
+    if (timer == kScreenshotTimer)
+        OnScreenshotTimer();
+    else
+        DestroyWindow(window_);
 }
 
 // The controls go first, while their windows still exist under ours.
 void MainWindow::OnDestroy() {
+    paneDemo_.Detach();
     menuBar_.Close();
     devicePane_.Close();
     PostQuitMessage(exitCode_);

@@ -5,9 +5,12 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "EmbeddedControl.h"
 #include "EventLog.h"
 #include "HostOptions.h"
+#include "PaneDemo.h"
 
 class MainWindow {
   public:
@@ -32,7 +35,10 @@ class MainWindow {
     void OnDestroy();
 
     void EmbedControls();
-    void TakeScreenshot();
+    void TakeScreenshot(const std::wstring& path);
+    // The screen with the menu bar's first popup open.
+    void TakeMenuScreenshot(const std::wstring& path);
+    void OnScreenshotTimer();
     void PaintMissing(HDC dc, const EmbeddedControl& control, const RECT& area) const;
 
     HostOptions options_;
@@ -40,6 +46,8 @@ class MainWindow {
     EventLog log_;
     EmbeddedControl menuBar_;
     EmbeddedControl devicePane_;
+    CPaneDemo paneDemo_;
+    size_t scene_ = 0;  // the pane scene to photograph next
     int menuBarHeight_;
     int exitCode_ = 0;
 };

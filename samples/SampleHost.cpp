@@ -1,8 +1,12 @@
 // A small host of both Kestrel controls, doing what Lanthorn does: it
 // creates them by ProgID from the registered Kestrel.dll, embeds them as
-// OLE controls in one window and logs every event they fire.
+// OLE controls in one window, shows the device pane with a demonstration
+// library (PaneDemo) and logs every event they fire.
 //
-//   SampleHost [--screenshot <file.png>] [--exit-after <milliseconds>]
+//   SampleHost [--screenshots <folder>] [--exit-after <milliseconds>]
+//
+// With --screenshots it saves one picture per scene of the pane (each
+// display mode with the player connected, then disconnected) and exits.
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
@@ -14,6 +18,7 @@
 
 #include "HostOptions.h"
 #include "MainWindow.h"
+#include "container/OleSession.h"
 
 namespace {
 
@@ -26,20 +31,6 @@ std::vector<std::wstring> Arguments() {
     }
     return args;
 }
-
-class OleSession {
-  public:
-    OleSession() : result_(OleInitialize(nullptr)) {}
-    ~OleSession() {
-        if (SUCCEEDED(result_)) OleUninitialize();
-    }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-    HRESULT Result() const { return result_; }
-
-  private:
-    HRESULT result_;
-};
 
 }  // namespace
 

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # The main job: builds both DLLs, registers the x64 one in the build tree's
 # Wine prefix, lists its exports and runs the sample host, which embeds both
-# controls by ProgID, logs their events and saves a screenshot of itself.
+# controls by ProgID, shows the device pane with a demonstration library,
+# logs the events and saves one screenshot per scene of the pane under
+# screenshots/ (each display mode with the player connected, then
+# disconnected).
 # KESTREL_BUILD_ROOT names another build folder, as for scripts/build.sh.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -22,8 +25,7 @@ export WINEDEBUG=-all
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 
 dll="$build_dir/x64/Kestrel.dll"
-screenshot="$root/screenshots/sample-host.png"
-menu_screenshot="$root/screenshots/sample-host-menu.png"  # written by the sample host beside the first
+screenshots="$root/screenshots"
 status=0
 
 echo
@@ -40,14 +42,13 @@ scripts/wine-run.sh "$build_dir/x64/samples/LoadCheck.exe" "Z:$dll" || status=1
 
 echo
 echo "== Sample host"
-mkdir -p "$(dirname "$screenshot")"
-rm -f "$screenshot" "$menu_screenshot"
-scripts/wine-run.sh "$build_dir/x64/samples/SampleHost.exe" --screenshot "Z:$screenshot" || status=1
+mkdir -p "$screenshots"
+rm -f "$screenshots"/*.png
+scripts/wine-run.sh "$build_dir/x64/samples/SampleHost.exe" --screenshots "Z:${screenshots//\//\\}" || status=1
 
 echo
 echo "Product (i686):   $build_dir/i686/Kestrel.dll"
 echo "Test build (x64): $dll"
 echo "Sample host:      $build_dir/x64/samples/SampleHost.exe"
-echo "Screenshot:       $screenshot"
-echo "With a menu open: $menu_screenshot"
+echo "Screenshots:      $(cd "$screenshots" && ls *.png 2>/dev/null | tr '\n' ' ')in $screenshots"
 exit $status

@@ -30,6 +30,7 @@ void DrawBar(Bar& bar, HDC dc, int left, int top, int right, int bottom) {
 
 void DrawRangeCell(HDC dc, int left, int top, int right, int bottom, int start, int length, int total, int position,
                    bool withThumbs) {
+    if (!range::HasScale(total)) return;
     const int end = range::SegmentEnd(start, length);
     if (withThumbs) {
         CRangeSlider slider(CRangeBar::kDefaultColor, total, start, end);
@@ -38,5 +39,5 @@ void DrawRangeCell(HDC dc, int left, int top, int right, int bottom, int start, 
     }
     CRangeBar bar(CRangeBar::kDefaultColor, total, start, end);
     DrawBar(bar, dc, left, top, right, bottom);
-    if (range::HasScale(total)) DrawPlaybackMarker(dc, range::MarkerX(left, right, position, total), top);
+    DrawPlaybackMarker(dc, range::MarkerX(left, right, position, total), top);
 }

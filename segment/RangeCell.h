@@ -7,7 +7,8 @@
 
 // The bar fills (left, top, right, bottom) of dc; the segment runs from start
 // for length units of total. Without thumbs a black marker points down at
-// position. A total of 0 or less draws only the plain bar.
+// position. A total of 0 or less draws nothing: such a program has no scale
+// to show, and a plain bar would pass for a segment of nothing.
 void DrawRangeCell(HDC dc, int left, int top, int right, int bottom, int start, int length, int total, int position,
                    bool withThumbs);
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <clocale>
+#include <initializer_list>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -23,6 +26,38 @@ TEST(FormatSize, RoundsAnExactHalfTenthAwayFromZero) {
     EXPECT_EQ("1.3 MB", FormatSize(1310720));  // exactly 1.25 MB
     EXPECT_EQ("1.4 MB", FormatSize(1415578));  // 1.35000038 MB
     EXPECT_EQ("1.2 MB", FormatSize(1310719));  // just below the half
+}
+
+// Switches the C runtime's numeric locale for one test (to the first of
+// `names` that the runtime knows) and puts the one it found back.
+class NumericLocale {
+  public:
+    explicit NumericLocale(std::initializer_list<const char*> names)
+        : m_strPrevious(std::setlocale(LC_NUMERIC, nullptr)) {
+        for (const char* name : names)
+            if (!m_fSet) m_fSet = std::setlocale(LC_NUMERIC, name) != nullptr;
+    }
+    ~NumericLocale() { std::setlocale(LC_NUMERIC, m_strPrevious.c_str()); }
+    NumericLocale(const NumericLocale&) = delete;
+    NumericLocale& operator=(const NumericLocale&) = delete;
+    bool IsSet() const { return m_fSet; }
+
+  private:
+    std::string m_strPrevious;
+    bool m_fSet = false;
+};
+
+TEST(FormatSize, WritesTheDecimalPointOfTheRuntimesNumericLocale) {
+    {
+        NumericLocale german({"German_Germany.1252", "de-DE", "German"});
+        ASSERT_TRUE(german.IsSet());
+        ASSERT_STREQ(",", std::localeconv()->decimal_point);
+        EXPECT_EQ("1,3 MB", FormatSize(1310720));
+        EXPECT_EQ("2048,0 MB", FormatSize(INT_MAX));
+        EXPECT_EQ("1024 KB", FormatSize(1048576));
+    }
+    EXPECT_STREQ(".", std::localeconv()->decimal_point);
+    EXPECT_EQ("1.3 MB", FormatSize(1310720));
 }
 
 TEST(FormatDuration, ChoosesTheTemplateByTheLargestUnit) {

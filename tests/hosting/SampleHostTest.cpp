@@ -1,5 +1,6 @@
-// The sample host, run as scripts/run.sh runs it: with --screenshot it must
-// come up, embed what it can, render its window to a PNG file and exit.
+// The sample host, run as scripts/run.sh runs it: with --screenshots it must
+// come up, embed what it can, render its window to one PNG file per scene of
+// the device pane and exit.
 #include "support/BuildPaths.h"
 #include "support/KestrelRegistration.h"
 
@@ -9,6 +10,8 @@
 
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 using testing::HasSubstr;
 
@@ -25,11 +28,17 @@ std::wstring SampleHostPath() {
     return path.substr(0, path.find_last_of(L"\\/") + 1) + L"samples\\SampleHost.exe";
 }
 
-std::wstring TemporaryPngPath() {
+// The scenes' file names, in the order the sample photographs them.
+const wchar_t* const kScenes[] = {L"device-view", L"transfer-list-view", L"cdburn-view", L"disconnected"};
+
+// A new empty folder, with a trailing separator.
+std::wstring TemporaryFolder() {
     wchar_t folder[MAX_PATH] = L"", file[MAX_PATH] = L"";
     GetTempPathW(MAX_PATH, folder);
     GetTempFileNameW(folder, L"ksh", 0, file);
-    return file;
+    DeleteFileW(file);
+    CreateDirectoryW(file, nullptr);
+    return std::wstring(file) + L"\\";
 }
 
 struct SampleRun {
@@ -77,6 +86,7 @@ struct Picture {
     UINT width = 0;
     UINT height = 0;
     size_t distinctColours = 0;
+    std::vector<UINT> pixels;
 };
 
 Picture ReadPng(const std::wstring& path) {
@@ -100,37 +110,50 @@ Picture ReadPng(const std::wstring& path) {
                                      reinterpret_cast<BYTE*>(pixels.data()))))
         return Picture{};
     std::set<UINT> colours;
-    for (UINT pixel : pixels) colours.insert(pixel & 0xFFFFFF);
+    for (UINT& pixel : pixels) colours.insert(pixel &= 0xFFFFFF);
     picture.distinctColours = colours.size();
+    picture.pixels = std::move(pixels);
     return picture;
 }
 
 class SampleHost : public testing::Test {
   protected:
-    void TearDown() override { DeleteFileW(png_.c_str()); }
+    void TearDown() override {
+        for (const wchar_t* scene : kScenes) DeleteFileW(Png(scene).c_str());
+        RemoveDirectoryW(folder_.c_str());
+    }
+    std::wstring Png(const wchar_t* scene) const { return folder_ + scene + L".png"; }
+    std::wstring ScreenshotArguments() const {
+        return L"--screenshots \"" + folder_.substr(0, folder_.size() - 1) + L"\"";
+    }
 
-    std::wstring png_ = TemporaryPngPath();
+    std::wstring folder_ = TemporaryFolder();
 };
 
-TEST_F(SampleHost, ScreenshotRunWritesAPictureOfTheClientAreaAndExits) {
-    const SampleRun run = RunSampleHost(L"--screenshot \"" + png_ + L"\"");
+TEST_F(SampleHost, ScreenshotRunWritesAPictureOfTheClientAreaPerPaneSceneAndExits) {
+    const SampleRun run = RunSampleHost(ScreenshotArguments());
     ASSERT_EQ(0u, run.exitCode) << run.output;
-    EXPECT_THAT(run.output, HasSubstr("screenshot saved"));
-
-    const Picture picture = ReadPng(png_);
-    EXPECT_EQ(800u, picture.width);  // the main window's client area
-    EXPECT_EQ(560u, picture.height);
-    EXPECT_LT(8u, picture.distinctColours) << "a blank capture";
+    for (const wchar_t* scene : kScenes) {
+        const std::string name(scene, scene + wcslen(scene));
+        EXPECT_THAT(run.output, HasSubstr("screenshot saved: " + std::string(folder_.begin(), folder_.end()) + name +
+                                          ".png (800 x 560)"));
+        const Picture picture = ReadPng(Png(scene));
+        EXPECT_EQ(800u, picture.width) << name;  // the main window's client area
+        EXPECT_EQ(560u, picture.height) << name;
+        EXPECT_LT(8u, picture.distinctColours) << name << ": a blank capture";
+    }
 }
 
-TEST_F(SampleHost, RegisteredControlsAreEmbeddedByProgIdWithTheirEventsConnected) {
+TEST_F(SampleHost, RegisteredControlsAreEmbeddedByProgIdAndThePaneShowsEachScene) {
     KestrelRegistration registration;
     ASSERT_HRESULT_SUCCEEDED(registration.Result());
-    const SampleRun run = RunSampleHost(L"--screenshot \"" + png_ + L"\"");
+    const SampleRun run = RunSampleHost(ScreenshotArguments());
     ASSERT_EQ(0u, run.exitCode) << run.output;
     EXPECT_THAT(run.output, HasSubstr("Menu.id: embedded, window class \"Menu Control class\", events connected"));
     EXPECT_THAT(run.output, HasSubstr("Tessaly.DeviceTransfer.1: embedded, window class \"Lanthorn DeviceView\", "
                                       "events connected"));
+    EXPECT_THAT(run.output, HasSubstr("host: player connected, programs queued for it"));
+    EXPECT_THAT(run.output, HasSubstr("host: player disconnected"));
 }
 
 TEST_F(SampleHost, UnregisteredControlsAreReportedAndTheHostCarriesOn) {

@@ -79,12 +79,22 @@ TEST_F(RangeBarDrawing, ThumbsNeverShowOutsideTheSegmentAndTheCallersClipIsKept)
     DeleteObject(left);
 }
 
-TEST_F(RangeBarDrawing, ATotalOfZeroOrLessDrawsOnlyThePlainBar) {
+TEST_F(RangeBarDrawing, ASliderWithATotalOfZeroOrLessDrawsOnlyThePlainBar) {
     CRangeSlider slider(0x9F9860, 0, 0, 100);
     slider.SetBounds(0, 0, 280, 20);
     slider.Draw(canvas.dc(), nullptr);
-    DrawRangeCell(canvas.dc(), 0, 20, 280, 30, 0, 1800, -1, 0, false);
-    EXPECT_EQ(280 * 30, canvas.Count(0x9F9860));
+    EXPECT_EQ(280 * 20, canvas.Count(0x9F9860));
+}
+
+TEST_F(RangeBarDrawing, ACellWithATotalOfZeroOrLessDrawsNothing) {
+    const struct {
+        int total;
+        bool withThumbs;
+    } cases[] = {{0, false}, {0, true}, {-1, false}, {-3600, true}};
+    for (const auto& c : cases) {
+        DrawRangeCell(canvas.dc(), 0, 0, 280, 30, 0, 1800, c.total, 0, c.withThumbs);
+        EXPECT_EQ(-1, canvas.InkBounds().left) << "total " << c.total << (c.withThumbs ? " with thumbs" : "");
+    }
 }
 
 TEST_F(RangeBarDrawing, ThePlaybackMarkerTipIsAtLeftPlusOneForPositionZero) {

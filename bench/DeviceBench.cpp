@@ -1,0 +1,445 @@
+// What the device pane costs against a plain list view doing the same work
+// in the same run, and what it leaves behind. The pane is hosted the way a
+// host embeds it (samples/container's ControlSite) and created from the
+// built Kestrel.dll without registration:
+//
+//   device_bench [path\to\Kestrel.dll]   (default: KESTREL_DLL, then ..\Kestrel.dll)
+//
+// Prints ratios (pane / plain list view, best of three rounds each) and the
+// growth of the process's GDI objects, USER objects, kernel handles and heap
+// over 200 panes created, filled and destroyed. Nothing is asserted.
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "Stopwatch.h"
+#include "container/ControlSite.h"
+#include "container/OleSession.h"
+#include "draw/GdiHandles.h"
+#include "format/TextFormat.h"
+#include "module/ComPtr.h"
+#include "module/Kestrel.h"
+
+namespace {
+
+constexpr int kPrograms = 10000;
+constexpr int kRounds = 3;
+constexpr int kRepaints = 10;
+constexpr int kPanes = 200;
+constexpr int kProgramsPerPane = 1000;
+constexpr int kWarmUpPanes = 3;
+constexpr int kListId = 101;  // the pane's program list
+const RECT kPaneRect{0, 0, 800, 600};
+
+void ProcessMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// ------------------------------------------------------------- the programs
+
+template <size_t N>
+void Copy(char (&field)[N], const std::string& text) {
+    const size_t length = std::min(text.size(), N - 1);
+    std::memcpy(field, text.data(), length);
+    field[length] = '\0';
+}
+
+std::vector<CDeviceProgram> MakePrograms(int count) {
+    std::vector<CDeviceProgram> programs(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        CDeviceProgram& program = programs[static_cast<size_t>(i)];
+        program = CDeviceProgram{};
+        Copy(program.m_szProductID, "BK" + std::to_string(100000 + i));
+        Copy(program.m_szTitle, "Program " + std::to_string(i) + ": chapters of a long audio book");
+        Copy(program.m_FullProgramPath, "C:\\Audio\\Program" + std::to_string(i) + ".aa");
+        program.m_TotalTime = 600 + (i * 37) % 36000;
+        program.m_TimeOnDevice = i % 7 == 0 ? 0 : program.m_TotalTime / 2;
+        program.m_ProgramStart = program.m_TotalTime / 4;
+        program.m_SizeOnDevice = program.m_TimeOnDevice * 4000;
+        program.m_PlayBackPos = program.m_TimeOnDevice / 3;
+        program.m_CodecIconIndex = 0;
+        program.m_fCanProgramBeResized = i % 2;
+    }
+    return programs;
+}
+
+// The texts the pane shows in columns 0, 1 and 3 of DEVICE_VIEW.
+struct RowTexts {
+    std::string title, time, size;
+};
+
+std::vector<RowTexts> TextsOf(const std::vector<CDeviceProgram>& programs) {
+    std::vector<RowTexts> texts;
+    for (const CDeviceProgram& program : programs)
+        texts.push_back({program.m_szTitle, program.m_TimeOnDevice != 0 ? FormatDuration(program.m_TimeOnDevice) : "",
+                         FormatSize(program.m_SizeOnDevice)});
+    return texts;
+}
+
+// ----------------------------------------------------------- the two lists
+
+// A top-level popup for both lists, shown without activation (Wine waits
+// for a window manager to destroy an active captioned window).
+class CHostWindow {
+  public:
+    CHostWindow() {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = L"Kestrel Device Bench";
+        RegisterClassW(&windowClass);
+        m_hWnd = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0, kPaneRect.right,
+                                 kPaneRect.bottom, nullptr, nullptr, windowClass.hInstance, nullptr);
+        ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
+    }
+    ~CHostWindow() { DestroyWindow(m_hWnd); }
+    CHostWindow(const CHostWindow&) = delete;
+    CHostWindow& operator=(const CHostWindow&) = delete;
+    HWND Get() const { return m_hWnd; }
+
+  private:
+    HWND m_hWnd = nullptr;
+};
+
+// The baseline: a report-view list with the pane's four columns, filled
+// with the same texts by plain insertions.
+class CPlainList {
+  public:
+    explicit CPlainList(HWND parent) {
+        m_hWnd = CreateWindowExA(WS_EX_CLIENTEDGE, "SysListView32", "",
+                                 WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LVS_REPORT, 165, 0,
+                                 kPaneRect.right - 165, kPaneRect.bottom, parent, nullptr, nullptr, nullptr);
+        SendMessageA(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0x420, 0x420);
+        const char* titles[] = {"Title", "Playing Time", "Segment on Player", "Size on Player"};
+        const int widths[] = {280, 80, 240, 30};
+        for (int i = 0; i < 4; ++i) {
+            LVCOLUMNA column{};
+            column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+            column.pszText = const_cast<char*>(titles[i]);
+            column.cx = widths[i];
+            SendMessageA(m_hWnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
+        }
+    }
+    ~CPlainList() { DestroyWindow(m_hWnd); }
+    CPlainList(const CPlainList&) = delete;
+    CPlainList& operator=(const CPlainList&) = delete;
+    HWND Get() const { return m_hWnd; }
+
+    void Add(int index, const RowTexts& texts) {
+        LVITEMA item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+        item.iItem = index;
+        item.pszText = const_cast<char*>(texts.title.c_str());
+        index = static_cast<int>(SendMessageA(m_hWnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        SetText(index, 1, texts.time);
+        SetText(index, 3, texts.size);
+    }
+
+  private:
+    void SetText(int index, int column, const std::string& text) {
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = const_cast<char*>(text.c_str());
+        SendMessageA(m_hWnd, LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    }
+
+    HWND m_hWnd = nullptr;
+};
+
+// Kestrel.dll loaded as a host's COM runtime would load it.
+class CKestrelDll {
+  public:
+    explicit CKestrelDll(const std::wstring& path) : m_hModule(LoadLibraryW(path.c_str())) {
+        using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+        const auto get =
+            reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(m_hModule, "DllGetClassObject")));
+        if (get != nullptr)
+            get(CLSID_DeviceTransfer, IID_IClassFactory, reinterpret_cast<void**>(m_pFactory.ReleaseAndGetAddressOf()));
+    }
+    ~CKestrelDll() {
+        m_pFactory.Reset();
+        if (m_hModule != nullptr) FreeLibrary(m_hModule);
+    }
+    CKestrelDll(const CKestrelDll&) = delete;
+    CKestrelDll& operator=(const CKestrelDll&) = delete;
+    IClassFactory* Factory() const { return m_pFactory.Get(); }
+
+  private:
+    HMODULE m_hModule;
+    ComPtr<IClassFactory> m_pFactory;
+};
+
+// One device pane, embedded in place in `parent`, connected to a device.
+class CHostedPane {
+  public:
+    CHostedPane(IClassFactory* factory, HWND parent) {
+        ComPtr<IUnknown> control;
+        if (FAILED(factory->CreateInstance(nullptr, IID_IUnknown,
+                                           reinterpret_cast<void**>(control.ReleaseAndGetAddressOf()))))
+            return;
+        m_pSite = ControlSite::Create(parent, kPaneRect);
+        if (!m_pSite || FAILED(m_pSite->Embed(control.Get())) || FAILED(m_pSite->Activate())) return;
+        control->QueryInterface(IID_IDeviceTransfer, reinterpret_cast<void**>(m_pPane.ReleaseAndGetAddressOf()));
+    }
+    ~CHostedPane() {
+        m_pPane.Reset();
+        if (m_pSite) m_pSite->Close();
+    }
+    CHostedPane(const CHostedPane&) = delete;
+    CHostedPane& operator=(const CHostedPane&) = delete;
+
+    IDeviceTransfer* operator->() const { return m_pPane.Get(); }
+    explicit operator bool() const { return static_cast<bool>(m_pPane); }
+    HWND Window() const { return m_pSite ? m_pSite->ControlWindow() : nullptr; }
+    HWND List() const { return GetDlgItem(Window(), kListId); }
+
+    void Connect(HICON icon) {
+        CDeviceInfo info{};
+        info.fieldUsed = DEV_NAME | TOTAL_MEM | USED_MEMORY | (icon != nullptr ? DEVICE_IMAGE : 0);
+        Copy(info.szDeviceName, "Bench Player");
+        info.totalMemory = 4LL * 1024 * 1024 * 1024;
+        info.usedMemory = info.totalMemory / 3;
+        info.hDeviceImage = icon;
+        m_pPane->SetDeviceInfo(info);
+        m_pPane->SetDeviceConnection(1, 0, nullptr);
+    }
+    void Fill(const std::vector<CDeviceProgram>& programs) {
+        for (const CDeviceProgram& program : programs) m_pPane->AddProgram(const_cast<CDeviceProgram*>(&program));
+    }
+
+  private:
+    ComPtr<ControlSite> m_pSite;
+    ComPtr<IDeviceTransfer> m_pPane;
+};
+
+double Repaint(HWND window, HWND list, int middle) {
+    SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(middle), FALSE);
+    ProcessMessages();
+    return Seconds([&] {
+        for (int i = 0; i < kRepaints; ++i)
+            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    });
+}
+
+void PrintRatio(const char* what, double pane, double baseline, const char* goal = "") {
+    std::printf("%-64s %6.2f%s\n", what, baseline > 0 ? pane / baseline : 0.0, goal);
+}
+
+// ------------------------------------------------------------ resources
+
+// Wine answers GetGuiResources and GetProcessHandleCount with 0; there the
+// objects are counted directly (GDI handles by probing the handle table,
+// USER objects as the thread's windows and the icons, kernel handles from
+// the system's handle list).
+struct Resources {
+    long long gdi = 0, user = 0, handles = 0, heapBytes = 0, heapBlocks = 0;
+};
+
+long long GdiObjects() {
+    const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (counted != 0) return counted;
+    long long objects = 0;
+    for (UINT_PTR index = 1; index < 0x10000; ++index)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++objects;
+    return objects;
+}
+
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+    ++*reinterpret_cast<long long*>(count);
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM count) {
+    ++*reinterpret_cast<long long*>(count);
+    EnumChildWindows(window, CountChild, count);
+    return TRUE;
+}
+
+long long UserObjects() {
+    const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    if (counted != 0) return counted;
+    long long objects = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&objects));
+    for (UINT_PTR index = 0x20; index < 0x10000; index += 2) {
+        ICONINFO icon{};
+        if (!GetIconInfo(reinterpret_cast<HICON>(index), &icon)) continue;
+        ++objects;
+        const GdiObject<HBITMAP> mask(icon.hbmMask), colour(icon.hbmColor);  // copies made for us
+    }
+    return objects;
+}
+
+long long KernelHandles() {
+    DWORD counted = 0;
+    if (GetProcessHandleCount(GetCurrentProcess(), &counted) && counted != 0) return counted;
+    struct Entry {
+        ULONG process;
+        BYTE type, flags;
+        USHORT handle;
+        void* object;
+        ACCESS_MASK access;
+    };
+    struct Table {
+        ULONG count;
+        Entry entries[1];
+    };
+    using Query = NTSTATUS(WINAPI*)(ULONG, void*, ULONG, ULONG*);
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    if (query == nullptr) return -1;
+    constexpr ULONG kSystemHandleInformation = 16;
+    std::vector<ULONG_PTR> buffer(1 << 20);
+    ULONG size = 0;
+    if (query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size() * sizeof(ULONG_PTR)), &size) !=
+        0)
+        return -1;
+    const auto* table = reinterpret_cast<const Table*>(buffer.data());
+    long long handles = 0;
+    for (ULONG i = 0; i < table->count; ++i)
+        if (table->entries[i].process == GetCurrentProcessId()) ++handles;
+    return handles;
+}
+
+// Every heap of the process: the C runtime allocates from a heap of its own.
+void WalkHeaps(Resources& resources) {
+    std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 16);
+    heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
+    for (HANDLE heap : heaps) {
+        if (!HeapLock(heap)) continue;
+        PROCESS_HEAP_ENTRY entry{};
+        while (HeapWalk(heap, &entry))
+            if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0) {
+                resources.heapBytes += static_cast<long long>(entry.cbData);
+                ++resources.heapBlocks;
+            }
+        HeapUnlock(heap);
+    }
+}
+
+Resources Measure() {
+    ProcessMessages();
+    Resources resources;
+    resources.gdi = GdiObjects();
+    resources.user = UserObjects();
+    resources.handles = KernelHandles();
+    WalkHeaps(resources);
+    return resources;
+}
+
+// A small icon of its own for the device picture and the codec image list.
+HICON MakeIcon() {
+    std::vector<BYTE> andMask(32 * 4, 0x00), xorMask(32 * 4, 0xFF);
+    return CreateIcon(nullptr, 32, 32, 1, 1, andMask.data(), xorMask.data());
+}
+
+// One life of a pane as a host lives it: embedded, connected with a picture
+// and an image list (which the list takes over), filled, closed.
+void PaneLife(IClassFactory* factory, HWND parent, HICON icon, const std::vector<CDeviceProgram>& programs) {
+    CHostedPane pane(factory, parent);
+    if (!pane) return;
+    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1);
+    ImageList_AddIcon(images, icon);
+    pane->SetImageList(images);
+    pane.Connect(icon);
+    pane.Fill(programs);
+    ProcessMessages();
+}
+
+std::wstring DllPath() {
+    int count = 0;
+    if (LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        const std::wstring given = count > 1 ? args[1] : L"";
+        LocalFree(args);
+        if (!given.empty()) return given;
+    }
+    wchar_t value[MAX_PATH] = L"";
+    if (GetEnvironmentVariableW(L"KESTREL_DLL", value, MAX_PATH) > 0) return value;
+    wchar_t self[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path = self;
+    path.resize(path.find_last_of(L"\\/") + 1);
+    return path + L"..\\Kestrel.dll";
+}
+
+int Run(const std::wstring& dllPath) {
+    std::setvbuf(stdout, nullptr, _IONBF, 0);  // each line as it comes: a run takes minutes under Wine
+    const OleSession ole;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    const CKestrelDll dll(dllPath);
+    if (dll.Factory() == nullptr) {
+        std::fprintf(stderr, "Kestrel.dll gives no DeviceTransfer class object: %ls\n", dllPath.c_str());
+        return 1;
+    }
+    const CHostWindow host;
+    const std::vector<CDeviceProgram> programs = MakePrograms(kPrograms);
+    const std::vector<RowTexts> texts = TextsOf(programs);
+
+    double plainAdd = 1e30, plainClear = 1e30, plainRepaint = 1e30;
+    for (int round = 0; round < kRounds; ++round) {
+        CPlainList list(host.Get());
+        plainAdd = std::min(plainAdd, Seconds([&] {
+                                for (int i = 0; i < kPrograms; ++i) list.Add(i, texts[static_cast<size_t>(i)]);
+                            }));
+        plainRepaint = std::min(plainRepaint, Repaint(list.Get(), list.Get(), kPrograms / 2));
+        plainClear = std::min(plainClear, Seconds([&] { SendMessageW(list.Get(), LVM_DELETEALLITEMS, 0, 0); }));
+    }
+
+    double paneAdd = 1e30, paneClear = 1e30, paneMode = 1e30, paneRepaint = 1e30, paneTransferRepaint = 1e30;
+    for (int round = 0; round < kRounds; ++round) {
+        CHostedPane pane(dll.Factory(), host.Get());
+        if (!pane) {
+            std::fprintf(stderr, "The device pane could not be embedded\n");
+            return 1;
+        }
+        pane.Connect(nullptr);
+        paneAdd = std::min(paneAdd, Seconds([&] { pane.Fill(programs); }));
+        paneRepaint = std::min(paneRepaint, Repaint(pane.Window(), pane.List(), kPrograms / 2));
+        paneClear = std::min(paneClear, Seconds([&] { pane->RemoveAllPrograms(); }));
+        pane.Fill(programs);
+        paneMode = std::min(paneMode, Seconds([&] { pane->SetDisplayMode(TRANSFER_LIST_VIEW); }));
+        pane.Fill(programs);
+        paneTransferRepaint = std::min(paneTransferRepaint, Repaint(pane.Window(), pane.List(), kPrograms / 2));
+    }
+
+    std::printf("Device pane against a plain list view, %d programs (best of %d):\n", kPrograms, kRounds);
+    PrintRatio("AddProgram, connected / plain insertions of the same texts", paneAdd, plainAdd, "  (goal <= 1.2)");
+    PrintRatio("RemoveAllPrograms / LVM_DELETEALLITEMS", paneClear, plainClear);
+    PrintRatio("SetDisplayMode(TRANSFER_LIST_VIEW) / LVM_DELETEALLITEMS", paneMode, plainClear);
+    PrintRatio("Full repaint scrolled to the middle, DEVICE_VIEW / plain list", paneRepaint, plainRepaint);
+    PrintRatio("Full repaint scrolled to the middle, TRANSFER_LIST_VIEW / plain list", paneTransferRepaint,
+               plainRepaint);
+
+    // What stays behind: counted after a few lives, so that what the
+    // platform creates once (classes, fonts, caches) is already there.
+    const IconHandle icon(MakeIcon());
+    const std::vector<CDeviceProgram> few(programs.begin(), programs.begin() + kProgramsPerPane);
+    for (int i = 0; i < kWarmUpPanes; ++i) PaneLife(dll.Factory(), host.Get(), icon.Get(), few);
+    const Resources before = Measure();
+    for (int i = 0; i < kPanes; ++i) PaneLife(dll.Factory(), host.Get(), icon.Get(), few);
+    const Resources after = Measure();
+
+    std::printf("\nGrowth after %d panes created, filled with %d programs and destroyed:\n", kPanes, kProgramsPerPane);
+    std::printf("  GDI objects   %+lld\n", after.gdi - before.gdi);
+    std::printf("  USER objects  %+lld\n", after.user - before.user);
+    std::printf("  handles       %+lld\n", after.handles - before.handles);
+    std::printf("  heap          %+lld bytes in %+lld blocks\n", after.heapBytes - before.heapBytes,
+                after.heapBlocks - before.heapBlocks);
+    return 0;
+}
+
+}  // namespace
+
+int main() { return Run(DllPath()); }
