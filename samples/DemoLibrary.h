@@ -33,7 +33,4 @@ HICON CreateDemoDeviceIcon(DISPLAY_MODE mode);
 // The codec icons (index 0: spoken word, 1: music), 16 x 16 pixels.
 HIMAGELIST CreateDemoCodecImages();
 
-// The menu the bar shows; the bar takes it over. Null: the bar stays empty.
-HMENU CreateDemoMenu();
-
 #endif
