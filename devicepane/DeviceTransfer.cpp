@@ -1,50 +1,6 @@
 #include "devicepane/DeviceTransfer.h"
 
-#include <oleacc.h>
-
-// Placeholder of the pane's accessibility part: the IAccessible and the
-// IDispatch that QueryInterface answers. It answers nothing yet; the
-// accessibility work fills it (names, child count, descriptions, the rest
-// from the standard object of the pane's window).
-class PaneAccessibility final : public FramePart<IAccessible> {
-  public:
-    using FramePart::FramePart;
-
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-        if (count == nullptr) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
-        if (info != nullptr) *info = nullptr;
-        return E_NOTIMPL;
-    }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
-    }
-    STDMETHODIMP get_accParent(IDispatch**) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accChildCount(LONG*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accChild(VARIANT, IDispatch**) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accName(VARIANT, BSTR*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accValue(VARIANT, BSTR*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accDescription(VARIANT, BSTR*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accRole(VARIANT, VARIANT*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accState(VARIANT, VARIANT*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accHelp(VARIANT, BSTR*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accHelpTopic(BSTR*, VARIANT, LONG*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accKeyboardShortcut(VARIANT, BSTR*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accFocus(VARIANT*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accSelection(VARIANT*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accDefaultAction(VARIANT, BSTR*) override { return E_NOTIMPL; }
-    STDMETHODIMP accSelect(LONG, VARIANT) override { return E_NOTIMPL; }
-    STDMETHODIMP accLocation(LONG*, LONG*, LONG*, LONG*, VARIANT) override { return E_NOTIMPL; }
-    STDMETHODIMP accNavigate(LONG, VARIANT, VARIANT*) override { return E_NOTIMPL; }
-    STDMETHODIMP accHitTest(LONG, LONG, VARIANT*) override { return E_NOTIMPL; }
-    STDMETHODIMP accDoDefaultAction(VARIANT) override { return E_NOTIMPL; }
-    STDMETHODIMP put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    STDMETHODIMP put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
-};
+#include "devicepane/PaneAccessible.h"
 
 HRESULT CreateDeviceTransfer(IUnknown* outer, REFIID iid, void** ppv) {
     return ControlFrame::CreateInstance<DeviceTransfer>(outer, iid, ppv);
@@ -107,7 +63,7 @@ const ControlDescription& DeviceTransfer::Describe() {
 }
 
 DeviceTransfer::DeviceTransfer(IUnknown* outer)
-    : ControlFrame(Describe(), outer), m_accessibility(std::make_unique<PaneAccessibility>(*this)) {}
+    : ControlFrame(Describe(), outer), m_accessibility(std::make_unique<CPaneAccessible>(*this)) {}
 
 DeviceTransfer::~DeviceTransfer() = default;
 
@@ -167,7 +123,7 @@ STDMETHODIMP DeviceTransfer::SetPluginText(int, LPCSTR) { return E_NOTIMPL; }
 // ------------------------------------------------------ IAccessibleOwner
 
 STDMETHODIMP DeviceTransfer::SetProxy(IUnknown* pProxy) {
-    m_proxy = pProxy;
+    m_accessibility->RememberProxy(pProxy);
     return S_OK;
 }
 
@@ -242,12 +198,27 @@ LONG DeviceTransfer::FireOnRefreshRequest() {
 
 // ---------------------------------------------------------------- window
 
-bool DeviceTransfer::ProcessWindowMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
+bool DeviceTransfer::ProcessWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (message) {
+        case WM_GETOBJECT:
+            return m_accessibility->OnGetObject(wp, lp, result);
+        case WM_DESTROY:
+            m_accessibility->OnWindowDestroyed();
+            return false;
         default:
             return false;
     }
 }
+
+// ------------------------------------------------- facts for accessibility
+// The program list and the status area fill these in.
+
+HWND DeviceTransfer::ListWindow() const { return nullptr; }
+int DeviceTransfer::ConnectionStatus() const { return 0; }
+std::string DeviceTransfer::DeviceNameText() const { return std::string(); }
+std::string DeviceTransfer::StatusMessageText() const { return std::string(); }
+std::string DeviceTransfer::TotalMemoryText() const { return std::string(); }
+std::string DeviceTransfer::FreeMemoryText() const { return std::string(); }
 
 // The status area is painted here once the pane has its drawing elements.
 void DeviceTransfer::OnDraw(HDC, const RECT&) {}

@@ -6,6 +6,7 @@
 #include <unknwn.h>
 
 #include <memory>
+#include <string>
 
 #include "module/Kestrel.h"
 #include "module/control/ControlFrame.h"
@@ -15,7 +16,7 @@
 // The pane cannot be aggregated: a non-null `outer` gives CLASS_E_NOAGGREGATION.
 HRESULT CreateDeviceTransfer(IUnknown* outer, REFIID iid, void** ppv);
 
-class PaneAccessibility;
+class CPaneAccessible;
 
 // The pane's identity is IDummyDispatch, a dispatch interface without
 // members (the IDispatch base below); the IDispatch that QueryInterface
@@ -46,6 +47,14 @@ class DeviceTransfer final : public ControlFrame,
     LONG FireOnAdjustProgramSegment(int programIndex, CDeviceProgram* program, bool fromDialog);
     LONG FireOnPlayProgramSegment(const char* productId, int startSeconds);
     LONG FireOnRefreshRequest();
+
+    // What the accessible object reads of the pane, as the pane shows it.
+    HWND ListWindow() const;
+    int ConnectionStatus() const;
+    std::string DeviceNameText() const;
+    std::string StatusMessageText() const;
+    std::string TotalMemoryText() const;
+    std::string FreeMemoryText() const;
 
     // IUnknown, shared by every interface of the pane
     STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override;
@@ -103,10 +112,7 @@ class DeviceTransfer final : public ControlFrame,
     LONG Fire(DISPID dispid, EventArguments& arguments);
 
     TypeInfoHolder m_dummyDispatch{IID_IDummyDispatch};
-    std::unique_ptr<PaneAccessibility> m_accessibility;
-    // The accessibility proxy of this pane; not counted (the proxy tells the
-    // pane when it goes).
-    IUnknown* m_proxy = nullptr;
+    std::unique_ptr<CPaneAccessible> m_accessibility;
 };
 
 #endif
