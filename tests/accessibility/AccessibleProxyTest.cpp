@@ -18,11 +18,9 @@ TEST(AccessibleProxy, RequestsWhileAClientHoldsTheProxyGetTheSameOneAndAReleased
     ActivePane pane;
     const LONG locks = Module::LockCount();
     ComPtr<IAccessible> first = AccessibleOf(pane.Window());
-    ASSERT_TRUE(first);
     ComPtr<IAccessibleProxyLink> link;
     EXPECT_HRESULT_SUCCEEDED(first.As(IID_IAccessibleProxyLink, &link));
     EXPECT_EQ(locks + 1, Module::LockCount());
-
     ComPtr<IAccessible> second = AccessibleOf(pane.Window());
     EXPECT_TRUE(SameObject(first.Get(), second.Get()));
     EXPECT_EQ(locks + 1, Module::LockCount());
@@ -34,44 +32,30 @@ TEST(AccessibleProxy, RequestsWhileAClientHoldsTheProxyGetTheSameOneAndAReleased
     ComPtr<IAccessible> third = AccessibleOf(pane.Window());
     ASSERT_TRUE(third);
     EXPECT_EQ(locks + 1, Module::LockCount());
-
     // Other objects of the window are the system's.
     EXPECT_EQ(0, SendMessageW(pane.Window(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_WINDOW)));
-    ComPtr<IAccessible> frame;
-    ASSERT_HRESULT_SUCCEEDED(AccessibleObjectFromWindow(pane.Window(), static_cast<DWORD>(OBJID_WINDOW),
-                                                        IID_IAccessible,
-                                                        reinterpret_cast<void**>(frame.ReleaseAndGetAddressOf())));
-    EXPECT_FALSE(SameObject(frame.Get(), third.Get()));
 }
 
-TEST(AccessibleProxy, ForwardsToThePaneAfterCheckingItsOutPointers) {
+TEST(AccessibleProxy, ChecksItsOutPointersThenForwardsToThePane) {
     ActivePane pane;
     ComPtr<IAccessible> proxy = AccessibleOf(pane.Window());
     ASSERT_TRUE(proxy);
-    VARIANT self = ChildId(CHILDID_SELF);
+    const VARIANT self = ChildId(CHILDID_SELF);
     LONG n = 0;
     BSTR text = nullptr;
-    VARIANT out;
-    VariantInit(&out);
     const std::function<HRESULT()> nullOuts[] = {
-        [&] { return proxy->get_accParent(nullptr); },
         [&] { return proxy->get_accChildCount(nullptr); },
         [&] { return proxy->get_accName(self, nullptr); },
-        [&] { return proxy->get_accRole(self, nullptr); },
-        [&] { return proxy->get_accHelpTopic(nullptr, self, &n); },
         [&] { return proxy->get_accHelpTopic(&text, self, nullptr); },
-        [&] { return proxy->get_accFocus(nullptr); },
         [&] { return proxy->accLocation(&n, &n, &n, nullptr, self); },
-        [&] { return proxy->accNavigate(NAVDIR_FIRSTCHILD, self, nullptr); },
         [&] { return proxy->accHitTest(1, 1, nullptr); },
     };
     for (const auto& call : nullOuts) EXPECT_EQ(E_POINTER, call());
-
-    EXPECT_HRESULT_SUCCEEDED(proxy->get_accRole(self, &out));
-    EXPECT_EQ(VT_I4, V_VT(&out));
-    EXPECT_EQ(ROLE_SYSTEM_CLIENT, V_I4(&out));  // the standard object's answer
+    VARIANT role;
+    VariantInit(&role);
+    EXPECT_HRESULT_SUCCEEDED(proxy->get_accRole(self, &role));
+    EXPECT_EQ(ROLE_SYSTEM_CLIENT, V_I4(&role));  // the standard object's answer
     EXPECT_EQ(E_NOTIMPL, proxy->put_accName(self, nullptr));
-    EXPECT_EQ(E_NOTIMPL, proxy->put_accValue(self, nullptr));
 
     ComPtr<IOleWindow> window;
     ASSERT_HRESULT_SUCCEEDED(proxy.As(IID_IOleWindow, &window));
@@ -81,15 +65,13 @@ TEST(AccessibleProxy, ForwardsToThePaneAfterCheckingItsOutPointers) {
     EXPECT_EQ(E_NOTIMPL, window->ContextSensitiveHelp(TRUE));
 }
 
-// Every member of a held proxy once its pane is gone.
 void ExpectDisconnected(IAccessible* proxy) {
-    VARIANT self = ChildId(CHILDID_SELF);
+    const VARIANT self = ChildId(CHILDID_SELF);
     VARIANT out;
     VariantInit(&out);
     LONG n = 0;
     BSTR text = nullptr;
     IDispatch* dispatch = nullptr;
-    UINT count = 0;
     DISPID dispid = 0;
     LPOLESTR name = const_cast<LPOLESTR>(L"accName");
     DISPPARAMS none{};
@@ -98,22 +80,15 @@ void ExpectDisconnected(IAccessible* proxy) {
         proxy->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(window.ReleaseAndGetAddressOf())));
     HWND handle = nullptr;
     const std::function<HRESULT()> members[] = {
-        [&] { return proxy->GetTypeInfoCount(&count); },
         [&] { return proxy->GetIDsOfNames(IID_NULL, &name, 1, 0, &dispid); },
-        [&] {
-            return proxy->Invoke(DISPID_ACC_CHILDCOUNT, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &out, nullptr,
-                                 nullptr);
-        },
+        [&] { return proxy->Invoke(DISPID_ACC_CHILDCOUNT, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &out, 0, 0); },
         [&] { return proxy->get_accParent(&dispatch); },
         [&] { return proxy->get_accChildCount(&n); },
-        [&] { return proxy->get_accChild(self, &dispatch); },
         [&] { return proxy->get_accName(self, &text); },
         [&] { return proxy->get_accDescription(self, &text); },
         [&] { return proxy->get_accRole(self, &out); },
-        [&] { return proxy->get_accHelpTopic(&text, self, &n); },
         [&] { return proxy->accSelect(SELFLAG_TAKEFOCUS, self); },
         [&] { return proxy->accLocation(&n, &n, &n, &n, self); },
-        [&] { return proxy->accHitTest(1, 1, &out); },
         [&] { return proxy->accDoDefaultAction(self); },
         [&] { return proxy->put_accName(self, nullptr); },
         [&] { return proxy->get_accName(self, nullptr); },  // the link is checked first
@@ -124,26 +99,22 @@ void ExpectDisconnected(IAccessible* proxy) {
     for (const auto& member : members) EXPECT_EQ(RPC_E_DISCONNECTED, member()) << "member " << index++;
 }
 
-TEST(AccessibleProxy, AfterThePaneWindowIsGoneEveryMemberIsDisconnected) {
+TEST(AccessibleProxy, AClientHoldingTheProxyAfterThePaneWindowOrThePaneIsGoneIsDisconnected) {
     const LONG locks = Module::LockCount();
+    ComPtr<IAccessible> proxy;
     {
         ActivePane pane;
-        ComPtr<IAccessible> proxy = AccessibleOf(pane.Window());
-        ASSERT_TRUE(proxy);
+        proxy = AccessibleOf(pane.Window());
         ASSERT_HRESULT_SUCCEEDED(pane.Container().Deactivate());
         ExpectDisconnected(proxy.Get());
-        proxy.Reset();
+        // Reactivated, the pane answers with a new proxy for its new window.
+        ASSERT_HRESULT_SUCCEEDED(pane.Container().Activate());
+        proxy = AccessibleOf(pane.Window());
+        LONG count = -1;
+        EXPECT_EQ(S_OK, proxy->get_accChildCount(&count));
     }
-    {
-        // The pane dies while a client still holds its proxy.
-        ComPtr<IAccessible> proxy;
-        {
-            ActivePane pane;
-            proxy = AccessibleOf(pane.Window());
-            ASSERT_TRUE(proxy);
-        }
-        ExpectDisconnected(proxy.Get());
-    }
+    ExpectDisconnected(proxy.Get());
+    proxy.Reset();
     EXPECT_EQ(locks, Module::LockCount());
 }
 
