@@ -4,16 +4,18 @@
 
 #include <climits>
 #include <cstdint>
-#include <cstdio>
+#include <limits>
 #include <new>
 
 #include "devicepane/AccessibleArguments.h"
 #include "devicepane/AccessibleProxy.h"
 #include "devicepane/DeviceTransfer.h"
+#include "devicepane/PaneTexts.h"
 #include "format/TextFormat.h"
 #include "module/ResourceString.h"
 #include "module/control/AnsiText.h"
 #include "module/control/ScopedVariant.h"
+#include "res/resource.h"
 
 static_assert(sizeof(DISPID) == sizeof(std::int32_t) && sizeof(VARTYPE) == sizeof(std::uint16_t),
               "the dispatch arrangement takes DISPIDs and VARTYPEs as plain integers");
@@ -33,31 +35,10 @@ static_assert(accessible::kPropertyGet == DISPATCH_PROPERTYGET && accessible::kP
 
 namespace {
 
-// Resource texts of the accessible object.
-enum : UINT {
-    IDS_NO_DEVICE = 114,
-    IDS_DEVICE_STATUS = 120,
-    IDS_PROGRAMS_ON_DEVICE = 121,
-    IDS_NO_DEVICE_SELECTED = 122,
-    IDS_DEVICE_NOT_CONNECTED = 123,
-    IDS_PROGRAM_DESCRIPTION = 124,
-    IDS_SEGMENT_ON_DEVICE = 103,
-    IDS_SEGMENT_AFTER_TRANSFER = 104,
-};
-
 constexpr int kItemTextSize = 520;
 
-// A resource template filled by the C formatting rules, as the string table
-// defines its templates; every argument is a string.
-template <class... Texts>
-std::string FillTemplate(const std::string& format, const Texts&... texts) {
-    const int length = std::snprintf(nullptr, 0, format.c_str(), texts.c_str()...);
-    if (length <= 0) return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format.c_str(), texts.c_str()...);
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
+// Texts of any length: the accessible object shows them whole.
+constexpr std::size_t kWhole = std::numeric_limits<std::size_t>::max();
 
 // start + length in seconds, held inside the range of a duration.
 std::int32_t SecondsAfter(std::int32_t start, std::int32_t length) {
@@ -86,7 +67,7 @@ HRESULT NumberOf(VARIANT& argument, ScopedVariant& scratch, LONG& value) {
 
 }  // namespace
 
-CPaneAccessible::CPaneAccessible(DeviceTransfer& pane) : FramePart(pane), m_pane(pane) {}
+CPaneAccessible::CPaneAccessible(CDeviceTransfer& pane) : FramePart(pane), m_pane(pane) {}
 
 CPaneAccessible::~CPaneAccessible() { UnlinkProxy(); }
 
@@ -155,18 +136,22 @@ std::string CPaneAccessible::ItemText(int item, int column) const {
 }
 
 std::string CPaneAccessible::PaneName() const {
-    const std::string device = m_pane.DeviceNameText();
+    const std::string device = m_pane.Status().m_DeviceNameText.GetText();
     if (device == LoadResourceString(IDS_NO_DEVICE)) return std::string();
-    if (m_pane.ConnectionStatus() != 0) return FillTemplate(LoadResourceString(IDS_PROGRAMS_ON_DEVICE), device);
-    return LoadResourceString(IDS_DEVICE_STATUS);
+    if (m_pane.ConnectionStatus() != 0)
+        return PaneTexts::Fill(LoadResourceString(IDS_ACC_PROGRAMS_ON_DEVICE), {device}, kWhole);
+    return LoadResourceString(IDS_ACC_DEVICE_STATUS);
 }
 
 std::string CPaneAccessible::PaneDescription() const {
-    const std::string device = m_pane.DeviceNameText();
-    if (device == LoadResourceString(IDS_NO_DEVICE)) return LoadResourceString(IDS_NO_DEVICE_SELECTED);
-    if (m_pane.ConnectionStatus() == 0) return FillTemplate(LoadResourceString(IDS_DEVICE_NOT_CONNECTED), device);
-    return FillTemplate(std::string("%s. %s. %s"), m_pane.StatusMessageText(), m_pane.TotalMemoryText(),
-                        m_pane.FreeMemoryText());
+    const std::string device = m_pane.Status().m_DeviceNameText.GetText();
+    if (device == LoadResourceString(IDS_NO_DEVICE)) return LoadResourceString(IDS_ACC_NO_DEVICE_SELECTED);
+    if (m_pane.ConnectionStatus() == 0)
+        return PaneTexts::Fill(LoadResourceString(IDS_ACC_NOT_CONNECTED), {device}, kWhole);
+    const CStatusArea& status = m_pane.Status();
+    return PaneTexts::Fill(
+        "%s. %s. %s", {status.m_StatusMessage.GetText(), status.m_TotalText.GetText(), status.m_FreeText.GetText()},
+        kWhole);
 }
 
 // Child i is list item i - 1; identifiers beyond the list have empty texts.
@@ -174,9 +159,9 @@ std::string CPaneAccessible::ProgramName(LONG child) const { return ItemText(chi
 
 std::string CPaneAccessible::ProgramDescription(LONG child) const {
     if (m_pane.ConnectionStatus() == 0) {
-        if (m_pane.DeviceNameText() == LoadResourceString(IDS_NO_DEVICE))
-            return LoadResourceString(IDS_NO_DEVICE_SELECTED);
-        return m_pane.StatusMessageText();
+        if (m_pane.Status().m_DeviceNameText.GetText() == LoadResourceString(IDS_NO_DEVICE))
+            return LoadResourceString(IDS_ACC_NO_DEVICE_SELECTED);
+        return m_pane.Status().m_StatusMessage.GetText();
     }
     // Identifiers beyond the list describe nothing.
     const int item = child > 0 ? child - 1 : -1;
@@ -190,11 +175,11 @@ std::string CPaneAccessible::ProgramDescription(LONG child) const {
     const std::string position = FormatDuration(SecondsAfter(program.m_ProgramStart, program.m_PlayBackPos));
     CDeviceInfo device{};
     m_pane.GetDeviceInfo(&device);
-    device.szDeviceName[sizeof device.szDeviceName - 1] = '\0';
-    const UINT segmentId = m_pane.GetDisplayMode() == DEVICE_VIEW ? IDS_SEGMENT_ON_DEVICE : IDS_SEGMENT_AFTER_TRANSFER;
-    const std::string segment =
-        FillTemplate(LoadResourceString(segmentId), std::string(device.szDeviceName), start, end, position);
-    return FillTemplate(LoadResourceString(IDS_PROGRAM_DESCRIPTION), title, segment, time, size);
+    const UINT segmentId =
+        m_pane.GetDisplayMode() == DEVICE_VIEW ? IDS_SEGMENT_TIP_ON_DEVICE : IDS_SEGMENT_TIP_AFTER_TRANSFER;
+    const std::string segment = PaneTexts::Fill(
+        LoadResourceString(segmentId), {PaneTexts::ArrayText(device.szDeviceName), start, end, position}, kWhole);
+    return PaneTexts::Fill(LoadResourceString(IDS_ACC_PROGRAM_DESCRIPTION), {title, segment, time, size}, kWhole);
 }
 
 // ------------------------------------------------- the pane's own members

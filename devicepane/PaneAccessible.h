@@ -17,11 +17,11 @@
 #include "module/ComPtr.h"
 #include "module/control/FramePart.h"
 
-class DeviceTransfer;
+class CDeviceTransfer;
 
 class CPaneAccessible final : public FramePart<IAccessible> {
   public:
-    explicit CPaneAccessible(DeviceTransfer& pane);
+    explicit CPaneAccessible(CDeviceTransfer& pane);
     ~CPaneAccessible();
 
     // WM_GETOBJECT of the pane window or the list window. False leaves the
@@ -80,7 +80,7 @@ class CPaneAccessible final : public FramePart<IAccessible> {
     // Text of `column` of list item `item`, at most 519 characters.
     std::string ItemText(int item, int column) const;
 
-    DeviceTransfer& m_pane;
+    CDeviceTransfer& m_pane;
     ComPtr<IAccessible> m_pStandard;
     IUnknown* m_pProxy = nullptr;  // not counted: the proxy says when it goes
 };
