@@ -8,55 +8,12 @@
 #include <string>
 
 #include "devicepane/ColumnWidths.h"
+#include "devicepane/PaneAccessible.h"
 #include "devicepane/PaneLayout.h"
 #include "devicepane/PaneTexts.h"
 #include "devicepane/ReadableString.h"
 #include "module/ResourceString.h"
 #include "res/resource.h"
-
-// Placeholder of the pane's accessibility part: the IAccessible and the
-// IDispatch that QueryInterface answers. It answers nothing yet; the
-// accessibility work fills it (names, child count, descriptions, the rest
-// from the standard object of the pane's window).
-class PaneAccessibility final : public FramePart<IAccessible> {
-  public:
-    using FramePart::FramePart;
-
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-        if (count == nullptr) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
-        if (info != nullptr) *info = nullptr;
-        return E_NOTIMPL;
-    }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
-    }
-    STDMETHODIMP get_accParent(IDispatch**) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accChildCount(LONG*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accChild(VARIANT, IDispatch**) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accName(VARIANT, BSTR*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accValue(VARIANT, BSTR*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accDescription(VARIANT, BSTR*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accRole(VARIANT, VARIANT*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accState(VARIANT, VARIANT*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accHelp(VARIANT, BSTR*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accHelpTopic(BSTR*, VARIANT, LONG*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accKeyboardShortcut(VARIANT, BSTR*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accFocus(VARIANT*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accSelection(VARIANT*) override { return E_NOTIMPL; }
-    STDMETHODIMP get_accDefaultAction(VARIANT, BSTR*) override { return E_NOTIMPL; }
-    STDMETHODIMP accSelect(LONG, VARIANT) override { return E_NOTIMPL; }
-    STDMETHODIMP accLocation(LONG*, LONG*, LONG*, LONG*, VARIANT) override { return E_NOTIMPL; }
-    STDMETHODIMP accNavigate(LONG, VARIANT, VARIANT*) override { return E_NOTIMPL; }
-    STDMETHODIMP accHitTest(LONG, LONG, VARIANT*) override { return E_NOTIMPL; }
-    STDMETHODIMP accDoDefaultAction(VARIANT) override { return E_NOTIMPL; }
-    STDMETHODIMP put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    STDMETHODIMP put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
-};
 
 HRESULT CreateDeviceTransfer(IUnknown* outer, REFIID iid, void** ppv) {
     return ControlFrame::CreateInstance<CDeviceTransfer>(outer, iid, ppv);
@@ -122,7 +79,7 @@ const ControlDescription& CDeviceTransfer::Describe() {
 
 CDeviceTransfer::CDeviceTransfer(IUnknown* outer)
     : ControlFrame(Describe(), outer),
-      m_pAccessibility(std::make_unique<PaneAccessibility>(*this)),
+      m_pAccessibility(std::make_unique<CPaneAccessible>(*this)),
       m_Editor(m_List, [this](int item, CDeviceProgram* record) { FireOnAdjustProgramSegment(item, record, false); }),
       m_PluginSite(*Controlling(), [this] { FireOnRefreshRequest(); }) {
     // The list view's window classes, before any window needs them.
@@ -341,7 +298,7 @@ void CDeviceTransfer::WriteMemoryLines() {
 // ------------------------------------------------------ IAccessibleOwner
 
 STDMETHODIMP CDeviceTransfer::SetProxy(IUnknown* pProxy) {
-    m_pProxy = pProxy;
+    m_pAccessibility->RememberProxy(pProxy);
     return S_OK;
 }
 
@@ -459,6 +416,8 @@ bool CDeviceTransfer::ProcessWindowMessage(UINT message, WPARAM wp, LPARAM lp, L
         case WM_DESTROY:
             result = OnDestroy();
             return true;
+        case WM_GETOBJECT:
+            return m_pAccessibility->OnGetObject(wp, lp, result);
         case WM_ERASEBKGND:
             result = OnEraseBackground(reinterpret_cast<HDC>(wp));
             return true;
@@ -503,6 +462,7 @@ LRESULT CDeviceTransfer::OnSize(int width, int height) {
 }
 
 LRESULT CDeviceTransfer::OnDestroy() {
+    m_pAccessibility->OnWindowDestroyed();
     if (HWND list = m_List.Window()) ColumnWidths::Save(list);
     RemoveAllPrograms();
     m_List.SetBoldFont(nullptr);
@@ -564,6 +524,10 @@ bool CDeviceTransfer::ProcessListMessage(HWND list, UINT message, WPARAM wp, LPA
         case WM_NCDESTROY:
             OnListDestroyed(list);
             return false;
+        case WM_GETOBJECT:
+            // The same answer as the pane window's, also for other objects.
+            if (!m_pAccessibility->OnGetObject(wp, lp, result)) result = DefWindowProcA(Window(), message, wp, lp);
+            return true;
         default:
             return false;
     }

@@ -23,7 +23,7 @@
 // The pane cannot be aggregated: a non-null `outer` gives CLASS_E_NOAGGREGATION.
 HRESULT CreateDeviceTransfer(IUnknown* outer, REFIID iid, void** ppv);
 
-class PaneAccessibility;
+class CPaneAccessible;
 
 // The pane's identity is IDummyDispatch, a dispatch interface without
 // members (the IDispatch base below); the IDispatch that QueryInterface
@@ -41,6 +41,9 @@ class CDeviceTransfer final : public ControlFrame,
 
     // What the status area shows (read by the accessibility part).
     const CStatusArea& Status() const { return m_Status; }
+    // The program list window, and the connection status of the last update.
+    HWND ListWindow() const { return m_List.Window(); }
+    int ConnectionStatus() const { return m_ConnectionStatus; }
 
     // Events of the pane, fired synchronously to every connected sink of
     // _IDeviceTransferEvents. Pointers reach the sinks as pointer-sized
@@ -145,10 +148,7 @@ class CDeviceTransfer final : public ControlFrame,
     void WriteMemoryLines();
 
     TypeInfoHolder m_DummyDispatch{IID_IDummyDispatch};
-    std::unique_ptr<PaneAccessibility> m_pAccessibility;
-    // The accessibility proxy of this pane; not counted (the proxy tells the
-    // pane when it goes).
-    IUnknown* m_pProxy = nullptr;
+    std::unique_ptr<CPaneAccessible> m_pAccessibility;
 
     DISPLAY_MODE m_DisplayMode = DEVICE_VIEW;
     HFONT m_hFontList = nullptr;  // the list's

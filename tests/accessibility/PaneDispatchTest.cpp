@@ -1,0 +1,155 @@
+// The pane's IDispatch by name, as clients that hold the control use it:
+// names, the arrangement of arguments, coercions, by-reference outputs and
+// the error codes.
+#include <windows.h>
+#include <oleacc.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "accessibility/AccessibilityTestSupport.h"
+
+namespace {
+
+class PaneDispatch : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_HRESULT_SUCCEEDED(pane.Container().Control()->QueryInterface(
+            IID_IDispatch, reinterpret_cast<void**>(dispatch.ReleaseAndGetAddressOf())));
+    }
+    void TearDown() override {
+        for (VARIANT& v : arguments) VariantClear(&v);
+        VariantClear(&result);
+    }
+
+    // Invoke with `arguments` (block order: last parameter first) and the
+    // named DISPIDs.
+    HRESULT Call(DISPID dispid, WORD flags, std::vector<DISPID> named = {}) {
+        VariantClear(&result);
+        argumentError = 99;
+        DISPPARAMS params{arguments.data(), named.data(), static_cast<UINT>(arguments.size()),
+                          static_cast<UINT>(named.size())};
+        return dispatch->Invoke(dispid, IID_NULL, 0, flags, &params, &result, nullptr, &argumentError);
+    }
+    static VARIANT Text(const wchar_t* text) {
+        VARIANT v;
+        VariantInit(&v);
+        V_VT(&v) = VT_BSTR;
+        V_BSTR(&v) = SysAllocString(text);
+        return v;
+    }
+    static VARIANT Ref(VARTYPE type, void* target) {
+        VARIANT v;
+        VariantInit(&v);
+        V_VT(&v) = static_cast<VARTYPE>(VT_BYREF | type);
+        V_BYREF(&v) = target;
+        return v;
+    }
+
+    ActivePane pane;
+    ComPtr<IDispatch> dispatch;
+    std::vector<VARIANT> arguments;
+    VARIANT result{};
+    UINT argumentError = 99;
+};
+
+TEST_F(PaneDispatch, IsNotTheIdentityAndKnowsTheNineteenNamesCaseSensitively) {
+    EXPECT_FALSE(dispatch.Get() == pane.Container().Control());
+    UINT count = 0;
+    EXPECT_EQ(S_OK, dispatch->GetTypeInfoCount(&count));
+    EXPECT_EQ(1u, count);
+    ITypeInfo* info = reinterpret_cast<ITypeInfo*>(1);
+    EXPECT_EQ(E_NOTIMPL, dispatch->GetTypeInfo(0, 0, &info));
+    EXPECT_EQ(nullptr, info);
+
+    LPOLESTR names[] = {const_cast<LPOLESTR>(L"accName"), const_cast<LPOLESTR>(L"accname"),
+                        const_cast<LPOLESTR>(L"accRole")};
+    DISPID ids[] = {7, 7, 7};
+    EXPECT_EQ(DISP_E_UNKNOWNNAME, dispatch->GetIDsOfNames(IID_NULL, names, 3, 0, ids));
+    EXPECT_EQ(DISPID_ACC_NAME, ids[0]);
+    EXPECT_EQ(7, ids[1]);
+    EXPECT_EQ(7, ids[2]);
+}
+
+TEST_F(PaneDispatch, InvokeReachesThePaneAndTheStandardObjectAndReportsItsErrors) {
+    EXPECT_EQ(S_OK, Call(DISPID_ACC_CHILDCOUNT, DISPATCH_PROPERTYGET));
+    EXPECT_EQ(VT_I4, V_VT(&result));
+    EXPECT_EQ(0, V_I4(&result));  // not connected
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, Call(0, DISPATCH_METHOD));
+    EXPECT_EQ(DISP_E_BADVARTYPE, dispatch->Invoke(DISPID_ACC_CHILDCOUNT, IID_NULL, 0, DISPATCH_PROPERTYGET, nullptr,
+                                                  &result, nullptr, nullptr));
+
+    arguments = {ChildId(CHILDID_SELF)};
+    EXPECT_EQ(S_OK, Call(DISPID_ACC_ROLE, DISPATCH_PROPERTYGET));
+    EXPECT_EQ(ROLE_SYSTEM_CLIENT, V_I4(&result));
+    EXPECT_EQ(S_OK, Call(DISPID_ACC_NAME, DISPATCH_PROPERTYGET | DISPATCH_METHOD));
+    EXPECT_EQ(VT_BSTR, V_VT(&result));
+    EXPECT_EQ(DISP_E_BADPARAMCOUNT, Call(DISPID_ACC_CHILDCOUNT, DISPATCH_PROPERTYGET));
+    EXPECT_EQ(DISP_E_BADPARAMCOUNT, Call(DISPID_ACC_NAME, DISPATCH_PROPERTYGET, {2}));
+    // Without a result or an argument-error pointer the call still works.
+    DISPPARAMS params{arguments.data(), nullptr, 1, 0};
+    EXPECT_EQ(S_OK, dispatch->Invoke(DISPID_ACC_DESCRIPTION, IID_NULL, 0, DISPATCH_PROPERTYGET, &params, nullptr,
+                                     nullptr, nullptr));
+
+    // Hit test of two texts, coerced; a coordinate that is no number is refused.
+    POINT inside{4, 4};
+    ClientToScreen(pane.Window(), &inside);
+    arguments = {Text(std::to_wstring(inside.y).c_str()), Text(std::to_wstring(inside.x).c_str())};
+    EXPECT_EQ(S_OK, Call(DISPID_ACC_HITTEST, DISPATCH_METHOD));
+    EXPECT_EQ(CHILDID_SELF, V_I4(&result));
+    VariantClear(&arguments[0]);
+    arguments[0] = Text(L"top");
+    EXPECT_EQ(DISP_E_TYPEMISMATCH, Call(DISPID_ACC_HITTEST, DISPATCH_METHOD));
+    EXPECT_EQ(1u, argumentError);
+    EXPECT_EQ(VT_EMPTY, V_VT(&result));
+}
+
+TEST_F(PaneDispatch, LocationAndHelpTopicWriteThroughTheCallersReferences) {
+    LONG left = -1, top = -1;
+    VARIANT width, height;
+    VariantInit(&width);
+    V_VT(&height) = VT_BSTR;
+    V_BSTR(&height) = SysAllocString(L"replaced");
+    arguments = {ChildId(CHILDID_SELF), Ref(VT_VARIANT, &height), Ref(VT_VARIANT, &width), Ref(VT_I4, &top),
+                 Ref(VT_I4, &left)};
+    ASSERT_EQ(S_OK, Call(DISPID_ACC_LOCATION, DISPATCH_METHOD));
+    RECT client{};
+    GetClientRect(pane.Window(), &client);
+    POINT origin{0, 0};
+    ClientToScreen(pane.Window(), &origin);
+    EXPECT_EQ(origin.x, left);
+    EXPECT_EQ(origin.y, top);
+    EXPECT_EQ(VT_I4, V_VT(&width));
+    EXPECT_EQ(client.right, V_I4(&width));
+    EXPECT_EQ(VT_I4, V_VT(&height));
+    EXPECT_EQ(client.bottom, V_I4(&height));
+    VariantClear(&height);
+
+    // An output by value, or one too narrow for a LONG, is refused untouched.
+    short narrow = 5;
+    arguments[1] = Ref(VT_I2, &narrow);
+    EXPECT_EQ(DISP_E_TYPEMISMATCH, Call(DISPID_ACC_LOCATION, DISPATCH_METHOD));
+    EXPECT_EQ(3u, argumentError);
+    EXPECT_EQ(5, narrow);
+    arguments[1] = ChildId(0);
+    EXPECT_EQ(DISP_E_TYPEMISMATCH, Call(DISPID_ACC_LOCATION, DISPATCH_METHOD));
+    EXPECT_EQ(3u, argumentError);
+    arguments.clear();
+
+    // The help file is asked for through a referenced BSTR; an integer
+    // reference cannot take it.
+    BSTR file = SysAllocString(L"old");
+    LONG wrong = 0;
+    arguments = {ChildId(CHILDID_SELF), Ref(VT_BSTR, &file)};
+    const HRESULT topic = Call(DISPID_ACC_HELPTOPIC, DISPATCH_PROPERTYGET);
+    EXPECT_NE(DISP_E_TYPEMISMATCH, topic);
+    EXPECT_NE(DISP_E_BADPARAMCOUNT, topic);
+    SysFreeString(file);
+    arguments = {ChildId(CHILDID_SELF), Ref(VT_I4, &wrong)};
+    EXPECT_EQ(DISP_E_TYPEMISMATCH, Call(DISPID_ACC_HELPTOPIC, DISPATCH_PROPERTYGET));
+    EXPECT_EQ(0u, argumentError);
+    arguments.clear();
+}
+
+}  // namespace
