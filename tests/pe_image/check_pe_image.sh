@@ -34,7 +34,6 @@ expect_system_imports() {
   local dlls
   dlls=$($objdump -p "$dll" | sed -n 's/^[[:space:]]*DLL Name: //p')
   [ -n "$dlls" ] || fail "$dll: no import table found"
-  # DLL names are case-insensitive: the i686 import library of comctl32 says COMCTL32.DLL.
   for d in $dlls; do
     case "$allowed" in
       *" ${d,,} "*) ;;
