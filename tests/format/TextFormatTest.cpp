@@ -49,8 +49,13 @@ class NumericLocale {
 
 TEST(FormatSize, WritesTheDecimalPointOfTheRuntimesNumericLocale) {
     {
-        NumericLocale german({"German_Germany.1252", "de-DE", "German"});
+        NumericLocale german({"German_Germany.1252", "de-DE", "German", "de_DE.UTF-8"});
+#ifdef _WIN32
         ASSERT_TRUE(german.IsSet());
+#else
+        // A Linux machine may have no locale but C and POSIX installed.
+        if (!german.IsSet()) GTEST_SKIP() << "no German locale installed";
+#endif
         ASSERT_STREQ(",", std::localeconv()->decimal_point);
         EXPECT_EQ("1,3 MB", FormatSize(1310720));
         EXPECT_EQ("2048,0 MB", FormatSize(INT_MAX));
