@@ -28,20 +28,15 @@ VARIANT ChildId(LONG id) {
     return child;
 }
 
-std::wstring TakeText(BSTR text) {
-    std::wstring result = text != nullptr ? std::wstring(text, SysStringLen(text)) : std::wstring();
-    SysFreeString(text);
-    return result;
-}
-
-std::wstring ResourceText(UINT id) {
-    const std::string text = LoadResourceString(id);
+std::wstring Wide(const std::string& text) {
     std::wstring wide(text.size(), L'\0');
     const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
                                            static_cast<int>(wide.size()));
     wide.resize(length > 0 ? static_cast<size_t>(length) : 0);
     return wide;
 }
+
+std::wstring ResourceText(UINT id) { return Wide(LoadResourceString(id)); }
 
 ActivePane::ActivePane() {
     EXPECT_HRESULT_SUCCEEDED(m_container.Create(CreateDeviceTransfer));

@@ -17,9 +17,8 @@ ComPtr<IAccessible> AccessibleOf(HWND window);
 bool SameObject(IUnknown* a, IUnknown* b);
 
 VARIANT ChildId(LONG id);
-// The text of a BSTR, which is freed.
-std::wstring TakeText(BSTR text);
-// A resource string as the accessible object returns it.
+// ANSI text as the accessible object returns it.
+std::wstring Wide(const std::string& text);
 std::wstring ResourceText(UINT id);
 
 // A device pane embedded and active in a test container.
