@@ -188,9 +188,13 @@ EOS
   stage "image: second stage inside the guest (about 17 minutes under emulation)"
   local serial=$results/image-serial.log
   boot_guest "$serial" 5400 /stage2.sh "file=$work/root.img,format=raw" &
-  local pid=$! configured last=0
+  local pid=$! configured last=0 booted=$SECONDS
   while kill -0 $pid 2>/dev/null; do
     sleep 10
+    if ! grep -q '@@kestrel up' "$serial" && [ $((SECONDS - booted)) -gt $boot_limit ]; then
+      kill $pid 2>/dev/null || true
+      fail "the guest did not come up for the second stage within ${boot_limit}s; serial log: $serial"
+    fi
     configured=$(grep -c '^I: Configuring' "$serial" 2>/dev/null || true)
     if [ $(($(date +%s) - last)) -ge 120 ]; then
       stage "image: ... $configured packages configured"
