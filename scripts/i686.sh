@@ -207,7 +207,8 @@ EOS
   e2fsck -fy "$work/root.img" >>"$log" 2>&1 || [ $? -le 1 ] || fail "the image does not check clean; see $log"
   stage "image: Wine prefix inside the guest (a few minutes)"
   serial=$results/image-prefix-serial.log
-  boot_guest "$serial" 1800 /kestrel-prefix "file=$work/root.img,format=raw" || true
+  boot_guest "$serial" 1800 /kestrel-prefix "file=$work/root.img,format=raw" &
+  wait $! || true
   grep -q '@@kestrel up' "$serial" || fail "the guest did not come up to make the Wine prefix; serial log: $serial"
   grep -q '@@kestrel prefix rc=0' "$serial" || fail "making the Wine prefix failed in the guest; serial log: $serial"
   e2fsck -fy "$work/root.img" >>"$log" 2>&1 || [ $? -le 1 ] || fail "the image does not check clean; see $log"
@@ -224,11 +225,13 @@ EOS
 # boot_guest SERIAL LIMIT PROGRAM ROOT [IO]: boots the guest with PROGRAM as
 # its PID 1, ROOT as the -drive options of its root disk and IO as a second,
 # raw disk; the serial console goes to SERIAL. Ends it after LIMIT seconds.
+# Run it in the background: it becomes the timeout process, which passes a
+# kill on to the emulator.
 boot_guest() {
   local serial=$1 limit=$2 run=$3
   local drives=(-drive "$4,if=virtio")
   [ -z "${5:-}" ] || drives+=(-drive "file=$5,if=virtio,format=raw")
-  timeout --kill-after=10 "$limit" "${qemu[@]}" -serial "file:$serial" "${drives[@]}" \
+  exec timeout --kill-after=10 "$limit" "${qemu[@]}" -serial "file:$serial" "${drives[@]}" \
     -append "console=ttyS0 root=/dev/vda rw quiet panic=-1 no_timer_check run=$run" </dev/null 2>"${serial%.log}-qemu.log"
 }
 
