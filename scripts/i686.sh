@@ -74,6 +74,23 @@ sync; echo 1 > /proc/sys/kernel/sysrq; echo o > /proc/sysrq-trigger; while :; do
 EOS
 }
 
+# First boot of the image build: debootstrap's second stage. The guest boots
+# from our own initramfs, and making Debian's (twice) took most of an hour
+# under emulation: update-initramfs is a no-op while the stage runs.
+guest_stage2() {
+  cat <<'EOS'
+#!/bin/sh
+export PATH=/usr/local/sbin:/usr/sbin:/usr/bin:/sbin:/bin INITRD=No
+mount -t proc proc /proc; mount -t sysfs sysfs /sys
+echo "@@kestrel up"
+mkdir -p /usr/local/sbin; printf '#!/bin/sh\nexit 0\n' > /usr/local/sbin/update-initramfs; chmod +x /usr/local/sbin/update-initramfs
+/debootstrap/debootstrap --second-stage; echo "@@kestrel stage2 rc=$?"
+rm -f /usr/local/sbin/update-initramfs
+mount -t proc proc /proc 2>/dev/null; rm -rf /var/cache/apt/archives/*.deb; sync
+echo 1 > /proc/sys/kernel/sysrq; echo o > /proc/sysrq-trigger; while :; do sleep 5; done
+EOS
+}
+
 # Second boot of the image build: makes the 32-bit Wine prefix that every
 # run starts from (the first Wine start takes about a minute in the guest).
 guest_prefix() {
@@ -127,7 +144,7 @@ EOS
 
 # The identity of the image: what it was made from. Stored in the manifest.
 image_identity() {
-  { echo "$suite $guest_packages"; guest_init; guest_prefix; } | sha256sum | cut -c1-16
+  { echo "$suite $guest_packages"; guest_stage2; guest_init; guest_prefix; } | sha256sum | cut -c1-16
 }
 
 # The cache is usable only when its manifest names this identity and every
@@ -167,17 +184,7 @@ build_image() {
   make_initrd "$work" "$rootfs"
   guest_init | $sudo tee "$rootfs/kestrel-init" >/dev/null
   guest_prefix | $sudo tee "$rootfs/kestrel-prefix" >/dev/null
-  $sudo tee "$rootfs/stage2.sh" >/dev/null <<'EOS'
-#!/bin/sh
-export PATH=/usr/sbin:/usr/bin:/sbin:/bin
-mount -t proc proc /proc; mount -t sysfs sysfs /sys
-echo "@@kestrel up"
-# The guest boots from our own initramfs: making Debian's takes many minutes under emulation.
-export INITRD=No
-/debootstrap/debootstrap --second-stage; echo "@@kestrel stage2 rc=$?"
-mount -t proc proc /proc 2>/dev/null; rm -rf /var/cache/apt/archives/*.deb; sync
-echo 1 > /proc/sys/kernel/sysrq; echo o > /proc/sysrq-trigger; while :; do sleep 5; done
-EOS
+  guest_stage2 | $sudo tee "$rootfs/stage2.sh" >/dev/null
   $sudo chmod +x "$rootfs/kestrel-init" "$rootfs/kestrel-prefix" "$rootfs/stage2.sh"
   stage "image: root file system"
   truncate -s 8G "$work/root.img"
@@ -187,7 +194,8 @@ EOS
   mv "$work/vmlinuz" "$work/initrd.gz" "$cache/"
   stage "image: second stage inside the guest (about 17 minutes under emulation)"
   local serial=$results/image-serial.log
-  boot_guest "$serial" 5400 /stage2.sh "file=$work/root.img,format=raw" &
+  # Generous: on a busy machine the stage took well over an hour here.
+  boot_guest "$serial" 10800 /stage2.sh "file=$work/root.img,format=raw" &
   local pid=$! configured last=0 booted=$SECONDS
   while kill -0 $pid 2>/dev/null; do
     sleep 10
