@@ -347,6 +347,7 @@ run_guest() {
   done
   wait $qpid || rc=$?
   qpid=0
+  [ $up -eq 1 ] || fail "the guest did not come up (emulator status $rc); serial log: $serial, emulator's messages: ${serial%.log}-qemu.log"
   [ $rc -ne 124 ] && [ $rc -ne 137 ] ||
     fail "the guest run exceeded its limit of ${timeout_s}s (KESTREL_I686_TIMEOUT); serial log: $serial, partial results in $results"
   mkdir "$staging/back"
@@ -394,7 +395,7 @@ case ${1:-} in
     ;;
   "") ensure_image ;;
   *)
-    sed -n '2,14p' "$0"
+    sed -n '2,15p' "$0"
     exit 2
     ;;
 esac
