@@ -67,7 +67,7 @@ while read -r suite language; do
   elif [ "$language" = - ]; then
     record "$suite" wine "$in/tests/${suite}_tests.exe"
   else
-    record "$suite[$language]" env LC_ALL="$language" wine "$in/tests/${suite}_tests.exe"
+    record "${suite}[$language]" env LC_ALL="$language" wine "$in/tests/${suite}_tests.exe"
   fi
 done <"$in/suites"
 

@@ -74,6 +74,23 @@ sync; echo 1 > /proc/sys/kernel/sysrq; echo o > /proc/sysrq-trigger; while :; do
 EOS
 }
 
+# First boot of the image build: debootstrap's second stage. The guest boots
+# from our own initramfs, and making Debian's (twice) took most of an hour
+# under emulation: update-initramfs is a no-op while the stage runs.
+guest_stage2() {
+  cat <<'EOS'
+#!/bin/sh
+export PATH=/usr/local/sbin:/usr/sbin:/usr/bin:/sbin:/bin INITRD=No
+mount -t proc proc /proc; mount -t sysfs sysfs /sys
+echo "@@kestrel up"
+mkdir -p /usr/local/sbin; printf '#!/bin/sh\nexit 0\n' > /usr/local/sbin/update-initramfs; chmod +x /usr/local/sbin/update-initramfs
+/debootstrap/debootstrap --second-stage; echo "@@kestrel stage2 rc=$?"
+rm -f /usr/local/sbin/update-initramfs
+mount -t proc proc /proc 2>/dev/null; rm -rf /var/cache/apt/archives/*.deb; sync
+echo 1 > /proc/sys/kernel/sysrq; echo o > /proc/sysrq-trigger; while :; do sleep 5; done
+EOS
+}
+
 # Second boot of the image build: makes the 32-bit Wine prefix that every
 # run starts from (the first Wine start takes about a minute in the guest).
 guest_prefix() {
@@ -127,7 +144,7 @@ EOS
 
 # The identity of the image: what it was made from. Stored in the manifest.
 image_identity() {
-  { echo "$suite $guest_packages"; guest_init; guest_prefix; } | sha256sum | cut -c1-16
+  { echo "$suite $guest_packages"; guest_stage2; guest_init; guest_prefix; } | sha256sum | cut -c1-16
 }
 
 # The cache is usable only when its manifest names this identity and every
@@ -167,15 +184,7 @@ build_image() {
   make_initrd "$work" "$rootfs"
   guest_init | $sudo tee "$rootfs/kestrel-init" >/dev/null
   guest_prefix | $sudo tee "$rootfs/kestrel-prefix" >/dev/null
-  $sudo tee "$rootfs/stage2.sh" >/dev/null <<'EOS'
-#!/bin/sh
-export PATH=/usr/sbin:/usr/bin:/sbin:/bin
-mount -t proc proc /proc; mount -t sysfs sysfs /sys
-echo "@@kestrel up"
-/debootstrap/debootstrap --second-stage; echo "@@kestrel stage2 rc=$?"
-mount -t proc proc /proc 2>/dev/null; rm -rf /var/cache/apt/archives/*.deb; sync
-echo 1 > /proc/sys/kernel/sysrq; echo o > /proc/sysrq-trigger; while :; do sleep 5; done
-EOS
+  guest_stage2 | $sudo tee "$rootfs/stage2.sh" >/dev/null
   $sudo chmod +x "$rootfs/kestrel-init" "$rootfs/kestrel-prefix" "$rootfs/stage2.sh"
   stage "image: root file system"
   truncate -s 8G "$work/root.img"
@@ -185,10 +194,15 @@ EOS
   mv "$work/vmlinuz" "$work/initrd.gz" "$cache/"
   stage "image: second stage inside the guest (about 17 minutes under emulation)"
   local serial=$results/image-serial.log
-  boot_guest "$serial" 5400 /stage2.sh "file=$work/root.img,format=raw" &
-  local pid=$! configured last=0
+  # Generous: on a busy machine the stage took well over an hour here.
+  boot_guest "$serial" 10800 /stage2.sh "file=$work/root.img,format=raw" &
+  local pid=$! configured last=0 booted=$SECONDS
   while kill -0 $pid 2>/dev/null; do
     sleep 10
+    if ! grep -q '@@kestrel up' "$serial" && [ $((SECONDS - booted)) -gt $boot_limit ]; then
+      kill $pid 2>/dev/null || true
+      fail "the guest did not come up for the second stage within ${boot_limit}s; serial log: $serial"
+    fi
     configured=$(grep -c '^I: Configuring' "$serial" 2>/dev/null || true)
     if [ $(($(date +%s) - last)) -ge 120 ]; then
       stage "image: ... $configured packages configured"
@@ -201,7 +215,8 @@ EOS
   e2fsck -fy "$work/root.img" >>"$log" 2>&1 || [ $? -le 1 ] || fail "the image does not check clean; see $log"
   stage "image: Wine prefix inside the guest (a few minutes)"
   serial=$results/image-prefix-serial.log
-  boot_guest "$serial" 1800 /kestrel-prefix "file=$work/root.img,format=raw" || true
+  boot_guest "$serial" 1800 /kestrel-prefix "file=$work/root.img,format=raw" &
+  wait $! || true
   grep -q '@@kestrel up' "$serial" || fail "the guest did not come up to make the Wine prefix; serial log: $serial"
   grep -q '@@kestrel prefix rc=0' "$serial" || fail "making the Wine prefix failed in the guest; serial log: $serial"
   e2fsck -fy "$work/root.img" >>"$log" 2>&1 || [ $? -le 1 ] || fail "the image does not check clean; see $log"
@@ -218,11 +233,13 @@ EOS
 # boot_guest SERIAL LIMIT PROGRAM ROOT [IO]: boots the guest with PROGRAM as
 # its PID 1, ROOT as the -drive options of its root disk and IO as a second,
 # raw disk; the serial console goes to SERIAL. Ends it after LIMIT seconds.
+# Run it in the background: it becomes the timeout process, which passes a
+# kill on to the emulator.
 boot_guest() {
   local serial=$1 limit=$2 run=$3
   local drives=(-drive "$4,if=virtio")
   [ -z "${5:-}" ] || drives+=(-drive "file=$5,if=virtio,format=raw")
-  timeout --kill-after=10 "$limit" "${qemu[@]}" -serial "file:$serial" "${drives[@]}" \
+  exec timeout --kill-after=10 "$limit" "${qemu[@]}" -serial "file:$serial" "${drives[@]}" \
     -append "console=ttyS0 root=/dev/vda rw quiet panic=-1 no_timer_check run=$run" </dev/null 2>"${serial%.log}-qemu.log"
 }
 
@@ -330,6 +347,7 @@ run_guest() {
   done
   wait $qpid || rc=$?
   qpid=0
+  [ $up -eq 1 ] || fail "the guest did not come up (emulator status $rc); serial log: $serial, emulator's messages: ${serial%.log}-qemu.log"
   [ $rc -ne 124 ] && [ $rc -ne 137 ] ||
     fail "the guest run exceeded its limit of ${timeout_s}s (KESTREL_I686_TIMEOUT); serial log: $serial, partial results in $results"
   mkdir "$staging/back"
@@ -377,7 +395,7 @@ case ${1:-} in
     ;;
   "") ensure_image ;;
   *)
-    sed -n '2,14p' "$0"
+    sed -n '2,15p' "$0"
     exit 2
     ;;
 esac
