@@ -233,6 +233,9 @@ double Repaint(HWND window, HWND list, int middle) {
     });
 }
 
+// Where a long run has got to, on the error stream.
+void Progress(const char* what) { std::fprintf(stderr, "  ... %s\n", what); }
+
 void PrintRatio(const char* what, double pane, double baseline, const char* goal = "") {
     std::printf("%-64s %6.2f%s\n", what, baseline > 0 ? pane / baseline : 0.0, goal);
 }
@@ -395,6 +398,7 @@ int Run(const std::wstring& dllPath) {
                             }));
         plainRepaint = std::min(plainRepaint, Repaint(list.Get(), list.Get(), kPrograms / 2));
         plainClear = std::min(plainClear, Seconds([&] { SendMessageW(list.Get(), LVM_DELETEALLITEMS, 0, 0); }));
+        Progress("plain list view measured");
     }
 
     double paneAdd = 1e30, paneClear = 1e30, paneMode = 1e30, paneRepaint = 1e30, paneTransferRepaint = 1e30;
@@ -412,6 +416,7 @@ int Run(const std::wstring& dllPath) {
         paneMode = std::min(paneMode, Seconds([&] { pane->SetDisplayMode(TRANSFER_LIST_VIEW); }));
         pane.Fill(programs);
         paneTransferRepaint = std::min(paneTransferRepaint, Repaint(pane.Window(), pane.List(), kPrograms / 2));
+        Progress("device pane measured");
     }
 
     std::printf("Device pane against a plain list view, %d programs (best of %d):\n", kPrograms, kRounds);

@@ -42,12 +42,13 @@ const DemoProgram kQueued[] = {
     {"MU-7704", "Preludes, Op. 28", 2400, 0, 2400, 0, false, 1},
 };
 
-// Laid out for a CD: the lengths are CD audio.
+// Laid out for one 80-minute CD (73 minutes of it): the lengths are CD
+// audio. Column 3 counts the CDs each whole title would need.
 const DemoProgram kForCd[] = {
-    {"AB-1180", "A Brief History of Time", 21600, 0, 4500, 0, true, 0},
+    {"AB-1180", "A Brief History of Time", 21600, 0, 1500, 0, true, 0},
     {"SS-0007", "The Gift of the Magi", 1260, 0, 1260, 0, false, 0},
     {"MU-7703", "Nocturnes, Op. 9", 1020, 0, 1020, 0, false, 1},
-    {"AB-0813", "Pride and Prejudice", 41700, 7200, 4800, 0, true, 0},
+    {"AB-0813", "Pride and Prejudice", 41700, 7200, 600, 0, true, 0},
 };
 
 constexpr INT64 kPlayerCapacity = 512LL * 1024 * 1024;

@@ -12,8 +12,10 @@
 namespace {
 
 const wchar_t kWindowClass[] = L"Kestrel Sample Host";
-constexpr int kClientWidth = 800;
-constexpr int kClientHeight = 560;
+// Wide enough for the device pane's status area and all four columns of
+// its list at their default widths.
+constexpr int kClientWidth = 960;
+constexpr int kClientHeight = 600;
 constexpr UINT_PTR kScreenshotTimer = 1;
 constexpr UINT_PTR kExitTimer = 2;
 // Long enough for both controls to have painted after the window is shown

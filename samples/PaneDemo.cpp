@@ -57,9 +57,10 @@ void CPaneDemo::Disconnect() {
     m_mode = DEVICE_VIEW;
     m_pPane->SetDisplayMode(m_mode);
     CDeviceInfo device = DemoDevice(DEVICE_VIEW);
-    device.fieldUsed = TOTAL_MEM | USED_MEMORY;
+    device.fieldUsed = TOTAL_MEM | USED_MEMORY | DEVICE_IMAGE;
     device.totalMemory = 0;
     device.usedMemory = 0;
+    device.hDeviceImage = m_hPlayerIcon.Get();
     m_pPane->SetDeviceInfo(device);
     m_pPane->SetDeviceConnection(0, 0, nullptr);
     m_log.Add(L"host: player disconnected");

@@ -8,6 +8,8 @@
 #include <wincodec.h>
 #include "module/ComPtr.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <set>
 #include <string>
 #include <utility>
@@ -116,6 +118,14 @@ Picture ReadPng(const std::wstring& path) {
     return picture;
 }
 
+// The rows of the device pane, between the menu bar and the log.
+std::vector<UINT> PaneRows(const Picture& picture) {
+    constexpr size_t kTop = 26, kBottom = 600 - 150 - 4;
+    if (picture.pixels.size() < kBottom * picture.width) return {};
+    return std::vector<UINT>(picture.pixels.begin() + static_cast<std::ptrdiff_t>(kTop * picture.width),
+                             picture.pixels.begin() + static_cast<std::ptrdiff_t>(kBottom * picture.width));
+}
+
 class SampleHost : public testing::Test {
   protected:
     void TearDown() override {
@@ -136,10 +146,10 @@ TEST_F(SampleHost, ScreenshotRunWritesAPictureOfTheClientAreaPerPaneSceneAndExit
     for (const wchar_t* scene : kScenes) {
         const std::string name(scene, scene + wcslen(scene));
         EXPECT_THAT(run.output, HasSubstr("screenshot saved: " + std::string(folder_.begin(), folder_.end()) + name +
-                                          ".png (800 x 560)"));
+                                          ".png (960 x 600)"));
         const Picture picture = ReadPng(Png(scene));
-        EXPECT_EQ(800u, picture.width) << name;  // the main window's client area
-        EXPECT_EQ(560u, picture.height) << name;
+        EXPECT_EQ(960u, picture.width) << name;  // the main window's client area
+        EXPECT_EQ(600u, picture.height) << name;
         EXPECT_LT(8u, picture.distinctColours) << name << ": a blank capture";
     }
 }
@@ -154,6 +164,20 @@ TEST_F(SampleHost, RegisteredControlsAreEmbeddedByProgIdAndThePaneShowsEachScene
                                       "events connected"));
     EXPECT_THAT(run.output, HasSubstr("host: player connected, programs queued for it"));
     EXPECT_THAT(run.output, HasSubstr("host: player disconnected"));
+
+    // Each scene shows the pane differently; only the disconnected one has
+    // the red status message over the list.
+    std::vector<std::vector<UINT>> panes;
+    for (const wchar_t* scene : kScenes) panes.push_back(PaneRows(ReadPng(Png(scene))));
+    for (size_t i = 0; i < panes.size(); ++i) {
+        ASSERT_FALSE(panes[i].empty()) << i;
+        for (size_t j = 0; j < i; ++j) EXPECT_NE(panes[i], panes[j]) << "scenes " << j << " and " << i;
+        const auto red = std::count(panes[i].begin(), panes[i].end(), 0xFF0000u);
+        if (i + 1 < panes.size())
+            EXPECT_EQ(0, red) << "scene " << i;
+        else
+            EXPECT_LT(500, red) << "the disconnected scene";
+    }
 }
 
 TEST_F(SampleHost, UnregisteredControlsAreReportedAndTheHostCarriesOn) {
