@@ -1,4 +1,6 @@
-// The DeviceTransfer control (the device pane).
+// The DeviceTransfer control (the device pane): a status area on the left
+// and the program list on the right, driven by the host through
+// IDeviceTransfer and IPluginText.
 #ifndef KESTREL_DEVICE_TRANSFER_H
 #define KESTREL_DEVICE_TRANSFER_H
 
@@ -7,6 +9,12 @@
 
 #include <memory>
 
+#include "devicepane/PluginPane.h"
+#include "devicepane/ProgramList.h"
+#include "devicepane/SegmentEditor.h"
+#include "devicepane/SegmentTooltip.h"
+#include "devicepane/StatusArea.h"
+#include "draw/GdiHandles.h"
 #include "module/Kestrel.h"
 #include "module/control/ControlFrame.h"
 #include "module/control/TypeInfoHolder.h"
@@ -20,16 +28,19 @@ class PaneAccessibility;
 // The pane's identity is IDummyDispatch, a dispatch interface without
 // members (the IDispatch base below); the IDispatch that QueryInterface
 // returns is a different one, that of the accessibility part.
-class DeviceTransfer final : public ControlFrame,
-                             public IDispatch,
-                             public IDeviceTransfer,
-                             public IPluginText,
-                             public IAccessibleOwner {
+class CDeviceTransfer final : public ControlFrame,
+                              public IDispatch,
+                              public IDeviceTransfer,
+                              public IPluginText,
+                              public IAccessibleOwner {
   public:
     static const ControlDescription& Describe();
 
     // The pane behind an IDeviceTransfer of this module.
-    static DeviceTransfer* From(IDeviceTransfer* pane) { return static_cast<DeviceTransfer*>(pane); }
+    static CDeviceTransfer* From(IDeviceTransfer* pane) { return static_cast<CDeviceTransfer*>(pane); }
+
+    // What the status area shows (read by the accessibility part).
+    const CStatusArea& Status() const { return m_Status; }
 
     // Events of the pane, fired synchronously to every connected sink of
     // _IDeviceTransferEvents. Pointers reach the sinks as pointer-sized
@@ -91,22 +102,68 @@ class DeviceTransfer final : public ControlFrame,
     STDMETHODIMP GetWindowHandle(HWND* phwnd) override;
     STDMETHODIMP Reserved(long* pValue) override;
 
+    // The common worker of SetDeviceConnection and SetPluginText: the view
+    // type of the list, the status message and its colour.
+    virtual HRESULT UpdateConnectionStatus(int connectionStatus, int isAnimate, LPCSTR text);
+
   protected:
     bool ProcessWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESULT& result) override;
     void OnDraw(HDC dc, const RECT& bounds) override;
 
   private:
     friend class ControlFrame;
-    explicit DeviceTransfer(IUnknown* outer);
-    ~DeviceTransfer() override;
+    explicit CDeviceTransfer(IUnknown* outer);
+    ~CDeviceTransfer() override;
 
     LONG Fire(DISPID dispid, EventArguments& arguments);
 
-    TypeInfoHolder m_dummyDispatch{IID_IDummyDispatch};
-    std::unique_ptr<PaneAccessibility> m_accessibility;
+    // ------------------------------------------------ pane window messages
+    LRESULT OnCreate();
+    LRESULT OnSize(int width, int height);
+    LRESULT OnDestroy();
+    LRESULT OnEraseBackground(HDC dc);
+    void OnSetFocus();
+    bool OnNotify(NMHDR& header, LRESULT& result);
+
+    // ------------------------------------- list window messages (subclass)
+    static LRESULT CALLBACK ListWindowProc(HWND list, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
+    bool ProcessListMessage(HWND list, UINT message, WPARAM wp, LPARAM lp, LRESULT& result);
+    bool OnListPaint(HWND list);
+    void OnListMouseMove(POINT point);
+    bool OnListNotify(NMHDR& header, LRESULT& result);
+    bool OnListSetCursor(HWND list, UINT hitTest, UINT message, LRESULT& result);
+    bool OnListLButtonDown(HWND list, UINT flags, POINT point, LRESULT& result);
+    void OnListKillFocus();
+    void OnListDestroyed(HWND list);
+
+    // ------------------------------------------------------------- layout
+    // Places the children in a pane of that size; a plain size change
+    // (`full` false) only stretches the list.
+    void Layout(int width, int height, bool full);
+    void LayoutNow();
+    std::string DeviceName() const;
+    void WriteMemoryLines();
+
+    TypeInfoHolder m_DummyDispatch{IID_IDummyDispatch};
+    std::unique_ptr<PaneAccessibility> m_pAccessibility;
     // The accessibility proxy of this pane; not counted (the proxy tells the
     // pane when it goes).
-    IUnknown* m_proxy = nullptr;
+    IUnknown* m_pProxy = nullptr;
+
+    DISPLAY_MODE m_DisplayMode = DEVICE_VIEW;
+    HFONT m_hFontList = nullptr;  // the list's
+    GdiObject<HFONT> m_fontBold;
+    CStatusArea m_Status;
+    CProgramList m_List;
+    CSegmentTooltip m_Tooltip{m_List};
+    CSegmentEditor m_Editor;
+
+    int m_ConnectionStatus = 0;
+    int m_IsAnimate = 0;
+    long m_bPluginTextLocked = 0;
+    CDeviceInfo m_DeviceInfo{};
+    CPluginPaneSite m_PluginSite;
+    CPluginPaneHolder m_PluginPane;
 };
 
 #endif

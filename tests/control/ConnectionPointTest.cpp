@@ -49,8 +49,8 @@ std::vector<DWORD> LiveCookies(IConnectionPoint* point) {
     return cookies;
 }
 
-DeviceTransfer* PaneOf(IUnknown* control) {
-    return DeviceTransfer::From(Ask<IDeviceTransfer>(control, IID_IDeviceTransfer).Get());
+CDeviceTransfer* PaneOf(IUnknown* control) {
+    return CDeviceTransfer::From(Ask<IDeviceTransfer>(control, IID_IDeviceTransfer).Get());
 }
 
 TEST(ConnectionPoints, PaneOffersPropertyNotifySinkThenItsEvents) {
@@ -134,7 +134,7 @@ TEST(ConnectionPoints, EnumConnectionsListsTheLiveConnectionsOnly) {
 class EventFiring : public testing::Test {
   protected:
     ComPtr<IUnknown> control_ = NewControl(CreateDeviceTransfer);
-    DeviceTransfer* pane_ = PaneOf(control_.Get());
+    CDeviceTransfer* pane_ = PaneOf(control_.Get());
     EventSink first_{DIID__IDeviceTransferEvents};
     EventSink second_{DIID__IDeviceTransferEvents};
 };

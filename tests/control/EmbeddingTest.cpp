@@ -256,7 +256,7 @@ TEST(QuickActivation, ConnectsTheContainersSinksAndReportsTheStatus) {
     Ask<IOleObject>(pane.Get(), IID_IOleObject)->GetClientSite(site.ReleaseAndGetAddressOf());
     EXPECT_EQ(static_cast<IOleClientSite*>(&container.Site()), site.Get());
 
-    DeviceTransfer::From(Ask<IDeviceTransfer>(pane.Get(), IID_IDeviceTransfer).Get())->FireOnRefreshRequest();
+    CDeviceTransfer::From(Ask<IDeviceTransfer>(pane.Get(), IID_IDeviceTransfer).Get())->FireOnRefreshRequest();
     EXPECT_EQ(std::vector<DISPID>{DISPID_OnRefreshRequest}, events.Dispids());
     Ask<IOleObject>(pane.Get(), IID_IOleObject)->SetClientSite(nullptr);
 }

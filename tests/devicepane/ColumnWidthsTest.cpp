@@ -1,0 +1,77 @@
+// Column widths in HKEY_CURRENT_USER under the device view's titles.
+#include "PaneFixture.h"
+
+#include "devicepane/ColumnWidths.h"
+#include "res/resource.h"
+
+namespace {
+
+using ColumnWidthsTest = PaneTest;
+
+// The report columns' widths, whatever the view type.
+int Width(HWND list, int column) {
+    LVCOLUMNA info{};
+    info.mask = LVCF_WIDTH;
+    SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
+    return info.cx;
+}
+
+void SetWidth(HWND list, int column, int width) {
+    LVCOLUMNA info{};
+    info.mask = LVCF_WIDTH;
+    info.cx = width;
+    SendMessageA(list, LVM_SETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
+}
+
+// The stored width; -1 when there is none.
+int Stored(UINT titleId) {
+    DWORD value = 0, size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, "Software\\Tessaly\\Manager\\Settings\\DevicePane\\Columns",
+                     Text(titleId).c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+        return -1;
+    return static_cast<int>(value);
+}
+
+void Store(UINT titleId, const void* data, DWORD size, DWORD type = REG_DWORD) {
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, ColumnWidths::kKeyPath, 0, nullptr, 0, KEY_WRITE,
+                                             nullptr, &key, nullptr));
+    RegSetValueExA(key, Text(titleId).c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+}
+
+TEST_F(ColumnWidthsTest, DefaultsWithoutAKeyAndTheKeyWrittenAtDestruction) {
+    EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, ColumnWidths::kKeyPath));
+    const int defaults[] = {280, 80, 240, 30};
+    for (int column = 0; column < 4; ++column) EXPECT_EQ(defaults[column], Width(List(), column));
+    ClosePane();
+    for (int column = 0; column < 4; ++column) EXPECT_EQ(defaults[column], Stored(IDS_COLUMN_TITLE + column));
+}
+
+TEST_F(ColumnWidthsTest, StoredWidthsComeBackAndZeroWidthsAreNeitherReadNorSaved) {
+    const DWORD title = 111, zero = 0, segment = 333;
+    const ULONGLONG tooLong = 444;
+    ClosePane();
+    Store(IDS_COLUMN_TITLE, &title, sizeof title);
+    Store(IDS_COLUMN_PLAYING_TIME, &zero, sizeof zero);
+    Store(IDS_COLUMN_SEGMENT_ON_PLAYER, &segment, sizeof segment);
+    Store(IDS_COLUMN_SIZE_ON_PLAYER, &tooLong, sizeof tooLong, REG_QWORD);
+    OpenPane();
+    EXPECT_EQ(111, Width(List(), 0));
+    EXPECT_EQ(80, Width(List(), 1));
+    EXPECT_EQ(333, Width(List(), 2));
+    EXPECT_EQ(30, Width(List(), 3));
+
+    // Closed in the CD view, with one column dragged shut: the device view's
+    // titles hold the widths, and the shut column keeps its stored value.
+    ASSERT_EQ(S_OK, pane_->SetDisplayMode(CDBURN_VIEW));
+    SetWidth(List(), 0, 150);
+    SetWidth(List(), 2, 0);
+    ClosePane();
+    EXPECT_EQ(150, Stored(IDS_COLUMN_TITLE));
+    EXPECT_EQ(333, Stored(IDS_COLUMN_SEGMENT_ON_PLAYER));
+    EXPECT_EQ(-1, Stored(IDS_COLUMN_SEGMENT_ON_CD));
+    EXPECT_EQ(30, Stored(IDS_COLUMN_SIZE_ON_PLAYER));
+}
+
+}  // namespace

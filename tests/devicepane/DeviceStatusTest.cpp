@@ -1,0 +1,227 @@
+// Device status: the status message, its colour and the list's view type,
+// the memory lines, the device record and a plug-in's pane.
+#include "PaneFixture.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "container/EventSink.h"
+#include "devicepane/PaneTexts.h"
+#include "format/TextFormat.h"
+#include "res/resource.h"
+#include "support/PixelCanvas.h"
+
+namespace {
+
+using DeviceStatus = PaneTest;
+
+std::string WindowText(HWND window) {
+    char text[2048] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+LONG_PTR ViewType(HWND list) { return GetWindowLongPtrA(list, GWL_STYLE) & LVS_TYPEMASK; }
+
+// Pixels of `colour` in the list as it paints itself now.
+int ListPixels(HWND list, COLORREF colour) {
+    InvalidateRect(list, nullptr, TRUE);
+    UpdateWindow(list);
+    RECT client;
+    GetClientRect(list, &client);
+    PixelCanvas canvas(client.right, client.bottom);
+    HDC dc = GetDC(list);
+    BitBlt(canvas.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    ReleaseDC(list, dc);
+    return canvas.Count(colour);
+}
+
+TEST_F(DeviceStatus, MessageFollowsStateNameAndText) {
+    // Before any name: the not-connected text with an empty name.
+    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(0, 0, nullptr));
+    EXPECT_EQ(Printf(IDS_STATUS_NOT_CONNECTED, ""), WindowText(List()));
+    SetDevice("Player");
+    struct Case {
+        int status, animate;
+        const char* given;
+        std::string message;
+        LONG_PTR view;
+        COLORREF painted;  // over the list, while not connected
+    } const cases[] = {
+        {1, 0, nullptr, Printf(IDS_STATUS_CONNECTED, "Player", "Player"), LVS_REPORT, CLR_NONE},
+        {1, 0, nullptr, Printf(IDS_STATUS_CONNECTED, "Player", "Player"), LVS_REPORT, CLR_NONE},
+        {0, 1, nullptr, Printf(IDS_STATUS_READING, "Player"), LVS_LIST, 0x008000},
+        {0, 0, nullptr, Printf(IDS_STATUS_NOT_CONNECTED, "Player"), LVS_LIST, 0x0000FF},
+        {0, 0, "Searching", "Searching", LVS_LIST, 0x0000FF},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(S_OK, pane_->SetDeviceConnection(c.status, c.animate, c.given));
+        EXPECT_EQ(c.message, WindowText(List()));
+        EXPECT_EQ(c.message, Status().m_StatusMessage.GetText());
+        EXPECT_EQ(c.view, ViewType(List())) << c.message;
+        if (c.painted != CLR_NONE) {
+            EXPECT_EQ(c.painted, Status().m_StatusMessage.GetColor());
+            EXPECT_LT(20, ListPixels(List(), c.painted)) << c.message;
+        }
+    }
+    SetDevice(Text(IDS_NO_DEVICE).c_str());
+    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(0, 0, nullptr));
+    EXPECT_EQ("", WindowText(List()));
+}
+
+TEST_F(DeviceStatus, LockedPluginTextKeepsTheStatusLine) {
+    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "host"));
+    auto plugin = container_->Query<IPluginText>(IID_IPluginText);
+    ASSERT_EQ(S_OK, plugin->LockPluginText(1));
+    EXPECT_EQ(S_OK, pane_->SetDeviceConnection(0, 0, "x"));
+    EXPECT_EQ("host", WindowText(List()));
+    EXPECT_EQ(LVS_REPORT, ViewType(List()));
+    EXPECT_EQ(S_OK, plugin->SetPluginText(0, "y"));
+    EXPECT_EQ("y", WindowText(List()));
+    EXPECT_EQ(LVS_LIST, ViewType(List()));
+    EXPECT_EQ(E_POINTER, plugin->SetPluginText(1, nullptr));
+    ASSERT_EQ(S_OK, plugin->LockPluginText(0));
+    EXPECT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "z"));
+    EXPECT_EQ("z", WindowText(List()));
+}
+
+TEST_F(DeviceStatus, MemoryLinesInMegabytesOrCdTime) {
+    auto megabytes = [](UINT id, double value) {
+        char text[260];
+        std::snprintf(text, sizeof text, Text(id).c_str(), value);
+        return std::string(text);
+    };
+    SetDevice("Player", 104857600, 209715200);
+    EXPECT_EQ(megabytes(IDS_USED_MB, 100.0), Status().m_UsedText.GetText());
+    EXPECT_EQ(megabytes(IDS_FREE_MB, 100.0), Status().m_FreeText.GetText());
+    EXPECT_EQ(megabytes(IDS_TOTAL_MB, 200.0), Status().m_TotalText.GetText());
+    EXPECT_DOUBLE_EQ(0.5, Status().m_MemoryGauge.GetFraction());
+    // Only the total: the used figure of before stays.
+    SetDevice("", 0, 419430400, TOTAL_MEM);
+    EXPECT_EQ(megabytes(IDS_FREE_MB, 300.0), Status().m_FreeText.GetText());
+    EXPECT_DOUBLE_EQ(0.25, Status().m_MemoryGauge.GetFraction());
+
+    ASSERT_EQ(S_OK, pane_->SetDisplayMode(CDBURN_VIEW));
+    EXPECT_EQ(Text(IDS_CD_USAGE_LABEL), Status().m_MemoryLabelText.GetText());
+    SetDevice("CD", 104857600, 209715200, TOTAL_MEM | USED_MEMORY);
+    EXPECT_EQ(Text(IDS_USED_LABEL) + FormatDuration(594), Status().m_UsedText.GetText());
+    EXPECT_EQ(Text(IDS_FREE_LABEL) + FormatDuration(594), Status().m_FreeText.GetText());
+    EXPECT_EQ(Text(IDS_TOTAL_LABEL) + FormatDuration(1188), Status().m_TotalText.GetText());
+    SetDevice("", 0, 0, TOTAL_MEM);
+    EXPECT_DOUBLE_EQ(0.0, Status().m_MemoryGauge.GetFraction());
+    EXPECT_FALSE(Status().m_DeviceNameText.IsVisible());
+    EXPECT_TRUE(Status().m_AboutDeviceText.IsVisible());
+}
+
+TEST_F(DeviceStatus, DeviceRecordKeepsNameAndFiguresAndALongNameOverflowsNothing) {
+    CDeviceInfo info{};
+    info.fieldUsed = DEV_NAME | TOTAL_MEM | USED_MEMORY | DEVICE_IMAGE;
+    std::memset(info.szDeviceName, 'N', sizeof info.szDeviceName);  // no terminator
+    info.totalMemory = 5;
+    info.usedMemory = 3;
+    info.hDeviceImage = LoadIcon(nullptr, IDI_APPLICATION);
+    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
+    CDeviceInfo only16 = info;
+    only16.fieldUsed = DEVICE_CONFIG_INTERFACE;
+    only16.totalMemory = 99;
+    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(only16));
+
+    CDeviceInfo back;
+    std::memset(&back, 0xCC, sizeof back);
+    ASSERT_EQ(S_OK, pane_->GetDeviceInfo(&back));
+    EXPECT_EQ(0, back.fieldUsed);
+    EXPECT_EQ(std::string(255, 'N'), back.szDeviceName);
+    EXPECT_EQ(5, back.totalMemory);
+    EXPECT_EQ(3, back.usedMemory);
+    EXPECT_EQ(nullptr, back.hDeviceImage);
+    EXPECT_NE(nullptr, Status().m_DeviceImageIcon.GetIcon());
+
+    // Both names in the connected message: cut to its 512-character buffer.
+    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, nullptr));
+    const std::string message = WindowText(List());
+    EXPECT_EQ(PaneTexts::kStatusCapacity - 1, message.size());
+    EXPECT_NE(std::string::npos, message.find(std::string(255, 'N')));
+}
+
+TEST_F(DeviceStatus, AboutTextShowsWhenItHasTextAndLaysThePaneOutOnce) {
+    EXPECT_EQ(E_POINTER, pane_->SetAboutDeviceText(nullptr));
+    EXPECT_EQ(Text(IDS_ABOUT_DEVICE), Status().m_AboutDeviceText.GetText());
+    ASSERT_EQ(S_OK, pane_->SetAboutDeviceText("Burner 2000"));
+    EXPECT_TRUE(Status().m_AboutDeviceText.IsVisible());
+    ASSERT_EQ(S_OK, pane_->SetAboutDeviceText(""));
+    EXPECT_FALSE(Status().m_AboutDeviceText.IsVisible());
+}
+
+// A plug-in's pane object that records what the device pane calls, and
+// makes a child window of the given height.
+class RecordingPluginPane final : public IPluginDevicePane {
+  public:
+    explicit RecordingPluginPane(int height, HRESULT create = S_OK) : m_nHeight(height), m_hrCreate(create) {}
+    ~RecordingPluginPane() {
+        if (m_hWnd) DestroyWindow(m_hWnd);
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return Note("AddRef"), ++m_nRefs; }
+    STDMETHODIMP_(ULONG) Release() override { return Note("Release"), --m_nRefs; }
+    STDMETHODIMP CreatePaneWindow(HWND parent, HWND* pane) override {
+        Note("CreatePaneWindow");
+        if (FAILED(m_hrCreate)) return m_hrCreate;
+        m_hWnd = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 150, m_nHeight, parent, nullptr, nullptr, nullptr);
+        *pane = m_hWnd;
+        return S_OK;
+    }
+    STDMETHODIMP SetPaneSite(IPluginPaneSite* site) override {
+        m_pSite = site;
+        return Note("SetPaneSite"), S_OK;
+    }
+    STDMETHODIMP ClosePane() override { return Note("ClosePane"), S_OK; }
+
+    std::string m_strCalls;
+    IPluginPaneSite* m_pSite = nullptr;
+    HWND m_hWnd = nullptr;
+    ULONG m_nRefs = 1;
+
+  private:
+    void Note(const char* call) { m_strCalls += std::string(m_strCalls.empty() ? "" : " ") + call; }
+    int m_nHeight;
+    HRESULT m_hrCreate;
+};
+
+TEST_F(DeviceStatus, PluginPaneIsTakenInOrderPlacedAboveTheMemoryBlockAndLetGo) {
+    SetDevice("Player");
+    RECT name;
+    Status().m_DeviceNameText.GetRect(name);
+    RECT label;
+    EXPECT_EQ(95, Status().m_MemoryLabelText.GetRect(label).top);
+
+    RecordingPluginPane plugin(200), failing(10, E_FAIL);
+    CDeviceInfo info{};
+    info.fieldUsed = DEVICE_IMAGE;
+    info.pPluginDevicePane = &plugin;
+    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
+    EXPECT_EQ("AddRef SetPaneSite CreatePaneWindow", plugin.m_strCalls);
+    EXPECT_EQ(PLUGIN_PANE_ID, GetDlgCtrlID(plugin.m_hWnd));
+    EXPECT_TRUE(IsWindowVisible(plugin.m_hWnd));
+    EXPECT_EQ(name.bottom + 200 + 5, Status().m_MemoryLabelText.GetRect(label).top);
+
+    // The site counts on the pane and asks the host for a refresh.
+    EventSink sink(DIID__IDeviceTransferEvents);
+    ASSERT_HRESULT_SUCCEEDED(sink.Connect(container_->Control()));
+    const ULONG refs = plugin.m_pSite->AddRef();
+    EXPECT_EQ(refs - 1, plugin.m_pSite->Release());
+    EXPECT_EQ(S_OK, plugin.m_pSite->OnPaneNotify());
+    EXPECT_EQ(std::vector<DISPID>{DISPID_OnRefreshRequest}, sink.Dispids());
+
+    ASSERT_EQ(S_OK, pane_->SetDisplayMode(TRANSFER_LIST_VIEW));
+    EXPECT_FALSE(IsWindowVisible(plugin.m_hWnd));
+
+    info.pPluginDevicePane = &failing;
+    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
+    EXPECT_EQ("AddRef SetPaneSite CreatePaneWindow ClosePane Release", plugin.m_strCalls);
+    EXPECT_EQ(1u, plugin.m_nRefs);
+    sink.Disconnect();
+    ClosePane();
+    EXPECT_EQ("AddRef SetPaneSite CreatePaneWindow Release", failing.m_strCalls);
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+// Where the pane puts its list and its status area.
+#include "PaneFixture.h"
+
+#include <algorithm>
+
+#include "devicepane/PaneLayout.h"
+#include "devicepane/PaneTexts.h"
+#include "support/PixelCanvas.h"
+
+namespace {
+
+RECT ListRect(HWND list) {
+    RECT rect;
+    GetWindowRect(list, &rect);
+    MapWindowPoints(nullptr, GetParent(list), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+using PaneLayoutTest = PaneTest;
+
+TEST_F(PaneLayoutTest, ListStartsRightOfTheStatusAreaAndASizeChangeOnlyStretchesIt) {
+    ASSERT_EQ(S_OK, pane_->SetDisplayMode(DEVICE_VIEW));  // a full layout
+    // The status area is at least 160 pixels wide; hidden elements (the
+    // about text) count too.
+    const int left = ListRect(List()).left;
+    RECT about;
+    Status().m_AboutDeviceText.GetRect(about);
+    EXPECT_FALSE(Status().m_AboutDeviceText.IsVisible());
+    EXPECT_EQ(std::max(165, static_cast<int>(about.right) + 5), left);
+    EXPECT_EQ(900, ListRect(List()).right);
+    RECT message;
+    EXPECT_EQ(RectText({0, 0, 900 - left, 385}), RectText(Status().m_StatusMessage.GetRect(message)));
+
+    container_->Resize({300, 200});
+    TestContainer::ProcessMessages();
+    EXPECT_EQ(left, ListRect(List()).left);
+    EXPECT_EQ(300, ListRect(List()).right);
+    EXPECT_EQ(200, ListRect(List()).bottom);
+    EXPECT_EQ(RectText({6, 0, 6 + 300 - left - 11, 180}), RectText(Status().m_StatusMessage.GetRect(message)));
+
+    // A wide device name widens the status area at the next full layout.
+    SetDevice("A device name far wider than the status area ever is", 0, 0, DEV_NAME);
+    ASSERT_EQ(S_OK, pane_->SetAboutDeviceText("about"));
+    RECT name;
+    Status().m_DeviceNameText.GetRect(name);
+    EXPECT_EQ(name.right + 5, ListRect(List()).left);
+    RECT gauge;
+    Status().m_MemoryGauge.GetRect(gauge);
+    EXPECT_EQ((name.right + 5 - 120) / 2, gauge.left);
+}
+
+TEST(PaneLayoutArithmetic, MemoryBlockAndCentring) {
+    using namespace PaneLayout;
+    EXPECT_EQ(95, MemoryBlockTop(25 + 32));    // a 32-pixel icon at 25
+    EXPECT_EQ(225, MemoryBlockTop(20 + 200));  // a 200-pixel plug-in pane under a name ending at 20
+    const PanePoint gauge = MemoryBlockOrigin(MEMORY_GAUGE, 225);
+    EXPECT_EQ(15, gauge.x);
+    EXPECT_EQ(295, gauge.y);
+    EXPECT_EQ(380, MemoryBlockOrigin(ABOUT_TEXT, 225).y);
+    const int rights[] = {112, 135, 171};
+    EXPECT_EQ(160, StatusAreaWidth(rights, 2));
+    EXPECT_EQ(171, StatusAreaWidth(rights, 3));
+    EXPECT_EQ(-1, CentredLeft(165, 167));  // truncation toward zero
+}
+
+TEST(PaneTextFilling, TemplatesAreFilledInTurnAndCut) {
+    using PaneTexts::Fill;
+    EXPECT_EQ("a and 1.5", Fill("%s and %.1f", {"a", "1.5"}, 100));
+    EXPECT_EQ("100% %d ", Fill("100%% %d %s", {}, 100));
+    EXPECT_EQ("abc", Fill("%s%s", {"ab", "cdef"}, 4));
+    EXPECT_EQ("ab", PaneTexts::ArrayText("abc", 2));
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+#include "PaneFixture.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "devicepane/ColumnWidths.h"
+#include "module/ResourceString.h"
+
+CDeviceProgram Program(const char* title, int totalTime, int timeOnDevice, int size, int start, int playBack,
+                       bool resizable) {
+    CDeviceProgram program{};
+    std::snprintf(program.m_szTitle, sizeof program.m_szTitle, "%s", title);
+    std::snprintf(program.m_szProductID, sizeof program.m_szProductID, "id-%s", title);
+    program.m_TotalTime = totalTime;
+    program.m_TimeOnDevice = timeOnDevice;
+    program.m_SizeOnDevice = size;
+    program.m_ProgramStart = start;
+    program.m_PlayBackPos = playBack;
+    program.m_fCanProgramBeResized = resizable;
+    return program;
+}
+
+std::string Text(UINT id) { return LoadResourceString(id); }
+
+std::string Printf(UINT id, const char* a, const char* b, const char* c, const char* d) {
+    char text[2048];
+    std::snprintf(text, sizeof text, Text(id).c_str(), a, b, c, d);
+    return text;
+}
+
+void PaneTest::SetUp() {
+    registry_.Watch(HKEY_CURRENT_USER, ColumnWidths::kKeyPath, true);
+    OpenPane();
+}
+
+void PaneTest::OpenPane() {
+    container_ = std::make_unique<TestContainer>(SIZE{900, 400});
+    ASSERT_HRESULT_SUCCEEDED(container_->Create(CreateDeviceTransfer));
+    ASSERT_HRESULT_SUCCEEDED(container_->Activate());
+    pane_ = container_->Query<IDeviceTransfer>(IID_IDeviceTransfer);
+    ASSERT_TRUE(pane_);
+    ASSERT_NE(nullptr, List());
+}
+
+std::string PaneTest::Cell(int item, int column) const {
+    char text[1024] = {};
+    LVITEMA info{};
+    info.iSubItem = column;
+    info.pszText = text;
+    info.cchTextMax = sizeof text;
+    SendMessageA(List(), LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&info));
+    return text;
+}
+
+void PaneTest::SetDevice(const char* name, INT64 used, INT64 total, int fields) {
+    CDeviceInfo info{};
+    info.fieldUsed = fields;
+    std::snprintf(info.szDeviceName, sizeof info.szDeviceName, "%s", name);
+    info.usedMemory = used;
+    info.totalMemory = total;
+    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
+}

@@ -1,0 +1,128 @@
+// The program list through IDeviceTransfer: cells, order, records, selection.
+#include "PaneFixture.h"
+
+#include <cstring>
+
+#include "format/TextFormat.h"
+#include "res/resource.h"
+
+namespace {
+
+using ProgramList = PaneTest;
+
+TEST_F(ProgramList, CellsOfAddAndUpdateDifferAsHostsExpect) {
+    struct Case {
+        int time, size;
+        const char* added[2];  // columns 1 and 3
+    } const cases[] = {
+        {0, 1048576, {"", "1024 KB"}},
+        {61, 1023, {"1 min 1 s", "1023 Bytes"}},
+        {3661, 1048577, {"1 h 1 min", "1.0 MB"}},
+    };
+    for (const Case& c : cases) {
+        CDeviceProgram program = Program("p", 4000, c.time, c.size);
+        Add(program);
+        const int last = pane_->GetItemsCount() - 1;
+        EXPECT_EQ(c.added[0], Cell(last, 1)) << c.time;
+        EXPECT_EQ(c.added[1], Cell(last, 3)) << c.size;
+        // An update writes "0 min" and always megabytes.
+        ASSERT_EQ(S_OK, pane_->UpdateProgram(last, &program, 0));
+        EXPECT_EQ(FormatDuration(c.time), Cell(last, 1));
+        char megabytes[64];
+        std::snprintf(megabytes, sizeof megabytes, Text(IDS_SIZE_MB).c_str(), c.size / 1048576.0);
+        EXPECT_EQ(megabytes, Cell(last, 3));
+    }
+    EXPECT_EQ(3, pane_->GetItemsCount());
+}
+
+TEST_F(ProgramList, CdViewCountsTheCdsATitleNeeds) {
+    ASSERT_EQ(S_OK, pane_->SetDisplayMode(CDBURN_VIEW));
+    EXPECT_EQ(2, pane_->GetDisplayMode());
+    Add(Program("unknown capacity", 3600, 0, 0));
+    EXPECT_EQ("", Cell(0, 3));
+    struct Case {
+        INT64 capacity;
+        int totalTime;
+        const char* cds;
+    } const cases[] = {{734003200, 3600, "1"},
+                       {734003200, 4161, "1"},
+                       {734003200, 4162, "2"},
+                       {705600000, 3999, "1"},
+                       {705600000, 4000, "2"}};
+    for (const Case& c : cases) {
+        SetDevice("", 0, c.capacity, TOTAL_MEM);
+        Add(Program("t", c.totalTime, 0, 0));
+        EXPECT_EQ(c.cds, Cell(pane_->GetItemsCount() - 1, 3)) << c.capacity << " " << c.totalTime;
+    }
+}
+
+TEST_F(ProgramList, ProgramsPastTheHundredthGoInAtIndexHundred) {
+    for (int i = 0; i < 102; ++i) Add(Program(std::to_string(i).c_str(), 10, 10, 10));
+    EXPECT_EQ("99", Cell(99, 0));
+    EXPECT_EQ("101", Cell(100, 0));
+    EXPECT_EQ("100", Cell(101, 0));
+    // The first addition selected and focused item 0.
+    EXPECT_EQ(LVIS_SELECTED | LVIS_FOCUSED,
+              static_cast<int>(SendMessageA(List(), LVM_GETITEMSTATE, 0, LVIS_SELECTED | LVIS_FOCUSED)));
+    EXPECT_EQ(S_FALSE, pane_->RemoveProgram(102));
+    EXPECT_EQ(S_OK, pane_->RemoveProgram(-1));
+    EXPECT_EQ(S_OK, pane_->RemoveProgram(0));
+    EXPECT_EQ(101, pane_->GetItemsCount());
+    EXPECT_EQ(S_OK, pane_->SetDisplayMode(DEVICE_VIEW));  // the same mode still empties the list
+    EXPECT_EQ(0, pane_->GetItemsCount());
+}
+
+TEST_F(ProgramList, RecordsComeBackByteForByteAndArraysAreNotReadPastTheirEnd) {
+    CDeviceProgram program;
+    for (size_t i = 0; i < sizeof program; ++i) reinterpret_cast<unsigned char*>(&program)[i] = 'a' + i % 26;
+    Add(program);
+    CDeviceProgram back{};
+    ASSERT_EQ(S_OK, pane_->GetProgramProperties(0, &back));
+    EXPECT_EQ(0, std::memcmp(&program, &back, sizeof program));
+    EXPECT_EQ(std::string(program.m_szTitle, sizeof program.m_szTitle), Cell(0, 0));
+    EXPECT_EQ(S_OK, pane_->SetTransferProgram(std::string(program.m_szTitle, 256).c_str()));
+
+    // Without a repaint the stored record stays as it was; with one it is replaced.
+    CDeviceProgram changed = Program("changed", 1, 1, 1);
+    ASSERT_EQ(S_OK, pane_->UpdateProgram(0, &changed, 0));
+    ASSERT_EQ(S_OK, pane_->GetProgramProperties(0, &back));
+    EXPECT_EQ(0, std::memcmp(&program, &back, sizeof program));
+    ASSERT_EQ(S_OK, pane_->UpdateProgram(0, &changed, 1));
+    ASSERT_EQ(S_OK, pane_->GetProgramProperties(0, &back));
+    EXPECT_EQ(0, std::memcmp(&changed, &back, sizeof changed));
+    EXPECT_EQ(E_FAIL, pane_->GetProgramProperties(1, &back));
+    EXPECT_EQ(S_OK, pane_->UpdateProgram(7, &changed, 1));
+}
+
+TEST_F(ProgramList, NullPointersAreRefused) {
+    Add(Program("p", 10, 10, 10));
+    EXPECT_EQ(E_POINTER, pane_->AddProgram(nullptr));
+    EXPECT_EQ(E_POINTER, pane_->UpdateProgram(0, nullptr, 1));
+    EXPECT_EQ(E_POINTER, pane_->GetProgramProperties(0, nullptr));
+    EXPECT_EQ(E_POINTER, pane_->GetDeviceInfo(nullptr));
+    EXPECT_EQ(E_POINTER, pane_->GetSelItems(nullptr, 4));
+    EXPECT_EQ(1, pane_->GetItemsCount());
+}
+
+TEST_F(ProgramList, SelectionCountNeedsTheFocusAndItemsAreListedInOrder) {
+    for (const char* title : {"a", "b", "c", "d", "e", "f"}) Add(Program(title, 10, 10, 10));
+    LVITEMA state{};
+    state.state = state.stateMask = LVIS_SELECTED;
+    for (int item : {1, 2, 3, 4, 5}) SendMessageA(List(), LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
+    state.state = 0;
+    SendMessageA(List(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+
+    SetFocus(container_->Window());
+    EXPECT_EQ(0, pane_->GetSelCount());
+    int items[3] = {-7, -7, -7};
+    ASSERT_EQ(S_OK, pane_->GetSelItems(items, 2));
+    EXPECT_EQ(1, items[0]);
+    EXPECT_EQ(2, items[1]);
+    EXPECT_EQ(-7, items[2]);
+
+    ASSERT_EQ(S_OK, pane_->SetFocus());
+    EXPECT_EQ(List(), GetFocus());
+    EXPECT_EQ(5, pane_->GetSelCount());
+}
+
+}  // namespace

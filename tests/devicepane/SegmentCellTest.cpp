@@ -1,0 +1,136 @@
+// The segment column: its tooltip and in-place editing by mouse messages,
+// with a host that corrects the segment through the record's address.
+#include "PaneFixture.h"
+
+#include <vector>
+
+#include "container/EventSink.h"
+#include "format/TextFormat.h"
+#include "res/resource.h"
+
+namespace {
+
+struct TooltipSearch {
+    HWND list, infoTips, found;
+};
+
+BOOL CALLBACK FindTooltip(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<TooltipSearch*>(data);
+    char name[64];
+    GetClassNameA(window, name, sizeof name);
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && window != search->infoTips &&
+        SendMessageA(window, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool)) && tool.hwnd == search->list)
+        search->found = window;
+    return TRUE;
+}
+
+class SegmentCell : public PaneTest {
+  protected:
+    void SetUp() override {
+        PaneTest::SetUp();
+        SetDevice("Player");
+        ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, nullptr));  // report view
+    }
+
+    // The segment cell of row 0, in screen coordinates.
+    RECT ScreenCell() const {
+        RECT cell{LVIR_BOUNDS, 2, 0, 0};
+        SendMessageA(List(), LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
+        MapWindowPoints(List(), nullptr, reinterpret_cast<POINT*>(&cell), 2);
+        return cell;
+    }
+
+    // The pane's own tooltip (not the list's info tips).
+    HWND Tooltip() const {
+        TooltipSearch search{List(), reinterpret_cast<HWND>(SendMessageA(List(), LVM_GETTOOLTIPS, 0, 0)), nullptr};
+        EnumThreadWindows(GetCurrentThreadId(), &FindTooltip, reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+
+    std::string TipAt(POINT screen, UINT code) {
+        SetCursorPos(screen.x, screen.y);
+        NMTTDISPINFOW info{};
+        info.hdr.hwndFrom = Tooltip();
+        info.hdr.code = code;
+        SendMessageA(List(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        if (code == TTN_GETDISPINFOA) return reinterpret_cast<const char*>(info.lpszText);
+        char text[2048] = {};
+        WideCharToMultiByte(CP_ACP, 0, info.lpszText, -1, text, sizeof text, nullptr, nullptr);
+        return text;
+    }
+
+    // Mouse messages as the system queues them for the list: the press is
+    // handled at once, the moves and the release wait in the queue for the
+    // slider's drag loop.
+    void Drag(POINT from, std::initializer_list<int> dxs) const {
+        for (int dx : dxs) PostMessageA(List(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(from.x + dx, from.y));
+        PostMessageA(List(), WM_LBUTTONUP, 0, MAKELPARAM(from.x + *(dxs.end() - 1), from.y));
+        SendMessageA(List(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+        TestContainer::ProcessMessages();
+    }
+};
+
+TEST_F(SegmentCell, TooltipDescribesTheSegmentInEachMode) {
+    const UINT templates[] = {IDS_SEGMENT_TIP_ON_DEVICE, IDS_SEGMENT_TIP_AFTER_TRANSFER,
+                              IDS_SEGMENT_TIP_AFTER_TRANSFER};
+    for (DISPLAY_MODE mode : {DEVICE_VIEW, TRANSFER_LIST_VIEW, CDBURN_VIEW}) {
+        ASSERT_EQ(S_OK, pane_->SetDisplayMode(mode));
+        Add(Program("cut", 7200, 1800, 5, 600, 90));
+        Add(Program("whole", 7200, 1800, 5, 600, 90, false));
+        ASSERT_NE(nullptr, Tooltip());
+        const RECT cell = ScreenCell();
+        const POINT middle{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+        const std::string expected = Printf(templates[mode], "Player", FormatDuration(600).c_str(),
+                                            FormatDuration(2400).c_str(), FormatDuration(690).c_str());
+        EXPECT_EQ(expected, TipAt(middle, TTN_GETDISPINFOA)) << mode;
+        EXPECT_EQ(expected, TipAt(middle, TTN_GETDISPINFOW)) << mode;
+        EXPECT_EQ("", TipAt({cell.left - 20, middle.y}, TTN_GETDISPINFOA));  // the time column
+        const int rowHeight = cell.bottom - cell.top;
+        EXPECT_EQ("", TipAt({middle.x, middle.y + rowHeight}, TTN_GETDISPINFOW));  // cannot be cut
+    }
+}
+
+TEST_F(SegmentCell, DraggingTheEndThumbProposesSegmentsThatTheHostLimits) {
+    EventSink sink(DIID__IDeviceTransferEvents);
+    ASSERT_HRESULT_SUCCEEDED(sink.Connect(container_->Control()));
+    std::vector<int> seen;  // the segment length as each event proposes it
+    sink.SetHandler([&seen](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+        if (event.dispid != DISPID_OnAdjustProgramSegment) return;
+        auto* record = reinterpret_cast<CDeviceProgram*>(static_cast<INT_PTR>(event.Param(1).AsInteger()));
+        EXPECT_EQ(0, event.Param(0).AsInteger());
+        EXPECT_EQ(0, event.Param(2).AsInteger());
+        seen.push_back(record->m_TimeOnDevice);
+        // The host allows at most 1500 s and sets the size.
+        if (record->m_TimeOnDevice > 1500) record->m_TimeOnDevice = 1500;
+        record->m_SizeOnDevice = record->m_TimeOnDevice * 1000;
+    });
+
+    for (DISPLAY_MODE mode : {DEVICE_VIEW, TRANSFER_LIST_VIEW}) {
+        ASSERT_EQ(S_OK, pane_->SetDisplayMode(mode));
+        Add(Program("cut", 3600, 1200, 0, 600));
+        // The segment 600..1800 of 3600 s over the cell's inner width; the
+        // end thumb lies 3 to 6 pixels inside its end.
+        RECT cell{LVIR_BOUNDS, 2, 0, 0};
+        SendMessageA(List(), LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
+        const int width = cell.right - cell.left - 2;
+        Drag({cell.left + 1 + 1800 * width / 3600 - 5, (cell.top + cell.bottom) / 2}, {30, 60});
+        EXPECT_EQ(nullptr, GetCapture());
+
+        CDeviceProgram back{};
+        ASSERT_EQ(S_OK, pane_->GetProgramProperties(0, &back));
+        if (mode == DEVICE_VIEW) {
+            EXPECT_TRUE(seen.empty());
+            EXPECT_EQ(1200, back.m_TimeOnDevice);
+        } else {
+            ASSERT_FALSE(seen.empty());
+            EXPECT_LT(1500, seen.back());  // proposed longer, held by the host
+            EXPECT_EQ(600, back.m_ProgramStart);
+            EXPECT_EQ(1500, back.m_TimeOnDevice);
+            EXPECT_EQ(1500000, back.m_SizeOnDevice);
+        }
+    }
+}
+
+}  // namespace
