@@ -8,8 +8,10 @@
 #include <string>
 
 #include "devicepane/ColumnWidths.h"
+#include "devicepane/PaneSegmentDialog.h"
 #include "devicepane/PaneLayout.h"
 #include "devicepane/PaneTexts.h"
+#include "devicepane/ProgramActions.h"
 #include "devicepane/ReadableString.h"
 #include "module/ResourceString.h"
 #include "res/resource.h"
@@ -232,7 +234,10 @@ STDMETHODIMP CDeviceTransfer::GetSelItems(int* pItemArray, int arraySize) {
     return S_OK;
 }
 
-STDMETHODIMP CDeviceTransfer::ShowSelectedProgramDetails() { return E_NOTIMPL; }
+STDMETHODIMP CDeviceTransfer::ShowSelectedProgramDetails() {
+    ProgramActions::ShowDetails(*this, m_List.Window(), false);
+    return S_OK;
+}
 
 STDMETHODIMP CDeviceTransfer::SetImageList(void* hImageList) {
     m_List.SetImageList(static_cast<HIMAGELIST>(hImageList));
@@ -264,7 +269,9 @@ STDMETHODIMP CDeviceTransfer::SetFocus() {
     return S_OK;
 }
 
-STDMETHODIMP CDeviceTransfer::CreateProgramAdjustDialog(CDeviceProgram*, int) { return E_NOTIMPL; }
+STDMETHODIMP CDeviceTransfer::CreateProgramAdjustDialog(CDeviceProgram* pDevProg, int progIndex) {
+    return RunSegmentDialog(*this, pDevProg, progIndex);
+}
 
 STDMETHODIMP CDeviceTransfer::SetTransferProgram(LPCSTR pszName) {
     m_List.SetTransferProgram(pszName);
@@ -451,12 +458,14 @@ void CDeviceTransfer::OnDraw(HDC dc, const RECT&) { m_Status.Paint(dc); }
 bool CDeviceTransfer::ProcessWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (message) {
         case WM_CREATE:
+            m_DropTarget.Register(Window());
             OnCreate();
             return false;
         case WM_SIZE:
             result = OnSize(LOWORD(lp), HIWORD(lp));
             return true;
         case WM_DESTROY:
+            m_DropTarget.Revoke();  // before anything else goes
             result = OnDestroy();
             return true;
         case WM_ERASEBKGND:
@@ -561,6 +570,11 @@ bool CDeviceTransfer::ProcessListMessage(HWND list, UINT message, WPARAM wp, LPA
         case WM_KILLFOCUS:
             OnListKillFocus();
             return false;
+        case WM_CONTEXTMENU:
+        case WM_LBUTTONDBLCLK:
+        case WM_KEYDOWN:
+            result = 0;
+            return ProgramActions::OnListMessage(*this, list, message, wp, lp);
         case WM_NCDESTROY:
             OnListDestroyed(list);
             return false;
