@@ -59,6 +59,7 @@ bool EmbeddedControl::Create(HWND parent, const RECT& position, EventLog& log) {
     // it comes up is lost.
     sink_.SetHandler([this, &log](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
         log.Add(DescribeEvent(label_, names_, event));
+        if (onEvent_) onEvent_(event);
         sink_.Clear();  // the log is the record
     });
     hr = sink_.Connect(control.Get());

@@ -8,7 +8,9 @@
 #include <windows.h>
 #include "module/ComPtr.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "EventLog.h"
 #include "EventText.h"
@@ -21,6 +23,10 @@ class EmbeddedControl {
     ~EmbeddedControl() { Close(); }
     EmbeddedControl(const EmbeddedControl&) = delete;
     EmbeddedControl& operator=(const EmbeddedControl&) = delete;
+
+    // Called for each event after it is logged, inside the event (the
+    // host's answers to requests). Set before Create.
+    void SetEventHandler(std::function<void(const RecordedEvent&)> handler) { onEvent_ = std::move(handler); }
 
     // True when the control is in place and showing.
     bool Create(HWND parent, const RECT& position, EventLog& log);
@@ -51,6 +57,7 @@ class EmbeddedControl {
     EventNamer names_;
     ComPtr<ControlSite> site_;
     EventSink sink_;
+    std::function<void(const RecordedEvent&)> onEvent_;
     bool shown_ = false;
 };
 

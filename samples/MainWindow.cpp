@@ -84,6 +84,11 @@ void MainWindow::EmbedControls() {
             }
         }
     }
+    paneRequests_ = std::make_unique<PaneRequests>(window_, log_);
+    devicePane_.SetEventHandler([this](const RecordedEvent& event) {
+        if (ComPtr<IDeviceTransfer> pane = devicePane_.Query<IDeviceTransfer>(IID_IDeviceTransfer))
+            paneRequests_->OnEvent(*pane.Get(), event);
+    });
     if (devicePane_.Create(window_, layout.devicePane, log_)) {
         if (ComPtr<IDeviceTransfer> pane = devicePane_.Query<IDeviceTransfer>(IID_IDeviceTransfer))
             FillDevicePane(*pane.Get());

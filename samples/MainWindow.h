@@ -8,6 +8,9 @@
 #include "EmbeddedControl.h"
 #include "EventLog.h"
 #include "HostOptions.h"
+#include "PaneRequests.h"
+
+#include <memory>
 
 class MainWindow {
   public:
@@ -40,6 +43,7 @@ class MainWindow {
     EventLog log_;
     EmbeddedControl menuBar_;
     EmbeddedControl devicePane_;
+    std::unique_ptr<PaneRequests> paneRequests_;
     int menuBarHeight_;
     int exitCode_ = 0;
 };
