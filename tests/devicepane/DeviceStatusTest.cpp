@@ -24,19 +24,6 @@ std::string WindowText(HWND window) {
 
 LONG_PTR ViewType(HWND list) { return GetWindowLongPtrA(list, GWL_STYLE) & LVS_TYPEMASK; }
 
-// Pixels of `colour` in the list as it paints itself now.
-int ListPixels(HWND list, COLORREF colour) {
-    InvalidateRect(list, nullptr, TRUE);
-    UpdateWindow(list);
-    RECT client;
-    GetClientRect(list, &client);
-    PixelCanvas canvas(client.right, client.bottom);
-    HDC dc = GetDC(list);
-    BitBlt(canvas.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    ReleaseDC(list, dc);
-    return canvas.Count(colour);
-}
-
 TEST_F(DeviceStatus, MessageFollowsStateNameAndText) {
     // Before any name: the not-connected text with an empty name.
     ASSERT_EQ(S_OK, pane_->SetDeviceConnection(0, 0, nullptr));
@@ -62,7 +49,7 @@ TEST_F(DeviceStatus, MessageFollowsStateNameAndText) {
         EXPECT_EQ(c.view, ViewType(List())) << c.message;
         if (c.painted != CLR_NONE) {
             EXPECT_EQ(c.painted, Status().m_StatusMessage.GetColor());
-            EXPECT_LT(20, ListPixels(List(), c.painted)) << c.message;
+            EXPECT_LT(20, Capture(List())->Count(c.painted)) << c.message;
         }
     }
     SetDevice(Text(IDS_NO_DEVICE).c_str());

@@ -5,6 +5,7 @@
 
 #include "devicepane/ColumnWidths.h"
 #include "module/ResourceString.h"
+#include "support/PixelCanvas.h"
 
 CDeviceProgram Program(const char* title, int totalTime, int timeOnDevice, int size, int start, int playBack,
                        bool resizable) {
@@ -59,4 +60,16 @@ void PaneTest::SetDevice(const char* name, INT64 used, INT64 total, int fields) 
     info.usedMemory = used;
     info.totalMemory = total;
     ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
+}
+
+std::unique_ptr<PixelCanvas> Capture(HWND window) {
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+    RECT client;
+    GetClientRect(window, &client);
+    auto canvas = std::make_unique<PixelCanvas>(client.right, client.bottom);
+    HDC dc = GetDC(window);
+    BitBlt(canvas->dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    ReleaseDC(window, dc);
+    return canvas;
 }

@@ -22,6 +22,11 @@ std::string Text(UINT id);
 // printf of a template of the table (an independent filling to compare with).
 std::string Printf(UINT id, const char* a, const char* b = "", const char* c = "", const char* d = "");
 
+class PixelCanvas;
+
+// The window's client area as it paints itself now.
+std::unique_ptr<PixelCanvas> Capture(HWND window);
+
 class PaneTest : public testing::Test {
   protected:
     void SetUp() override;

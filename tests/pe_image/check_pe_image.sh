@@ -33,9 +33,10 @@ expect_system_imports() {
   local dlls
   dlls=$($objdump -p "$dll" | sed -n 's/^[[:space:]]*DLL Name: //p')
   [ -n "$dlls" ] || fail "$dll: no import table found"
+  # DLL names are case-insensitive: the i686 import library of comctl32 says COMCTL32.DLL.
   for d in $dlls; do
-    case "$allowed" in
-      *" $d "*) ;;
+    case "${allowed,,}" in
+      *" ${d,,} "*) ;;
       *) fail "$dll imports $d, which is not a system DLL" ;;
     esac
   done

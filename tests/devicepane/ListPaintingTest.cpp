@@ -1,0 +1,57 @@
+// What the list paints: segment bars where a program can be cut, and the
+// row of the program being transferred in bold.
+#include "PaneFixture.h"
+
+#include "segment/RangeBar.h"
+#include "support/PixelCanvas.h"
+
+namespace {
+
+using ListPainting = PaneTest;
+
+// Pixels within an area of the list.
+struct AreaCount {
+    int bar = 0;   // the bar's base colour
+    int dark = 0;  // text ink
+};
+
+AreaCount CountIn(HWND list, const RECT& area) {
+    const auto canvas = Capture(list);
+    AreaCount count;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) {
+            const COLORREF pixel = canvas->At(x, y);
+            count.bar += pixel == CRangeBar::kDefaultColor;
+            count.dark += GetRValue(pixel) < 0x80 && GetGValue(pixel) < 0x80 && GetBValue(pixel) < 0x80;
+        }
+    return count;
+}
+
+RECT CellRect(HWND list, int item, int column) {
+    RECT cell{LVIR_BOUNDS, column, 0, 0};
+    SendMessageA(list, column == 0 ? LVM_GETITEMRECT : LVM_GETSUBITEMRECT, item, reinterpret_cast<LPARAM>(&cell));
+    if (column == 0) cell.right = cell.left + 200;  // the title, not the whole row
+    return cell;
+}
+
+TEST_F(ListPainting, SegmentBarsAndTheBoldTransferRow) {
+    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "connected"));
+    Add(Program("Twin", 3600, 1200, 0, 600, 60));
+    Add(Program("Twin", 3600, 1200, 0, 600, 60, false));
+    LVITEMA none{};
+    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+
+    EXPECT_LT(100, CountIn(List(), CellRect(List(), 0, 2)).bar);
+    EXPECT_EQ(0, CountIn(List(), CellRect(List(), 1, 2)).bar);
+
+    const int plain = CountIn(List(), CellRect(List(), 0, 0)).dark;
+    EXPECT_EQ(plain, CountIn(List(), CellRect(List(), 1, 0)).dark);
+    ASSERT_EQ(S_OK, pane_->SetTransferProgram("tWIN"));  // the first match, whatever the case
+    EXPECT_LT(plain, CountIn(List(), CellRect(List(), 0, 0)).dark);
+    EXPECT_EQ(plain, CountIn(List(), CellRect(List(), 1, 0)).dark);
+    ASSERT_EQ(S_OK, pane_->SetTransferProgram(nullptr));
+    EXPECT_EQ(plain, CountIn(List(), CellRect(List(), 0, 0)).dark);
+}
+
+}  // namespace
