@@ -7,6 +7,7 @@
 
 #include "devicepane/DeviceTransfer.h"
 #include "devicepane/PaneSegmentDialog.h"
+#include "draw/GdiHandles.h"
 #include "format/DetailsDocument.h"
 #include "module/Module.h"
 #include "res/resource.h"
@@ -14,19 +15,11 @@
 namespace ProgramActions {
 namespace {
 
-class LoadedMenu {
-  public:
-    explicit LoadedMenu(HMENU menu) : m_hMenu(menu) {}
-    ~LoadedMenu() {
-        if (m_hMenu) ::DestroyMenu(m_hMenu);
-    }
-    LoadedMenu(const LoadedMenu&) = delete;
-    LoadedMenu& operator=(const LoadedMenu&) = delete;
-    HMENU Get() const { return m_hMenu; }
-
-  private:
-    HMENU m_hMenu;
+struct MenuTraits {
+    using Handle = HMENU;
+    static void Close(HMENU menu) { ::DestroyMenu(menu); }
 };
+using LoadedMenu = UniqueHandle<MenuTraits>;
 
 int FocusedSelectedItem(HWND list) {
     return static_cast<int>(

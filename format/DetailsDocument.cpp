@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "draw/GdiHandles.h"
 #include "format/DetailsTemplate.h"
 #include "module/Module.h"
 #include "res/resource.h"
@@ -15,20 +16,11 @@ namespace {
 using GetCodecNameFromProductIdProc = INT32(WINAPI*)(const char* productId, char** name);
 
 // A library loaded for one lookup.
-class LoadedLibrary {
-  public:
-    explicit LoadedLibrary(HMODULE module) : m_hModule(module) {}
-    ~LoadedLibrary() {
-        if (m_hModule) ::FreeLibrary(m_hModule);
-    }
-    LoadedLibrary(const LoadedLibrary&) = delete;
-    LoadedLibrary& operator=(const LoadedLibrary&) = delete;
-
-    HMODULE Get() const { return m_hModule; }
-
-  private:
-    HMODULE m_hModule;
+struct LibraryTraits {
+    using Handle = HMODULE;
+    static void Close(HMODULE module) { ::FreeLibrary(module); }
 };
+using LoadedLibrary = UniqueHandle<LibraryTraits>;
 
 // The application's directory and then the system directories, never the
 // current directory: a library planted beside a document the user opened

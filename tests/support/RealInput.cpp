@@ -59,6 +59,9 @@ void Click(POINT at, MouseButton button) {
     SendMouse(left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP, at);
 }
 
+void PressLeftButton(POINT at) { SendMouse(MOUSEEVENTF_LEFTDOWN, at); }
+void ReleaseLeftButton(POINT at) { SendMouse(MOUSEEVENTF_LEFTUP, at); }
+
 void DoubleClick(POINT at) {
     Click(at);
     Click(at);

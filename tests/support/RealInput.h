@@ -26,6 +26,9 @@ enum class MouseButton { LEFT, RIGHT };
 // Screen coordinates.
 void MoveMouse(POINT to);
 void Click(POINT at, MouseButton button = MouseButton::LEFT);
+// The left button alone, for a test that acts between press and release.
+void PressLeftButton(POINT at);
+void ReleaseLeftButton(POINT at);
 void DoubleClick(POINT at);
 // Press at `from`, move through each point, release at the last one.
 void Drag(POINT from, std::initializer_list<POINT> through);
