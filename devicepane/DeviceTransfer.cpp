@@ -9,8 +9,10 @@
 
 #include "devicepane/ColumnWidths.h"
 #include "devicepane/PaneAccessible.h"
+#include "devicepane/PaneSegmentDialog.h"
 #include "devicepane/PaneLayout.h"
 #include "devicepane/PaneTexts.h"
+#include "devicepane/ProgramActions.h"
 #include "devicepane/ReadableString.h"
 #include "module/ResourceString.h"
 #include "res/resource.h"
@@ -189,7 +191,10 @@ STDMETHODIMP CDeviceTransfer::GetSelItems(int* pItemArray, int arraySize) {
     return S_OK;
 }
 
-STDMETHODIMP CDeviceTransfer::ShowSelectedProgramDetails() { return E_NOTIMPL; }
+STDMETHODIMP CDeviceTransfer::ShowSelectedProgramDetails() {
+    ProgramActions::ShowDetails(*this, m_List.Window(), false);
+    return S_OK;
+}
 
 STDMETHODIMP CDeviceTransfer::SetImageList(void* hImageList) {
     m_List.SetImageList(static_cast<HIMAGELIST>(hImageList));
@@ -221,7 +226,9 @@ STDMETHODIMP CDeviceTransfer::SetFocus() {
     return S_OK;
 }
 
-STDMETHODIMP CDeviceTransfer::CreateProgramAdjustDialog(CDeviceProgram*, int) { return E_NOTIMPL; }
+STDMETHODIMP CDeviceTransfer::CreateProgramAdjustDialog(CDeviceProgram* pDevProg, int progIndex) {
+    return RunSegmentDialog(*this, pDevProg, progIndex);
+}
 
 STDMETHODIMP CDeviceTransfer::SetTransferProgram(LPCSTR pszName) {
     m_List.SetTransferProgram(pszName);
@@ -408,12 +415,14 @@ void CDeviceTransfer::OnDraw(HDC dc, const RECT&) { m_Status.Paint(dc); }
 bool CDeviceTransfer::ProcessWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (message) {
         case WM_CREATE:
+            m_DropTarget.Register(Window());
             OnCreate();
             return false;
         case WM_SIZE:
             result = OnSize(LOWORD(lp), HIWORD(lp));
             return true;
         case WM_DESTROY:
+            m_DropTarget.Revoke();  // before anything else goes
             result = OnDestroy();
             return true;
         case WM_GETOBJECT:
@@ -521,6 +530,11 @@ bool CDeviceTransfer::ProcessListMessage(HWND list, UINT message, WPARAM wp, LPA
         case WM_KILLFOCUS:
             OnListKillFocus();
             return false;
+        case WM_CONTEXTMENU:
+        case WM_LBUTTONDBLCLK:
+        case WM_KEYDOWN:
+            result = 0;
+            return ProgramActions::OnListMessage(*this, list, message, wp, lp);
         case WM_NCDESTROY:
             OnListDestroyed(list);
             return false;

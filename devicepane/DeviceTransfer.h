@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "devicepane/PaneDropTarget.h"
 #include "devicepane/PluginPane.h"
 #include "devicepane/ProgramList.h"
 #include "devicepane/SegmentEditor.h"
@@ -164,6 +165,7 @@ class CDeviceTransfer final : public ControlFrame,
     CDeviceInfo m_DeviceInfo{};
     CPluginPaneSite m_PluginSite;
     CPluginPaneHolder m_PluginPane;
+    CPaneDropTarget m_DropTarget{*this};
 };
 
 #endif

@@ -85,7 +85,7 @@ void MainWindow::EmbedControls() {
     }
     if (devicePane_.Create(window_, layout.devicePane, log_)) {
         if (ComPtr<IDeviceTransfer> pane = devicePane_.Query<IDeviceTransfer>(IID_IDeviceTransfer))
-            paneDemo_.Attach(pane.Get());
+            paneDemo_.Attach(pane.Get(), window_);
         else
             log_.Add(L"Tessaly.DeviceTransfer.1: no IDeviceTransfer, so no demonstration programs");
     }

@@ -14,8 +14,9 @@ std::wstring Number(long long value) { return std::to_wstring(value); }
 
 CPaneDemo::CPaneDemo(EventLog& log) : m_log(log) {}
 
-void CPaneDemo::Attach(IDeviceTransfer* pane) {
+void CPaneDemo::Attach(IDeviceTransfer* pane, HWND owner) {
     m_pPane = pane;
+    m_hWndOwner = owner;
     if (!m_pPane) return;
     m_hPlayerIcon.Reset(CreateDemoDeviceIcon(DEVICE_VIEW));
     m_hDiscIcon.Reset(CreateDemoDeviceIcon(CDBURN_VIEW));
@@ -89,6 +90,10 @@ void CPaneDemo::OnEvent(const RecordedEvent& event) {
             break;
         case DISPID_DeleteSelectedProgramsRequest:
             OnDeleteSelectedPrograms();
+            break;
+        case DISPID_OnProgramDetailes:
+            // (document, asked for by the user)
+            if (!event.args.empty()) m_DetailsWindow.Show(m_hWndOwner, event.Param(0).AsString());
             break;
         default:
             break;

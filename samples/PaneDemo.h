@@ -3,7 +3,7 @@
 // player, switches the display modes and answers the pane's events.
 //
 //   CPaneDemo demo(log);
-//   demo.Attach(pane);            // the pane is embedded and in place
+//   demo.Attach(pane, owner);     // the pane is embedded and in place
 //   demo.ShowScene(1);            // e.g. the transfer list
 //   demo.OnEvent(event);          // from the pane's event sink
 //   demo.Detach();                // before the pane goes
@@ -12,6 +12,7 @@
 
 #include <windows.h>
 
+#include "DetailsWindow.h"
 #include "EventLog.h"
 #include "container/EventSink.h"
 #include "draw/GdiHandles.h"
@@ -40,14 +41,16 @@ class CPaneDemo {
     CPaneDemo(const CPaneDemo&) = delete;
     CPaneDemo& operator=(const CPaneDemo&) = delete;
 
-    // Gives the pane its codec images and shows the first scene.
-    void Attach(IDeviceTransfer* pane);
+    // Gives the pane its codec images and shows the first scene. Details
+    // documents open in a window owned by `owner`.
+    void Attach(IDeviceTransfer* pane, HWND owner);
     void Detach();
     void ShowScene(const PaneScene& scene);
 
     // The host's answer to one event of the pane, during the event: the
     // segment gets its size at the player's bitrate, a refresh refills the
-    // list, a delete request removes the selected programs.
+    // list, a delete request removes the selected programs, a details
+    // document is shown in a window of its own.
     void OnEvent(const RecordedEvent& event);
 
   private:
@@ -58,6 +61,8 @@ class CPaneDemo {
     void OnDeleteSelectedPrograms();
 
     EventLog& m_log;
+    HWND m_hWndOwner = nullptr;
+    DetailsWindow m_DetailsWindow;
     ComPtr<IDeviceTransfer> m_pPane;
     IconHandle m_hPlayerIcon;
     IconHandle m_hDiscIcon;

@@ -4,6 +4,7 @@
 
 #include "support/OwnerWindow.h"
 #include "support/PixelCanvas.h"
+#include "support/RealInput.h"
 
 #include <gtest/gtest.h>
 
@@ -196,21 +197,13 @@ TEST_F(SliderDrag, RealMouseInputDragsTheEndThumbUnderTheSizingCursor) {
     POINT press{215, 20}, target{265, 20};
     ClientToScreen(owner.hwnd(), &press);
     ClientToScreen(owner.hwnd(), &target);
-    auto send = [](DWORD flags, POINT at) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-        SendInput(1, &input, sizeof input);
-    };
-    send(MOUSEEVENTF_LEFTDOWN, press);
+    PressLeftButton(press);
     Sleep(100);
     owner.Settle();  // the press reaches the owner before the slider sees it
     EXPECT_TRUE(slider.OnSetCursor(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(LoadCursor(nullptr, IDC_SIZEWE), GetCursor());
-    send(0, target);
-    send(MOUSEEVENTF_LEFTUP, target);
+    MoveMouse(target);
+    ReleaseLeftButton(target);
     EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 215, 20));
     EXPECT_EQ(33428, slider.GetEnd());  // 27000 + 50 px
     // Over the segment between the thumbs the cursor is left alone.

@@ -1,0 +1,309 @@
+// What the user asks of programs through the list (context menu, keys,
+// double-click), the segment dialog opened by the host, and drag and drop
+// over the pane: real input on a pane in the test container.
+#include "PaneFixture.h"
+
+#include <ole2.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "container/EventSink.h"
+#include "res/resource.h"
+#include "support/RealInput.h"
+
+namespace {
+
+std::string MenuText(UINT command) {
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_PROGRAM_MENU));
+    char text[128] = "";
+    GetMenuStringA(GetSubMenu(menu, 0), command, text, sizeof text, MF_BYCOMMAND);
+    DestroyMenu(menu);
+    return text;
+}
+
+// The popup menu on screen: its item texts, "*" before the default one.
+std::string ShownMenu(HWND* window = nullptr) {
+    const HWND popup = FindWindowA("#32768", nullptr);
+    if (window) *window = popup;
+    if (popup == nullptr || !IsWindowVisible(popup)) return {};
+    const auto menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+    std::string shown;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[128] = "";
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        const bool isDefault = GetMenuDefaultItem(menu, TRUE, 0) == static_cast<UINT>(i);
+        shown += std::string(shown.empty() ? "" : "|") + (isDefault ? "*" : "") + text;
+    }
+    return shown;
+}
+
+class ProgramActions : public PaneTest {
+  protected:
+    void SetUp() override {
+        PaneTest::SetUp();
+        ASSERT_HRESULT_SUCCEEDED(sink_.Connect(container_->Control()));
+        SetDevice("Player");
+        pane_->SetDeviceConnection(1, 0, nullptr);
+        SetForegroundWindow(container_->Window());
+        TestContainer::ProcessMessages();
+    }
+  public:
+    // The centre of an item's title, on screen.
+    POINT ItemPoint(int item) const {
+        RECT label{};
+        label.left = LVIR_LABEL;
+        SendMessageA(List(), LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&label));
+        return ScreenPoint(List(), (label.left + label.right) / 2, (label.top + label.bottom) / 2);
+    }
+    void Select(int item) {
+        Click(ItemPoint(item));
+        Settle();
+    }
+    static void Settle() {
+        for (int i = 0; i < 5; ++i) {
+            Sleep(20);
+            TestContainer::ProcessMessages();
+        }
+    }
+    std::vector<DISPID> Events() const { return sink_.Dispids(); }
+
+    EventSink sink_{DIID__IDeviceTransferEvents};
+};
+
+TEST_F(ProgramActions, TheContextMenuShowsDetailsOnlyWhereTheyExistAndMakesThemTheDefault) {
+    const std::string details = MenuText(ID_PROGRAM_SHOW_DETAILS), remove = MenuText(ID_PROGRAM_DELETE);
+    struct Case {
+        DISPLAY_MODE mode;
+        bool resizable;
+        std::string shown;
+    } const cases[] = {
+        {DEVICE_VIEW, false, "*" + details + "|" + remove},
+        {TRANSFER_LIST_VIEW, false, remove},
+        {TRANSFER_LIST_VIEW, true, "*" + details + "|" + remove},
+        {CDBURN_VIEW, false, remove},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.mode) + (c.resizable ? " resizable" : ""));
+        pane_->RemoveAllPrograms();
+        ASSERT_EQ(S_OK, pane_->SetDisplayMode(c.mode));
+        Add(Program("Great Speeches", 3600, 600, 1000, 0, 0, c.resizable));
+        Settle();
+        std::string shown;
+        {
+            ModalScript script({[&](ModalScript& s) {
+                shown = ShownMenu();
+                if (shown.empty()) return s.Again();
+                PressKey(VK_ESCAPE);
+            }});
+            Click(ItemPoint(0), MouseButton::RIGHT);
+            Settle();
+            while (!script.Finished()) Settle();
+        }
+        EXPECT_EQ(c.shown, shown);
+        EXPECT_TRUE(Events().empty());
+    }
+    // Below the last item: no menu, and the list view keeps the message.
+    RECT item{};
+    item.left = LVIR_BOUNDS;
+    SendMessageA(List(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    POINT below = ScreenPoint(List(), item.left + 20, item.bottom + 40);
+    EXPECT_EQ(0, SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(below.x, below.y)));
+    EXPECT_EQ("", ShownMenu());
+}
+
+TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
+    Add(Program("Great Speeches", 3661, 600, 1572864, 60, 30));
+    Add(Program("Second", 120, 60, 1000));
+    Settle();
+    Select(0);
+    sink_.Clear();
+
+    HWND popup = nullptr;
+    POINT expected{};
+    {
+        RECT bounds{};
+        bounds.left = LVIR_BOUNDS;
+        SendMessageA(List(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&bounds));
+        expected = ScreenPoint(List(), bounds.left + 2, bounds.bottom - 2);
+    }
+    ModalScript script({[&](ModalScript& s) {
+        if (ShownMenu(&popup).empty()) return s.Again();
+        RECT at{};
+        GetWindowRect(popup, &at);
+        EXPECT_NEAR(expected.x, at.left, 2);
+        EXPECT_NEAR(expected.y, at.top, 2);
+        PressKey(VK_UP);  // the last item: Delete
+        PressKey(VK_RETURN);
+    }});
+    PressKey(VK_APPS);
+    Settle();
+    while (!script.Finished()) Settle();
+    Settle();
+    EXPECT_EQ(std::vector<DISPID>{DISPID_DeleteSelectedProgramsRequest}, Events());
+
+    struct Gesture {
+        const char* name;
+        void (*act)(ProgramActions&);
+        std::vector<DISPID> fired;
+    } const gestures[] = {
+        {"letter", [](ProgramActions&) { PressKey('Q'); }, {}},
+        {"Delete", [](ProgramActions&) { PressKey(VK_DELETE); }, {DISPID_DeleteSelectedProgramsRequest}},
+        {"F5", [](ProgramActions&) { PressKey(VK_F5); }, {DISPID_OnRefreshRequest}},
+        {"Enter", [](ProgramActions&) { PressKey(VK_RETURN); }, {DISPID_OnProgramDetailes}},
+        {"double-click", [](ProgramActions& t) { DoubleClick(t.ItemPoint(0)); }, {DISPID_OnProgramDetailes}},
+    };
+    for (const Gesture& g : gestures) {
+        sink_.Clear();
+        g.act(*this);
+        Settle();
+        EXPECT_EQ(g.fired, Events()) << g.name;
+    }
+    ASSERT_FALSE(sink_.Events().empty());
+    EXPECT_EQ(VARIANT_TRUE, sink_.Events().back().Param(1).AsInteger()) << "asked for by the user";
+    EXPECT_NE(std::wstring::npos, sink_.Events().back().Param(0).AsString().find(L"1 min 30 s"));
+
+    // The host's request: no flag; outside the device view, nothing at all.
+    sink_.Clear();
+    EXPECT_EQ(S_OK, pane_->ShowSelectedProgramDetails());
+    ASSERT_EQ(1u, sink_.Events().size());
+    EXPECT_EQ(0, sink_.Events()[0].Param(1).AsInteger());
+    ASSERT_EQ(S_OK, pane_->SetDisplayMode(CDBURN_VIEW));
+    sink_.Clear();
+    EXPECT_EQ(S_OK, pane_->ShowSelectedProgramDetails());
+    EXPECT_TRUE(Events().empty());
+}
+
+TEST_F(ProgramActions, ScreenPositionsLeftOfThePrimaryMonitorStillFindTheItem) {
+    Add(Program("Great Speeches", 3600, 600, 1000));
+    Settle();
+    RECT frame{};
+    GetWindowRect(container_->Window(), &frame);
+    SetWindowPos(container_->Window(), nullptr, -400, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT point = ItemPoint(0);
+    ASSERT_LT(point.x, 0);
+    std::string shown;
+    ModalScript script({[&](ModalScript& s) {
+        shown = ShownMenu();
+        if (shown.empty()) return s.Again();
+        EndMenu();
+    }});
+    EXPECT_EQ(0, SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()),
+                              MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y))));
+    EXPECT_FALSE(shown.empty());
+    SetWindowPos(container_->Window(), nullptr, frame.left, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+TEST_F(ProgramActions, TheHostsSegmentDialogAnswersOkOrCancelAndSeesTheHostsCorrection) {
+    sink_.SetHandler([](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+        if (event.dispid != DISPID_OnAdjustProgramSegment) return;
+        EXPECT_EQ(1, event.Param(2).AsInteger()) << "from the dialog";
+        auto* program = reinterpret_cast<CDeviceProgram*>(static_cast<INT_PTR>(event.Param(1).AsInteger()));
+        program->m_ProgramStart -= program->m_ProgramStart % 60;
+        program->m_SizeOnDevice = program->m_TimeOnDevice * 1000;
+    });
+    CDeviceProgram program = Program("Great Speeches", 3600, 1200, 0, 630);
+    for (const WORD key : {VK_RETURN, VK_ESCAPE}) {
+        ModalScript script({[](ModalScript& s) {
+                                if (ActiveDialog() == nullptr) s.Again();
+                            },
+                            [key](ModalScript&) { PressKey(key); }});
+        const HRESULT hr = pane_->CreateProgramAdjustDialog(&program, 4);
+        EXPECT_EQ(key == VK_RETURN ? S_OK : S_FALSE, hr);
+        EXPECT_EQ(600, program.m_ProgramStart) << "corrected by the host";
+        EXPECT_EQ(1200000, program.m_SizeOnDevice);
+    }
+    EXPECT_EQ(E_POINTER, pane_->CreateProgramAdjustDialog(nullptr, 0));
+}
+
+// ------------------------------------------------------- drag and drop
+
+class NoData final : public IDataObject {
+  public:
+    STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override {
+        *ppv = (iid == IID_IUnknown || iid == IID_IDataObject) ? this : nullptr;
+        return *ppv ? S_OK : E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP GetData(FORMATETC*, STGMEDIUM*) override { return DV_E_FORMATETC; }
+    STDMETHODIMP GetDataHere(FORMATETC*, STGMEDIUM*) override { return DV_E_FORMATETC; }
+    STDMETHODIMP QueryGetData(FORMATETC*) override { return DV_E_FORMATETC; }
+    STDMETHODIMP GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
+        if (out) out->ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    STDMETHODIMP EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+    STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return OLE_E_ADVISENOTSUPPORTED; }
+    STDMETHODIMP DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
+};
+
+// Drops when told to, and keeps the effects OLE shows.
+class ScriptedSource final : public IDropSource {
+  public:
+    STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override {
+        *ppv = (iid == IID_IUnknown || iid == IID_IDropSource) ? this : nullptr;
+        return *ppv ? S_OK : E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP QueryContinueDrag(BOOL, DWORD) override { return drop ? DRAGDROP_S_DROP : S_OK; }
+    STDMETHODIMP GiveFeedback(DWORD effect) override {
+        effects.push_back(effect);
+        return DRAGDROP_S_USEDEFAULTCURSORS;
+    }
+
+    bool drop = false;
+    std::vector<DWORD> effects;
+};
+
+TEST_F(ProgramActions, DragAndDropOverStatusAreaAndListReachesTheHost) {
+    Add(Program("Great Speeches", 3600, 600, 1000));
+    Settle();
+    const POINT status = ScreenPoint(container_->ControlWindow(), 20, 60);
+    const POINT list = ItemPoint(0);
+    for (const bool refuse : {false, true}) {
+        SCOPED_TRACE(refuse ? "the host refuses" : "no handler");
+        sink_.Clear();
+        sink_.SetHandler([refuse](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+            if (refuse && event.dispid == DISPID_OnDragOver)
+                *reinterpret_cast<DWORD*>(static_cast<INT_PTR>(event.Param(0).AsInteger())) = DROPEFFECT_NONE;
+        });
+        NoData data;
+        ScriptedSource source;
+        MoveMouse(status);
+        Settle();
+        ModalScript script({[&](ModalScript&) {
+                                MoveMouse(POINT{status.x + 5, status.y});
+                            },
+                            [&](ModalScript&) { MoveMouse(list); },
+                            [&](ModalScript&) {
+                                MoveMouse(POINT{list.x + 5, list.y});
+                            },
+                            [&](ModalScript&) { source.drop = true; }});
+        DWORD effect = 0;
+        DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+        Settle();
+
+        const std::vector<DISPID> fired = Events();
+        ASSERT_FALSE(fired.empty());
+        EXPECT_EQ(DISPID_OnDragEnter, fired.front());
+        EXPECT_NE(fired.end(), std::find(fired.begin(), fired.end(), DISPID_OnDragOver));
+        ASSERT_FALSE(source.effects.empty());
+        EXPECT_EQ(DWORD{DROPEFFECT_COPY}, source.effects.front()) << "the copy cursor on entry";
+        if (!refuse) {
+            EXPECT_EQ(DISPID_OnDrop, fired.back());
+            const auto& events = sink_.Events();
+            EXPECT_EQ(reinterpret_cast<INT_PTR>(static_cast<IDataObject*>(&data)), events.front().Param(0).AsInteger());
+            EXPECT_EQ(events.front().Param(0).AsInteger(), events.back().Param(0).AsInteger());
+        } else {
+            EXPECT_EQ(fired.end(), std::find(fired.begin(), fired.end(), DISPID_OnDrop));
+            EXPECT_EQ(DWORD{DROPEFFECT_NONE}, source.effects.back());
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,318 @@
+// The segment dialog driven as a user drives it: real keys and mouse on the
+// modal dialog, from a thread timer, against a host that corrects segments.
+#include "segment/SegmentDialog.h"
+
+#include "module/ResourceString.h"
+#include "res/resource.h"
+#include "support/RealInput.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string SegmentText(int start, int length) { return std::to_string(start) + "+" + std::to_string(length); }
+std::string SegmentOf(const CDeviceProgram& p) { return SegmentText(p.m_ProgramStart, p.m_TimeOnDevice); }
+
+// The host: records each segment it is shown, may round it down to whole
+// minutes, and sets the size at 1,000 bytes a second.
+class HostDouble : public ISegmentDialogHost {
+  public:
+    void OnAdjustProgramSegment(int programIndex, CDeviceProgram* program) override {
+        EXPECT_EQ(7, programIndex);
+        if (roundToMinutes) {
+            program->m_ProgramStart -= program->m_ProgramStart % 60;
+            program->m_TimeOnDevice -= program->m_TimeOnDevice % 60;
+        }
+        program->m_SizeOnDevice = program->m_TimeOnDevice * 1000;
+        segments.push_back(SegmentOf(*program));
+    }
+    void OnPlayProgramSegment(const char* productId, int startSeconds) override {
+        plays.push_back(std::string(productId) + "@" + std::to_string(startSeconds));
+    }
+
+    bool roundToMinutes = false;
+    std::vector<std::string> segments;
+    std::vector<std::string> plays;
+};
+
+CDeviceProgram Program(int total, int start, int length, const char* title = "Great Speeches") {
+    CDeviceProgram p{};
+    std::strcpy(p.m_szProductID, "WMA9");
+    std::strcpy(p.m_szTitle, title);
+    p.m_TotalTime = total;
+    p.m_ProgramStart = start;
+    p.m_TimeOnDevice = length;
+    p.m_fCanProgramBeResized = 1;
+    return p;
+}
+
+std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+std::string EditTimes(HWND dialog) {
+    return ItemText(dialog, IDC_START_HOURS) + ":" + ItemText(dialog, IDC_START_MINUTES) + "-" +
+           ItemText(dialog, IDC_END_HOURS) + ":" + ItemText(dialog, IDC_END_MINUTES);
+}
+
+class SegmentDialogTest : public testing::Test {
+  protected:
+    INT_PTR Run(std::vector<ModalScript::Step> steps) {
+        ModalScript script(std::move(steps));
+        CSegmentDialog dialog(7, &program, &host);
+        return dialog.DoModal(nullptr);
+    }
+    // The first step: waits for the dialog and keeps it.
+    ModalScript::Step Opened() {
+        return [this](ModalScript& s) {
+            dialog = ActiveDialog();
+            if (dialog == nullptr) s.Again();
+        };
+    }
+    // Waits for the message box over the dialog, checks it and closes it.
+    ModalScript::Step Message(UINT stringId) {
+        return [this, stringId](ModalScript& s) {
+            const HWND box = ActiveDialog();
+            if (box == nullptr || box == dialog) return s.Again();
+            EXPECT_EQ(dialog, GetWindow(box, GW_OWNER));
+            EXPECT_EQ("Lanthorn", WindowText(box));
+            EXPECT_EQ(LoadResourceString(stringId), ItemText(box, 0xFFFF));
+            PressKey(VK_RETURN);
+        };
+    }
+    // A point of the slider's bar, `x` pixels from its left end.
+    POINT OnBar(int x) const {
+        RECT bar{};
+        GetWindowRect(GetDlgItem(dialog, IDC_SLIDER_PLACE), &bar);
+        return POINT{bar.left + x, (bar.top + bar.bottom) / 2};
+    }
+    int BarWidth() const {
+        RECT bar{};
+        GetWindowRect(GetDlgItem(dialog, IDC_SLIDER_PLACE), &bar);
+        return bar.right - bar.left;
+    }
+    int Column(int value) const { return value * BarWidth() / program.m_TotalTime; }
+
+    CDeviceProgram program = Program(3600, 600, 30);
+    HostDouble host;
+    HWND dialog = nullptr;
+};
+
+TEST_F(SegmentDialogTest, OpensWithAtLeastAMinuteButNeverBeyondTheTotal) {
+    struct Case {
+        int total, start, length;
+        const char* applied;
+        const char* edits;
+    };
+    const Case cases[] = {
+        {3600, 600, 30, "600+60", "0:10-0:11"},  // a 30 s segment opens as a minute
+        {3600, 600, 1200, "600+1200", "0:10-0:30"},
+        {45, 0, 30, "0+45", "0:0-0:0"},  // a short program opens whole
+        {3600, 3580, 10, "3580+20", "0:59-1:0"},
+        {0, 0, 0, "0+0", "0:0-0:0"},  // no length: nothing to divide by
+        {-5, 0, 0, "0+0", "0:0-0:0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(SegmentText(c.start, c.length) + " of " + std::to_string(c.total));
+        program = Program(c.total, c.start, c.length);
+        host.segments.clear();
+        const INT_PTR result = Run({Opened(), [&](ModalScript&) {
+                                        EXPECT_EQ(std::vector<std::string>{c.applied}, host.segments);
+                                        EXPECT_EQ(c.applied, SegmentOf(program));
+                                        EXPECT_EQ(c.edits, EditTimes(dialog));
+                                        EXPECT_EQ(GetDlgItem(dialog, IDOK), GetFocus());
+                                        PressKey(VK_ESCAPE);
+                                    }});
+        EXPECT_EQ(IDCANCEL, result);
+        EXPECT_EQ(SegmentText(c.start, c.length), SegmentOf(program));
+    }
+}
+
+TEST_F(SegmentDialogTest, ShowsTheHostsSizeAndLengthAndThePlayCommandFiresForTheRecord) {
+    const INT_PTR result = Run({Opened(),
+                                [&](ModalScript&) {
+                                    EXPECT_EQ("Great Speeches", WindowText(dialog));
+                                    EXPECT_EQ("0.1 MB", ItemText(dialog, IDC_SEGMENT_SIZE));  // 60,000 bytes
+                                    EXPECT_EQ("1 min 0 s", ItemText(dialog, IDC_SEGMENT_LENGTH));
+                                    EXPECT_EQ(60000, program.m_SizeOnDevice);
+                                    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_PLAY_STOP)));
+                                    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PLAY_STOP, BN_CLICKED),
+                                                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PLAY_STOP)));
+                                    EXPECT_EQ(std::vector<std::string>{"WMA9@600"}, host.plays);
+                                    // The hidden button is no tab stop in practice.
+                                    PressKey(VK_TAB);
+                                    PressKey(VK_TAB);
+                                },
+                                [&](ModalScript&) {
+                                    EXPECT_EQ(GetDlgItem(dialog, IDC_START_HOURS), GetFocus());
+                                    PressKeyWith(VK_MENU, VK_F4);
+                                }});
+    EXPECT_EQ(IDCANCEL, result);
+
+    // An empty title leaves the template's caption.
+    program = Program(3600, 600, 30, "");
+    Run({Opened(), [&](ModalScript&) {
+             EXPECT_EQ("Select Program Segment", WindowText(dialog));
+             PressKey(VK_ESCAPE);
+         }});
+}
+
+TEST_F(SegmentDialogTest, TypedTimesApplyWhenTheFieldIsLeftAndOkChecksThem) {
+    // Each field applies the four as they stand when it is left, so the
+    // fields typed first shape the slider that clamps the later ones.
+    struct Case {
+        int total, start, length;
+        const char* typed[4];  // start hours, minutes, end hours, minutes
+        const char* applied;   // the record once the last field is left
+        UINT message;          // shown by OK, or 0
+    };
+    const Case cases[] = {
+        {3600, 600, 30, {"0", "0", "0", "0"}, "0+10", IDS_SEGMENT_START_NOT_BEFORE_END},      // end raised by 10 s
+        {3600, 600, 30, {"0", "10", "0", "10"}, "590+10", IDS_SEGMENT_START_NOT_BEFORE_END},  // start lowered
+        {3600, 600, 30, {"0", "10", "9", "0"}, "600+3000", 0},  // the end is held at the total
+        {3600, 600, 30, {"0", "5", "0", "45"}, "300+2400", 0},
+        // One hour in the start hours already pushed the start against the
+        // slider's end; from there on nothing starts inside the program.
+        {3600, 600, 30, {"1", "0", "1", "30"}, "662+1", IDS_SEGMENT_START_BEYOND_PROGRAM},
+        {0, 0, 0, {"0", "0", "0", "1"}, "0+0", IDS_SEGMENT_START_BEYOND_PROGRAM},  // never beyond no length
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.typed[0]) + ":" + c.typed[1] + "-" + c.typed[2] + ":" + c.typed[3] + " of " +
+                     std::to_string(c.total));
+        program = Program(c.total, c.start, c.length);
+        std::vector<ModalScript::Step> steps{Opened(),
+                                             [&](ModalScript&) {
+                                                 PressKey(VK_TAB);
+                                                 PressKey(VK_TAB);
+                                                 for (const char* field : c.typed) {
+                                                     TypeKeys(field);
+                                                     PressKey(VK_TAB);
+                                                 }
+                                             },
+                                             [&](ModalScript&) {
+                                                 EXPECT_EQ(GetDlgItem(dialog, IDOK), GetFocus());
+                                                 EXPECT_EQ(c.applied, SegmentOf(program));
+                                                 PressKey(VK_RETURN);
+                                             }};
+        if (c.message != 0) {
+            steps.push_back(Message(c.message));
+            steps.push_back([&](ModalScript&) {
+                EXPECT_EQ(dialog, ActiveDialog()) << "the dialog stays open";
+                PressKey(VK_ESCAPE);
+            });
+        }
+        const INT_PTR result = Run(std::move(steps));
+        EXPECT_EQ(c.message != 0 ? IDCANCEL : IDOK, result);
+        EXPECT_EQ(c.message != 0 ? SegmentText(c.start, c.length) : c.applied, SegmentOf(program));
+    }
+}
+
+TEST_F(SegmentDialogTest, EndingFromAnEditAppliesItOnceForOkAndNotAtAllForCancel) {
+    // Enter in the end minutes: what was typed counts.
+    INT_PTR result = Run({Opened(), [&](ModalScript&) {
+                              for (int i = 0; i < 5; ++i) PressKey(VK_TAB);
+                              TypeKeys("30");
+                              PressKey(VK_RETURN);
+                          }});
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ("600+1200", SegmentOf(program));
+    EXPECT_EQ("600+1200", host.segments.back());
+    EXPECT_EQ(1, std::count(host.segments.begin(), host.segments.end(), "600+1200"));
+
+    // Esc in the start hours: Cancel's restore is the last word.
+    program = Program(3600, 600, 30);
+    host.segments.clear();
+    result = Run({Opened(),
+                  [&](ModalScript&) {
+                      PressKey(VK_TAB);
+                      PressKey(VK_TAB);
+                      TypeKeys("0");
+                  },
+                  [&](ModalScript&) {
+                      for (int i = 0; i < 3; ++i) PressKey(VK_TAB);
+                      TypeKeys("50");
+                  },
+                  [&](ModalScript&) {
+                      EXPECT_EQ("600+60", SegmentOf(program)) << "typing alone applies nothing";
+                      PressKey(VK_ESCAPE);
+                  }});
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ("600+30", SegmentOf(program));
+    ASSERT_FALSE(host.segments.empty());
+    EXPECT_EQ("600+30", host.segments.back());
+}
+
+TEST_F(SegmentDialogTest, DragsApplyTheHostsCorrectionAndCancelRestoresTheOpeningSegment) {
+    program = Program(3600, 600, 1200);
+    host.roundToMinutes = true;
+    int draggedEnd = 0;
+    INT_PTR result = Run({Opened(),
+                          [&](ModalScript&) {
+                              EXPECT_TRUE(IsWindowEnabled(dialog));
+                              const int x2 = Column(1800);
+                              Drag(OnBar(x2 - 5), {OnBar(x2 + 15), OnBar(x2 + 35)});
+                          },
+                          [&](ModalScript&) {
+                              draggedEnd = program.m_ProgramStart + program.m_TimeOnDevice;
+                              EXPECT_EQ(600, program.m_ProgramStart);
+                              EXPECT_EQ(0, draggedEnd % 60) << "the host's whole minutes";
+                              EXPECT_NEAR(1800 + 40 * 3600 / BarWidth(), draggedEnd, 60);
+                              EXPECT_EQ(std::to_string(draggedEnd / 60 % 60), ItemText(dialog, IDC_END_MINUTES));
+                              EXPECT_EQ(std::to_string(program.m_TimeOnDevice * 1000 / 1048576) + ".",
+                                        ItemText(dialog, IDC_SEGMENT_SIZE).substr(0, 2));
+                              // The whole segment, by its middle.
+                              const int middle = (Column(600) + Column(draggedEnd)) / 2;
+                              Drag(OnBar(middle), {OnBar(middle + 20), OnBar(middle + 30)});
+                          },
+                          [&](ModalScript&) {
+                              EXPECT_GT(program.m_ProgramStart, 600);
+                              EXPECT_NEAR(draggedEnd - 600, program.m_TimeOnDevice, 60) << "moved whole";
+                              Click(CentreOf(GetDlgItem(dialog, IDCANCEL)));
+                          }});
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ("600+1200", SegmentOf(program));
+    EXPECT_EQ("600+1200", host.segments.back());
+    EXPECT_GT(host.segments.size(), 4u);
+}
+
+TEST_F(SegmentDialogTest, OkAfterADragKeepsTheDraggedSegment) {
+    program = Program(3600, 600, 1200);
+    INT_PTR result = Run({Opened(),
+                          [&](ModalScript&) {
+                              const int x1 = Column(600);
+                              Drag(OnBar(x1 + 4), {OnBar(1)});  // the start thumb, to the bar's left end
+                          },
+                          [&](ModalScript&) {
+                              EXPECT_EQ("0+1800", SegmentOf(program));
+                              EXPECT_EQ("0:0-0:30", EditTimes(dialog));
+                              PressKey(VK_RETURN);
+                          }});
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ("0+1800", SegmentOf(program));
+}
+
+TEST_F(SegmentDialogTest, TheCloseBoxCancels) {
+    // Without a window manager Wine does not act on a click of the close
+    // box, so the test sends the command that the click gives (Alt+F4, from
+    // the keyboard, is tested above).
+    const INT_PTR result = Run({Opened(), [&](ModalScript&) {
+                                    RECT frame{};
+                                    GetWindowRect(dialog, &frame);
+                                    for (int y = frame.top; y < frame.top + 40; ++y) {
+                                        for (int x = frame.right - 1; x > frame.left; --x) {
+                                            if (SendMessageA(dialog, WM_NCHITTEST, 0, MAKELPARAM(x, y)) != HTCLOSE)
+                                                continue;
+                                            PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, MAKELPARAM(x, y));
+                                            return;
+                                        }
+                                    }
+                                    ADD_FAILURE() << "no close box";
+                                    PressKey(VK_ESCAPE);
+                                }});
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ("600+30", SegmentOf(program));
+}
+
+}  // namespace
