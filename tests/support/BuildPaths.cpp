@@ -15,3 +15,4 @@ std::wstring Environment(const wchar_t* name) {
 std::wstring KestrelDllPath() { return Environment(L"KESTREL_DLL"); }
 std::wstring KestrelTypeLibPath() { return Environment(L"KESTREL_TLB"); }
 std::wstring KestrelTypeLib32Path() { return Environment(L"KESTREL_TLB32"); }
+std::wstring GrainholdDllPath() { return Environment(L"KESTREL_GRAINHOLD"); }

@@ -9,6 +9,8 @@
 std::wstring KestrelDllPath();
 // The type library built for this architecture.
 std::wstring KestrelTypeLibPath();
+// The stand-in Grainhold.dll of the samples.
+std::wstring GrainholdDllPath();
 // The 32-bit type library of the product build; empty when not built.
 std::wstring KestrelTypeLib32Path();
 
