@@ -133,12 +133,6 @@ std::int32_t Arrange(std::int32_t dispid, std::uint16_t flags, const CParameterB
     if (shape == nullptr) return kMemberNotFound;
     if (shape->count != count) return kBadParamCount;
 
-    call.member = shape->member;
-    call.count = count;
-    for (unsigned position = 0; position < count; ++position) {
-        call.source[position] = source[position];
-        call.use[position] = shape->use[position];
-    }
     for (unsigned position = 0; position < count; ++position) {
         const std::uint16_t type = block->types[source[position]];
         const Use use = shape->use[position];
@@ -146,6 +140,13 @@ std::int32_t Arrange(std::int32_t dispid, std::uint16_t flags, const CParameterB
             argumentError = position;
             return kTypeMismatch;
         }
+    }
+    // Only a call that can be made is handed back.
+    call.member = shape->member;
+    call.count = count;
+    for (unsigned position = 0; position < count; ++position) {
+        call.source[position] = source[position];
+        call.use[position] = shape->use[position];
     }
     return kOk;
 }

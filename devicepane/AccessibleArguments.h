@@ -130,8 +130,9 @@ struct CArrangedCall {
 // Everything of Invoke that needs no window: a missing block, too many
 // arguments, the arrangement of named and positional arguments, the member
 // by DISPID and flags, its argument count, and the types of by-reference
-// outputs. kOk with `call` filled, or the status to return; on a type
-// mismatch `argumentError` receives the position of the faulty parameter.
+// outputs. kOk with `call` filled, or the status to return with `call`
+// untouched; on a type mismatch `argumentError` receives the position of the
+// faulty parameter.
 std::int32_t Arrange(std::int32_t dispid, std::uint16_t flags, const CParameterBlock* block, CArrangedCall& call,
                      unsigned& argumentError);
 

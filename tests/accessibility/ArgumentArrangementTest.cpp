@@ -77,11 +77,14 @@ TEST(AccessibleArguments, ArrangesNamedAndPositionalArgumentsAndRefusesWhatNoMem
         const CParameterBlock block{static_cast<unsigned>(c.types.size()), c.types.data(),
                                     static_cast<unsigned>(c.named.size()), c.named.data()};
         CArrangedCall call{};
+        call.count = 99;
         unsigned argumentError = 99;
         EXPECT_EQ(c.status, Arrange(c.dispid, c.flags, &block, call, argumentError));
         if (c.status == kOk) {
             ASSERT_EQ(c.source.size(), call.count);
             for (unsigned p = 0; p < call.count; ++p) EXPECT_EQ(c.source[p], call.source[p]) << "position " << p;
+        } else {
+            EXPECT_EQ(99u, call.count) << "a refused call is left as it was";
         }
         EXPECT_EQ(c.status == kTypeMismatch ? c.argumentError : 99u, argumentError);
     }
