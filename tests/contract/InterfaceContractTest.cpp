@@ -140,8 +140,8 @@ class CRecordingMenuCtrl final : public IMenuCtrl, public CRecorder {
     STDMETHODIMP get_Owner(OLE_HANDLE*) override { RECORD(get_Owner); }
     STDMETHODIMP put_Menu(OLE_HANDLE) override { RECORD(put_Menu); }
     STDMETHODIMP get_Menu(OLE_HANDLE*) override { RECORD(get_Menu); }
-    STDMETHODIMP put_ImageList(OLE_HANDLE) override { RECORD(put_ImageList); }
-    STDMETHODIMP get_ImageList(OLE_HANDLE*) override { RECORD(get_ImageList); }
+    STDMETHODIMP put_ImageList(IMAGELIST_HANDLE) override { RECORD(put_ImageList); }
+    STDMETHODIMP get_ImageList(IMAGELIST_HANDLE*) override { RECORD(get_ImageList); }
     STDMETHODIMP put_MenuColor(OLE_COLOR) override { RECORD(put_MenuColor); }
     STDMETHODIMP get_MenuColor(OLE_COLOR*) override { RECORD(get_MenuColor); }
     STDMETHODIMP put_MenuTextColor(OLE_COLOR) override { RECORD(put_MenuTextColor); }
