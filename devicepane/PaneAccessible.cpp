@@ -231,35 +231,53 @@ STDMETHODIMP CPaneAccessible::get_accDescription(VARIANT child, BSTR* descriptio
         return FAILED(hr) ? hr : standard->call;                        \
     } while (false)
 
-STDMETHODIMP CPaneAccessible::get_accParent(IDispatch** parent) { KESTREL_STANDARD(get_accParent(parent)); }
+// Wine's standard object writes through a null result pointer: refused here.
+#define KESTREL_STANDARD_OUT(out, call)         \
+    do {                                        \
+        if ((out) == nullptr) return E_POINTER; \
+        KESTREL_STANDARD(call);                 \
+    } while (false)
+
+STDMETHODIMP CPaneAccessible::get_accParent(IDispatch** parent) { KESTREL_STANDARD_OUT(parent, get_accParent(parent)); }
 STDMETHODIMP CPaneAccessible::get_accChild(VARIANT child, IDispatch** dispatch) {
-    KESTREL_STANDARD(get_accChild(child, dispatch));
+    KESTREL_STANDARD_OUT(dispatch, get_accChild(child, dispatch));
 }
-STDMETHODIMP CPaneAccessible::get_accValue(VARIANT child, BSTR* value) { KESTREL_STANDARD(get_accValue(child, value)); }
-STDMETHODIMP CPaneAccessible::get_accRole(VARIANT child, VARIANT* role) { KESTREL_STANDARD(get_accRole(child, role)); }
+STDMETHODIMP CPaneAccessible::get_accValue(VARIANT child, BSTR* value) {
+    KESTREL_STANDARD_OUT(value, get_accValue(child, value));
+}
+STDMETHODIMP CPaneAccessible::get_accRole(VARIANT child, VARIANT* role) {
+    KESTREL_STANDARD_OUT(role, get_accRole(child, role));
+}
 STDMETHODIMP CPaneAccessible::get_accState(VARIANT child, VARIANT* state) {
-    KESTREL_STANDARD(get_accState(child, state));
+    KESTREL_STANDARD_OUT(state, get_accState(child, state));
 }
-STDMETHODIMP CPaneAccessible::get_accHelp(VARIANT child, BSTR* help) { KESTREL_STANDARD(get_accHelp(child, help)); }
+STDMETHODIMP CPaneAccessible::get_accHelp(VARIANT child, BSTR* help) {
+    KESTREL_STANDARD_OUT(help, get_accHelp(child, help));
+}
 STDMETHODIMP CPaneAccessible::get_accHelpTopic(BSTR* helpFile, VARIANT child, LONG* topic) {
-    KESTREL_STANDARD(get_accHelpTopic(helpFile, child, topic));
+    KESTREL_STANDARD_OUT(topic, get_accHelpTopic(helpFile, child, topic));
 }
 STDMETHODIMP CPaneAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
-    KESTREL_STANDARD(get_accKeyboardShortcut(child, shortcut));
+    KESTREL_STANDARD_OUT(shortcut, get_accKeyboardShortcut(child, shortcut));
 }
-STDMETHODIMP CPaneAccessible::get_accFocus(VARIANT* focus) { KESTREL_STANDARD(get_accFocus(focus)); }
-STDMETHODIMP CPaneAccessible::get_accSelection(VARIANT* selection) { KESTREL_STANDARD(get_accSelection(selection)); }
+STDMETHODIMP CPaneAccessible::get_accFocus(VARIANT* focus) { KESTREL_STANDARD_OUT(focus, get_accFocus(focus)); }
+STDMETHODIMP CPaneAccessible::get_accSelection(VARIANT* selection) {
+    KESTREL_STANDARD_OUT(selection, get_accSelection(selection));
+}
 STDMETHODIMP CPaneAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
-    KESTREL_STANDARD(get_accDefaultAction(child, action));
+    KESTREL_STANDARD_OUT(action, get_accDefaultAction(child, action));
 }
 STDMETHODIMP CPaneAccessible::accSelect(LONG flags, VARIANT child) { KESTREL_STANDARD(accSelect(flags, child)); }
 STDMETHODIMP CPaneAccessible::accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) {
+    if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) return E_POINTER;
     KESTREL_STANDARD(accLocation(left, top, width, height, child));
 }
 STDMETHODIMP CPaneAccessible::accNavigate(LONG direction, VARIANT start, VARIANT* end) {
-    KESTREL_STANDARD(accNavigate(direction, start, end));
+    KESTREL_STANDARD_OUT(end, accNavigate(direction, start, end));
 }
-STDMETHODIMP CPaneAccessible::accHitTest(LONG x, LONG y, VARIANT* child) { KESTREL_STANDARD(accHitTest(x, y, child)); }
+STDMETHODIMP CPaneAccessible::accHitTest(LONG x, LONG y, VARIANT* child) {
+    KESTREL_STANDARD_OUT(child, accHitTest(x, y, child));
+}
 STDMETHODIMP CPaneAccessible::accDoDefaultAction(VARIANT child) { KESTREL_STANDARD(accDoDefaultAction(child)); }
 STDMETHODIMP CPaneAccessible::put_accName(VARIANT child, BSTR name) { KESTREL_STANDARD(put_accName(child, name)); }
 STDMETHODIMP CPaneAccessible::put_accValue(VARIANT child, BSTR value) { KESTREL_STANDARD(put_accValue(child, value)); }

@@ -1,5 +1,7 @@
 #include "devicepane/PluginPane.h"
 
+#include "module/ComPtr.h"
+
 #include <utility>
 
 CPluginPaneSite::CPluginPaneSite(IUnknown& pane, std::function<void()> onNotify)
@@ -9,6 +11,9 @@ STDMETHODIMP_(ULONG) CPluginPaneSite::AddRef() { return m_pane.AddRef(); }
 STDMETHODIMP_(ULONG) CPluginPaneSite::Release() { return m_pane.Release(); }
 
 STDMETHODIMP CPluginPaneSite::OnPaneNotify() {
+    // The host may let the pane go in its OnRefreshRequest handler, and this
+    // site and its callback are part of the pane.
+    const ComPtr<IUnknown> alive(&m_pane);
     m_onNotify();
     return S_OK;
 }

@@ -1,0 +1,298 @@
+// Lifetimes: a host that lets the control go, destroys its window or calls
+// back into it from inside an event, and panes and bars made and destroyed
+// over and over without the process growing.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+
+#include "ResourceCounts.h"
+#include "container/EventSink.h"
+#include "devicepane/DeviceTransfer.h"
+#include "menubar/MenuCtrl.h"
+#include "support/RegistryKeys.h"
+#include "support/TestContainer.h"
+
+namespace {
+
+// A device plug-in's pane: a static window, and the site kept until closed
+// (with a reference, or without one as a careless plug-in keeps it).
+class CTestPlugin final : public IPluginDevicePane {
+  public:
+    explicit CTestPlugin(bool holdSite) : m_fHoldSite(holdSite) {}
+    ~CTestPlugin() = default;
+    CTestPlugin(const CTestPlugin&) = delete;
+    CTestPlugin& operator=(const CTestPlugin&) = delete;
+
+    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++m_nRefs); }
+    // The last reference lets go of the site, as a plug-in freeing itself would.
+    STDMETHODIMP_(ULONG) Release() override {
+        if (--m_nRefs == 0) SetPaneSite(nullptr);
+        return static_cast<ULONG>(m_nRefs);
+    }
+    STDMETHODIMP CreatePaneWindow(HWND parent, HWND* window) override {
+        m_hWnd =
+            CreateWindowA("STATIC", "plug-in", WS_CHILD | WS_VISIBLE, 0, 0, 40, 40, parent, nullptr, nullptr, nullptr);
+        *window = m_hWnd;
+        return m_hWnd != nullptr ? S_OK : E_FAIL;
+    }
+    STDMETHODIMP SetPaneSite(IPluginPaneSite* site) override {
+        if (m_fHoldSite && site != nullptr) site->AddRef();
+        if (m_fHoldSite && m_pSite != nullptr) m_pSite->Release();
+        m_pSite = site;
+        return S_OK;
+    }
+    STDMETHODIMP ClosePane() override {
+        if (m_hWnd != nullptr && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
+        m_hWnd = nullptr;
+        return SetPaneSite(nullptr);
+    }
+
+    IPluginPaneSite* Site() const { return m_pSite; }
+    long References() const { return m_nRefs; }
+
+  private:
+    const bool m_fHoldSite;
+    long m_nRefs = 0;
+    HWND m_hWnd = nullptr;
+    IPluginPaneSite* m_pSite = nullptr;
+};
+
+CDeviceProgram Program(const char* title) {
+    CDeviceProgram program{};
+    std::strcpy(program.m_szTitle, title);
+    program.m_TotalTime = 400;
+    program.m_TimeOnDevice = 200;
+    program.m_SizeOnDevice = 1 << 20;
+    return program;
+}
+
+struct HostedPane {
+    std::unique_ptr<TestContainer> container = std::make_unique<TestContainer>();
+    ComPtr<IDeviceTransfer> pane;
+    HostedPane() {
+        if (FAILED(container->Create(CreateDeviceTransfer)) || FAILED(container->Activate())) return;
+        pane = container->Query<IDeviceTransfer>(IID_IDeviceTransfer);
+    }
+    void ShowPlugin(CTestPlugin* plugin) const {
+        CDeviceInfo info{};
+        info.fieldUsed = DEVICE_IMAGE;
+        info.pPluginDevicePane = plugin;
+        pane->SetDeviceInfo(info);
+    }
+    void Drop() {
+        pane.Reset();
+        container.reset();
+    }
+};
+
+// What a host may do inside OnRefreshRequest, fired by the plug-in's
+// OnPaneNotify; with a plug-in that holds its site and one that does not.
+TEST(Lifetime, RefreshRequestHandlersMayCallBackReplaceThePluginOrCloseThePane) {
+    RegistryKeysGuard registry;
+    struct Case {
+        const char* name;
+        std::function<void(HostedPane&)> handler;
+        bool paneSurvives;
+    };
+    const Case cases[] = {
+        {"calls back",
+         [](HostedPane& host) {
+             CDeviceProgram program = Program("Inside");
+             host.pane->AddProgram(&program);
+             host.pane->SetDeviceConnection(1, 1, "Refreshing");
+             host.pane->SetDisplayMode(CDBURN_VIEW);
+             host.pane->SetDisplayMode(DEVICE_VIEW);
+             host.pane->RemoveAllPrograms();
+         },
+         true},
+        {"takes the plug-in away", [](HostedPane& host) { host.ShowPlugin(nullptr); }, true},
+        {"destroys the container window", [](HostedPane& host) { DestroyWindow(host.container->Window()); }, false},
+        {"closes and releases the pane", [](HostedPane& host) { host.Drop(); }, false},
+    };
+    for (const bool holdSite : {true, false}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.name << (holdSite ? ", site held" : ", site not held"));
+            CTestPlugin plugin(holdSite);
+            {
+                HostedPane host;
+                ASSERT_TRUE(host.pane);
+                host.ShowPlugin(&plugin);
+                ASSERT_NE(nullptr, plugin.Site());
+                EventSink sink(DIID__IDeviceTransferEvents);
+                ASSERT_HRESULT_SUCCEEDED(sink.Connect(host.container->Control()));
+                int refreshes = 0;
+                sink.SetHandler([&](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+                    if (event.dispid != DISPID_OnRefreshRequest) return;
+                    ++refreshes;
+                    c.handler(host);
+                });
+                IPluginPaneSite* site = plugin.Site();
+                EXPECT_EQ(S_OK, site->OnPaneNotify());
+                EXPECT_EQ(1, refreshes);
+                TestContainer::ProcessMessages();
+                if (c.paneSurvives) {
+                    CDeviceProgram program = Program("After");
+                    EXPECT_EQ(S_OK, host.pane->AddProgram(&program));
+                    EXPECT_EQ(1, host.pane->GetItemsCount());
+                    if (plugin.Site() != nullptr) {
+                        EXPECT_EQ(S_OK, plugin.Site()->OnPaneNotify());
+                    }
+                }
+                sink.Disconnect();
+                host.Drop();
+            }
+            TestContainer::ProcessMessages();
+            EXPECT_EQ(0, plugin.References());
+            EXPECT_EQ(nullptr, plugin.Site());
+        }
+    }
+}
+
+void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    EndMenu();
+}
+
+// What a host may do inside BeforePopup or AfterPopup: call back, let the
+// bar go, destroy the bar's container window. The popup is closed by a
+// thread timer, which the popup loop dispatches.
+TEST(Lifetime, PopupHandlersMayCallBackReleaseTheBarOrDestroyItsWindow) {
+    struct Case {
+        const char* name;
+        DISPID during;
+        int action;  // 0 calls back, 1 releases, 2 destroys the window
+    };
+    const Case cases[] = {
+        {"calls back in BeforePopup", DISPID_BeforePopup, 0}, {"calls back in AfterPopup", DISPID_AfterPopup, 0},
+        {"releases in BeforePopup", DISPID_BeforePopup, 1},   {"releases in AfterPopup", DISPID_AfterPopup, 1},
+        {"destroys in BeforePopup", DISPID_BeforePopup, 2},   {"destroys in AfterPopup", DISPID_AfterPopup, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto container = std::make_unique<TestContainer>();
+        ASSERT_HRESULT_SUCCEEDED(container->Create(CreateMenuCtrl));
+        ASSERT_HRESULT_SUCCEEDED(container->Activate());
+        ComPtr<IMenuCtrl> bar = container->Query<IMenuCtrl>(IID_IMenuCtrl);
+        ASSERT_TRUE(bar);
+        const auto ole = [](const void* handle) { return static_cast<OLE_HANDLE>(reinterpret_cast<UINT_PTR>(handle)); };
+        const auto newMenu = [] {
+            const HMENU menu = CreateMenu();
+            for (const char* title : {"&File", "&Edit"}) {
+                const HMENU popup = CreatePopupMenu();
+                AppendMenuA(popup, MF_STRING, 101, "&Open");
+                AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), title);
+            }
+            return menu;
+        };
+        ASSERT_EQ(S_OK, bar->put_Owner(ole(container->Window())));
+        const HMENU first = newMenu();
+        ASSERT_EQ(S_OK, bar->put_Menu(ole(first)));
+        HMENU second = nullptr;
+        EventSink sink(DIID__IMenuCtrlEvents);
+        ASSERT_HRESULT_SUCCEEDED(sink.Connect(container->Control()));
+        sink.SetHandler([&](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+            if (event.dispid == DISPID_BeforePopup) SetTimer(nullptr, 0, 150, EndMenuSoon);
+            if (event.dispid != c.during) return;
+            if (c.action == 0) {
+                second = newMenu();
+                bar->put_Menu(ole(second));
+                bar->put_Orientation(1);
+                long fits = 0;
+                bar->AutoSize(&fits);
+            } else if (c.action == 1) {
+                bar.Reset();
+                container.reset();
+            } else {
+                DestroyWindow(container->Window());
+            }
+        });
+        SendMessageA(container->ControlWindow(), WM_MENUBAR_DROPDOWN, 0, 0);
+        TestContainer::ProcessMessages();
+        EXPECT_EQ(DISPID_BeforePopup, sink.Events().at(0).dispid);
+        EXPECT_EQ(2u, sink.Events().size());  // AfterPopup comes whatever the handler did
+        if (bar && c.action == 0) {
+            RECT rect{};
+            EXPECT_EQ(S_OK, bar->GetItemRect(1, reinterpret_cast<LONG_PTR>(&rect)));
+            EXPECT_GT(rect.bottom, rect.top);
+        }
+        sink.Disconnect();
+        bar.Reset();
+        container.reset();
+        // The first menu stays the host's once a second one is given.
+        if (second != nullptr) DestroyMenu(first);
+        TestContainer::ProcessMessages();
+    }
+}
+
+void PaneLife(HICON icon) {
+    HostedPane host;
+    if (!host.pane) return;
+    CDeviceInfo info{};
+    info.fieldUsed = DEV_NAME | TOTAL_MEM | USED_MEMORY | DEVICE_IMAGE;
+    std::strcpy(info.szDeviceName, "Player");
+    info.totalMemory = 64 << 20;
+    info.usedMemory = 8 << 20;
+    info.hDeviceImage = icon;
+    host.pane->SetDeviceInfo(info);
+    host.pane->SetDeviceConnection(1, 0, nullptr);
+    for (const char* title : {"One", "Two", "Three"}) {
+        CDeviceProgram program = Program(title);
+        host.pane->AddProgram(&program);
+    }
+    host.pane->SetTransferProgram("Two");
+    host.pane->SetDisplayMode(TRANSFER_LIST_VIEW);
+    TestContainer::ProcessMessages();
+}
+
+void BarLife(HMENU menu) {
+    TestContainer container;
+    if (FAILED(container.Create(CreateMenuCtrl)) || FAILED(container.Activate())) return;
+    const ComPtr<IMenuCtrl> bar = container.Query<IMenuCtrl>(IID_IMenuCtrl);
+    if (!bar) return;
+    bar->put_Owner(static_cast<OLE_HANDLE>(reinterpret_cast<UINT_PTR>(container.Window())));
+    // The bar destroys the last menu it was given: each life gets a copy.
+    const HMENU copy = CreateMenu();
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        char text[64] = "";
+        GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        AppendMenuA(copy, MF_STRING, 100 + static_cast<UINT>(i), text);
+    }
+    bar->put_Menu(static_cast<OLE_HANDLE>(reinterpret_cast<UINT_PTR>(copy)));
+    long fits = 0;
+    bar->AutoSize(&fits);
+    TestContainer::ProcessMessages();
+}
+
+// Warm-up lives first (caches, class registrations, the type library), then
+// 200 lives that must leave every count where it was.
+TEST(Lifetime, TwoHundredPanesAndBarsLeaveNothingBehind) {
+    RegistryKeysGuard registry;
+    std::vector<BYTE> andMask(32 * 4, 0x00), xorMask(32 * 4, 0xFF);
+    const HICON icon = CreateIcon(nullptr, 32, 32, 1, 1, andMask.data(), xorMask.data());
+    const HMENU menu = CreateMenu();
+    for (const char* item : {"&File", "&Edit", "&View"}) AppendMenuA(menu, MF_STRING, 1, item);
+
+    const std::function<void()> lives[] = {[&] { PaneLife(icon); }, [&] { BarLife(menu); }};
+    for (const auto& life : lives) {
+        for (int i = 0; i < 20; ++i) life();
+        const ResourceCounts before = ResourceCounts::Now();
+        for (int i = 0; i < 200; ++i) life();
+        const ResourceCounts after = ResourceCounts::Now();
+        EXPECT_EQ(before.gdi, after.gdi) << before.Text() << " / " << after.Text();
+        EXPECT_EQ(before.user, after.user) << before.Text() << " / " << after.Text();
+        EXPECT_EQ(before.handles, after.handles) << before.Text() << " / " << after.Text();
+        // Heap bytes still grow by about 64 bytes a life under Wine, not yet
+        // traced to an owner: reported, not asserted.
+        std::printf("200 lives: %s / %s\n", before.Text().c_str(), after.Text().c_str());
+    }
+    DestroyMenu(menu);
+    DestroyIcon(icon);
+}
+
+}  // namespace
