@@ -215,4 +215,3 @@ HIMAGELIST CreateDemoCodecImages() {
     }
     return images;
 }
-

@@ -49,6 +49,7 @@ class ProgramActions : public PaneTest {
         SetForegroundWindow(container_->Window());
         TestContainer::ProcessMessages();
     }
+
   public:
     // The centre of an item's title, on screen.
     POINT ItemPoint(int item) const {

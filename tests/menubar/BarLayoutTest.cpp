@@ -55,7 +55,7 @@ TEST(BarText, MnemonicsAcceleratorsAndMenuCharAnswers) {
         std::vector<int> matches;
         int hilite;
         long result;
-    } answers[] = {{{}, -1, 0},         {{4}, -1, 0x20004},     {{1, 3}, -1, 0x30001},
+    } answers[] = {{{}, -1, 0},          {{4}, -1, 0x20004},   {{1, 3}, -1, 0x30001},
                    {{1, 3}, 1, 0x30003}, {{1, 3}, 3, 0x30001}, {{1, 3}, 2, 0x30003}};
     for (const auto& a : answers) EXPECT_EQ(a.result, ChooseMenuCharResult(a.matches, a.hilite)) << a.hilite;
 }
