@@ -22,6 +22,7 @@
 #include "Stopwatch.h"
 #include "container/ControlSite.h"
 #include "container/OleSession.h"
+#include "container/ResourceCounts.h"
 #include "draw/GdiHandles.h"
 #include "format/TextFormat.h"
 #include "module/ComPtr.h"
@@ -242,105 +243,6 @@ void PrintRatio(const char* what, double pane, double baseline, const char* goal
 
 // ------------------------------------------------------------ resources
 
-// Wine answers GetGuiResources and GetProcessHandleCount with 0; there the
-// objects are counted directly (GDI handles by probing the handle table,
-// USER objects as the thread's windows and the icons, kernel handles from
-// the system's handle list).
-struct Resources {
-    long long gdi = 0, user = 0, handles = 0, heapBytes = 0, heapBlocks = 0;
-};
-
-long long GdiObjects() {
-    const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (counted != 0) return counted;
-    long long objects = 0;
-    for (UINT_PTR index = 1; index < 0x10000; ++index)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++objects;
-    return objects;
-}
-
-BOOL CALLBACK CountChild(HWND, LPARAM count) {
-    ++*reinterpret_cast<long long*>(count);
-    return TRUE;
-}
-
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM count) {
-    ++*reinterpret_cast<long long*>(count);
-    EnumChildWindows(window, CountChild, count);
-    return TRUE;
-}
-
-long long UserObjects() {
-    const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-    if (counted != 0) return counted;
-    long long objects = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&objects));
-    for (UINT_PTR index = 0x20; index < 0x10000; index += 2) {
-        ICONINFO icon{};
-        if (!GetIconInfo(reinterpret_cast<HICON>(index), &icon)) continue;
-        ++objects;
-        const GdiObject<HBITMAP> mask(icon.hbmMask), colour(icon.hbmColor);  // copies made for us
-    }
-    return objects;
-}
-
-long long KernelHandles() {
-    DWORD counted = 0;
-    if (GetProcessHandleCount(GetCurrentProcess(), &counted) && counted != 0) return counted;
-    struct Entry {
-        ULONG process;
-        BYTE type, flags;
-        USHORT handle;
-        void* object;
-        ACCESS_MASK access;
-    };
-    struct Table {
-        ULONG count;
-        Entry entries[1];
-    };
-    using Query = NTSTATUS(WINAPI*)(ULONG, void*, ULONG, ULONG*);
-    const auto query = reinterpret_cast<Query>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
-    if (query == nullptr) return -1;
-    constexpr ULONG kSystemHandleInformation = 16;
-    std::vector<ULONG_PTR> buffer(1 << 20);
-    ULONG size = 0;
-    if (query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size() * sizeof(ULONG_PTR)), &size) !=
-        0)
-        return -1;
-    const auto* table = reinterpret_cast<const Table*>(buffer.data());
-    long long handles = 0;
-    for (ULONG i = 0; i < table->count; ++i)
-        if (table->entries[i].process == GetCurrentProcessId()) ++handles;
-    return handles;
-}
-
-// Every heap of the process: the C runtime allocates from a heap of its own.
-void WalkHeaps(Resources& resources) {
-    std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 16);
-    heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
-    for (HANDLE heap : heaps) {
-        if (!HeapLock(heap)) continue;
-        PROCESS_HEAP_ENTRY entry{};
-        while (HeapWalk(heap, &entry))
-            if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0) {
-                resources.heapBytes += static_cast<long long>(entry.cbData);
-                ++resources.heapBlocks;
-            }
-        HeapUnlock(heap);
-    }
-}
-
-Resources Measure() {
-    ProcessMessages();
-    Resources resources;
-    resources.gdi = GdiObjects();
-    resources.user = UserObjects();
-    resources.handles = KernelHandles();
-    WalkHeaps(resources);
-    return resources;
-}
-
 // A small icon of its own for the device picture and the codec image list.
 HICON MakeIcon() {
     std::vector<BYTE> andMask(32 * 4, 0x00), xorMask(32 * 4, 0xFF);
@@ -432,9 +334,9 @@ int Run(const std::wstring& dllPath) {
     const IconHandle icon(MakeIcon());
     const std::vector<CDeviceProgram> few(programs.begin(), programs.begin() + kProgramsPerPane);
     for (int i = 0; i < kWarmUpPanes; ++i) PaneLife(dll.Factory(), host.Get(), icon.Get(), few);
-    const Resources before = Measure();
+    const ResourceCounts before = ResourceCounts::Now();
     for (int i = 0; i < kPanes; ++i) PaneLife(dll.Factory(), host.Get(), icon.Get(), few);
-    const Resources after = Measure();
+    const ResourceCounts after = ResourceCounts::Now();
 
     std::printf("\nGrowth after %d panes created, filled with %d programs and destroyed:\n", kPanes, kProgramsPerPane);
     std::printf("  GDI objects   %+lld\n", after.gdi - before.gdi);

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "ResourceCounts.h"
+#include "container/ResourceCounts.h"
 #include "container/EventSink.h"
 #include "devicepane/DeviceTransfer.h"
 #include "menubar/MenuCtrl.h"

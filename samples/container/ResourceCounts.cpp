@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "draw/GdiHandles.h"
-#include "support/TestContainer.h"
 
 namespace {
 
@@ -80,29 +79,38 @@ long long KernelHandles() {
 }
 
 // Every heap of the process: the C runtime allocates from a heap of its own.
-long long HeapBytes() {
+void WalkHeaps(ResourceCounts& counts) {
     std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 16);
     heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
-    long long bytes = 0;
     for (HANDLE heap : heaps) {
         if (!HeapLock(heap)) continue;
         PROCESS_HEAP_ENTRY entry{};
         while (HeapWalk(heap, &entry))
-            if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0) bytes += static_cast<long long>(entry.cbData);
+            if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0) {
+                counts.heapBytes += static_cast<long long>(entry.cbData);
+                ++counts.heapBlocks;
+            }
         HeapUnlock(heap);
     }
-    return bytes;
+}
+
+void DispatchWaitingMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
 }
 
 }  // namespace
 
 ResourceCounts ResourceCounts::Now() {
-    TestContainer::ProcessMessages();
+    DispatchWaitingMessages();
     ResourceCounts counts;
     counts.gdi = GdiObjects();
     counts.user = UserObjects();
     counts.handles = KernelHandles();
-    counts.heapBytes = HeapBytes();
+    WalkHeaps(counts);
     return counts;
 }
 
