@@ -22,7 +22,8 @@ build_dir="$(cd "$build" && pwd)"
 export KESTREL_WINEPREFIX="$build_dir/wineprefix"
 export WINEPREFIX="$KESTREL_WINEPREFIX"
 export WINEDEBUG=-all
-trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+. scripts/wine-server.sh
+start_wine_server
 
 dll="$build_dir/x64/Kestrel.dll"
 screenshots="$root/screenshots"

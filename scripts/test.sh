@@ -22,10 +22,8 @@ build=${KESTREL_BUILD_ROOT:-build}
 export KESTREL_WINEPREFIX="$(cd "$build" && pwd)/wineprefix"
 export WINEPREFIX="$KESTREL_WINEPREFIX"
 export WINEDEBUG=-all
-trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
-
-scripts/wine-run.sh cmd /c exit >/dev/null 2>&1 || true  # makes the prefix once
-wineserver -p 60 >/dev/null 2>&1 || true                # one server for the whole run
+. scripts/wine-server.sh
+start_wine_server
 
 for language in fr_FR.UTF-8 de_DE.UTF-8; do
   LC_ALL=$language ctest --test-dir "$build/x64" -L language --output-on-failure --no-tests=ignore "$@" |
