@@ -471,6 +471,9 @@ LRESULT CDeviceTransfer::OnSize(int width, int height) {
 }
 
 LRESULT CDeviceTransfer::OnDestroy() {
+    // The tooltip subclasses the list: it must go while the list is alive,
+    // or the list's subclass records are never freed.
+    m_Tooltip.Destroy();
     m_pAccessibility->OnWindowDestroyed();
     if (HWND list = m_List.Window()) ColumnWidths::Save(list);
     RemoveAllPrograms();
