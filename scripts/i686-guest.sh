@@ -46,15 +46,18 @@ wineserver -p 120
 say "wine $(seconds_since "$start")"
 
 export KESTREL_DLL='Z:\io\in\Kestrel.dll' KESTREL_TLB='Z:\io\in\Kestrel.tlb' KESTREL_TLB32='Z:\io\in\Kestrel.tlb'
+export KESTREL_GRAINHOLD='Z:\io\in\samples\Grainhold.dll'
 
 # The sample host, as a host application uses the product: registered with
 # regsvr32, both controls created by ProgID, the window saved as a PNG.
 sample_host() {
-  local shot='Z:\io\out\screenshots\sample-host.png' status=0
+  local shots='Z:\io\out\screenshots' status=0
   wine regsvr32 /s 'Z:\io\in\Kestrel.dll' || { echo "regsvr32 failed"; return 1; }
   wine "$in/samples/LoadCheck.exe" 'Z:\io\in\Kestrel.dll' || status=1
-  wine "$in/samples/SampleHost.exe" --screenshot "$shot" || status=1
-  [ -s "$out/screenshots/sample-host.png" ] || { echo "no screenshot"; status=1; }
+  wine "$in/samples/SampleHost.exe" --screenshots "$shots" || status=1
+  for shot in device-view transfer-list-view cdburn-view disconnected sample-host-menu; do
+    [ -s "$out/screenshots/$shot.png" ] || { echo "no screenshot $shot.png"; status=1; }
+  done
   wine regsvr32 /s /u 'Z:\io\in\Kestrel.dll' || { echo "regsvr32 /u failed"; status=1; }
   return $status
 }

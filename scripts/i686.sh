@@ -12,7 +12,7 @@
 #   scripts/i686.sh -R REGEX ...  run only the suites whose names match, as ctest -R
 #
 # KESTREL_I686_CACHE   the image cache (default ~/.cache/kestrel-i686)
-# KESTREL_I686_TIMEOUT seconds a guest run may last (default 1800)
+# KESTREL_I686_TIMEOUT seconds a guest run may last (default 3600)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -22,7 +22,7 @@ build=${KESTREL_BUILD_ROOT:-build}
 mkdir -p "$build/i686"
 build=$(cd "$build" && pwd)
 results=$build/i686/guest
-timeout_s=${KESTREL_I686_TIMEOUT:-1800}
+timeout_s=${KESTREL_I686_TIMEOUT:-3600}
 boot_limit=300 # seconds until the guest's first sign of life
 
 # What the image holds. Changing it (or the guest's init below) changes the
@@ -286,7 +286,7 @@ stage_input() {
   cp scripts/i686-guest.sh "$staging/in/guest-run.sh"
   # Debug information only slows the copy into the guest.
   for exe in "$tests"/tests/*_tests.exe; do $strip -o "$staging/in/tests/${exe##*/}" "$exe"; done
-  for exe in "$tests"/samples/*.exe; do $strip -o "$staging/in/samples/${exe##*/}" "$exe"; done
+  for exe in "$tests"/samples/*.exe "$tests"/samples/*.dll; do $strip -o "$staging/in/samples/${exe##*/}" "$exe"; done
   for exe in "$tests"/bench/*.exe; do [ ! -f "$exe" ] || $strip -o "$staging/in/bench/${exe##*/}" "$exe"; done
   suite_list "$tests/tests" | awk -v only="$only" '$1 ~ only' >"$staging/in/suites"
   [ -s "$staging/in/suites" ] || fail "no suite matches -R $only"
@@ -348,11 +348,12 @@ run_guest() {
   wait $qpid || rc=$?
   qpid=0
   [ $up -eq 1 ] || fail "the guest did not come up (emulator status $rc); serial log: $serial, emulator's messages: ${serial%.log}-qemu.log"
-  [ $rc -ne 124 ] && [ $rc -ne 137 ] ||
-    fail "the guest run exceeded its limit of ${timeout_s}s (KESTREL_I686_TIMEOUT); serial log: $serial, partial results in $results"
+  # What the guest wrote comes back even from a run cut short.
   mkdir "$staging/back"
   debugfs -R "rdump /out $staging/back" "$io" >/dev/null 2>&1 || true
   [ ! -d "$staging/back/out" ] || cp -r "$staging/back/out"/. "$results/"
+  [ $rc -ne 124 ] && [ $rc -ne 137 ] ||
+    fail "the guest run exceeded its limit of ${timeout_s}s (KESTREL_I686_TIMEOUT); serial log: $serial, partial results and logs in $results"
   [ -f "$results/results" ] || fail "the guest returned no results; serial log: $serial"
   summarise "$total" $(($(date +%s) - t0))
 }
