@@ -577,6 +577,9 @@ bool CDeviceTransfer::OnListSetCursor(HWND list, UINT hitTest, UINT message, LRE
 
 bool CDeviceTransfer::OnListLButtonDown(HWND list, UINT flags, POINT point, LRESULT& result) {
     if (m_DisplayMode == DEVICE_VIEW) return false;
+    // A drag fires OnAdjustProgramSegment, and the host may let the pane go
+    // in its handler while the drag is still on this pane's stack.
+    const ComPtr<IDeviceTransfer> alive(this);
     return m_Editor.OnLButtonDown(list, flags, point, result);
 }
 

@@ -128,9 +128,11 @@ void CRangeSlider::DragLoop(int mode, int x0, int /*y0*/) {
         // Every move redraws the slider off-screen and copies it in one blit.
         const COffscreenBuffer buffer(WindowDC::Client(owner).Get(), width, height);
 
+        // The drag lasts as long as the owner has the mouse: a window that
+        // is destroyed, or that loses the capture, gets no button release.
         m_fDragging = true;
         MSG msg;
-        while (m_fDragging) {
+        while (m_fDragging && ::GetCapture() == owner) {
             const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
             if (got == -1) break;
             if (got == 0) {
@@ -146,7 +148,7 @@ void CRangeSlider::DragLoop(int mode, int x0, int /*y0*/) {
                 m_Start = moved.start;
                 m_End = moved.end;
                 if (m_pListener) m_pListener->OnRangeChanging(m_Total, m_Start, m_End, m_rcBounds);
-                if (buffer) RedrawNow(buffer);
+                if (buffer && ::GetCapture() == owner) RedrawNow(buffer);
             } else if (msg.hwnd == owner && msg.message == WM_LBUTTONUP) {
                 m_fDragging = false;
             } else {

@@ -152,6 +152,71 @@ TEST(Lifetime, RefreshRequestHandlersMayCallBackReplaceThePluginOrCloseThePane) 
     }
 }
 
+// What a host may do inside OnAdjustProgramSegment while the user drags a
+// segment in place: the row, the pane or its window may be gone when the
+// event returns, with the drag still under way.
+TEST(Lifetime, SegmentEventsOfAnInPlaceDragMayRemoveTheRowOrCloseThePane) {
+    RegistryKeysGuard registry;
+    struct Case {
+        const char* name;
+        std::function<void(HostedPane&)> handler;
+        bool paneSurvives;
+    };
+    const Case cases[] = {
+        {"removes every row", [](HostedPane& host) { host.pane->RemoveAllPrograms(); }, true},
+        {"replaces the row",
+         [](HostedPane& host) {
+             host.pane->RemoveProgram(0);
+             CDeviceProgram other = Program("Other");
+             host.pane->AddProgram(&other);
+         },
+         true},
+        {"changes the mode", [](HostedPane& host) { host.pane->SetDisplayMode(CDBURN_VIEW); }, true},
+        {"destroys the container window", [](HostedPane& host) { DestroyWindow(host.container->Window()); }, false},
+        {"closes and releases the pane", [](HostedPane& host) { host.Drop(); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HostedPane host;
+        ASSERT_TRUE(host.pane);
+        host.pane->SetDisplayMode(TRANSFER_LIST_VIEW);
+        host.pane->SetDeviceConnection(1, 0, nullptr);  // the list in report view
+        CDeviceProgram program = Program("Cut");
+        program.m_fCanProgramBeResized = 1;
+        ASSERT_EQ(S_OK, host.pane->AddProgram(&program));
+        EventSink sink(DIID__IDeviceTransferEvents);
+        ASSERT_HRESULT_SUCCEEDED(sink.Connect(host.container->Control()));
+        int adjustments = 0;
+        sink.SetHandler([&](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+            if (event.dispid == DISPID_OnAdjustProgramSegment && ++adjustments == 1) c.handler(host);
+        });
+
+        // The end thumb of the segment 0..200 of 400 s lies 3 to 6 pixels
+        // inside the segment's end; the moves and the release wait in the
+        // queue for the drag.
+        const HWND list = GetDlgItem(host.container->ControlWindow(), 101);
+        RECT cell{LVIR_BOUNDS, 2, 0, 0};
+        SendMessageA(list, LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
+        const POINT thumb{cell.left + 1 + (cell.right - cell.left - 2) / 2 - 5, (cell.top + cell.bottom) / 2};
+        for (int dx : {20, 40, 60}) PostMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(thumb.x + dx, thumb.y));
+        PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(thumb.x + 60, thumb.y));
+        SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(thumb.x, thumb.y));
+        TestContainer::ProcessMessages();
+
+        EXPECT_LE(1, adjustments);
+        EXPECT_EQ(nullptr, GetCapture());
+        if (c.paneSurvives) {
+            CDeviceProgram after = Program("After");
+            EXPECT_EQ(S_OK, host.pane->AddProgram(&after));
+            CDeviceProgram back{};
+            EXPECT_EQ(S_OK, host.pane->GetProgramProperties(host.pane->GetItemsCount() - 1, &back));
+        }
+        sink.Disconnect();
+        host.Drop();
+        TestContainer::ProcessMessages();
+    }
+}
+
 void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     EndMenu();
