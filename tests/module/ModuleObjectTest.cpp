@@ -1,20 +1,20 @@
-// What the module object holds for the rest of the code.
+// What the module object holds for the rest of the code, and the scripts
+// it carries.
 #include "module/Module.h"
+#include "module/RegistryScriptResource.h"
 
 #include <gtest/gtest.h>
 
+#include "MemoryRegistry.h"
 #include "module/ComPtr.h"
 #include "module/Kestrel.h"
 #include "module/TypeLibRegistration.h"
 
 namespace {
 
-TEST(ModuleObject, IsTheModuleContainingTheCodeWhenNoEntryPointRan) {
+TEST(ModuleObject, IsTheModuleContainingTheCodeWhenNoEntryPointRanAndReadsTheSystemsMenuColours) {
     EXPECT_EQ(GetModuleHandleW(nullptr), Module::Instance());
     EXPECT_EQ(GetCurrentThreadId(), Module::Object().LoadingThreadId());
-}
-
-TEST(ModuleObject, ReadsTheMenuColoursOfTheSystem) {
     EXPECT_EQ(GetSysColor(COLOR_MENU), Module::Object().MenuColor());
     EXPECT_EQ(GetSysColor(COLOR_MENUTEXT), Module::Object().MenuTextColor());
 }
@@ -47,16 +47,22 @@ TEST(ModuleEntryPoint, DetachReleasesTheCachedClassObjects) {
     EXPECT_EQ(locksBefore, Module::LockCount());
 }
 
-TEST(TypeLibLocation, HelpDirectoryKeepsThePathUpToItsLastSeparator) {
+TEST(TypeLibLocation, HelpDirectoryKeepsThePathUpToItsLastSeparatorAndFallbackChangesTheExtension) {
     EXPECT_EQ(L"C:\\Program Files\\Lanthorn\\", HelpDirectoryOf(L"C:\\Program Files\\Lanthorn\\Kestrel.dll"));
     EXPECT_EQ(L"Z:/build/x64/", HelpDirectoryOf(L"Z:/build/x64/Kestrel.dll"));
     EXPECT_EQ(L"C:", HelpDirectoryOf(L"C:Kestrel.dll"));
     EXPECT_EQ(L"", HelpDirectoryOf(L"Kestrel.dll"));
-}
-
-TEST(TypeLibLocation, FallbackReplacesOnlyTheFileNamesExtension) {
+    // The fallback replaces only the file name's extension.
     EXPECT_EQ(L"C:\\Lanthorn\\Kestrel.tlb", TypeLibFallbackPath(L"C:\\Lanthorn\\Kestrel.dll"));
     EXPECT_EQ(L"C:\\Lanthorn 1.2\\Kestrel.tlb", TypeLibFallbackPath(L"C:\\Lanthorn 1.2\\Kestrel"));
+}
+
+TEST(RegistryScriptResource, FailsForAScriptTheModuleDoesNotCarry) {
+    MemoryRegistry registry;
+    const HRESULT hr =
+        RunRegistryScriptResource(Module::Instance(), 9999, L"C:\\Kestrel.dll", registry, RegistryScriptMode::Register);
+    EXPECT_TRUE(FAILED(hr)) << std::hex << hr;
+    EXPECT_EQ(0, registry.WritesSeen());
 }
 
 }  // namespace
