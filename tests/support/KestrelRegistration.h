@@ -22,12 +22,12 @@ class KestrelRegistration {
 
     // What DllRegisterServer returned; the load failure when the DLL could
     // not be loaded or has no such export.
-    HRESULT Result() const { return result_; }
+    HRESULT Result() const { return m_hrResult; }
 
   private:
-    RegistryKeysGuard guard_;
-    HMODULE dll_ = nullptr;
-    HRESULT result_ = E_FAIL;
+    RegistryKeysGuard m_registry;
+    HMODULE m_hDll = nullptr;
+    HRESULT m_hrResult = E_FAIL;
 };
 
 #endif
