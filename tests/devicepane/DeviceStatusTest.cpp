@@ -11,6 +11,7 @@
 #include "format/TextFormat.h"
 #include "res/resource.h"
 #include "support/PixelCanvas.h"
+#include "support/PluginPaneDouble.h"
 
 namespace {
 
@@ -138,40 +139,6 @@ TEST_F(DeviceStatus, AboutTextShowsWhenItHasTextAndLaysThePaneOutOnce) {
     EXPECT_FALSE(Status().m_AboutDeviceText.IsVisible());
 }
 
-// A plug-in's pane object that records what the device pane calls, and
-// makes a child window of the given height.
-class RecordingPluginPane final : public IPluginDevicePane {
-  public:
-    explicit RecordingPluginPane(int height, HRESULT create = S_OK) : m_nHeight(height), m_hrCreate(create) {}
-    ~RecordingPluginPane() {
-        if (m_hWnd) DestroyWindow(m_hWnd);
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return Note("AddRef"), ++m_nRefs; }
-    STDMETHODIMP_(ULONG) Release() override { return Note("Release"), --m_nRefs; }
-    STDMETHODIMP CreatePaneWindow(HWND parent, HWND* pane) override {
-        Note("CreatePaneWindow");
-        if (FAILED(m_hrCreate)) return m_hrCreate;
-        m_hWnd = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 150, m_nHeight, parent, nullptr, nullptr, nullptr);
-        *pane = m_hWnd;
-        return S_OK;
-    }
-    STDMETHODIMP SetPaneSite(IPluginPaneSite* site) override {
-        m_pSite = site;
-        return Note("SetPaneSite"), S_OK;
-    }
-    STDMETHODIMP ClosePane() override { return Note("ClosePane"), S_OK; }
-
-    std::string m_strCalls;
-    IPluginPaneSite* m_pSite = nullptr;
-    HWND m_hWnd = nullptr;
-    ULONG m_nRefs = 1;
-
-  private:
-    void Note(const char* call) { m_strCalls += std::string(m_strCalls.empty() ? "" : " ") + call; }
-    int m_nHeight;
-    HRESULT m_hrCreate;
-};
-
 TEST_F(DeviceStatus, PluginPaneIsTakenInOrderPlacedAboveTheMemoryBlockAndLetGo) {
     SetDevice("Player");
     RECT name;
@@ -179,7 +146,7 @@ TEST_F(DeviceStatus, PluginPaneIsTakenInOrderPlacedAboveTheMemoryBlockAndLetGo) 
     RECT label;
     EXPECT_EQ(95, Status().m_MemoryLabelText.GetRect(label).top);
 
-    RecordingPluginPane plugin(200), failing(10, E_FAIL);
+    CPluginPaneDouble plugin(false, 200), failing(false, 10, E_FAIL);
     CDeviceInfo info{};
     info.fieldUsed = DEVICE_IMAGE;
     info.pPluginDevicePane = &plugin;
@@ -203,7 +170,7 @@ TEST_F(DeviceStatus, PluginPaneIsTakenInOrderPlacedAboveTheMemoryBlockAndLetGo) 
     info.pPluginDevicePane = &failing;
     ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
     EXPECT_EQ("AddRef SetPaneSite CreatePaneWindow ClosePane Release", plugin.m_strCalls);
-    EXPECT_EQ(1u, plugin.m_nRefs);
+    EXPECT_EQ(0u, plugin.m_nRefs);
     sink.Disconnect();
     ClosePane();
     EXPECT_EQ("AddRef SetPaneSite CreatePaneWindow Release", failing.m_strCalls);

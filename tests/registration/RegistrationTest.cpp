@@ -9,7 +9,7 @@
 #include <memory>
 #include <set>
 
-#include "KestrelDll.h"
+#include "support/KestrelDll.h"
 #include "RegistrationTables.h"
 #include "module/ComPtr.h"
 #include "module/Kestrel.h"

@@ -28,21 +28,9 @@ const wchar_t* const kRegisteredKeys[] = {
 
 }  // namespace
 
-KestrelRegistration::KestrelRegistration() {
+// Controls created through COM keep the DLL loaded by COM's own reference
+// once the object frees its own.
+KestrelRegistration::KestrelRegistration() : m_dll(KestrelDllPath()) {
     for (const wchar_t* key : kRegisteredKeys) m_registry.Watch(HKEY_CLASSES_ROOT, key);
-    m_hDll = LoadLibraryW(KestrelDllPath().c_str());
-    if (m_hDll == nullptr) {
-        m_hrResult = HRESULT_FROM_WIN32(GetLastError());
-        return;
-    }
-    using Entry = HRESULT(STDAPICALLTYPE*)();
-    // Through the generic function type, which converts to any other.
-    const auto registerServer =
-        reinterpret_cast<Entry>(reinterpret_cast<void (*)()>(GetProcAddress(m_hDll, "DllRegisterServer")));
-    m_hrResult = registerServer != nullptr ? registerServer() : HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
-}
-
-// Controls created through COM keep the DLL loaded by COM's own reference.
-KestrelRegistration::~KestrelRegistration() {
-    if (m_hDll != nullptr) FreeLibrary(m_hDll);
+    m_hrResult = m_dll.Loaded() ? m_dll.RegisterServer() : HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
 }

@@ -11,12 +11,12 @@
 
 #include <windows.h>
 
+#include "support/KestrelDll.h"
 #include "support/RegistryKeys.h"
 
 class KestrelRegistration {
   public:
     KestrelRegistration();
-    ~KestrelRegistration();
     KestrelRegistration(const KestrelRegistration&) = delete;
     KestrelRegistration& operator=(const KestrelRegistration&) = delete;
 
@@ -26,7 +26,7 @@ class KestrelRegistration {
 
   private:
     RegistryKeysGuard m_registry;
-    HMODULE m_hDll = nullptr;
+    KestrelDll m_dll;
     HRESULT m_hrResult = E_FAIL;
 };
 
