@@ -53,27 +53,20 @@ CDeviceTransfer* PaneOf(IUnknown* control) {
     return CDeviceTransfer::From(Ask<IDeviceTransfer>(control, IID_IDeviceTransfer).Get());
 }
 
-TEST(ConnectionPoints, PaneOffersPropertyNotifySinkThenItsEvents) {
+TEST(ConnectionPoints, PaneOffersPropertyNotifySinkThenItsEventsAndTheMenuItsEventsOnly) {
     const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
-    const std::vector<IID> expected{IID_IPropertyNotifySink, DIID__IDeviceTransferEvents};
-    EXPECT_EQ(expected, EnumeratedPoints(pane.Get()));
-}
-
-TEST(ConnectionPoints, MenuOffersItsEventsOnly) {
+    const std::vector<IID> paneExpected{IID_IPropertyNotifySink, DIID__IDeviceTransferEvents};
+    EXPECT_EQ(paneExpected, EnumeratedPoints(pane.Get()));
     const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
-    const std::vector<IID> expected{DIID__IMenuCtrlEvents};
-    EXPECT_EQ(expected, EnumeratedPoints(bar.Get()));
-}
-
-TEST(ConnectionPoints, AnyOtherInterfaceHasNoConnectionPoint) {
-    const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
+    const std::vector<IID> barExpected{DIID__IMenuCtrlEvents};
+    EXPECT_EQ(barExpected, EnumeratedPoints(bar.Get()));
     IConnectionPoint* point = reinterpret_cast<IConnectionPoint*>(1);
     EXPECT_EQ(CONNECT_E_NOCONNECTION, Ask<IConnectionPointContainer>(bar.Get(), IID_IConnectionPointContainer)
                                           ->FindConnectionPoint(IID_IPropertyNotifySink, &point));
     EXPECT_EQ(nullptr, point);
 }
 
-TEST(ConnectionPoints, PointKnowsItsInterfaceAndItsContainer) {
+TEST(ConnectionPoints, PointKnowsItsInterfaceAndContainerAndRefusesASinkWithoutTheEventInterface) {
     const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
     const ComPtr<IConnectionPoint> point = PointOf(pane.Get(), DIID__IDeviceTransferEvents);
     IID iid{};
@@ -82,42 +75,18 @@ TEST(ConnectionPoints, PointKnowsItsInterfaceAndItsContainer) {
     ComPtr<IConnectionPointContainer> container;
     ASSERT_EQ(S_OK, point->GetConnectionPointContainer(container.ReleaseAndGetAddressOf()));
     EXPECT_EQ(pane.Get(), Ask<IUnknown>(container.Get(), IID_IUnknown).Get());
-}
 
-TEST(ConnectionPoints, AdviseWithoutSinkOrCookieIsRefusedWithCookieZero) {
-    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
-    const ComPtr<IConnectionPoint> point = PointOf(pane.Get(), DIID__IDeviceTransferEvents);
-    EventSink sink(DIID__IDeviceTransferEvents);
-    DWORD cookie = 99;
-    EXPECT_EQ(E_POINTER, point->Advise(nullptr, &cookie));
-    EXPECT_EQ(0u, cookie);
-    EXPECT_EQ(E_POINTER, point->Advise(sink.Dispatch(), nullptr));
-}
-
-TEST(ConnectionPoints, SinkAnsweringOnlyIDispatchCannotConnect) {
-    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
+    // Refused connections leave the cookie at zero.
     EventSink careless(IID_IDispatch);
     DWORD cookie = 99;
-    EXPECT_EQ(CONNECT_E_CANNOTCONNECT,
-              PointOf(pane.Get(), DIID__IDeviceTransferEvents)->Advise(careless.Dispatch(), &cookie));
+    EXPECT_EQ(CONNECT_E_CANNOTCONNECT, point->Advise(careless.Dispatch(), &cookie));
+    EXPECT_EQ(0u, cookie);
+    cookie = 99;
+    EXPECT_EQ(E_POINTER, point->Advise(nullptr, &cookie));
     EXPECT_EQ(0u, cookie);
 }
 
-TEST(ConnectionPoints, UnadviseOfAnUnknownOrRemovedCookieIsNoConnection) {
-    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
-    const ComPtr<IConnectionPoint> point = PointOf(pane.Get(), DIID__IDeviceTransferEvents);
-    EventSink sink(DIID__IDeviceTransferEvents);
-    DWORD cookie = 0;
-    ASSERT_EQ(S_OK, point->Advise(sink.Dispatch(), &cookie));
-    EXPECT_NE(0u, cookie);
-
-    EXPECT_EQ(CONNECT_E_NOCONNECTION, point->Unadvise(0));
-    EXPECT_EQ(CONNECT_E_NOCONNECTION, point->Unadvise(cookie + 1));
-    EXPECT_EQ(S_OK, point->Unadvise(cookie));
-    EXPECT_EQ(CONNECT_E_NOCONNECTION, point->Unadvise(cookie));
-}
-
-TEST(ConnectionPoints, EnumConnectionsListsTheLiveConnectionsOnly) {
+TEST(ConnectionPoints, EnumConnectionsListsTheLiveConnectionsAndUnadviseKnowsOnlyThose) {
     const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
     const ComPtr<IConnectionPoint> point = PointOf(pane.Get(), DIID__IDeviceTransferEvents);
     EventSink first(DIID__IDeviceTransferEvents), second(DIID__IDeviceTransferEvents),
@@ -125,26 +94,30 @@ TEST(ConnectionPoints, EnumConnectionsListsTheLiveConnectionsOnly) {
     ASSERT_HRESULT_SUCCEEDED(first.Connect(pane.Get()));
     ASSERT_HRESULT_SUCCEEDED(second.Connect(pane.Get()));
     ASSERT_HRESULT_SUCCEEDED(third.Connect(pane.Get()));
+    const DWORD removed = second.Cookie();
+    EXPECT_NE(0u, removed);
     second.Disconnect();
 
     const std::vector<DWORD> expected{first.Cookie(), third.Cookie()};
     EXPECT_EQ(expected, LiveCookies(point.Get()));
+    for (const DWORD cookie : {DWORD{0}, removed, third.Cookie() + 1})
+        EXPECT_EQ(CONNECT_E_NOCONNECTION, point->Unadvise(cookie)) << "cookie " << cookie;
 }
 
 class EventFiring : public testing::Test {
   protected:
-    ComPtr<IUnknown> control_ = NewControl(CreateDeviceTransfer);
-    CDeviceTransfer* pane_ = PaneOf(control_.Get());
-    EventSink first_{DIID__IDeviceTransferEvents};
-    EventSink second_{DIID__IDeviceTransferEvents};
+    ComPtr<IUnknown> m_pControl = NewControl(CreateDeviceTransfer);
+    CDeviceTransfer* m_pPane = PaneOf(m_pControl.Get());
+    EventSink m_sinkFirst{DIID__IDeviceTransferEvents};
+    EventSink m_sinkSecond{DIID__IDeviceTransferEvents};
 };
 
 TEST_F(EventFiring, EventIsInvokedAsAMethodByDispidWithTheUserLocale) {
-    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
-    pane_->FireOnRefreshRequest();
+    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
+    m_pPane->FireOnRefreshRequest();
 
-    ASSERT_EQ(1u, first_.Events().size());
-    const RecordedEvent& event = first_.Events()[0];
+    ASSERT_EQ(1u, m_sinkFirst.Events().size());
+    const RecordedEvent& event = m_sinkFirst.Events()[0];
     EXPECT_EQ(DISPID_OnRefreshRequest, event.dispid);
     EXPECT_EQ(DISPATCH_METHOD, event.flags);
     EXPECT_EQ(static_cast<LCID>(LOCALE_USER_DEFAULT), event.locale);
@@ -154,53 +127,42 @@ TEST_F(EventFiring, EventIsInvokedAsAMethodByDispidWithTheUserLocale) {
 }
 
 TEST_F(EventFiring, SinkAfterAFailingSinkStillReceivesEveryEvent) {
-    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
-    ASSERT_HRESULT_SUCCEEDED(second_.Connect(control_.Get()));
-    first_.FailInvoke(E_FAIL);
+    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
+    ASSERT_HRESULT_SUCCEEDED(m_sinkSecond.Connect(m_pControl.Get()));
+    m_sinkFirst.FailInvoke(E_FAIL);
 
-    pane_->FireDeleteSelectedProgramsRequest();
-    pane_->FireOnRefreshRequest();
+    m_pPane->FireDeleteSelectedProgramsRequest();
+    m_pPane->FireOnRefreshRequest();
 
     const std::vector<DISPID> expected{DISPID_DeleteSelectedProgramsRequest, DISPID_OnRefreshRequest};
-    EXPECT_EQ(expected, first_.Dispids());
-    EXPECT_EQ(expected, second_.Dispids());
-}
-
-TEST_F(EventFiring, AfterUnadviseOfTheFirstSinkOnlyTheSecondReceives) {
-    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
-    ASSERT_HRESULT_SUCCEEDED(second_.Connect(control_.Get()));
-    first_.Disconnect();
-
-    pane_->FireOnDragLeave();
-
-    EXPECT_EQ(0u, first_.Events().size());
-    EXPECT_EQ(std::vector<DISPID>{DISPID_OnDragLeave}, second_.Dispids());
+    EXPECT_EQ(expected, m_sinkFirst.Dispids());
+    EXPECT_EQ(expected, m_sinkSecond.Dispids());
 }
 
 TEST_F(EventFiring, SinkUnadvisingItselfDuringAnEventDoesNotStopTheOthers) {
-    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
-    ASSERT_HRESULT_SUCCEEDED(second_.Connect(control_.Get()));
-    first_.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { first_.Disconnect(); });
+    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
+    ASSERT_HRESULT_SUCCEEDED(m_sinkSecond.Connect(m_pControl.Get()));
+    m_sinkFirst.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { m_sinkFirst.Disconnect(); });
 
-    pane_->FireOnRefreshRequest();
-    pane_->FireOnDragLeave();
+    m_pPane->FireOnRefreshRequest();
+    m_pPane->FireOnDragLeave();
 
-    EXPECT_EQ(std::vector<DISPID>{DISPID_OnRefreshRequest}, first_.Dispids());
+    EXPECT_EQ(std::vector<DISPID>{DISPID_OnRefreshRequest}, m_sinkFirst.Dispids());
     const std::vector<DISPID> expected{DISPID_OnRefreshRequest, DISPID_OnDragLeave};
-    EXPECT_EQ(expected, second_.Dispids());
+    EXPECT_EQ(expected, m_sinkSecond.Dispids());
 }
 
 TEST_F(EventFiring, SinkUnadvisedByAnotherDuringAnEventIsSkippedAndTheRestServed) {
     EventSink third(DIID__IDeviceTransferEvents);
-    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
-    ASSERT_HRESULT_SUCCEEDED(second_.Connect(control_.Get()));
-    ASSERT_HRESULT_SUCCEEDED(third.Connect(control_.Get()));
-    first_.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { second_.Disconnect(); });
+    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
+    ASSERT_HRESULT_SUCCEEDED(m_sinkSecond.Connect(m_pControl.Get()));
+    ASSERT_HRESULT_SUCCEEDED(third.Connect(m_pControl.Get()));
+    m_sinkFirst.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { m_sinkSecond.Disconnect(); });
 
-    pane_->FireOnRefreshRequest();
+    m_pPane->FireOnRefreshRequest();
 
-    EXPECT_EQ(1u, first_.Events().size());
-    EXPECT_EQ(0u, second_.Events().size());
+    EXPECT_EQ(1u, m_sinkFirst.Events().size());
+    EXPECT_EQ(0u, m_sinkSecond.Events().size());
     EXPECT_EQ(1u, third.Events().size());
 }
 
@@ -208,64 +170,64 @@ TEST_F(EventFiring, HostReleasingItsLastReferenceInAHandlerKeepsTheControlAliveU
     const LONG locksWithControl = Module::LockCount();
     // Connected by hand: the sinks keep no connection point, and with it the
     // control, alive.
-    ComPtr<IConnectionPoint> point = PointOf(control_.Get(), DIID__IDeviceTransferEvents);
+    ComPtr<IConnectionPoint> point = PointOf(m_pControl.Get(), DIID__IDeviceTransferEvents);
     DWORD cookie = 0;
-    ASSERT_EQ(S_OK, point->Advise(first_.Dispatch(), &cookie));
-    ASSERT_EQ(S_OK, point->Advise(second_.Dispatch(), &cookie));
+    ASSERT_EQ(S_OK, point->Advise(m_sinkFirst.Dispatch(), &cookie));
+    ASSERT_EQ(S_OK, point->Advise(m_sinkSecond.Dispatch(), &cookie));
     point.Reset();
-    first_.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { control_.Reset(); });
+    m_sinkFirst.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { m_pControl.Reset(); });
 
-    pane_->FireOnRefreshRequest();
+    m_pPane->FireOnRefreshRequest();
 
-    EXPECT_EQ(1u, first_.Events().size());
-    EXPECT_EQ(1u, second_.Events().size());
+    EXPECT_EQ(1u, m_sinkFirst.Events().size());
+    EXPECT_EQ(1u, m_sinkSecond.Events().size());
     EXPECT_EQ(locksWithControl - 1, Module::LockCount());
 }
 
 TEST_F(EventFiring, ProgramDetailesArrivesWithTheDocumentFirstAndTheFlagSecond) {
-    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
-    pane_->FireOnProgramDetailes("<html>details</html>", true);
-    pane_->FireOnProgramDetailes("host's", false);
+    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
+    m_pPane->FireOnProgramDetailes("<html>details</html>", true);
+    m_pPane->FireOnProgramDetailes("host's", false);
 
-    ASSERT_EQ(2u, first_.Events().size());
-    const RecordedEvent& byUser = first_.Events()[0];
+    ASSERT_EQ(2u, m_sinkFirst.Events().size());
+    const RecordedEvent& byUser = m_sinkFirst.Events()[0];
     EXPECT_EQ(DISPID_OnProgramDetailes, byUser.dispid);
     ASSERT_EQ(2u, byUser.args.size());
     EXPECT_EQ(VT_BOOL, byUser.args[0].type());  // DISPPARAMS index 0: the last parameter
     EXPECT_EQ(VARIANT_TRUE, V_BOOL(&byUser.args[0].get()));
     EXPECT_EQ(VT_BSTR, byUser.args[1].type());
     EXPECT_EQ(L"<html>details</html>", byUser.args[1].AsString());
-    EXPECT_EQ(VARIANT_FALSE, V_BOOL(&first_.Events()[1].args[0].get()));
+    EXPECT_EQ(VARIANT_FALSE, V_BOOL(&m_sinkFirst.Events()[1].args[0].get()));
 }
 
 TEST_F(EventFiring, DragEventsPassAddressesAndReturnTheLastSinksResult) {
-    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
-    ASSERT_HRESULT_SUCCEEDED(second_.Connect(control_.Get()));
+    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
+    ASSERT_HRESULT_SUCCEEDED(m_sinkSecond.Connect(m_pControl.Get()));
     // The host answers through the address it was given and in the result.
-    second_.SetHandler([](const RecordedEvent&, const DISPPARAMS& params, VARIANT* result) {
+    m_sinkSecond.SetHandler([](const RecordedEvent&, const DISPPARAMS& params, VARIANT* result) {
         *reinterpret_cast<DWORD*>(static_cast<LONG_PTR>(V_I8(&params.rgvarg[0]))) = DROPEFFECT_COPY;
         V_VT(result) = VT_I4;
         V_I4(result) = 5;
     });
     DWORD effect = DROPEFFECT_NONE;
 
-    const LONG result = pane_->FireOnDragEnter(control_.Get(), &effect);
+    const LONG result = m_pPane->FireOnDragEnter(m_pControl.Get(), &effect);
 
     EXPECT_EQ(5, result);
     EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), effect);
-    const RecordedEvent& event = first_.Events().at(0);
+    const RecordedEvent& event = m_sinkFirst.Events().at(0);
     ASSERT_EQ(2u, event.args.size());
     EXPECT_EQ(VT_I8, event.args[1].type());
-    EXPECT_EQ(reinterpret_cast<LONGLONG>(control_.Get()), event.args[1].AsInteger());
+    EXPECT_EQ(reinterpret_cast<LONGLONG>(m_pControl.Get()), event.args[1].AsInteger());
     EXPECT_EQ(reinterpret_cast<LONGLONG>(&effect), event.args[0].AsInteger());
 }
 
 TEST_F(EventFiring, SegmentEventCarriesIndexRecordAddressAndOrigin) {
-    ASSERT_HRESULT_SUCCEEDED(first_.Connect(control_.Get()));
+    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
     CDeviceProgram program{};
-    pane_->FireOnAdjustProgramSegment(4, &program, true);
+    m_pPane->FireOnAdjustProgramSegment(4, &program, true);
 
-    const RecordedEvent& event = first_.Events().at(0);
+    const RecordedEvent& event = m_sinkFirst.Events().at(0);
     EXPECT_EQ(DISPID_OnAdjustProgramSegment, event.dispid);
     ASSERT_EQ(3u, event.args.size());
     EXPECT_EQ(VT_I4, event.Param(0).type());

@@ -58,15 +58,4 @@ TEST(MenuDispatch, StockColoursAreReachedByNameAndDispid) {
     EXPECT_EQ(0x00112233u, stored);
 }
 
-TEST(MenuDispatch, ColoursStartAsTheSystemsButtonColours) {
-    const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
-    const ComPtr<IMenuCtrl> menu = Ask<IMenuCtrl>(bar.Get(), IID_IMenuCtrl);
-    OLE_COLOR back = 0, fore = 0;
-    ASSERT_EQ(S_OK, menu->get_BackColor(&back));
-    ASSERT_EQ(S_OK, menu->get_ForeColor(&fore));
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), back);
-    EXPECT_EQ(GetSysColor(COLOR_BTNTEXT), fore);
-    EXPECT_EQ(E_POINTER, menu->get_BackColor(nullptr));
-}
-
 }  // namespace

@@ -42,7 +42,7 @@ struct WindowClassCase {
 
 class WindowedActivation : public testing::TestWithParam<WindowClassCase> {};
 
-TEST_P(WindowedActivation, CreatesAChildWindowOfTheControlsClassInTheContainer) {
+TEST_P(WindowedActivation, ChildWindowOfTheControlsClassFollowsTheRectanglesUntilDeactivation) {
     TestContainer container;
     ASSERT_HRESULT_SUCCEEDED(container.Create(GetParam().creator));
     ASSERT_HRESULT_SUCCEEDED(container.Activate());
@@ -57,13 +57,15 @@ TEST_P(WindowedActivation, CreatesAChildWindowOfTheControlsClassInTheContainer) 
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(LoadCursor(nullptr, IDC_ARROW)), GetClassLongPtrA(window, GCLP_HCURSOR));
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(Module::Instance()), GetClassLongPtrA(window, GCLP_HMODULE));
     EXPECT_EQ(0u, container.Site().ActivationFlags()) << "activated windowless";
-}
 
-TEST_P(WindowedActivation, DeactivationDestroysTheWindow) {
-    TestContainer container;
-    ASSERT_HRESULT_SUCCEEDED(container.Create(GetParam().creator));
-    ASSERT_HRESULT_SUCCEEDED(container.Activate());
-    const HWND window = container.ControlWindow();
+    container.Site().Move(RECT{10, 20, 110, 70});
+    RECT placed{};
+    GetWindowRect(window, &placed);
+    MapWindowPoints(nullptr, container.Window(), reinterpret_cast<POINT*>(&placed), 2);
+    EXPECT_EQ(10, placed.left);
+    EXPECT_EQ(20, placed.top);
+    EXPECT_EQ(100, placed.right - placed.left);
+    EXPECT_EQ(50, placed.bottom - placed.top);
 
     ASSERT_HRESULT_SUCCEEDED(container.Deactivate());
     EXPECT_FALSE(IsWindow(window));
@@ -71,36 +73,9 @@ TEST_P(WindowedActivation, DeactivationDestroysTheWindow) {
     EXPECT_TRUE(Called(container.Site(), "OnInPlaceDeactivate"));
 }
 
-TEST_P(WindowedActivation, WindowFollowsTheObjectRectangles) {
-    TestContainer container;
-    ASSERT_HRESULT_SUCCEEDED(container.Create(GetParam().creator));
-    ASSERT_HRESULT_SUCCEEDED(container.Activate());
-    container.Site().Move(RECT{10, 20, 110, 70});
-
-    RECT placed{};
-    GetWindowRect(container.ControlWindow(), &placed);
-    MapWindowPoints(nullptr, container.Window(), reinterpret_cast<POINT*>(&placed), 2);
-    EXPECT_EQ(10, placed.left);
-    EXPECT_EQ(20, placed.top);
-    EXPECT_EQ(100, placed.right - placed.left);
-    EXPECT_EQ(50, placed.bottom - placed.top);
-}
-
 INSTANTIATE_TEST_SUITE_P(BothControls, WindowedActivation,
                          testing::Values(WindowClassCase{CreateDeviceTransfer, "Lanthorn DeviceView", CS_DBLCLKS},
                                          WindowClassCase{CreateMenuCtrl, "Menu Control class", 0}));
-
-TEST(UIActivation, UIActivateVerbMakesTheControlTheContainersActiveObject) {
-    TestContainer container;
-    ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
-    ASSERT_HRESULT_SUCCEEDED(container.Activate(OLEIVERB_UIACTIVATE));
-
-    EXPECT_TRUE(container.Site().UIActive());
-    ASSERT_NE(nullptr, container.Site().ActiveObject());
-    EXPECT_EQ(container.Control(), Ask<IUnknown>(container.Site().ActiveObject(), IID_IUnknown).Get());
-    // The focus is in the control's window: the pane hands it on to its list.
-    EXPECT_TRUE(IsChild(container.ControlWindow(), GetFocus())) << GetFocus();
-}
 
 TEST(UIActivation, InPlaceActivateVerbLeavesTheUserInterfaceAlone) {
     TestContainer container;
@@ -110,26 +85,25 @@ TEST(UIActivation, InPlaceActivateVerbLeavesTheUserInterfaceAlone) {
     EXPECT_FALSE(container.Site().UIActive());
 }
 
-TEST(UIActivation, UIDeactivationTellsTheSiteAndClearsTheActiveObject) {
+TEST(UIActivation, UIActivateVerbMakesTheActiveObjectWithTheFocusUntilUIDeactivation) {
     TestContainer container;
     ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
     ASSERT_HRESULT_SUCCEEDED(container.Activate(OLEIVERB_UIACTIVATE));
-    ASSERT_HRESULT_SUCCEEDED(Ask<IOleInPlaceObject>(container.Control(), IID_IOleInPlaceObject)->UIDeactivate());
 
+    EXPECT_TRUE(container.Site().UIActive());
+    ASSERT_NE(nullptr, container.Site().ActiveObject());
+    EXPECT_EQ(container.Control(), Ask<IUnknown>(container.Site().ActiveObject(), IID_IUnknown).Get());
+    // The focus is in the control's window: the pane hands it on to its list.
+    EXPECT_TRUE(IsChild(container.ControlWindow(), GetFocus())) << GetFocus();
+    SetFocus(container.Window());
+    EXPECT_TRUE(Called(container.Site(), "OnFocus(TRUE)"));
+    EXPECT_TRUE(Called(container.Site(), "OnFocus(FALSE)"));
+
+    ASSERT_HRESULT_SUCCEEDED(Ask<IOleInPlaceObject>(container.Control(), IID_IOleInPlaceObject)->UIDeactivate());
     EXPECT_FALSE(container.Site().UIActive());
     EXPECT_TRUE(Called(container.Site(), "OnUIDeactivate"));
     EXPECT_EQ(nullptr, container.Site().ActiveObject());
     EXPECT_TRUE(container.Site().InPlaceActive());
-}
-
-TEST(UIActivation, ControlTellsTheSiteWhenItGainsAndLosesTheFocus) {
-    TestContainer container;
-    ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
-    ASSERT_HRESULT_SUCCEEDED(container.Activate(OLEIVERB_UIACTIVATE));
-    SetFocus(container.Window());
-
-    EXPECT_TRUE(Called(container.Site(), "OnFocus(TRUE)"));
-    EXPECT_TRUE(Called(container.Site(), "OnFocus(FALSE)"));
 }
 
 TEST(ControlClose, CloseDeactivatesAndReleasingTheControlFreesItsLock) {
@@ -169,20 +143,24 @@ class ContainerInformation : public testing::Test {
   protected:
     void SetUp() override {
         // The class as if unregistered, whatever the prefix holds.
-        guard_.Watch(HKEY_CLASSES_ROOT, ClassKey(CLSID_DeviceTransfer), true);
+        m_registry.Watch(HKEY_CLASSES_ROOT, ClassKey(CLSID_DeviceTransfer), true);
     }
 
-    RegistryKeysGuard guard_;
-    ComPtr<IUnknown> pane_ = NewControl(CreateDeviceTransfer);
-    ComPtr<IOleObject> object_ = Ask<IOleObject>(pane_.Get(), IID_IOleObject);
+    RegistryKeysGuard m_registry;
+    ComPtr<IUnknown> m_pPane = NewControl(CreateDeviceTransfer);
+    ComPtr<IOleObject> m_pObject = Ask<IOleObject>(m_pPane.Get(), IID_IOleObject);
 };
 
-TEST_F(ContainerInformation, MiscStatusOfAnUnregisteredClassIsWhatRegistrationWouldGive) {
+TEST_F(ContainerInformation, UnregisteredClassGivesTheMiscStatusOfRegistrationAndItsClassName) {
     DWORD status = 0;
-    ASSERT_EQ(S_OK, object_->GetMiscStatus(DVASPECT_CONTENT, &status));
+    ASSERT_EQ(S_OK, m_pObject->GetMiscStatus(DVASPECT_CONTENT, &status));
     EXPECT_EQ(131473u, status);
-    ASSERT_EQ(S_OK, object_->GetMiscStatus(DVASPECT_ICON, &status));
+    ASSERT_EQ(S_OK, m_pObject->GetMiscStatus(DVASPECT_ICON, &status));
     EXPECT_EQ(0u, status);
+    LPOLESTR type = nullptr;
+    ASSERT_EQ(S_OK, m_pObject->GetUserType(USERCLASSTYPE_FULL, &type));
+    EXPECT_EQ(std::wstring(L"DeviceTransfer Class"), type);
+    CoTaskMemFree(type);
 }
 
 TEST_F(ContainerInformation, MiscStatusAndUserTypeComeFromTheRegistryWhenRegistered) {
@@ -194,35 +172,26 @@ TEST_F(ContainerInformation, MiscStatusAndUserTypeComeFromTheRegistryWhenRegiste
     RegSetKeyValueW(HKEY_CLASSES_ROOT, (key + L"\\MiscStatus\\1").c_str(), nullptr, REG_SZ, status, sizeof status);
 
     DWORD misc = 0;
-    ASSERT_EQ(S_OK, object_->GetMiscStatus(DVASPECT_CONTENT, &misc));
+    ASSERT_EQ(S_OK, m_pObject->GetMiscStatus(DVASPECT_CONTENT, &misc));
     EXPECT_EQ(17u, misc);
     LPOLESTR type = nullptr;
-    ASSERT_EQ(S_OK, object_->GetUserType(USERCLASSTYPE_FULL, &type));
+    ASSERT_EQ(S_OK, m_pObject->GetUserType(USERCLASSTYPE_FULL, &type));
     EXPECT_EQ(std::wstring(name), type);
     CoTaskMemFree(type);
 }
 
-TEST_F(ContainerInformation, UserTypeOfAnUnregisteredClassIsItsClassName) {
-    LPOLESTR type = nullptr;
-    ASSERT_EQ(S_OK, object_->GetUserType(USERCLASSTYPE_FULL, &type));
-    EXPECT_EQ(std::wstring(L"DeviceTransfer Class"), type);
-    CoTaskMemFree(type);
-}
-
-TEST_F(ContainerInformation, ClassInfoNamesTheDefaultSourceOnly) {
-    const ComPtr<IProvideClassInfo2> info = Ask<IProvideClassInfo2>(pane_.Get(), IID_IProvideClassInfo2);
+TEST_F(ContainerInformation, ClassInfoIsTheLibrarysClassAndNamesTheDefaultSourceOnly) {
+    const ComPtr<IProvideClassInfo2> info = Ask<IProvideClassInfo2>(m_pPane.Get(), IID_IProvideClassInfo2);
     GUID guid{};
     ASSERT_EQ(S_OK, info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &guid));
     EXPECT_EQ(DIID__IDeviceTransferEvents, guid);
     guid = CLSID_DeviceTransfer;
     EXPECT_EQ(E_FAIL, info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID + 1, &guid));
     EXPECT_EQ(GUID_NULL, guid);
-}
-
-TEST_F(ContainerInformation, ClassInfoIsTheClassOfTheModulesTypeLibrary) {
     ComPtr<ITypeInfo> type;
-    ASSERT_EQ(S_OK,
-              Ask<IProvideClassInfo>(pane_.Get(), IID_IProvideClassInfo)->GetClassInfo(type.ReleaseAndGetAddressOf()));
+    ASSERT_EQ(
+        S_OK,
+        Ask<IProvideClassInfo>(m_pPane.Get(), IID_IProvideClassInfo)->GetClassInfo(type.ReleaseAndGetAddressOf()));
     TYPEATTR* attributes = nullptr;
     ASSERT_EQ(S_OK, type->GetTypeAttr(&attributes));
     EXPECT_EQ(TKIND_COCLASS, attributes->typekind);
@@ -232,7 +201,7 @@ TEST_F(ContainerInformation, ClassInfoIsTheClassOfTheModulesTypeLibrary) {
 
 TEST_F(ContainerInformation, PaneHasAnEmptyListOfPropertyPages) {
     CAUUID pages{5, reinterpret_cast<GUID*>(1)};
-    ASSERT_EQ(S_OK, Ask<ISpecifyPropertyPages>(pane_.Get(), IID_ISpecifyPropertyPages)->GetPages(&pages));
+    ASSERT_EQ(S_OK, Ask<ISpecifyPropertyPages>(m_pPane.Get(), IID_ISpecifyPropertyPages)->GetPages(&pages));
     EXPECT_EQ(0u, pages.cElems);
     EXPECT_EQ(nullptr, pages.pElems);
 }

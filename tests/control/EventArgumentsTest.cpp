@@ -9,32 +9,27 @@ namespace {
 
 std::wstring Text(const VARIANT& value) { return V_BSTR(&value) != nullptr ? V_BSTR(&value) : L""; }
 
-TEST(EventArguments, LastParameterComesFirstInTheArray) {
+TEST(EventArguments, LastParameterComesFirstInTheArrayEachAsItsVariantType) {
     EventArguments arguments;
-    arguments.Int(7).AnsiText("document").Bool(true);
+    arguments.Int(7).AnsiText("document").AnsiText(nullptr).Bool(true).Bool(false).Short(-3);
     const DISPPARAMS* params = arguments.Params();
 
-    ASSERT_EQ(3u, params->cArgs);
+    ASSERT_EQ(6u, params->cArgs);
     EXPECT_EQ(0u, params->cNamedArgs);
     EXPECT_EQ(nullptr, params->rgdispidNamedArgs);
-    EXPECT_EQ(VT_BOOL, V_VT(&params->rgvarg[0]));
-    EXPECT_EQ(VARIANT_TRUE, V_BOOL(&params->rgvarg[0]));
-    EXPECT_EQ(VT_BSTR, V_VT(&params->rgvarg[1]));
-    EXPECT_EQ(L"document", Text(params->rgvarg[1]));
-    EXPECT_EQ(VT_I4, V_VT(&params->rgvarg[2]));
-    EXPECT_EQ(7, V_I4(&params->rgvarg[2]));
-}
-
-TEST(EventArguments, FalseIsVariantFalseAndShortIsI2) {
-    EventArguments arguments;
-    arguments.Bool(false).Short(-3);
-    const DISPPARAMS* params = arguments.Params();
-
-    ASSERT_EQ(2u, params->cArgs);
-    EXPECT_EQ(VT_I2, V_VT(&params->rgvarg[0]));
-    EXPECT_EQ(-3, V_I2(&params->rgvarg[0]));
-    EXPECT_EQ(VT_BOOL, V_VT(&params->rgvarg[1]));
-    EXPECT_EQ(VARIANT_FALSE, V_BOOL(&params->rgvarg[1]));
+    const VARIANT* args = params->rgvarg;
+    EXPECT_EQ(VT_I2, V_VT(&args[0]));
+    EXPECT_EQ(-3, V_I2(&args[0]));
+    EXPECT_EQ(VT_BOOL, V_VT(&args[1]));
+    EXPECT_EQ(VARIANT_FALSE, V_BOOL(&args[1]));
+    EXPECT_EQ(VARIANT_TRUE, V_BOOL(&args[2]));
+    // A null text is an empty string, not a null BSTR.
+    EXPECT_EQ(VT_BSTR, V_VT(&args[3]));
+    ASSERT_NE(nullptr, V_BSTR(&args[3]));
+    EXPECT_EQ(0u, SysStringLen(V_BSTR(&args[3])));
+    EXPECT_EQ(L"document", Text(args[4]));
+    EXPECT_EQ(VT_I4, V_VT(&args[5]));
+    EXPECT_EQ(7, V_I4(&args[5]));
 }
 
 TEST(EventArguments, PointerTravelsAsAnIntegerOfThePointersSize) {
@@ -50,16 +45,6 @@ TEST(EventArguments, PointerTravelsAsAnIntegerOfThePointersSize) {
     EXPECT_EQ(VT_I4, V_VT(&value));
     EXPECT_EQ(reinterpret_cast<LONG>(&effect), V_I4(&value));
 #endif
-}
-
-TEST(EventArguments, NullTextBecomesAnEmptyStringNotANullBstr) {
-    EventArguments arguments;
-    arguments.AnsiText(nullptr);
-    const VARIANT& value = arguments.Params()->rgvarg[0];
-
-    EXPECT_EQ(VT_BSTR, V_VT(&value));
-    ASSERT_NE(nullptr, V_BSTR(&value));
-    EXPECT_EQ(0u, SysStringLen(V_BSTR(&value)));
 }
 
 TEST(EventArguments, TextIsConvertedFromTheAnsiCodePage) {

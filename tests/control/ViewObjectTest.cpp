@@ -4,6 +4,7 @@
 
 #include "menubar/MenuCtrl.h"
 #include "module/Kestrel.h"
+#include "support/PixelCanvas.h"
 #include "support/TestContainer.h"
 
 #include <gtest/gtest.h>
@@ -12,42 +13,6 @@ namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBarColour = RGB(10, 120, 200);
-
-// A 100 x 100 white memory bitmap selected into a memory DC.
-class MemoryCanvas {
-  public:
-    MemoryCanvas() : dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 100, -100, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        bits_ = static_cast<const DWORD*>(bits);
-        old_ = SelectObject(dc_, bitmap_);
-        RECT all{0, 0, 100, 100};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    }
-    ~MemoryCanvas() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    MemoryCanvas(const MemoryCanvas&) = delete;
-    MemoryCanvas& operator=(const MemoryCanvas&) = delete;
-
-    HDC dc() const { return dc_; }
-    // In device pixels, whatever mapping the test gave the DC.
-    COLORREF Pixel(int x, int y) const {
-        GdiFlush();
-        const DWORD pixel = bits_[y * 100 + x];  // 0x00RRGGBB
-        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-    }
-
-  private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    const DWORD* bits_ = nullptr;
-    HGDIOBJ old_;
-};
 
 ComPtr<IUnknown> BarColoured(COLORREF colour) {
     ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
@@ -60,38 +25,26 @@ HRESULT DrawInto(IUnknown* control, HDC dc, const RECTL* bounds) {
         ->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, bounds, nullptr, nullptr, 0);
 }
 
-TEST(ViewDrawing, DrawPaintsTheControlWithinTheBoundsOfAMemoryDC) {
+TEST(ViewDrawing, DrawPaintsWithinTheBoundsInTheContainersLogicalUnits) {
     const ComPtr<IUnknown> bar = BarColoured(kBarColour);
-    MemoryCanvas canvas;
+    PixelCanvas canvas(100, 100);
     const RECTL bounds{10, 10, 50, 40};
-
     ASSERT_EQ(S_OK, DrawInto(bar.Get(), canvas.dc(), &bounds));
-    EXPECT_EQ(kBarColour, canvas.Pixel(10, 10));
-    EXPECT_EQ(kBarColour, canvas.Pixel(49, 39));
-    EXPECT_EQ(kWhite, canvas.Pixel(50, 40));
-    EXPECT_EQ(kWhite, canvas.Pixel(9, 9));
-}
+    EXPECT_EQ(kBarColour, canvas.At(10, 10));
+    EXPECT_EQ(kBarColour, canvas.At(49, 39));
+    EXPECT_EQ(kWhite, canvas.At(50, 40));
+    EXPECT_EQ(kWhite, canvas.At(9, 9));
 
-TEST(ViewDrawing, BoundsAreInTheContainersLogicalUnits) {
-    const ComPtr<IUnknown> bar = BarColoured(kBarColour);
-    MemoryCanvas canvas;
-    SetViewportOrgEx(canvas.dc(), 30, 30, nullptr);
-    const RECTL bounds{0, 0, 20, 20};
-
-    ASSERT_EQ(S_OK, DrawInto(bar.Get(), canvas.dc(), &bounds));
-    EXPECT_EQ(kBarColour, canvas.Pixel(35, 35));
-    EXPECT_EQ(kWhite, canvas.Pixel(25, 25));
+    PixelCanvas shifted(100, 100);
+    SetViewportOrgEx(shifted.dc(), 30, 30, nullptr);
+    const RECTL logical{0, 0, 20, 20};
+    ASSERT_EQ(S_OK, DrawInto(bar.Get(), shifted.dc(), &logical));
     POINT origin{};
-    GetViewportOrgEx(canvas.dc(), &origin);
+    GetViewportOrgEx(shifted.dc(), &origin);
     EXPECT_EQ(30, origin.x) << "the container's drawing context was not restored";
-}
-
-TEST(ViewDrawing, DrawWithoutBoundsOrContextIsRefused) {
-    const ComPtr<IUnknown> bar = BarColoured(kBarColour);
-    MemoryCanvas canvas;
-    const RECTL bounds{0, 0, 10, 10};
-    EXPECT_EQ(E_INVALIDARG, DrawInto(bar.Get(), canvas.dc(), nullptr));
-    EXPECT_EQ(E_INVALIDARG, DrawInto(bar.Get(), nullptr, &bounds));
+    SetViewportOrgEx(shifted.dc(), 0, 0, nullptr);
+    EXPECT_EQ(kBarColour, shifted.At(35, 35));
+    EXPECT_EQ(kWhite, shifted.At(25, 25));
 }
 
 TEST(ViewDrawing, DataObjectGivesTheControlsPictureAsAMetafile) {
@@ -109,32 +62,29 @@ TEST(ViewDrawing, DataObjectGivesTheControlsPictureAsAMetafile) {
     EXPECT_EQ(1000, picture->xExt);
     EXPECT_EQ(500, picture->yExt);
 
-    MemoryCanvas canvas;
+    PixelCanvas canvas(100, 100);
     SetMapMode(canvas.dc(), MM_ANISOTROPIC);
     SetViewportExtEx(canvas.dc(), 100, 100, nullptr);
     PlayMetaFile(canvas.dc(), picture->hMF);
     GlobalUnlock(medium.hMetaFilePict);
     ReleaseStgMedium(&medium);
-    EXPECT_EQ(kBarColour, canvas.Pixel(50, 50));
+    SetMapMode(canvas.dc(), MM_TEXT);
+    EXPECT_EQ(kBarColour, canvas.At(50, 50));
 }
 
-TEST(ViewChanges, PropertyChangeOfAnInactiveControlTellsTheViewSink) {
+TEST(ViewChanges, PropertyChangeTellsTheViewSinkWhenInactiveAndRepaintsTheWindowWhenActive) {
     TestContainer container;
     ASSERT_HRESULT_SUCCEEDED(container.Create(CreateMenuCtrl));
+    const ComPtr<IMenuCtrl> bar = Ask<IMenuCtrl>(container.Control(), IID_IMenuCtrl);
     const int before = container.Site().ViewChanges();
-    Ask<IMenuCtrl>(container.Control(), IID_IMenuCtrl)->put_BackColor(kBarColour);
+    bar->put_BackColor(kBarColour);
     EXPECT_EQ(before + 1, container.Site().ViewChanges());
-}
 
-TEST(ViewChanges, PropertyChangeOfAnActiveControlRepaintsItsWindow) {
-    TestContainer container;
-    ASSERT_HRESULT_SUCCEEDED(container.Create(CreateMenuCtrl));
     ASSERT_HRESULT_SUCCEEDED(container.Activate());
     TestContainer::ProcessMessages();
     const HWND window = container.ControlWindow();
     ASSERT_FALSE(GetUpdateRect(window, nullptr, FALSE));
-
-    Ask<IMenuCtrl>(container.Control(), IID_IMenuCtrl)->put_BackColor(kBarColour);
+    bar->put_BackColor(RGB(1, 2, 3));
     EXPECT_TRUE(GetUpdateRect(window, nullptr, FALSE));
 }
 
@@ -143,10 +93,9 @@ TEST(ViewChanges, WindowPaintsThroughTheDrawOperation) {
     ASSERT_HRESULT_SUCCEEDED(container.Create(CreateMenuCtrl));
     Ask<IMenuCtrl>(container.Control(), IID_IMenuCtrl)->put_BackColor(kBarColour);
     ASSERT_HRESULT_SUCCEEDED(container.Activate());
-    MemoryCanvas canvas;
-
+    PixelCanvas canvas(100, 100);
     SendMessageA(container.ControlWindow(), WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc()), 0);
-    EXPECT_EQ(kBarColour, canvas.Pixel(5, 5));
+    EXPECT_EQ(kBarColour, canvas.At(5, 5));
 }
 
 }  // namespace

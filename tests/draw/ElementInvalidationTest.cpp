@@ -33,18 +33,16 @@ class ElementInvalidation : public testing::Test {
     SolidElement element{RGB(255, 0, 0)};
 };
 
-TEST_F(ElementInvalidation, MoveToTheSamePlaceOrSetVisibleWithTheSameValueInvalidatesNothing) {
+TEST_F(ElementInvalidation, MoveToErasesTheOldAndTheNewAreaButNothingForTheSamePlaceOrVisibility) {
     const POINT previous = element.MoveTo(10, 20);
     element.SetVisible(true);
     EXPECT_EQ(10, previous.x);
     EXPECT_EQ(20, previous.y);
     EXPECT_EQ("(0, 0, 0, 0)", RectText(owner.UpdateRect()));
     EXPECT_TRUE(owner.Erases().empty());
-}
 
-TEST_F(ElementInvalidation, MoveToErasesTheOldAndTheNewAreaThroughAClipRegion) {
-    const POINT previous = element.MoveTo(100, 50);
-    EXPECT_EQ(10, previous.x);
+    // Elsewhere: the old and the new area erased through a clip region.
+    EXPECT_EQ(10, element.MoveTo(100, 50).x);
     RECT r;
     EXPECT_EQ("(100, 50, 130, 90)", RectText(element.GetRect(r)));
     // Each area grown by one pixel, erased at once, then left to paint.

@@ -38,7 +38,7 @@ class TextElementSizing : public testing::Test {
     CTextElement text;
 };
 
-TEST_F(TextElementSizing, SetTextMakesTheElementExactlyAsLargeAsItsLinesAtTheSameCorner) {
+TEST_F(TextElementSizing, SetTextMakesTheElementExactlyAsLargeAsItsLinesAtTheSameCornerUnlessUnchanged) {
     text.SetText("Free\nMemory used");
     RECT r;
     text.GetRect(r);
@@ -48,9 +48,8 @@ TEST_F(TextElementSizing, SetTextMakesTheElementExactlyAsLargeAsItsLinesAtTheSam
 
     text.SetText("");
     EXPECT_EQ("(30, 40, 30, 40)", RectText(text.GetRect(r)));
-}
 
-TEST_F(TextElementSizing, SetTextWithTheCurrentTextDoesNothing) {
+    // The current text again: nothing.
     text.SetText("Same");
     owner.Settle();
     text.SetText("Same");

@@ -13,19 +13,16 @@ namespace {
 
 using Case = std::pair<std::int32_t, const char*>;
 
+// Tenths are rounded half away from zero: 1310720 is exactly 1.25 MB,
+// 1415578 is 1.35000038 MB.
 TEST(FormatSize, PrintsBytesKilobytesAndMegabytesAtTheirBoundaries) {
     const std::vector<Case> cases = {
         {-5, "-5 Bytes"},    {0, "0 Bytes"},         {1023, "1023 Bytes"},           {1024, "1 KB"},
         {2047, "1 KB"},      {1048575, "1023 KB"},   {1048576, "1024 KB"},           {1048577, "1.0 MB"},
-        {1572864, "1.5 MB"}, {INT_MAX, "2048.0 MB"}, {INT_MIN, "-2147483648 Bytes"},
+        {1572864, "1.5 MB"}, {INT_MAX, "2048.0 MB"}, {INT_MIN, "-2147483648 Bytes"}, {1310720, "1.3 MB"},
+        {1415578, "1.4 MB"}, {1310719, "1.2 MB"},
     };
     for (const auto& [bytes, text] : cases) EXPECT_EQ(text, FormatSize(bytes)) << "bytes = " << bytes;
-}
-
-TEST(FormatSize, RoundsAnExactHalfTenthAwayFromZero) {
-    EXPECT_EQ("1.3 MB", FormatSize(1310720));  // exactly 1.25 MB
-    EXPECT_EQ("1.4 MB", FormatSize(1415578));  // 1.35000038 MB
-    EXPECT_EQ("1.2 MB", FormatSize(1310719));  // just below the half
 }
 
 // Switches the C runtime's numeric locale for one test (to the first of
@@ -65,24 +62,27 @@ TEST(FormatSize, WritesTheDecimalPointOfTheRuntimesNumericLocale) {
     EXPECT_EQ("1.3 MB", FormatSize(1310720));
 }
 
+// Hours never wrap at a day; a negative count shows its magnitude with a sign.
 TEST(FormatDuration, ChoosesTheTemplateByTheLargestUnit) {
     const std::vector<Case> cases = {
-        {0, "0 min"},          {1, "1 s"},          {59, "59 s"},        {60, "1 min 0 s"},   {61, "1 min 1 s"},
-        {3599, "59 min 59 s"}, {3600, "1 h 0 min"}, {3659, "1 h 0 min"}, {3661, "1 h 1 min"}, {7199, "1 h 59 min"},
+        {0, "0 min"},
+        {1, "1 s"},
+        {59, "59 s"},
+        {60, "1 min 0 s"},
+        {61, "1 min 1 s"},
+        {3599, "59 min 59 s"},
+        {3600, "1 h 0 min"},
+        {3659, "1 h 0 min"},
+        {3661, "1 h 1 min"},
+        {7199, "1 h 59 min"},
+        {86400, "24 h 0 min"},
+        {360000, "100 h 0 min"},
+        {INT_MAX, "596523 h 14 min"},
+        {-5, "-5 s"},
+        {-61, "-1 min 1 s"},
+        {INT_MIN, "-596523 h 14 min"},
     };
     for (const auto& [seconds, text] : cases) EXPECT_EQ(text, FormatDuration(seconds)) << "seconds = " << seconds;
-}
-
-TEST(FormatDuration, NeverWrapsHoursAtADay) {
-    EXPECT_EQ("24 h 0 min", FormatDuration(86400));
-    EXPECT_EQ("100 h 0 min", FormatDuration(360000));
-    EXPECT_EQ("596523 h 14 min", FormatDuration(INT_MAX));
-}
-
-TEST(FormatDuration, ShowsANegativeCountAsItsMagnitudeWithASign) {
-    EXPECT_EQ("-5 s", FormatDuration(-5));
-    EXPECT_EQ("-1 min 1 s", FormatDuration(-61));
-    EXPECT_EQ("-596523 h 14 min", FormatDuration(INT_MIN));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Both controls in a control host that is not ours: Wine's ATL, which
 // creates a control from the ProgID given as the text of an "AtlAxWin"
-// window, as resource-built dialogs and many hosts do.
+// window, as resource-built dialogs and many hosts do. (Our own container
+// creates them by ProgID in SampleHostTest.)
 #include "ControlKinds.h"
 
 #include "support/KestrelRegistration.h"
@@ -18,7 +19,6 @@ Function Export(HMODULE module, const char* name) {
 
 using AxWinInit = BOOL(WINAPI*)();
 using AxGetControl = HRESULT(WINAPI*)(HWND host, IUnknown** control);
-using AxCreateControl = HRESULT(WINAPI*)(LPCOLESTR name, HWND host, IStream* state, IUnknown** container);
 
 struct WineAtl {
     // atl.dll stays loaded for the whole run: its window class must outlive
@@ -26,7 +26,6 @@ struct WineAtl {
     HMODULE module = LoadLibraryW(L"atl.dll");
     AxWinInit axWinInit = Export<AxWinInit>(module, "AtlAxWinInit");
     AxGetControl axGetControl = Export<AxGetControl>(module, "AtlAxGetControl");
-    AxCreateControl axCreateControl = Export<AxCreateControl>(module, "AtlAxCreateControl");
     // Registers the "AtlAxWin" class; a second call fails on the class that
     // already exists, so it is made once.
     bool initialised = axWinInit != nullptr && axWinInit();
@@ -48,8 +47,7 @@ class AtlHost : public testing::TestWithParam<ControlKind> {
         ASSERT_NE(nullptr, Atl().module) << "Wine's atl.dll";
         ASSERT_TRUE(Atl().initialised) << "AtlAxWinInit";
         ASSERT_NE(nullptr, Atl().axGetControl);
-        ASSERT_NE(nullptr, Atl().axCreateControl);
-        ASSERT_HRESULT_SUCCEEDED(registration_.Result());
+        ASSERT_HRESULT_SUCCEEDED(m_registration.Result());
     }
 
     // A child of the parent window of the given class, anywhere below it.
@@ -70,13 +68,13 @@ class AtlHost : public testing::TestWithParam<ControlKind> {
         return FALSE;
     }
 
-    KestrelRegistration registration_;
-    TestContainer parent_;  // a plain top-level window here, with no control of its own
+    KestrelRegistration m_registration;
+    TestContainer m_parent;  // a plain top-level window here, with no control of its own
 };
 
 TEST_P(AtlHost, AtlAxWinWindowHostsTheControlNamedByItsText) {
     const Window host(CreateWindowExW(0, L"AtlAxWin", GetParam().progId, WS_CHILD | WS_VISIBLE, 0, 0, 400, 240,
-                                      parent_.Window(), nullptr, GetModuleHandleW(nullptr), nullptr));
+                                      m_parent.Window(), nullptr, GetModuleHandleW(nullptr), nullptr));
     ASSERT_NE(nullptr, host.get());
     TestContainer::ProcessMessages();
 
@@ -89,17 +87,6 @@ TEST_P(AtlHost, AtlAxWinWindowHostsTheControlNamedByItsText) {
     ComPtr<IUnknown> identity;
     EXPECT_HRESULT_SUCCEEDED(
         unknown->QueryInterface(GetParam().identity, reinterpret_cast<void**>(identity.ReleaseAndGetAddressOf())));
-}
-
-TEST_P(AtlHost, AtlAxCreateControlEmbedsTheControlInAnExistingWindow) {
-    const Window host(CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 0, 0, 400, 240, parent_.Window(),
-                                      nullptr, GetModuleHandleW(nullptr), nullptr));
-    ComPtr<IUnknown> hostObject;
-    ASSERT_HRESULT_SUCCEEDED(
-        Atl().axCreateControl(GetParam().progId, host.get(), nullptr, hostObject.ReleaseAndGetAddressOf()));
-    TestContainer::ProcessMessages();
-
-    EXPECT_NE(nullptr, FindDescendant(host.get(), GetParam().windowClass));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothControls, AtlHost, testing::Values(kDeviceTransfer, kMenuCtrl), ControlKindName);

@@ -4,23 +4,19 @@
 
 namespace {
 
-TEST(HimetricUnits, AnInchIs2540HimetricAtAnyResolution) {
-    EXPECT_EQ(2540, HimetricFromPixels(96, 96));
-    EXPECT_EQ(2540, HimetricFromPixels(120, 120));
+// An inch is 2540 HIMETRIC at any resolution, rounded to the nearest unit;
+// no resolution gives zero rather than a division by zero.
+TEST(HimetricUnits, ConvertsAtTheResolutionRoundingToTheNearestUnit) {
+    const struct {
+        long pixels;
+        int dpi;
+        long himetric;
+    } cases[] = {{96, 96, 2540}, {120, 120, 2540}, {100, 96, 2646}, {1, 96, 26}, {-100, 96, -2646}, {100, 0, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.himetric, HimetricFromPixels(c.pixels, c.dpi)) << "case " << c.pixels << " at " << c.dpi;
     EXPECT_EQ(96, PixelsFromHimetric(2540, 96));
-}
-
-TEST(HimetricUnits, ConversionRoundsToTheNearestUnit) {
-    EXPECT_EQ(2646, HimetricFromPixels(100, 96));  // 2645.83
-    EXPECT_EQ(26, HimetricFromPixels(1, 96));      // 26.46
-    EXPECT_EQ(-2646, HimetricFromPixels(-100, 96));
-}
-
-TEST(HimetricUnits, PixelsSurviveTheRoundTripAt96Dpi) {
     for (long pixels = 0; pixels <= 4000; ++pixels)
         ASSERT_EQ(pixels, PixelsFromHimetric(HimetricFromPixels(pixels, 96), 96)) << "pixels " << pixels;
 }
-
-TEST(HimetricUnits, NoResolutionGivesZeroRatherThanADivisionByZero) { EXPECT_EQ(0, HimetricFromPixels(100, 0)); }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // come up, embed what it can, render its window to one PNG file per scene of
 // the device pane and exit.
 #include "support/BuildPaths.h"
+#include "support/ChildProcess.h"
 #include "support/KestrelRegistration.h"
 
 #include <gmock/gmock.h>
@@ -18,11 +19,6 @@
 using testing::HasSubstr;
 
 namespace {
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using Handle = std::unique_ptr<void, HandleCloser>;
 
 // The sample is built beside the DLL, in samples/; the DLL path may use either separator.
 std::wstring SampleHostPath() {
@@ -43,45 +39,9 @@ std::wstring TemporaryFolder() {
     return std::wstring(file) + L"\\";
 }
 
-struct SampleRun {
-    DWORD exitCode = STILL_ACTIVE;
-    std::string output;
-};
-
 // Runs the sample with `arguments`, collecting its standard output.
-SampleRun RunSampleHost(const std::wstring& arguments) {
-    SampleRun run;
-    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) {
-        run.output = "CreatePipe failed: error " + std::to_string(GetLastError());
-        return run;
-    }
-    const Handle reader(readEnd);
-    Handle writer(writeEnd);
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    std::wstring commandLine = L"\"" + SampleHostPath() + L"\" " + arguments;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-        run.output = "CreateProcess failed: error " + std::to_string(GetLastError());
-        return run;
-    }
-    const Handle processHandle(process.hProcess), threadHandle(process.hThread);
-    writer.reset();  // so that reading ends when the sample exits
-
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0) run.output.append(buffer, read);
-    WaitForSingleObject(process.hProcess, 60000);
-    GetExitCodeProcess(process.hProcess, &run.exitCode);
-    return run;
+ChildRun RunSampleHost(const std::wstring& arguments) {
+    return RunChild(L"\"" + SampleHostPath() + L"\" " + arguments);
 }
 
 struct Picture {
@@ -130,40 +90,35 @@ class SampleHost : public testing::Test {
   protected:
     void TearDown() override {
         for (const wchar_t* scene : kScenes) DeleteFileW(Png(scene).c_str());
-        RemoveDirectoryW(folder_.c_str());
+        RemoveDirectoryW(m_strFolder.c_str());
     }
-    std::wstring Png(const wchar_t* scene) const { return folder_ + scene + L".png"; }
+    std::wstring Png(const wchar_t* scene) const { return m_strFolder + scene + L".png"; }
     std::wstring ScreenshotArguments() const {
-        return L"--screenshots \"" + folder_.substr(0, folder_.size() - 1) + L"\"";
+        return L"--screenshots \"" + m_strFolder.substr(0, m_strFolder.size() - 1) + L"\"";
     }
 
-    std::wstring folder_ = TemporaryFolder();
+    std::wstring m_strFolder = TemporaryFolder();
 };
 
-TEST_F(SampleHost, ScreenshotRunWritesAPictureOfTheClientAreaPerPaneSceneAndExits) {
-    const SampleRun run = RunSampleHost(ScreenshotArguments());
-    ASSERT_EQ(0u, run.exitCode) << run.output;
-    for (const wchar_t* scene : kScenes) {
-        const std::string name(scene, scene + wcslen(scene));
-        EXPECT_THAT(run.output, HasSubstr("screenshot saved: " + std::string(folder_.begin(), folder_.end()) + name +
-                                          ".png (960 x 600)"));
-        const Picture picture = ReadPng(Png(scene));
-        EXPECT_EQ(960u, picture.width) << name;  // the main window's client area
-        EXPECT_EQ(600u, picture.height) << name;
-        EXPECT_LT(8u, picture.distinctColours) << name << ": a blank capture";
-    }
-}
-
-TEST_F(SampleHost, RegisteredControlsAreEmbeddedByProgIdAndThePaneShowsEachScene) {
+TEST_F(SampleHost, EmbedsTheRegisteredControlsByProgIdAndWritesAPictureOfEachPaneScene) {
     KestrelRegistration registration;
     ASSERT_HRESULT_SUCCEEDED(registration.Result());
-    const SampleRun run = RunSampleHost(ScreenshotArguments());
+    const ChildRun run = RunSampleHost(ScreenshotArguments());
     ASSERT_EQ(0u, run.exitCode) << run.output;
     EXPECT_THAT(run.output, HasSubstr("Menu.id: embedded, window class \"Menu Control class\", events connected"));
     EXPECT_THAT(run.output, HasSubstr("Tessaly.DeviceTransfer.1: embedded, window class \"Lanthorn DeviceView\", "
                                       "events connected"));
     EXPECT_THAT(run.output, HasSubstr("host: player connected, programs queued for it"));
     EXPECT_THAT(run.output, HasSubstr("host: player disconnected"));
+    for (const wchar_t* scene : kScenes) {
+        const std::string name(scene, scene + wcslen(scene));
+        EXPECT_THAT(run.output, HasSubstr("screenshot saved: " + std::string(m_strFolder.begin(), m_strFolder.end()) +
+                                          name + ".png (960 x 600)"));
+        const Picture picture = ReadPng(Png(scene));
+        EXPECT_EQ(960u, picture.width) << name;  // the main window's client area
+        EXPECT_EQ(600u, picture.height) << name;
+        EXPECT_LT(8u, picture.distinctColours) << name << ": a blank capture";
+    }
 
     // Each scene shows the pane differently; only the disconnected one has
     // the red status message over the list.
@@ -184,14 +139,14 @@ TEST_F(SampleHost, UnregisteredControlsAreReportedAndTheHostCarriesOn) {
     RegistryKeysGuard guard;
     guard.Watch(HKEY_CLASSES_ROOT, L"Tessaly.DeviceTransfer.1", true);
     guard.Watch(HKEY_CLASSES_ROOT, L"Menu.id", true);
-    const SampleRun run = RunSampleHost(L"--exit-after 200");
+    const ChildRun run = RunSampleHost(L"--exit-after 200");
     EXPECT_EQ(0u, run.exitCode) << run.output;
     EXPECT_THAT(run.output, HasSubstr("Tessaly.DeviceTransfer.1: not registered"));
     EXPECT_THAT(run.output, HasSubstr("Menu.id: not registered"));
 }
 
 TEST_F(SampleHost, UnknownArgumentsAreRefusedWithTheUsage) {
-    const SampleRun run = RunSampleHost(L"--exit-after soon");
+    const ChildRun run = RunSampleHost(L"--exit-after soon");
     EXPECT_EQ(2u, run.exitCode) << run.output;
     EXPECT_THAT(run.output, HasSubstr("usage: SampleHost"));
 }

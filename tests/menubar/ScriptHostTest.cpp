@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "support/ChildProcess.h"
 #include "support/KestrelRegistration.h"
 #include "support/OwnerWindow.h"
 
@@ -25,34 +26,6 @@ WScript.Echo([bar.BackColor, bar.ForeColor, bar.MenuColor, bar.MenuTextColor, ba
               bar.Owner == owner, bar.Menu, refused].join(","));
 )";
 
-// Standard output of `command` run in `directory`; empty when it did not run.
-std::string RunAndRead(std::wstring command, const std::wstring& directory) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return {};
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = startup.hStdError = writeEnd;
-    PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, directory.c_str(),
-                                        &startup, &process);
-    CloseHandle(writeEnd);
-    std::string output;
-    if (started) {
-        char buffer[512];
-        DWORD read = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0) output.append(buffer, read);
-        WaitForSingleObject(process.hProcess, 60000);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    CloseHandle(readEnd);
-    while (!output.empty() && (output.back() == '\n' || output.back() == '\r')) output.pop_back();
-    return output;
-}
-
 TEST(ScriptHost, SetsAndReadsThePropertiesByNameThroughTheDualInterface) {
     KestrelRegistration registration;
     ASSERT_HRESULT_SUCCEEDED(registration.Result());
@@ -69,7 +42,7 @@ TEST(ScriptHost, SetsAndReadsThePropertiesByNameThroughTheDualInterface) {
     // cscript takes a path that begins with '/' for a switch: a relative one.
     const std::wstring command =
         L"cscript.exe //nologo KestrelMenuBar.js " + std::to_wstring(reinterpret_cast<UINT_PTR>(owner.hwnd()));
-    const std::string output = RunAndRead(command, directory);
+    const std::string output = RunChild(command, directory).output;
     DeleteFileW(script.c_str());
     EXPECT_EQ("1193046,66051,11259375,1056816,1,true,0,80070057", output);
 }

@@ -1,26 +1,27 @@
-// What the module object holds for the rest of the code.
+// What the module object holds for the rest of the code, and the scripts
+// it carries.
 #include "module/Module.h"
+#include "module/RegistryScriptResource.h"
 
 #include <gtest/gtest.h>
 
+#include "MemoryRegistry.h"
 #include "module/ComPtr.h"
 #include "module/Kestrel.h"
 #include "module/TypeLibRegistration.h"
 
 namespace {
 
-TEST(ModuleObject, IsTheModuleContainingTheCodeWhenNoEntryPointRan) {
+TEST(ModuleObject, IsTheModuleContainingTheCodeWhenNoEntryPointRanAndReadsTheSystemsMenuColours) {
     EXPECT_EQ(GetModuleHandleW(nullptr), Module::Instance());
     EXPECT_EQ(GetCurrentThreadId(), Module::Object().LoadingThreadId());
-}
-
-TEST(ModuleObject, ReadsTheMenuColoursOfTheSystem) {
     EXPECT_EQ(GetSysColor(COLOR_MENU), Module::Object().MenuColor());
     EXPECT_EQ(GetSysColor(COLOR_MENUTEXT), Module::Object().MenuTextColor());
 }
 
 // The entry point's work on a module object of its own; the DLL's own
-// entry point seen from outside: registration/DllEntryPointTest.
+// entry point seen from outside, and its class objects released at detach:
+// registration/DllEntryPointTest.
 TEST(ModuleEntryPoint, AnswersTrueAndKeepsServingWhenInitialisationFails) {
     CModule module;
     const HINSTANCE before = module.Instance();
@@ -33,30 +34,22 @@ TEST(ModuleEntryPoint, AnswersTrueAndKeepsServingWhenInitialisationFails) {
     EXPECT_EQ(TRUE, module.OnEntryPoint(nullptr, DLL_PROCESS_DETACH));
 }
 
-TEST(ModuleEntryPoint, DetachReleasesTheCachedClassObjects) {
-    CModule module;
-    const LONG locksBefore = Module::LockCount();
-    ComPtr<IClassFactory> factory;
-    ASSERT_EQ(S_OK, module.GetClassObject(CLSID_MenuCtrl, IID_PPV_ARGS(factory.ReleaseAndGetAddressOf())));
-    EXPECT_EQ(locksBefore + 1, Module::LockCount()) << "our reference keeps the module";
-
-    EXPECT_EQ(TRUE, module.OnEntryPoint(module.Instance(), DLL_PROCESS_DETACH));
-    // Ours is the last reference now; the cache's went with the detach.
-    EXPECT_EQ(2u, factory->AddRef());
-    EXPECT_EQ(1u, factory->Release());
-    EXPECT_EQ(locksBefore, Module::LockCount());
-}
-
-TEST(TypeLibLocation, HelpDirectoryKeepsThePathUpToItsLastSeparator) {
+TEST(TypeLibLocation, HelpDirectoryKeepsThePathUpToItsLastSeparatorAndFallbackChangesTheExtension) {
     EXPECT_EQ(L"C:\\Program Files\\Lanthorn\\", HelpDirectoryOf(L"C:\\Program Files\\Lanthorn\\Kestrel.dll"));
     EXPECT_EQ(L"Z:/build/x64/", HelpDirectoryOf(L"Z:/build/x64/Kestrel.dll"));
     EXPECT_EQ(L"C:", HelpDirectoryOf(L"C:Kestrel.dll"));
     EXPECT_EQ(L"", HelpDirectoryOf(L"Kestrel.dll"));
-}
-
-TEST(TypeLibLocation, FallbackReplacesOnlyTheFileNamesExtension) {
+    // The fallback replaces only the file name's extension.
     EXPECT_EQ(L"C:\\Lanthorn\\Kestrel.tlb", TypeLibFallbackPath(L"C:\\Lanthorn\\Kestrel.dll"));
     EXPECT_EQ(L"C:\\Lanthorn 1.2\\Kestrel.tlb", TypeLibFallbackPath(L"C:\\Lanthorn 1.2\\Kestrel"));
+}
+
+TEST(RegistryScriptResource, FailsForAScriptTheModuleDoesNotCarry) {
+    MemoryRegistry registry;
+    const HRESULT hr =
+        RunRegistryScriptResource(Module::Instance(), 9999, L"C:\\Kestrel.dll", registry, RegistryScriptMode::Register);
+    EXPECT_TRUE(FAILED(hr)) << std::hex << hr;
+    EXPECT_EQ(0, registry.WritesSeen());
 }
 
 }  // namespace

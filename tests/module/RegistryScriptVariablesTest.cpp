@@ -5,37 +5,28 @@
 
 namespace {
 
-std::wstring Expand(const std::wstring& text, const RegistryScriptBindings& bindings, bool* ok = nullptr) {
-    std::wstring expanded;
-    RegistryScriptError error;
-    const bool expandedOk = ExpandRegistryScriptVariables(text, bindings, expanded, error);
-    if (ok != nullptr) *ok = expandedOk;
-    return expanded;
-}
-
-TEST(RegistryScriptVariables, DoublesEverySingleQuoteOfABoundText) {
+TEST(RegistryScriptVariables, ExpandsBoundNamesOnceAndRefusesUnknownOnes) {
+    const RegistryScriptBindings bindings{{L"MODULE", L"C:\\O'Brien\\50%MODULE%\\x.dll"}, {L"OTHER", L"no"}};
+    const struct {
+        const wchar_t* text;
+        bool ok;
+        const wchar_t* expanded;
+    } cases[] = {
+        {L"'%MODULE%' and '%OTHER%, 101'", true, L"'C:\\O'Brien\\50%MODULE%\\x.dll' and 'no, 101'"},
+        {L"100%% sure", true, L"100% sure"},
+        {L"'%MODUL%'", false, nullptr},
+        {L"'%MODULE'", false, nullptr},
+    };
+    for (const auto& c : cases) {
+        std::wstring expanded;
+        RegistryScriptError error;
+        EXPECT_EQ(c.ok, ExpandRegistryScriptVariables(c.text, bindings, expanded, error)) << "case " << c.text;
+        if (c.ok) {
+            EXPECT_EQ(c.expanded, expanded) << "case " << c.text;
+        }
+    }
     EXPECT_EQ(L"C:\\O''Brien''s\\Kestrel.dll", QuoteForRegistryScript(L"C:\\O'Brien's\\Kestrel.dll"));
     EXPECT_EQ(L"''''", QuoteForRegistryScript(L"''"));
-}
-
-TEST(RegistryScriptVariables, ReplacesEachOccurrenceOfABoundName) {
-    const RegistryScriptBindings bindings{{L"MODULE", L"C:\\Kestrel.dll"}};
-    EXPECT_EQ(L"'C:\\Kestrel.dll' and 'C:\\Kestrel.dll, 101'", Expand(L"'%MODULE%' and '%MODULE%, 101'", bindings));
-}
-
-TEST(RegistryScriptVariables, TurnsDoublePercentIntoOne) { EXPECT_EQ(L"100% sure", Expand(L"100%% sure", {})); }
-
-TEST(RegistryScriptVariables, DoesNotExpandWhatABindingBrings) {
-    const RegistryScriptBindings bindings{{L"MODULE", L"C:\\50%MODULE%\\x.dll"}, {L"OTHER", L"no"}};
-    EXPECT_EQ(L"C:\\50%MODULE%\\x.dll", Expand(L"%MODULE%", bindings));
-}
-
-TEST(RegistryScriptVariables, RefusesUnknownNamesAndUnpairedPercents) {
-    bool ok = true;
-    Expand(L"'%MODUL%'", {{L"MODULE", L"x"}}, &ok);
-    EXPECT_FALSE(ok);
-    Expand(L"'%MODULE'", {{L"MODULE", L"x"}}, &ok);
-    EXPECT_FALSE(ok);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "KestrelDll.h"
+#include "support/KestrelDll.h"
 #include "module/Kestrel.h"
 #include "support/BuildPaths.h"
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "KestrelDll.h"
+#include "support/KestrelDll.h"
 #include "module/ComPtr.h"
 #include "module/Kestrel.h"
 #include "support/BuildPaths.h"

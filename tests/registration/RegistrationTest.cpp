@@ -9,22 +9,14 @@
 #include <memory>
 #include <set>
 
-#include "KestrelDll.h"
+#include "support/KestrelDll.h"
 #include "RegistrationTables.h"
 #include "module/ComPtr.h"
 #include "module/Kestrel.h"
 #include "support/BuildPaths.h"
+#include "support/ChildProcess.h"
 
 namespace {
-
-class ProcessHandles {
-  public:
-    PROCESS_INFORMATION info{};
-    ~ProcessHandles() {
-        if (info.hThread != nullptr) CloseHandle(info.hThread);
-        if (info.hProcess != nullptr) CloseHandle(info.hProcess);
-    }
-};
 
 struct BstrFree {
     void operator()(BSTR text) const { SysFreeString(text); }
@@ -33,16 +25,7 @@ using Bstr = std::unique_ptr<OLECHAR, BstrFree>;
 
 // Exit code of `regsvr32.exe /s [options] "dll"`, or ~0 if it did not run.
 DWORD RunRegsvr32(const std::wstring& options, const std::wstring& dll) {
-    std::wstring command = L"regsvr32.exe /s " + options + L" \"" + dll + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    ProcessHandles process;
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process.info))
-        return ~DWORD(0);
-    if (WaitForSingleObject(process.info.hProcess, 120000) != WAIT_OBJECT_0) return ~DWORD(0);
-    DWORD exitCode = ~DWORD(0);
-    GetExitCodeProcess(process.info.hProcess, &exitCode);
-    return exitCode;
+    return RunChild(L"regsvr32.exe /s " + options + L" \"" + dll + L"\"").exitCode;
 }
 
 // The DLL's path as the system spells it (KESTREL_DLL may use '/').
@@ -81,31 +64,18 @@ class Registration : public testing::Test {
     RegistryKeysGuard guard;
 };
 
-TEST_F(Registration, ThroughWinesRegsvr32WritesExactlyTheTables) {
-    ASSERT_EQ(0u, RunRegsvr32(L"", dllPath));
-    ExpectRegistration(ExpectedRegistration(dllPath));
-}
-
-TEST_F(Registration, ThroughTheExportWritesExactlyTheTables) {
+// Twice, with a stale entry in between: one set, without the stale entry.
+TEST_F(Registration, ThroughTheExportWritesExactlyTheTablesOnceAndUndoneKeepsTheClsidKey) {
     KestrelDll dll(dllPath);
     ASSERT_TRUE(dll.Loaded());
     ASSERT_EQ(S_OK, dll.RegisterServer());
     ExpectRegistration(ExpectedRegistration(dllPath));
-}
-
-TEST_F(Registration, TwiceLeavesOneSetWithoutStaleEntries) {
-    KestrelDll dll(dllPath);
-    ASSERT_EQ(S_OK, dll.RegisterServer());
     const std::wstring classKey = L"CLSID\\" + BracedGuid(CLSID_DeviceTransfer);
     RegSetKeyValueW(HKEY_CLASSES_ROOT, (classKey + L"\\LocalServer32").c_str(), nullptr, REG_SZ, L"stale.exe",
                     sizeof L"stale.exe");
     ASSERT_EQ(S_OK, dll.RegisterServer());
     ExpectRegistration(ExpectedRegistration(dllPath));
-}
 
-TEST_F(Registration, UndoneRemovesProgIdsAndClassKeysButKeepsTheClsidKey) {
-    KestrelDll dll(dllPath);
-    ASSERT_EQ(S_OK, dll.RegisterServer());
     ASSERT_EQ(S_OK, dll.UnregisterServer());
     EXPECT_EQ(RegistryContents(), CurrentRegistration());
     EXPECT_TRUE(RegistryKeyExists(HKEY_CLASSES_ROOT, L"CLSID"));
@@ -120,12 +90,6 @@ TEST_F(Registration, UndoneKeepsAProgIdKeyThatAnotherProgramExtended) {
     EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, L"Menu.id\\CLSID"));
     EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, L"Menu.id\\CurVer"));
     EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, L"Menu.id.1"));
-}
-
-TEST_F(Registration, ThroughRegsvr32CanBeUndone) {
-    ASSERT_EQ(0u, RunRegsvr32(L"", dllPath));
-    ASSERT_EQ(0u, RunRegsvr32(L"/u", dllPath));
-    EXPECT_EQ(RegistryContents(), CurrentRegistration());
 }
 
 TEST_F(Registration, WritesAModulePathWithASingleQuoteIntact) {
@@ -163,8 +127,9 @@ TEST_F(Registration, RegistersTheTypeLibraryAtTheModuleAndUnregistersIt) {
     const Bstr unregistered(path);
 }
 
-TEST_F(Registration, LetsCOMCreateBothClassesByClsidAndByProgId) {
+TEST_F(Registration, ThroughWinesRegsvr32WritesTheTablesForCOMToCreateBothClassesAndIsUndone) {
     ASSERT_EQ(0u, RunRegsvr32(L"", dllPath));
+    ExpectRegistration(ExpectedRegistration(dllPath));
     struct Class {
         const CLSID& clsid;
         const wchar_t* progIds[2];
@@ -184,6 +149,8 @@ TEST_F(Registration, LetsCOMCreateBothClassesByClsidAndByProgId) {
         }
     }
     CoFreeUnusedLibraries();
+    ASSERT_EQ(0u, RunRegsvr32(L"/u", dllPath));
+    EXPECT_EQ(RegistryContents(), CurrentRegistration());
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "KestrelDll.h"
+#include "support/KestrelDll.h"
 #include "module/RegistryScriptIds.h"
 #include "support/BuildPaths.h"
 

@@ -11,7 +11,7 @@
 #include <cwchar>
 #include <string>
 
-#include "KestrelDll.h"
+#include "support/KestrelDll.h"
 #include "RegistrationTables.h"
 #include "module/ComPtr.h"
 #include "module/Kestrel.h"

@@ -32,33 +32,27 @@ class ContextMenuResource : public testing::TestWithParam<MenuTexts> {
     void SetUp() override {
         const std::string bytes = ResourceBytes(RT_MENU, MAKEINTRESOURCEA(IDR_PROGRAM_MENU), GetParam().language);
         ASSERT_FALSE(bytes.empty()) << "no menu in " << LanguageName(GetParam().language);
-        menu_.reset(LoadMenuIndirectA(bytes.data()));
-        ASSERT_NE(nullptr, menu_.get());
-        popup_ = GetSubMenu(menu_.get(), 0);
-        ASSERT_NE(nullptr, popup_);
+        m_hMenu.reset(LoadMenuIndirectA(bytes.data()));
+        ASSERT_NE(nullptr, m_hMenu.get());
+        m_hPopup = GetSubMenu(m_hMenu.get(), 0);
+        ASSERT_NE(nullptr, m_hPopup);
     }
 
-    OwnedMenu menu_;
-    HMENU popup_ = nullptr;
+    OwnedMenu m_hMenu;
+    HMENU m_hPopup = nullptr;
 };
 
-TEST_P(ContextMenuResource, FirstPopupOffersShowDetailsThenDelete) {
-    ASSERT_EQ(2, GetMenuItemCount(popup_));
-    EXPECT_EQ(static_cast<UINT>(ID_PROGRAM_SHOW_DETAILS), GetMenuItemID(popup_, 0));
-    EXPECT_EQ(static_cast<UINT>(ID_PROGRAM_DELETE), GetMenuItemID(popup_, 1));
-    EXPECT_EQ(Cp1252(GetParam().showDetails), ItemText(popup_, 0));
-    EXPECT_EQ(Cp1252(GetParam().deleteItem), ItemText(popup_, 1));
-}
-
-TEST_P(ContextMenuResource, DeclaresNoDefaultItem) {
-    EXPECT_EQ(static_cast<UINT>(-1), GetMenuDefaultItem(popup_, FALSE, 0));
-}
-
-TEST_P(ContextMenuResource, HoldsOnlyTheOnePopup) {
-    EXPECT_EQ(1, GetMenuItemCount(menu_.get()));
+TEST_P(ContextMenuResource, OnePopupOffersShowDetailsThenDeleteWithoutADefault) {
+    EXPECT_EQ(1, GetMenuItemCount(m_hMenu.get()));
     if (GetParam().language == kEnglish) {
-        EXPECT_EQ("Unused", ItemText(menu_.get(), 0));
+        EXPECT_EQ("Unused", ItemText(m_hMenu.get(), 0));
     }
+    ASSERT_EQ(2, GetMenuItemCount(m_hPopup));
+    EXPECT_EQ(static_cast<UINT>(ID_PROGRAM_SHOW_DETAILS), GetMenuItemID(m_hPopup, 0));
+    EXPECT_EQ(static_cast<UINT>(ID_PROGRAM_DELETE), GetMenuItemID(m_hPopup, 1));
+    EXPECT_EQ(Cp1252(GetParam().showDetails), ItemText(m_hPopup, 0));
+    EXPECT_EQ(Cp1252(GetParam().deleteItem), ItemText(m_hPopup, 1));
+    EXPECT_EQ(static_cast<UINT>(-1), GetMenuDefaultItem(m_hPopup, FALSE, 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ContextMenuResource, testing::ValuesIn(kMenuTexts),

@@ -112,11 +112,11 @@ TemplateHeader ReadHeader(const std::string& bytes) {
 class SegmentDialogTemplate : public testing::TestWithParam<LANGID> {
   protected:
     void SetUp() override {
-        bytes_ = ResourceBytes(RT_DIALOG, MAKEINTRESOURCEA(IDD_SEGMENT), GetParam());
-        ASSERT_FALSE(bytes_.empty()) << "no dialog " << IDD_SEGMENT << " in " << LanguageName(GetParam());
-        dialog_.reset(CreateDialogIndirectParamA(Module::Instance(), reinterpret_cast<LPCDLGTEMPLATEA>(bytes_.data()),
-                                                 nullptr, QuietDialogProc, 0));
-        ASSERT_NE(nullptr, dialog_.get());
+        m_strBytes = ResourceBytes(RT_DIALOG, MAKEINTRESOURCEA(IDD_SEGMENT), GetParam());
+        ASSERT_FALSE(m_strBytes.empty()) << "no dialog " << IDD_SEGMENT << " in " << LanguageName(GetParam());
+        m_hDialog.reset(CreateDialogIndirectParamA(
+            Module::Instance(), reinterpret_cast<LPCDLGTEMPLATEA>(m_strBytes.data()), nullptr, QuietDialogProc, 0));
+        ASSERT_NE(nullptr, m_hDialog.get());
     }
 
     std::string TextOf(HWND window) const {
@@ -129,12 +129,12 @@ class SegmentDialogTemplate : public testing::TestWithParam<LANGID> {
     // own, so the right edge is not the converted left + width.
     RECT PixelsOf(const RECT& dialogUnits) const {
         RECT rect = dialogUnits;
-        MapDialogRect(dialog_.get(), &rect);
+        MapDialogRect(m_hDialog.get(), &rect);
         return {rect.left, rect.top, rect.left + rect.right, rect.top + rect.bottom};
     }
 
-    std::string bytes_;
-    OwnedWindow dialog_;
+    std::string m_strBytes;
+    OwnedWindow m_hDialog;
 };
 
 std::string Describe(const RECT& r) {
@@ -142,18 +142,15 @@ std::string Describe(const RECT& r) {
            std::to_string(r.bottom);
 }
 
-TEST_P(SegmentDialogTemplate, IsAModalFramePopupOf214By182InMsSansSerif8) {
-    const TemplateHeader header = ReadHeader(bytes_);
+TEST_P(SegmentDialogTemplate, IsAModalFramePopupOf214By182InMsSansSerif8WithATranslatedCaption) {
+    const TemplateHeader header = ReadHeader(m_strBytes);
     EXPECT_EQ(static_cast<DWORD>(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT), header.style);
     EXPECT_EQ(214, header.width);
     EXPECT_EQ(182, header.height);
     EXPECT_EQ(kEnglishControls.size(), header.controls);
     EXPECT_EQ(8, header.pointSize);
     EXPECT_EQ(L"MS Sans Serif", header.face);
-}
-
-TEST_P(SegmentDialogTemplate, CaptionIsTranslated) {
-    const std::string caption = TextOf(dialog_.get());
+    const std::string caption = TextOf(m_hDialog.get());
     if (GetParam() == kEnglish) {
         EXPECT_EQ("Select Program Segment", caption);
     } else {
@@ -165,14 +162,14 @@ TEST_P(SegmentDialogTemplate, CaptionIsTranslated) {
 TEST_P(SegmentDialogTemplate, ControlsComeInTemplateOrderWithTheirIdsKindsAndPositions) {
     const std::vector<Control> expected = ExpectedControls(GetParam());
     size_t index = 0;
-    for (HWND child = GetWindow(dialog_.get(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(m_hDialog.get(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         ASSERT_LT(index, expected.size()) << "more controls than expected";
         const Control& control = expected[index];
         char kind[64] = "";
         GetClassNameA(child, kind, sizeof kind);
         RECT placed;
         GetWindowRect(child, &placed);
-        MapWindowPoints(HWND_DESKTOP, dialog_.get(), reinterpret_cast<POINT*>(&placed), 2);
+        MapWindowPoints(HWND_DESKTOP, m_hDialog.get(), reinterpret_cast<POINT*>(&placed), 2);
         const LONG style = GetWindowLongA(child, GWL_STYLE);
 
         SCOPED_TRACE("control " + std::to_string(index) + " (\"" + kEnglishControls[index].text + "\")");
@@ -193,26 +190,24 @@ TEST_P(SegmentDialogTemplate, ControlsComeInTemplateOrderWithTheirIdsKindsAndPos
     EXPECT_EQ(expected.size(), index);
 }
 
-TEST_P(SegmentDialogTemplate, OkIsTheDefaultButtonAndTheTimeEditsTakeDigitsOnly) {
-    EXPECT_EQ(BS_DEFPUSHBUTTON, GetWindowLongA(GetDlgItem(dialog_.get(), IDOK), GWL_STYLE) & BS_TYPEMASK);
-    EXPECT_EQ(BS_PUSHBUTTON, GetWindowLongA(GetDlgItem(dialog_.get(), IDCANCEL), GWL_STYLE) & BS_TYPEMASK);
+TEST_P(SegmentDialogTemplate, OkIsTheDefaultButtonAndTheTimeEditsTakeDigitsOnlyInTabOrder) {
+    EXPECT_EQ(BS_DEFPUSHBUTTON, GetWindowLongA(GetDlgItem(m_hDialog.get(), IDOK), GWL_STYLE) & BS_TYPEMASK);
+    EXPECT_EQ(BS_PUSHBUTTON, GetWindowLongA(GetDlgItem(m_hDialog.get(), IDCANCEL), GWL_STYLE) & BS_TYPEMASK);
     for (int id : {IDC_START_HOURS, IDC_START_MINUTES, IDC_END_HOURS, IDC_END_MINUTES}) {
-        const HWND edit = GetDlgItem(dialog_.get(), id);
+        const HWND edit = GetDlgItem(m_hDialog.get(), id);
         EXPECT_NE(0, GetWindowLongA(edit, GWL_STYLE) & ES_NUMBER) << "edit " << id;
         const bool framed = (GetWindowLongA(edit, GWL_STYLE) & WS_BORDER) != 0 ||
                             (GetWindowLongA(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
         EXPECT_TRUE(framed) << "edit " << id << " has no border";
     }
-}
-
-TEST_P(SegmentDialogTemplate, TabGoesFromOkAndCancelThroughTheFourEditsAndBack) {
+    // Tab goes from OK and Cancel through the four edits and back.
     const std::vector<int> order = {IDOK, IDCANCEL, IDC_START_HOURS, IDC_START_MINUTES, IDC_END_HOURS, IDC_END_MINUTES};
-    HWND current = GetNextDlgTabItem(dialog_.get(), nullptr, FALSE);
+    HWND current = GetNextDlgTabItem(m_hDialog.get(), nullptr, FALSE);
     for (size_t step = 0; step <= order.size(); ++step) {
         const int expected = order[step % order.size()];
         ASSERT_NE(nullptr, current);
         EXPECT_EQ(expected, GetDlgCtrlID(current)) << "tab stop " << step;
-        current = GetNextDlgTabItem(dialog_.get(), current, FALSE);
+        current = GetNextDlgTabItem(m_hDialog.get(), current, FALSE);
     }
 }
 

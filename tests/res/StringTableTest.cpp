@@ -75,68 +75,52 @@ std::string Expected(const TableRow& row) {
     }
 }
 
-TEST(StringTable, TextsComeOutInWindows1252) { EXPECT_EQ(1252u, GetACP()) << "the expected bytes assume it"; }
-
-TEST(StringTable, UserInterfaceLanguageFollowsLcAll) {
+TEST(StringTable, LanguageFollowsLcAllAndTextsComeOutInWindows1252) {
+    EXPECT_EQ(1252u, GetACP()) << "the expected bytes assume it";
     const char* lcAll = std::getenv("LC_ALL");
     const std::string locale = lcAll != nullptr ? lcAll : "";
     const LANGID expected = locale.rfind("fr", 0) == 0 ? kFrench : locale.rfind("de", 0) == 0 ? kGerman : kEnglish;
     EXPECT_EQ(LanguageName(expected), std::string(LanguageName(LanguageInForce()))) << "LC_ALL=" << locale;
 }
 
-TEST(StringTable, EveryStringIsTheTableTextOfTheLanguageInForce) {
+TEST(StringTable, EveryStringIsTheTableTextOfTheLanguageInForceAndTheTableStopsAtItsEnds) {
     ASSERT_EQ(IDS_LAST - IDS_FIRST + 1, static_cast<int>(std::size(kTable)));
     for (const TableRow& row : kTable) {
-        EXPECT_EQ(Expected(row), LoadResourceString(row.id))
+        const std::string expected = Expected(row);
+        EXPECT_EQ(expected, LoadResourceString(row.id))
             << "string " << row.id << " in " << LanguageName(LanguageInForce());
+        char buffer[512];
+        const int copied = LoadResourceString(row.id, buffer, sizeof buffer);
+        EXPECT_EQ(expected, std::string(buffer, copied)) << "string " << row.id << " into a buffer";
     }
-}
-
-TEST(StringTable, TableStopsAtItsLastIdentifier) {
     EXPECT_EQ("", LoadResourceString(IDS_FIRST - 1));
     EXPECT_EQ("", LoadResourceString(IDS_LAST + 1));
 }
 
-class LoadResourceStringTest : public testing::Test {
-  protected:
-    static constexpr UINT kId = IDS_COLUMN_SIZE_ON_PLAYER;
-    const std::string expected_ = Expected(kTable[kId - IDS_FIRST]);
-};
-
-TEST_F(LoadResourceStringTest, ReturnsTheCharactersCopiedAndTerminatesTheText) {
+// Into a buffer: the characters copied, the text cut to the buffer and
+// always terminated, nothing written without room for a character.
+TEST(StringTable, BufferFormCutsAndTerminatesTheText) {
+    const UINT id = IDS_COLUMN_SIZE_ON_PLAYER;
+    const std::string text = Expected(kTable[id - IDS_FIRST]);
     char buffer[260];
-    std::memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(static_cast<int>(expected_.size()), LoadResourceString(kId, buffer, sizeof buffer));
-    EXPECT_EQ(expected_, std::string(buffer));
-}
-
-TEST_F(LoadResourceStringTest, CutsTheTextToTheBufferAndKeepsItsEnd) {
-    char buffer[6];
-    std::memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(5, LoadResourceString(kId, buffer, sizeof buffer));
-    EXPECT_EQ(expected_.substr(0, 5), std::string(buffer));
-}
-
-TEST_F(LoadResourceStringTest, LeavesAnEmptyTextForAMissingString) {
-    char buffer[16] = "untouched";
-    EXPECT_EQ(0, LoadResourceString(9999, buffer, sizeof buffer));
-    EXPECT_EQ("", std::string(buffer));
-}
-
-TEST_F(LoadResourceStringTest, WritesNothingWithoutRoomForACharacter) {
-    char buffer[16] = "untouched";
-    EXPECT_EQ(0, LoadResourceString(kId, buffer, 0));
-    EXPECT_EQ("untouched", std::string(buffer));
-    EXPECT_EQ(0, LoadResourceString(kId, nullptr, 16));
-    EXPECT_EQ(0, LoadResourceString(kId, buffer, 1));
-    EXPECT_EQ("", std::string(buffer));
-}
-
-TEST_F(LoadResourceStringTest, StringFormAgreesWithTheBufferForm) {
-    for (UINT id = IDS_FIRST; id <= IDS_LAST; ++id) {
-        char buffer[512];
-        const int copied = LoadResourceString(id, buffer, sizeof buffer);
-        EXPECT_EQ(std::string(buffer, copied), LoadResourceString(id)) << "string " << id;
+    const struct {
+        UINT id;
+        char* buffer;
+        int size;
+        int copied;
+        std::string left;
+    } cases[] = {
+        {id, buffer, 260, static_cast<int>(text.size()), text},
+        {id, buffer, 6, 5, text.substr(0, 5)},
+        {id, buffer, 1, 0, ""},
+        {9999, buffer, 16, 0, ""},
+        {id, buffer, 0, 0, "untouched"},
+        {id, nullptr, 16, 0, "untouched"},
+    };
+    for (const auto& c : cases) {
+        std::strcpy(buffer, "untouched");
+        EXPECT_EQ(c.copied, LoadResourceString(c.id, c.buffer, c.size)) << "case " << c.id << ", size " << c.size;
+        EXPECT_EQ(c.left, std::string(buffer)) << "case " << c.id << ", size " << c.size;
     }
 }
 

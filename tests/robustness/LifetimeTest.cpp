@@ -13,53 +13,11 @@
 #include "container/EventSink.h"
 #include "devicepane/DeviceTransfer.h"
 #include "menubar/MenuCtrl.h"
+#include "support/PluginPaneDouble.h"
 #include "support/RegistryKeys.h"
 #include "support/TestContainer.h"
 
 namespace {
-
-// A device plug-in's pane: a static window, and the site kept until closed
-// (with a reference, or without one as a careless plug-in keeps it).
-class CTestPlugin final : public IPluginDevicePane {
-  public:
-    explicit CTestPlugin(bool holdSite) : m_fHoldSite(holdSite) {}
-    ~CTestPlugin() = default;
-    CTestPlugin(const CTestPlugin&) = delete;
-    CTestPlugin& operator=(const CTestPlugin&) = delete;
-
-    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++m_nRefs); }
-    // The last reference lets go of the site, as a plug-in freeing itself would.
-    STDMETHODIMP_(ULONG) Release() override {
-        if (--m_nRefs == 0) SetPaneSite(nullptr);
-        return static_cast<ULONG>(m_nRefs);
-    }
-    STDMETHODIMP CreatePaneWindow(HWND parent, HWND* window) override {
-        m_hWnd =
-            CreateWindowA("STATIC", "plug-in", WS_CHILD | WS_VISIBLE, 0, 0, 40, 40, parent, nullptr, nullptr, nullptr);
-        *window = m_hWnd;
-        return m_hWnd != nullptr ? S_OK : E_FAIL;
-    }
-    STDMETHODIMP SetPaneSite(IPluginPaneSite* site) override {
-        if (m_fHoldSite && site != nullptr) site->AddRef();
-        if (m_fHoldSite && m_pSite != nullptr) m_pSite->Release();
-        m_pSite = site;
-        return S_OK;
-    }
-    STDMETHODIMP ClosePane() override {
-        if (m_hWnd != nullptr && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
-        m_hWnd = nullptr;
-        return SetPaneSite(nullptr);
-    }
-
-    IPluginPaneSite* Site() const { return m_pSite; }
-    long References() const { return m_nRefs; }
-
-  private:
-    const bool m_fHoldSite;
-    long m_nRefs = 0;
-    HWND m_hWnd = nullptr;
-    IPluginPaneSite* m_pSite = nullptr;
-};
 
 CDeviceProgram Program(const char* title) {
     CDeviceProgram program{};
@@ -77,7 +35,7 @@ struct HostedPane {
         if (FAILED(container->Create(CreateDeviceTransfer)) || FAILED(container->Activate())) return;
         pane = container->Query<IDeviceTransfer>(IID_IDeviceTransfer);
     }
-    void ShowPlugin(CTestPlugin* plugin) const {
+    void ShowPlugin(CPluginPaneDouble* plugin) const {
         CDeviceInfo info{};
         info.fieldUsed = DEVICE_IMAGE;
         info.pPluginDevicePane = plugin;
@@ -116,12 +74,12 @@ TEST(Lifetime, RefreshRequestHandlersMayCallBackReplaceThePluginOrCloseThePane) 
     for (const bool holdSite : {true, false}) {
         for (const Case& c : cases) {
             SCOPED_TRACE(testing::Message() << c.name << (holdSite ? ", site held" : ", site not held"));
-            CTestPlugin plugin(holdSite);
+            CPluginPaneDouble plugin(holdSite);
             {
                 HostedPane host;
                 ASSERT_TRUE(host.pane);
                 host.ShowPlugin(&plugin);
-                ASSERT_NE(nullptr, plugin.Site());
+                ASSERT_NE(nullptr, plugin.m_pSite);
                 EventSink sink(DIID__IDeviceTransferEvents);
                 ASSERT_HRESULT_SUCCEEDED(sink.Connect(host.container->Control()));
                 int refreshes = 0;
@@ -130,7 +88,7 @@ TEST(Lifetime, RefreshRequestHandlersMayCallBackReplaceThePluginOrCloseThePane) 
                     ++refreshes;
                     c.handler(host);
                 });
-                IPluginPaneSite* site = plugin.Site();
+                IPluginPaneSite* site = plugin.m_pSite;
                 EXPECT_EQ(S_OK, site->OnPaneNotify());
                 EXPECT_EQ(1, refreshes);
                 TestContainer::ProcessMessages();
@@ -138,16 +96,16 @@ TEST(Lifetime, RefreshRequestHandlersMayCallBackReplaceThePluginOrCloseThePane) 
                     CDeviceProgram program = Program("After");
                     EXPECT_EQ(S_OK, host.pane->AddProgram(&program));
                     EXPECT_EQ(1, host.pane->GetItemsCount());
-                    if (plugin.Site() != nullptr) {
-                        EXPECT_EQ(S_OK, plugin.Site()->OnPaneNotify());
+                    if (plugin.m_pSite != nullptr) {
+                        EXPECT_EQ(S_OK, plugin.m_pSite->OnPaneNotify());
                     }
                 }
                 sink.Disconnect();
                 host.Drop();
             }
             TestContainer::ProcessMessages();
-            EXPECT_EQ(0, plugin.References());
-            EXPECT_EQ(nullptr, plugin.Site());
+            EXPECT_EQ(0u, plugin.m_nRefs);
+            EXPECT_EQ(nullptr, plugin.m_pSite);
         }
     }
 }

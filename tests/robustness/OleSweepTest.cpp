@@ -232,8 +232,12 @@ TEST(MenuSweep, MenuCtrlAnswersBadInput) {
     ASSERT_NE(nullptr, guard);
     DWORD oldProtection = 0;
     VirtualProtect(guard + system.dwPageSize, system.dwPageSize, PAGE_NOACCESS, &oldProtection);
-    // A RECT that starts 8 bytes before the inaccessible page.
+    // A RECT that starts 8 bytes before the inaccessible page, the page
+    // itself, and a read-only page.
     const auto straddling = reinterpret_cast<LONG_PTR>(guard + system.dwPageSize - 8);
+    const auto inaccessible = reinterpret_cast<LONG_PTR>(guard + system.dwPageSize);
+    void* const readOnly = VirtualAlloc(nullptr, system.dwPageSize, MEM_RESERVE | MEM_COMMIT, PAGE_READONLY);
+    ASSERT_NE(nullptr, readOnly);
     RECT rect{};
     long fits = 0;
     const HWND destroyed = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
@@ -272,6 +276,9 @@ TEST(MenuSweep, MenuCtrlAnswersBadInput) {
         {"GetItemRect(null)", [&] { return bar->GetItemRect(0, 0); }, E_INVALIDARG},
         {"GetItemRect(address 1)", [&] { return bar->GetItemRect(0, 1); }, E_INVALIDARG},
         {"GetItemRect(straddling the guard page)", [&] { return bar->GetItemRect(0, straddling); }, E_INVALIDARG},
+        {"GetItemRect(inaccessible page)", [&] { return bar->GetItemRect(0, inaccessible); }, E_INVALIDARG},
+        {"GetItemRect(read-only page)", [&] { return bar->GetItemRect(0, reinterpret_cast<LONG_PTR>(readOnly)); },
+         E_INVALIDARG},
     });
 
     // The bar still answers as a bar.
@@ -283,6 +290,7 @@ TEST(MenuSweep, MenuCtrlAnswersBadInput) {
     EXPECT_EQ(Ole(container.Window()), owner);
     TestContainer::ProcessMessages();
     VirtualFree(guard, 0, MEM_RELEASE);
+    VirtualFree(readOnly, 0, MEM_RELEASE);
 }
 
 }  // namespace

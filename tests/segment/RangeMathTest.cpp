@@ -9,16 +9,14 @@ namespace {
 using range::Drag;
 using range::Values;
 
-TEST(RangePixels, MapsValuesLinearlyTruncatingTowardZeroWithoutOverflow) {
+TEST(RangePixels, MapsValuesLinearlyTruncatingTowardZeroWithoutOverflowAndNothingWithoutATotal) {
     EXPECT_EQ(80, range::ToPixels(10, 290, 36000, 9000, 27000).x1);
     EXPECT_EQ(220, range::ToPixels(10, 290, 36000, 9000, 27000).x2);
     EXPECT_EQ(10, range::ToPixels(10, 290, 36000, -100, 0).x1);  // -0.78 px
     EXPECT_EQ(2000, range::ToPixels(0, 2000, 2000000, 0, 2000000).x2);
     EXPECT_EQ(11, range::MarkerX(10, 290, 0, 3600));
     EXPECT_EQ(150, range::MarkerX(10, 290, 1800, 3600));
-}
-
-TEST(RangePixels, ATotalOfZeroOrLessHasNoSegment) {
+    // A total of zero or less has no segment.
     EXPECT_FALSE(range::HasScale(0));
     EXPECT_FALSE(range::HasScale(-5));
     EXPECT_EQ(10, range::ToPixels(10, 290, 0, 5, 8).x2);
@@ -34,12 +32,10 @@ TEST(RangeClamps, StartStaysWithinZeroAndTheEndAndTheEndAfterTheStartThenWithinT
     EXPECT_EQ(700, range::ClampEnd(700, 50, 1000));
 }
 
-TEST(RangeDrag, TheMinimumLengthIsFourteenPixelsWorthOfValueUnits) {
+TEST(RangeDrag, MovesFromThePressWithAMinimumLengthOfFourteenPixelsWorthOfValueUnits) {
     EXPECT_EQ(1800, Drag(range::kMoveStart, 280, 36000, Values{9000, 27000}).MinLength());  // 128.57 s a pixel
     EXPECT_EQ(0, Drag(range::kMoveStart, 280, 10, Values{2, 8}).MinLength());
-}
-
-TEST(RangeDrag, EachMoveStartsFromThePressButClampsAgainstTheCurrentValues) {
+    // Each move starts from the press but clamps against the current values.
     const Drag drag(range::kMoveBoth, 280, 36000, Values{9000, 27000});
     const Values v = drag.Move(200, Values{21857, 36000});
     EXPECT_EQ(34200, v.start);  // 9000 + 200 px = 34714, clamped against the current end

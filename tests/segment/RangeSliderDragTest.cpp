@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -58,7 +59,7 @@ class SliderDrag : public testing::Test {
     }
     void Post(UINT message, int x = 0) { PostMessageA(owner.hwnd(), message, 0, MAKELPARAM(x, 20)); }
     // Pointer moves to each x, then the button goes up.
-    void Queue(std::initializer_list<int> xs) {
+    void Queue(const std::vector<int>& xs) {
         for (int x : xs) Post(WM_MOUSEMOVE, x);
         Post(WM_LBUTTONUP);
     }
@@ -84,31 +85,38 @@ TEST_F(SliderDrag, TheStartThumbFollowsThePointerUpToTheMinimumBeforeTheEndAndDo
     EXPECT_EQ("(0, 0, 0, 0)", RectText(owner.UpdateRect()));
 }
 
-TEST_F(SliderDrag, TheEndThumbStopsAtTheTotalAndTheMinimumAfterTheStart) {
-    Queue({415, 0});
-    EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 215, 20));
-    EXPECT_EQ("9000..36000 9000..10800 ", listener.seen);
-}
-
-TEST_F(SliderDrag, MovingTheWholeSegmentAgainstTheRightEndShrinksIt) {
-    Queue({250, 350});
-    EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 150, 20));
-    EXPECT_EQ("21857..36000 34200..36000 ", listener.seen);
-}
-
-TEST_F(SliderDrag, MovingTheWholeSegmentAgainstTheLeftEndShrinksIt) {
-    Queue({100, 0});
-    EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 200, 20));
-    EXPECT_EQ("0..14142 0..1800 ", listener.seen);
-}
-
-TEST_F(SliderDrag, TenSecondsOver280PixelsLetTheStartReachTheEnd) {
-    CRangeSlider tiny(0x9F9860, 10, 2, 8);  // start thumb at 69..71
-    Attach(tiny);
-    Queue({400});
-    EXPECT_TRUE(tiny.OnLButtonDown(MK_LBUTTON, 70, 20));
-    EXPECT_EQ(8, tiny.GetStart());
-    EXPECT_EQ(8, tiny.GetEnd());
+TEST_F(SliderDrag, EndThumbAndWholeSegmentStopAtTheEndsAndTheMinimumLength) {
+    const struct {
+        const char* name;
+        int total, start, end, press;
+        std::vector<int> moves;
+        const char* seen;
+        const char* values;
+    } cases[] = {
+        {"end thumb", 36000, 9000, 27000, 215, {415, 0}, "9000..36000 9000..10800 ", "9000..10800"},
+        {"segment against the right end",
+         36000,
+         9000,
+         27000,
+         150,
+         {250, 350},
+         "21857..36000 34200..36000 ",
+         "34200..36000"},
+        {"segment against the left end", 36000, 9000, 27000, 200, {100, 0}, "0..14142 0..1800 ", "0..1800"},
+        // Ten seconds over 280 pixels: the start may reach the end.
+        {"start thumb of a short total", 10, 2, 8, 70, {400}, "", "8..8"},
+    };
+    for (const auto& c : cases) {
+        CRangeSlider other(0x9F9860, c.total, c.start, c.end);
+        Attach(other);
+        RecordingListener seen;
+        if (c.total == 36000) other.SetListener(&seen);
+        Queue(c.moves);
+        EXPECT_TRUE(other.OnLButtonDown(MK_LBUTTON, c.press, 20)) << "case " << c.name;
+        EXPECT_EQ(c.seen, seen.seen) << "case " << c.name;
+        EXPECT_EQ(c.values, std::to_string(other.GetStart()) + ".." + std::to_string(other.GetEnd()))
+            << "case " << c.name;
+    }
 }
 
 TEST_F(SliderDrag, AListenersValuesAreDrawnAndKeptAndTheNextMoveStartsFromThePress) {

@@ -28,21 +28,9 @@ const wchar_t* const kRegisteredKeys[] = {
 
 }  // namespace
 
-KestrelRegistration::KestrelRegistration() {
-    for (const wchar_t* key : kRegisteredKeys) guard_.Watch(HKEY_CLASSES_ROOT, key);
-    dll_ = LoadLibraryW(KestrelDllPath().c_str());
-    if (dll_ == nullptr) {
-        result_ = HRESULT_FROM_WIN32(GetLastError());
-        return;
-    }
-    using Entry = HRESULT(STDAPICALLTYPE*)();
-    // Through the generic function type, which converts to any other.
-    const auto registerServer =
-        reinterpret_cast<Entry>(reinterpret_cast<void (*)()>(GetProcAddress(dll_, "DllRegisterServer")));
-    result_ = registerServer != nullptr ? registerServer() : HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
-}
-
-// Controls created through COM keep the DLL loaded by COM's own reference.
-KestrelRegistration::~KestrelRegistration() {
-    if (dll_ != nullptr) FreeLibrary(dll_);
+// Controls created through COM keep the DLL loaded by COM's own reference
+// once the object frees its own.
+KestrelRegistration::KestrelRegistration() : m_dll(KestrelDllPath()) {
+    for (const wchar_t* key : kRegisteredKeys) m_registry.Watch(HKEY_CLASSES_ROOT, key);
+    m_hrResult = m_dll.Loaded() ? m_dll.RegisterServer() : HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
 }

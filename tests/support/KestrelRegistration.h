@@ -11,23 +11,23 @@
 
 #include <windows.h>
 
+#include "support/KestrelDll.h"
 #include "support/RegistryKeys.h"
 
 class KestrelRegistration {
   public:
     KestrelRegistration();
-    ~KestrelRegistration();
     KestrelRegistration(const KestrelRegistration&) = delete;
     KestrelRegistration& operator=(const KestrelRegistration&) = delete;
 
     // What DllRegisterServer returned; the load failure when the DLL could
     // not be loaded or has no such export.
-    HRESULT Result() const { return result_; }
+    HRESULT Result() const { return m_hrResult; }
 
   private:
-    RegistryKeysGuard guard_;
-    HMODULE dll_ = nullptr;
-    HRESULT result_ = E_FAIL;
+    RegistryKeysGuard m_registry;
+    KestrelDll m_dll;
+    HRESULT m_hrResult = E_FAIL;
 };
 
 #endif

@@ -56,7 +56,7 @@ void Write(HKEY root, const std::wstring& path, const RegistryTree& tree) {
 }  // namespace
 
 RegistryKeysGuard::~RegistryKeysGuard() {
-    for (auto it = watched_.rbegin(); it != watched_.rend(); ++it) {
+    for (auto it = m_vecWatched.rbegin(); it != m_vecWatched.rend(); ++it) {
         RegistryDeleteTree(it->root, it->path);
         if (it->before) Write(it->root, it->path, *it->before);
     }
@@ -64,7 +64,7 @@ RegistryKeysGuard::~RegistryKeysGuard() {
 
 void RegistryKeysGuard::Watch(HKEY root, const std::wstring& path, bool startEmpty) {
     const RegKey key = OpenKey(root, path, KEY_READ);
-    watched_.push_back({root, path, key ? std::make_shared<RegistryTree>(Read(key.Get())) : nullptr});
+    m_vecWatched.push_back({root, path, key ? std::make_shared<RegistryTree>(Read(key.Get())) : nullptr});
     if (startEmpty) RegistryDeleteTree(root, path);
 }
 

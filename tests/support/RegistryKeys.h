@@ -29,7 +29,7 @@ class RegistryKeysGuard {
         std::wstring path;
         std::shared_ptr<RegistryTree> before;  // null: the key did not exist
     };
-    std::vector<Watched> watched_;
+    std::vector<Watched> m_vecWatched;
 };
 
 // Small registry readers for assertions.

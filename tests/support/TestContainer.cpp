@@ -31,47 +31,33 @@ TestContainer::TestContainer(SIZE clientSize) {
     // active top-level window.
     const DWORD style = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
     AdjustWindowRectEx(&frame, style, FALSE, 0);
-    window_.reset(CreateWindowExW(0, kWindowClass, L"Kestrel test container", style, 40, 40, frame.right - frame.left,
-                                  frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr), this));
-    site_ = ControlSite::Create(window_.get(), ClientRect(window_.get()));
-    ShowWindow(window_.get(), SW_SHOWNOACTIVATE);
-    UpdateWindow(window_.get());
+    m_hWndHost.reset(CreateWindowExW(0, kWindowClass, L"Kestrel test container", style, 40, 40,
+                                     frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                                     GetModuleHandleW(nullptr), this));
+    m_pSite = ControlSite::Create(m_hWndHost.get(), ClientRect(m_hWndHost.get()));
+    ShowWindow(m_hWndHost.get(), SW_SHOWNOACTIVATE);
+    UpdateWindow(m_hWndHost.get());
 }
 
 TestContainer::~TestContainer() {
-    site_->Close();
-    window_.reset();
+    m_pSite->Close();
+    m_hWndHost.reset();
     ProcessMessages();
 }
 
 HRESULT TestContainer::Create(Creator creator) {
     ComPtr<IUnknown> control;
     const HRESULT hr = creator(nullptr, IID_IUnknown, reinterpret_cast<void**>(control.ReleaseAndGetAddressOf()));
-    return FAILED(hr) ? hr : Embed(control.Get());
-}
-
-HRESULT TestContainer::Create(REFCLSID clsid) {
-    ComPtr<IUnknown> control;
-    const HRESULT hr =
-        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(control.ReleaseAndGetAddressOf()));
-    return FAILED(hr) ? hr : Embed(control.Get());
-}
-
-HRESULT TestContainer::Create(const wchar_t* progId) {
-    CLSID clsid{};
-    const HRESULT hr = CLSIDFromProgID(progId, &clsid);
-    return FAILED(hr) ? hr : Create(clsid);
+    return FAILED(hr) ? hr : m_pSite->Embed(control.Get(), nullptr);
 }
 
 void TestContainer::Resize(SIZE clientSize) {
     RECT frame{0, 0, clientSize.cx, clientSize.cy};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window_.get(), GWL_STYLE)), FALSE, 0);
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(m_hWndHost.get(), GWL_STYLE)), FALSE, 0);
     // Without activation, for the same reason as at creation.
-    SetWindowPos(window_.get(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    SetWindowPos(m_hWndHost.get(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
-
-HRESULT TestContainer::Embed(IUnknown* control, IStream* state) { return site_->Embed(control, state); }
 
 void TestContainer::ProcessMessages() {
     MSG message;
@@ -87,6 +73,6 @@ LRESULT CALLBACK TestContainer::WindowProc(HWND window, UINT message, WPARAM wp,
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* container = reinterpret_cast<TestContainer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_SIZE && container != nullptr && container->site_) container->site_->Move(ClientRect(window));
+    if (message == WM_SIZE && container != nullptr && container->m_pSite) container->m_pSite->Move(ClientRect(window));
     return DefWindowProcW(window, message, wp, lp);
 }

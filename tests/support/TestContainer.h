@@ -36,31 +36,20 @@ class TestContainer {
     // either step is returned. An object that is no OLE control stays
     // reachable through Control().
     HRESULT Create(Creator creator);
-    HRESULT Create(REFCLSID clsid);
-    HRESULT Create(const wchar_t* progId);
-    HRESULT Embed(IUnknown* control, IStream* state = nullptr);
 
-    HRESULT Activate(LONG verb = OLEIVERB_INPLACEACTIVATE) { return site_->Activate(verb); }
-    HRESULT Deactivate() { return site_->Deactivate(); }
-    void Close() { site_->Close(); }
+    HRESULT Activate(LONG verb = OLEIVERB_INPLACEACTIVATE) { return m_pSite->Activate(verb); }
+    HRESULT Deactivate() { return m_pSite->Deactivate(); }
+    void Close() { m_pSite->Close(); }
 
     // New client size, as a user's resizing gives it; the control follows.
     void Resize(SIZE clientSize);
 
-    HWND Window() const { return window_.get(); }
-    HWND ControlWindow() const { return site_->ControlWindow(); }
-    IUnknown* Control() const { return site_->Control(); }
-    ControlSite& Site() const { return *site_.Get(); }
+    HWND Window() const { return m_hWndHost.get(); }
+    HWND ControlWindow() const { return m_pSite->ControlWindow(); }
+    IUnknown* Control() const { return m_pSite->Control(); }
+    ControlSite& Site() const { return *m_pSite.Get(); }
 
-    // The control's interface `I`; null when it does not answer.
-    template <class I>
-    ComPtr<I> Query() const {
-        ComPtr<I> result;
-        if (Control() != nullptr)
-            Control()->QueryInterface(__uuidof(I), reinterpret_cast<void**>(result.ReleaseAndGetAddressOf()));
-        return result;
-    }
-    // Same, for interfaces without __uuidof (those of Kestrel.h).
+    // The control's interface `iid`; null when it does not answer.
     template <class I>
     ComPtr<I> Query(REFIID iid) const {
         ComPtr<I> result;
@@ -79,8 +68,8 @@ class TestContainer {
     };
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
 
-    std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer> window_;
-    ComPtr<ControlSite> site_;
+    std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer> m_hWndHost;
+    ComPtr<ControlSite> m_pSite;
 };
 
 #endif

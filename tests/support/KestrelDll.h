@@ -14,8 +14,8 @@ class KestrelDll {
     KestrelDll(const KestrelDll&) = delete;
     KestrelDll& operator=(const KestrelDll&) = delete;
 
-    bool Loaded() const { return module_ != nullptr; }
-    HMODULE Handle() const { return module_; }
+    bool Loaded() const { return m_hModule != nullptr; }
+    HMODULE Handle() const { return m_hModule; }
 
     HRESULT CanUnloadNow() const;
     HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** ppv) const;
@@ -25,7 +25,7 @@ class KestrelDll {
   private:
     FARPROC Export(const char* name) const;
 
-    HMODULE module_;
+    HMODULE m_hModule;
 };
 
 #endif

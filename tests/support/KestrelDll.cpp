@@ -1,4 +1,4 @@
-#include "KestrelDll.h"
+#include "support/KestrelDll.h"
 
 namespace {
 
@@ -14,14 +14,14 @@ Function As(FARPROC entry) {
 
 }  // namespace
 
-KestrelDll::KestrelDll(const std::wstring& path) : module_(LoadLibraryW(path.c_str())) {}
+KestrelDll::KestrelDll(const std::wstring& path) : m_hModule(LoadLibraryW(path.c_str())) {}
 
 KestrelDll::~KestrelDll() {
-    if (module_ != nullptr) FreeLibrary(module_);
+    if (m_hModule != nullptr) FreeLibrary(m_hModule);
 }
 
 FARPROC KestrelDll::Export(const char* name) const {
-    return module_ != nullptr ? GetProcAddress(module_, name) : nullptr;
+    return m_hModule != nullptr ? GetProcAddress(m_hModule, name) : nullptr;
 }
 
 HRESULT KestrelDll::CanUnloadNow() const {
