@@ -205,7 +205,10 @@ TEST_F(EventFiring, DragEventsPassAddressesAndReturnTheLastSinksResult) {
     ASSERT_HRESULT_SUCCEEDED(m_sinkSecond.Connect(m_pControl.Get()));
     // The host answers through the address it was given and in the result.
     m_sinkSecond.SetHandler([](const RecordedEvent&, const DISPPARAMS& params, VARIANT* result) {
-        *reinterpret_cast<DWORD*>(static_cast<LONG_PTR>(V_I8(&params.rgvarg[0]))) = DROPEFFECT_COPY;
+        // An address travels as an integer of the pointer's size.
+        const VARIANT& address = params.rgvarg[0];
+        const LONG_PTR value = V_VT(&address) == VT_I8 ? static_cast<LONG_PTR>(V_I8(&address)) : V_I4(&address);
+        *reinterpret_cast<DWORD*>(value) = DROPEFFECT_COPY;
         V_VT(result) = VT_I4;
         V_I4(result) = 5;
     });
@@ -217,7 +220,7 @@ TEST_F(EventFiring, DragEventsPassAddressesAndReturnTheLastSinksResult) {
     EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), effect);
     const RecordedEvent& event = m_sinkFirst.Events().at(0);
     ASSERT_EQ(2u, event.args.size());
-    EXPECT_EQ(VT_I8, event.args[1].type());
+    EXPECT_EQ(sizeof(void*) == 8 ? VT_I8 : VT_I4, event.args[1].type());
     EXPECT_EQ(reinterpret_cast<LONGLONG>(m_pControl.Get()), event.args[1].AsInteger());
     EXPECT_EQ(reinterpret_cast<LONGLONG>(&effect), event.args[0].AsInteger());
 }
