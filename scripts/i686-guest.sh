@@ -6,7 +6,7 @@
 [ -n "${BASH_VERSION:-}" ] || exec bash "$0" "$@"
 set -u
 export in=/io/in out=/io/out
-suite_limit=${KESTREL_SUITE_LIMIT:-900}
+suite_limit=${KESTREL_SUITE_LIMIT:-1800}
 mkdir -p "$out/logs" "$out/screenshots"
 : >"$out/results"
 

@@ -4,9 +4,23 @@ namespace {
 
 const char kClassName[] = "KestrelTestOwner";
 
+// In the foreground, as a window the user works in: Wine confines the
+// cursor (ClipCursor) only for the foreground window's process, and a slow
+// machine may not have activated a new window by the first test.
+HWND MakeFrame() {
+    const HWND frame = CreateWindowExA(0, "STATIC", "frame", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, 800, 600,
+                                       nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(frame);
+    for (int i = 0; i < 200 && GetForegroundWindow() != frame; ++i) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        Sleep(10);
+    }
+    return frame;
+}
+
 HWND SharedFrame() {
-    static const HWND frame = CreateWindowExA(0, "STATIC", "frame", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20,
-                                              800, 600, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    static const HWND frame = MakeFrame();
     return frame;
 }
 
