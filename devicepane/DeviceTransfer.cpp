@@ -515,6 +515,11 @@ LRESULT CALLBACK CDeviceTransfer::ListWindowProc(HWND list, UINT message, WPARAM
 
 // What the pane does before (or instead of) the list's own processing.
 bool CDeviceTransfer::ProcessListMessage(HWND list, UINT message, WPARAM wp, LPARAM lp, LRESULT& result) {
+    // The user's input fires events, and a host may let the pane go in its
+    // handler while this pane is still on the stack.
+    ComPtr<IDeviceTransfer> alive;
+    if (message == WM_LBUTTONDOWN || message == WM_CONTEXTMENU || message == WM_LBUTTONDBLCLK || message == WM_KEYDOWN)
+        alive = this;
     switch (message) {
         case WM_PAINT:
             return OnListPaint(list);
@@ -577,9 +582,6 @@ bool CDeviceTransfer::OnListSetCursor(HWND list, UINT hitTest, UINT message, LRE
 
 bool CDeviceTransfer::OnListLButtonDown(HWND list, UINT flags, POINT point, LRESULT& result) {
     if (m_DisplayMode == DEVICE_VIEW) return false;
-    // A drag fires OnAdjustProgramSegment, and the host may let the pane go
-    // in its handler while the drag is still on this pane's stack.
-    const ComPtr<IDeviceTransfer> alive(this);
     return m_Editor.OnLButtonDown(list, flags, point, result);
 }
 

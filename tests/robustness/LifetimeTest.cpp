@@ -175,6 +175,54 @@ TEST(Lifetime, SegmentEventsOfAnInPlaceDragMayRemoveTheRowOrCloseThePane) {
     }
 }
 
+// The events the list's keys fire (details, delete, refresh), with a host
+// that empties the list, destroys the pane's window or lets the pane go.
+TEST(Lifetime, EventsOfTheListsKeysMayEmptyTheListOrCloseThePane) {
+    RegistryKeysGuard registry;
+    const struct {
+        UINT key;
+        DISPID dispid;
+    } keys[] = {{VK_RETURN, DISPID_OnProgramDetailes},
+                {VK_DELETE, DISPID_DeleteSelectedProgramsRequest},
+                {VK_F5, DISPID_OnRefreshRequest}};
+    const struct {
+        const char* name;
+        std::function<void(HostedPane&)> handler;
+        bool paneSurvives;
+    } cases[] = {
+        {"empties the list", [](HostedPane& host) { host.pane->RemoveAllPrograms(); }, true},
+        {"destroys the container window", [](HostedPane& host) { DestroyWindow(host.container->Window()); }, false},
+        {"closes and releases the pane", [](HostedPane& host) { host.Drop(); }, false},
+    };
+    for (const auto& key : keys) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << "key " << key.key << ", host " << c.name);
+            HostedPane host;
+            ASSERT_TRUE(host.pane);
+            host.pane->SetDeviceConnection(1, 0, nullptr);
+            CDeviceProgram program = Program("Keyed");
+            ASSERT_EQ(S_OK, host.pane->AddProgram(&program));  // selected and focused
+            EventSink sink(DIID__IDeviceTransferEvents);
+            ASSERT_HRESULT_SUCCEEDED(sink.Connect(host.container->Control()));
+            int fired = 0;
+            sink.SetHandler([&](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+                if (event.dispid == key.dispid && ++fired == 1) c.handler(host);
+            });
+            SendMessageA(GetDlgItem(host.container->ControlWindow(), 101), WM_KEYDOWN, key.key, 0);
+            TestContainer::ProcessMessages();
+            EXPECT_EQ(1, fired);
+            if (c.paneSurvives) {
+                CDeviceProgram after = Program("After");
+                EXPECT_EQ(S_OK, host.pane->AddProgram(&after));
+                EXPECT_EQ(1, host.pane->GetItemsCount());
+            }
+            sink.Disconnect();
+            host.Drop();
+            TestContainer::ProcessMessages();
+        }
+    }
+}
+
 void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     EndMenu();
