@@ -282,14 +282,22 @@ VARTYPE CallType(ITypeInfo* info, const TYPEDESC& type) {
     }
 }
 
+// The size of a record as it crosses the interface in process: the
+// library declares its characters 16 bits wide, the code passes 8-bit ones.
+size_t InProcessSize(const std::wstring& record) {
+    if (record == L"CDeviceInfo") return sizeof(CDeviceInfo);
+    if (record == L"CDeviceProgram") return sizeof(CDeviceProgram);
+    return 0;
+}
+
 // What a parameter puts on the call: one value, or on i686 a record passed
 // by value as the 32-bit words of its copy on the stack.
 std::vector<VARTYPE> CallWords(ITypeInfo* info, const TYPEDESC& type) {
     if (!kRecordsTravelByAddress && type.vt == VT_USERDEFINED) {
         ComPtr<ITypeInfo> referenced;
         if (SUCCEEDED(info->GetRefTypeInfo(type.hreftype, referenced.ReleaseAndGetAddressOf()))) {
-            const CTypeAttr attr(referenced.Get());
-            if (attr->typekind == TKIND_RECORD) return std::vector<VARTYPE>((attr->cbSizeInstance + 3) / 4, VT_I4);
+            const size_t size = InProcessSize(Name(referenced.Get(), MEMBERID_NIL));
+            if (size != 0) return std::vector<VARTYPE>((size + 3) / 4, VT_I4);
         }
     }
     return {CallType(info, type)};

@@ -70,7 +70,20 @@ class SliderDrag : public testing::Test {
     RecordingListener listener;
 };
 
+// Whether this display confines the cursor at all: the 32-bit Wine of the
+// i686 guest keeps no clip rectangle without a pointer grab it cannot get.
+bool CursorCanBeConfined(HWND window) {
+    RECT probe{0, 0, 10, 10};
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&probe), 2);
+    ClipCursor(&probe);
+    RECT seen{};
+    GetClipCursor(&seen);
+    ClipCursor(nullptr);
+    return EqualRect(&probe, &seen) != FALSE;
+}
+
 TEST_F(SliderDrag, TheStartThumbFollowsThePointerUpToTheMinimumBeforeTheEndAndDownToZero) {
+    const bool confinable = CursorCanBeConfined(owner.hwnd());
     Queue({184, 584, 0});  // +100 px = 12,857 s; far right; far left
     EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 84, 20));
     EXPECT_EQ("21857..27000 25200..27000 0..27000 ", listener.seen);
@@ -81,7 +94,9 @@ TEST_F(SliderDrag, TheStartThumbFollowsThePointerUpToTheMinimumBeforeTheEndAndDo
     EXPECT_EQ(owner.hwnd(), listener.capture);
     POINT corner{10, 10};
     ClientToScreen(owner.hwnd(), &corner);
-    EXPECT_EQ(RectText(RECT{corner.x, corner.y, corner.x + 280, corner.y + 20}), RectText(listener.clip));
+    if (confinable) {
+        EXPECT_EQ(RectText(RECT{corner.x, corner.y, corner.x + 280, corner.y + 20}), RectText(listener.clip));
+    }
     EXPECT_EQ("(0, 0, 0, 0)", RectText(owner.UpdateRect()));
 }
 
