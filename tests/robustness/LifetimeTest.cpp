@@ -45,18 +45,27 @@ struct HostedPane {
         pane.Reset();
         container.reset();
     }
+    HWND List() const { return GetDlgItem(container->ControlWindow(), 101); }
 };
+
+// What a host does inside one of the pane's events, and whether the pane is
+// still there to be used afterwards.
+struct HostAction {
+    const char* name;
+    std::function<void(HostedPane&)> handler;
+    bool paneSurvives;
+};
+
+// The two ways a host ends the pane from inside an event, for every event.
+const HostAction kDestroysTheWindow{"destroys the container window",
+                                    [](HostedPane& host) { DestroyWindow(host.container->Window()); }, false};
+const HostAction kReleasesThePane{"closes and releases the pane", [](HostedPane& host) { host.Drop(); }, false};
 
 // What a host may do inside OnRefreshRequest, fired by the plug-in's
 // OnPaneNotify; with a plug-in that holds its site and one that does not.
 TEST(Lifetime, RefreshRequestHandlersMayCallBackReplaceThePluginOrCloseThePane) {
     RegistryKeysGuard registry;
-    struct Case {
-        const char* name;
-        std::function<void(HostedPane&)> handler;
-        bool paneSurvives;
-    };
-    const Case cases[] = {
+    const HostAction cases[] = {
         {"calls back",
          [](HostedPane& host) {
              CDeviceProgram program = Program("Inside");
@@ -68,11 +77,11 @@ TEST(Lifetime, RefreshRequestHandlersMayCallBackReplaceThePluginOrCloseThePane) 
          },
          true},
         {"takes the plug-in away", [](HostedPane& host) { host.ShowPlugin(nullptr); }, true},
-        {"destroys the container window", [](HostedPane& host) { DestroyWindow(host.container->Window()); }, false},
-        {"closes and releases the pane", [](HostedPane& host) { host.Drop(); }, false},
+        kDestroysTheWindow,
+        kReleasesThePane,
     };
     for (const bool holdSite : {true, false}) {
-        for (const Case& c : cases) {
+        for (const HostAction& c : cases) {
             SCOPED_TRACE(testing::Message() << c.name << (holdSite ? ", site held" : ", site not held"));
             CPluginPaneDouble plugin(holdSite);
             {
@@ -115,12 +124,7 @@ TEST(Lifetime, RefreshRequestHandlersMayCallBackReplaceThePluginOrCloseThePane) 
 // event returns, with the drag still under way.
 TEST(Lifetime, SegmentEventsOfAnInPlaceDragMayRemoveTheRowOrCloseThePane) {
     RegistryKeysGuard registry;
-    struct Case {
-        const char* name;
-        std::function<void(HostedPane&)> handler;
-        bool paneSurvives;
-    };
-    const Case cases[] = {
+    const HostAction cases[] = {
         {"removes every row", [](HostedPane& host) { host.pane->RemoveAllPrograms(); }, true},
         {"replaces the row",
          [](HostedPane& host) {
@@ -130,10 +134,10 @@ TEST(Lifetime, SegmentEventsOfAnInPlaceDragMayRemoveTheRowOrCloseThePane) {
          },
          true},
         {"changes the mode", [](HostedPane& host) { host.pane->SetDisplayMode(CDBURN_VIEW); }, true},
-        {"destroys the container window", [](HostedPane& host) { DestroyWindow(host.container->Window()); }, false},
-        {"closes and releases the pane", [](HostedPane& host) { host.Drop(); }, false},
+        kDestroysTheWindow,
+        kReleasesThePane,
     };
-    for (const Case& c : cases) {
+    for (const HostAction& c : cases) {
         SCOPED_TRACE(c.name);
         HostedPane host;
         ASSERT_TRUE(host.pane);
@@ -152,7 +156,7 @@ TEST(Lifetime, SegmentEventsOfAnInPlaceDragMayRemoveTheRowOrCloseThePane) {
         // The end thumb of the segment 0..200 of 400 s lies 3 to 6 pixels
         // inside the segment's end; the moves and the release wait in the
         // queue for the drag.
-        const HWND list = GetDlgItem(host.container->ControlWindow(), 101);
+        const HWND list = host.List();
         RECT cell{LVIR_BOUNDS, 2, 0, 0};
         SendMessageA(list, LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
         const POINT thumb{cell.left + 1 + (cell.right - cell.left - 2) / 2 - 5, (cell.top + cell.bottom) / 2};
@@ -185,14 +189,10 @@ TEST(Lifetime, EventsOfTheListsKeysMayEmptyTheListOrCloseThePane) {
     } keys[] = {{VK_RETURN, DISPID_OnProgramDetailes},
                 {VK_DELETE, DISPID_DeleteSelectedProgramsRequest},
                 {VK_F5, DISPID_OnRefreshRequest}};
-    const struct {
-        const char* name;
-        std::function<void(HostedPane&)> handler;
-        bool paneSurvives;
-    } cases[] = {
+    const HostAction cases[] = {
         {"empties the list", [](HostedPane& host) { host.pane->RemoveAllPrograms(); }, true},
-        {"destroys the container window", [](HostedPane& host) { DestroyWindow(host.container->Window()); }, false},
-        {"closes and releases the pane", [](HostedPane& host) { host.Drop(); }, false},
+        kDestroysTheWindow,
+        kReleasesThePane,
     };
     for (const auto& key : keys) {
         for (const auto& c : cases) {
@@ -208,7 +208,7 @@ TEST(Lifetime, EventsOfTheListsKeysMayEmptyTheListOrCloseThePane) {
             sink.SetHandler([&](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
                 if (event.dispid == key.dispid && ++fired == 1) c.handler(host);
             });
-            SendMessageA(GetDlgItem(host.container->ControlWindow(), 101), WM_KEYDOWN, key.key, 0);
+            SendMessageA(host.List(), WM_KEYDOWN, key.key, 0);
             TestContainer::ProcessMessages();
             EXPECT_EQ(1, fired);
             if (c.paneSurvives) {

@@ -12,8 +12,7 @@ HWND MakeFrame() {
                                        nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetForegroundWindow(frame);
     for (int i = 0; i < 200 && GetForegroundWindow() != frame; ++i) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        DrainMessages();
         Sleep(10);
     }
     return frame;
