@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a Windows program under wine64 in Kestrel's private prefix, so that
 # tests never touch ~/.wine and start from a known registry. The prefix is
-# created on first use (once, even when several tests start together).
+# created on first use (once, even when several tests start together) and
+# given the settings of scripts/wine-prefix.reg.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -10,14 +11,21 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installer dialogs when the prefix is made.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
-if [ ! -f "$WINEPREFIX/.kestrel-ready" ]; then
+# The prefix is ready when its marker names the settings it was given, so
+# that a change of scripts/wine-prefix.reg reaches prefixes made before it.
+settings=$here/scripts/wine-prefix.reg
+wanted=$(sha256sum <"$settings" | cut -c1-16)
+if [ "$(cat "$WINEPREFIX/.kestrel-ready" 2>/dev/null)" != "$wanted" ]; then
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
-    if [ ! -f "$WINEPREFIX/.kestrel-ready" ]; then
-      wineboot -i >/dev/null 2>&1 || true
-      wineserver -w
-      touch "$WINEPREFIX/.kestrel-ready"
+    if [ "$(cat "$WINEPREFIX/.kestrel-ready" 2>/dev/null)" != "$wanted" ]; then
+      if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        wineboot -i >/dev/null 2>&1 || true
+        wineserver -w
+      fi
+      wine reg import "Z:${settings//\//\\}" >/dev/null 2>&1
+      echo "$wanted" >"$WINEPREFIX/.kestrel-ready"
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
