@@ -23,7 +23,7 @@ RECT ClientRect(HWND window) {
 
 }  // namespace
 
-TestContainer::TestContainer(SIZE clientSize) {
+TestContainer::TestContainer(SIZE clientSize, VISIBILITY visibility) {
     RegisterWindowClass(&TestContainer::WindowProc);
     RECT frame{0, 0, clientSize.cx, clientSize.cy};
     // A popup, shown without activation: under Xvfb, without a window
@@ -35,6 +35,7 @@ TestContainer::TestContainer(SIZE clientSize) {
                                      frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                                      GetModuleHandleW(nullptr), this));
     m_pSite = ControlSite::Create(m_hWndHost.get(), ClientRect(m_hWndHost.get()));
+    if (visibility == HIDDEN) return;
     ShowWindow(m_hWndHost.get(), SW_SHOWNOACTIVATE);
     UpdateWindow(m_hWndHost.get());
 }

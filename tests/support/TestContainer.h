@@ -27,7 +27,8 @@ class TestContainer {
     // The instance creators of the object map (CreateDeviceTransfer, CreateMenuCtrl).
     using Creator = HRESULT (*)(IUnknown* outer, REFIID iid, void** ppv);
 
-    explicit TestContainer(SIZE clientSize = {480, 320});
+    enum VISIBILITY { SHOWN, HIDDEN };
+    explicit TestContainer(SIZE clientSize = {480, 320}, VISIBILITY visibility = SHOWN);
     ~TestContainer();
     TestContainer(const TestContainer&) = delete;
     TestContainer& operator=(const TestContainer&) = delete;
