@@ -43,99 +43,102 @@ ComPtr<ControlSite> ControlSite::Create(HWND parent, const RECT& position) {
 }
 
 // A host in user mode, with the window colours and the dialog font.
-ControlSite::ControlSite(HWND parent, const RECT& position) : parent_(parent), position_(position) {
-    ambients_[DISPID_AMBIENT_USERMODE] = Variant::Bool(true);
-    ambients_[DISPID_AMBIENT_UIDEAD] = Variant::Bool(false);
-    ambients_[DISPID_AMBIENT_SHOWHATCHING] = Variant::Bool(false);
-    ambients_[DISPID_AMBIENT_SHOWGRABHANDLES] = Variant::Bool(false);
-    ambients_[DISPID_AMBIENT_MESSAGEREFLECT] = Variant::Bool(false);
-    ambients_[DISPID_AMBIENT_BACKCOLOR] = Variant::Int32(static_cast<LONG>(0x80000000 | COLOR_WINDOW));
-    ambients_[DISPID_AMBIENT_FORECOLOR] = Variant::Int32(static_cast<LONG>(0x80000000 | COLOR_WINDOWTEXT));
-    ambients_[DISPID_AMBIENT_LOCALEID] = Variant::Int32(static_cast<LONG>(GetUserDefaultLCID()));
-    ambients_[DISPID_AMBIENT_DISPLAYNAME] = Variant::String(L"Kestrel host");
+ControlSite::ControlSite(HWND parent, const RECT& position) : m_hWndParent(parent), m_rcPosition(position) {
+    m_mapAmbients[DISPID_AMBIENT_USERMODE] = Variant::Bool(true);
+    m_mapAmbients[DISPID_AMBIENT_UIDEAD] = Variant::Bool(false);
+    m_mapAmbients[DISPID_AMBIENT_SHOWHATCHING] = Variant::Bool(false);
+    m_mapAmbients[DISPID_AMBIENT_SHOWGRABHANDLES] = Variant::Bool(false);
+    m_mapAmbients[DISPID_AMBIENT_MESSAGEREFLECT] = Variant::Bool(false);
+    m_mapAmbients[DISPID_AMBIENT_BACKCOLOR] = Variant::Int32(static_cast<LONG>(0x80000000 | COLOR_WINDOW));
+    m_mapAmbients[DISPID_AMBIENT_FORECOLOR] = Variant::Int32(static_cast<LONG>(0x80000000 | COLOR_WINDOWTEXT));
+    m_mapAmbients[DISPID_AMBIENT_LOCALEID] = Variant::Int32(static_cast<LONG>(GetUserDefaultLCID()));
+    m_mapAmbients[DISPID_AMBIENT_DISPLAYNAME] = Variant::String(L"Kestrel host");
     Variant font = DialogFont();
-    if (font.type() == VT_DISPATCH) ambients_[DISPID_AMBIENT_FONT] = font;
+    if (font.type() == VT_DISPATCH) m_mapAmbients[DISPID_AMBIENT_FONT] = font;
 }
 
 ControlSite::~ControlSite() = default;
 
 HRESULT ControlSite::Embed(IUnknown* control, IStream* state) {
     if (control == nullptr) return E_POINTER;
-    if (control_) return E_UNEXPECTED;
-    control_ = control;
-    HRESULT hr = control_.As(&object_);
+    if (m_pControl) return E_UNEXPECTED;
+    // The record of notifications is the embedded control's: a site that a
+    // host reuses for control after control would otherwise grow with each.
+    m_vecCalls.clear();
+    m_pControl = control;
+    HRESULT hr = m_pControl.As(&m_pObject);
     if (FAILED(hr)) return hr;
-    if (FAILED(hr = object_->SetClientSite(this))) return hr;
+    if (FAILED(hr = m_pObject->SetClientSite(this))) return hr;
     if (FAILED(hr = Initialize(state))) return hr;
-    if (SUCCEEDED(control_.As(&view_))) view_->SetAdvise(DVASPECT_CONTENT, 0, this);
+    if (SUCCEEDED(m_pControl.As(&m_pView))) m_pView->SetAdvise(DVASPECT_CONTENT, 0, this);
     SetExtent();
     return S_OK;
 }
 
 HRESULT ControlSite::Initialize(IStream* state) {
     ComPtr<IPersistStreamInit> persist;
-    if (FAILED(control_.As(&persist))) return state != nullptr ? E_NOINTERFACE : S_OK;
+    if (FAILED(m_pControl.As(&persist))) return state != nullptr ? E_NOINTERFACE : S_OK;
     return state != nullptr ? persist->Load(state) : persist->InitNew();
 }
 
 void ControlSite::SetExtent() {
-    if (!object_) return;
+    if (!m_pObject) return;
     const ScreenResolution dpi = Resolution();
-    SIZEL extent{HimetricFromPixels(position_.right - position_.left, dpi.x),
-                 HimetricFromPixels(position_.bottom - position_.top, dpi.y)};
-    object_->SetExtent(DVASPECT_CONTENT, &extent);
+    SIZEL extent{HimetricFromPixels(m_rcPosition.right - m_rcPosition.left, dpi.x),
+                 HimetricFromPixels(m_rcPosition.bottom - m_rcPosition.top, dpi.y)};
+    m_pObject->SetExtent(DVASPECT_CONTENT, &extent);
 }
 
 HRESULT ControlSite::Activate(LONG verb) {
-    if (!object_) return E_UNEXPECTED;
-    return object_->DoVerb(verb, nullptr, this, 0, parent_, &position_);
+    if (!m_pObject) return E_UNEXPECTED;
+    return m_pObject->DoVerb(verb, nullptr, this, 0, m_hWndParent, &m_rcPosition);
 }
 
 HRESULT ControlSite::Deactivate() {
     ComPtr<IOleInPlaceObject> inPlace;
-    if (!control_ || FAILED(control_.As(&inPlace))) return E_NOINTERFACE;
-    if (uiActive_) inPlace->UIDeactivate();
+    if (!m_pControl || FAILED(m_pControl.As(&inPlace))) return E_NOINTERFACE;
+    if (m_fUIActive) inPlace->UIDeactivate();
     return inPlace->InPlaceDeactivate();
 }
 
 void ControlSite::Close() {
-    if (!control_) return;
+    if (!m_pControl) return;
     // Keeps this site alive while the control lets go of it.
     const ComPtr<ControlSite> self(this);
-    if (object_) {
+    if (m_pObject) {
         Deactivate();
-        if (view_) view_->SetAdvise(DVASPECT_CONTENT, 0, nullptr);
-        object_->Close(OLECLOSE_NOSAVE);
-        object_->SetClientSite(nullptr);
+        if (m_pView) m_pView->SetAdvise(DVASPECT_CONTENT, 0, nullptr);
+        m_pObject->Close(OLECLOSE_NOSAVE);
+        m_pObject->SetClientSite(nullptr);
     }
-    activeObject_.Reset();
-    view_.Reset();
-    object_.Reset();
-    control_.Reset();
+    m_pActiveObject.Reset();
+    m_pView.Reset();
+    m_pObject.Reset();
+    m_pControl.Reset();
 }
 
 void ControlSite::Move(const RECT& position) {
-    position_ = position;
+    m_rcPosition = position;
     SetExtent();
     ComPtr<IOleInPlaceObject> inPlace;
-    if (inPlaceActive_ && SUCCEEDED(control_.As(&inPlace))) inPlace->SetObjectRects(&position_, &position_);
+    if (m_fInPlaceActive && SUCCEEDED(m_pControl.As(&inPlace))) inPlace->SetObjectRects(&m_rcPosition, &m_rcPosition);
 }
 
 bool ControlSite::PreTranslateMessage(MSG& message) {
-    if (!activeObject_ || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
-    return activeObject_->TranslateAccelerator(&message) == S_OK;
+    if (!m_pActiveObject || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+    return m_pActiveObject->TranslateAccelerator(&message) == S_OK;
 }
 
 void ControlSite::SetAmbient(DISPID dispid, const Variant& value) {
-    ambients_[dispid] = value;
+    m_mapAmbients[dispid] = value;
     ComPtr<IOleControl> control;
-    if (control_ && SUCCEEDED(control_.As(&control))) control->OnAmbientPropertyChange(dispid);
+    if (m_pControl && SUCCEEDED(m_pControl.As(&control))) control->OnAmbientPropertyChange(dispid);
 }
 
 HWND ControlSite::ControlWindow() const {
     ComPtr<IOleWindow> window;
     HWND handle = nullptr;
-    if (control_ && SUCCEEDED(control_.As(&window)) && SUCCEEDED(window->GetWindow(&handle))) return handle;
+    if (m_pControl && SUCCEEDED(m_pControl.As(&window)) && SUCCEEDED(window->GetWindow(&handle))) return handle;
     return nullptr;
 }
 
@@ -163,10 +166,10 @@ STDMETHODIMP ControlSite::QueryInterface(REFIID iid, void** ppv) {
     return S_OK;
 }
 
-STDMETHODIMP_(ULONG) ControlSite::AddRef() { return InterlockedIncrement(&refs_); }
+STDMETHODIMP_(ULONG) ControlSite::AddRef() { return InterlockedIncrement(&m_nReferences); }
 
 STDMETHODIMP_(ULONG) ControlSite::Release() {
-    const ULONG refs = InterlockedDecrement(&refs_);
+    const ULONG refs = InterlockedDecrement(&m_nReferences);
     if (refs == 0) delete this;
     return refs;
 }
@@ -205,7 +208,7 @@ STDMETHODIMP ControlSite::RequestNewObjectLayout() { return E_NOTIMPL; }
 
 STDMETHODIMP ControlSite::GetWindow(HWND* window) {
     if (window == nullptr) return E_POINTER;
-    *window = parent_;
+    *window = m_hWndParent;
     return S_OK;
 }
 
@@ -220,14 +223,14 @@ STDMETHODIMP ControlSite::CanInPlaceActivate() {
 
 STDMETHODIMP ControlSite::OnInPlaceActivate() {
     Note("OnInPlaceActivate");
-    inPlaceActive_ = true;
-    activationFlags_ = 0;
+    m_fInPlaceActive = true;
+    m_dwActivationFlags = 0;
     return S_OK;
 }
 
 STDMETHODIMP ControlSite::OnUIActivate() {
     Note("OnUIActivate");
-    uiActive_ = true;
+    m_fUIActive = true;
     return S_OK;
 }
 
@@ -239,11 +242,11 @@ STDMETHODIMP ControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlace
     *frame = static_cast<IOleInPlaceFrame*>(this);
     AddRef();
     *document = nullptr;
-    *position = position_;
-    *clip = position_;
+    *position = m_rcPosition;
+    *clip = m_rcPosition;
     frameInfo->cb = sizeof *frameInfo;
     frameInfo->fMDIApp = FALSE;
-    frameInfo->hwndFrame = GetAncestor(parent_, GA_ROOT);
+    frameInfo->hwndFrame = GetAncestor(m_hWndParent, GA_ROOT);
     frameInfo->haccel = nullptr;
     frameInfo->cAccelEntries = 0;
     return S_OK;
@@ -253,13 +256,13 @@ STDMETHODIMP ControlSite::Scroll(SIZE) { return E_NOTIMPL; }
 
 STDMETHODIMP ControlSite::OnUIDeactivate(BOOL) {
     Note("OnUIDeactivate");
-    uiActive_ = false;
+    m_fUIActive = false;
     return S_OK;
 }
 
 STDMETHODIMP ControlSite::OnInPlaceDeactivate() {
     Note("OnInPlaceDeactivate");
-    inPlaceActive_ = false;
+    m_fInPlaceActive = false;
     return S_OK;
 }
 
@@ -276,14 +279,14 @@ STDMETHODIMP ControlSite::OnPosRectChange(const RECT* position) {
 STDMETHODIMP ControlSite::OnInPlaceActivateEx(BOOL* noRedraw, DWORD flags) {
     Note("OnInPlaceActivateEx");
     if (noRedraw != nullptr) *noRedraw = FALSE;
-    inPlaceActive_ = true;
-    activationFlags_ = flags;
+    m_fInPlaceActive = true;
+    m_dwActivationFlags = flags;
     return S_OK;
 }
 
 STDMETHODIMP ControlSite::OnInPlaceDeactivateEx(BOOL) {
     Note("OnInPlaceDeactivateEx");
-    inPlaceActive_ = false;
+    m_fInPlaceActive = false;
     return S_OK;
 }
 
@@ -303,7 +306,7 @@ STDMETHODIMP ControlSite::SetBorderSpace(const BORDERWIDTHS* widths) {
 
 STDMETHODIMP ControlSite::SetActiveObject(IOleInPlaceActiveObject* object, const OLECHAR*) {
     Note("SetActiveObject");
-    activeObject_ = object;
+    m_pActiveObject = object;
     return S_OK;
 }
 
@@ -357,7 +360,7 @@ STDMETHODIMP ControlSite::ShowPropertyFrame() { return E_NOTIMPL; }
 // ------------------------------------------------------------- IAdviseSink
 
 STDMETHODIMP_(void) ControlSite::OnDataChange(FORMATETC*, STGMEDIUM*) {}
-STDMETHODIMP_(void) ControlSite::OnViewChange(DWORD, LONG) { ++viewChanges_; }
+STDMETHODIMP_(void) ControlSite::OnViewChange(DWORD, LONG) { ++m_nViewChanges; }
 STDMETHODIMP_(void) ControlSite::OnRename(IMoniker*) {}
 STDMETHODIMP_(void) ControlSite::OnSave() {}
 STDMETHODIMP_(void) ControlSite::OnClose() {}
@@ -382,8 +385,8 @@ STDMETHODIMP ControlSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DIS
 
 STDMETHODIMP ControlSite::Invoke(DISPID dispid, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
                                  UINT*) {
-    const auto ambient = ambients_.find(dispid);
-    if (ambient == ambients_.end() || !(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
+    const auto ambient = m_mapAmbients.find(dispid);
+    if (ambient == m_mapAmbients.end() || !(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
     if (result == nullptr) return S_OK;
     VariantInit(result);
     return VariantCopy(result, const_cast<VARIANT*>(&ambient->second.get()));

@@ -59,19 +59,20 @@ class ControlSite final : public IOleClientSite,
     // Changes an ambient property and tells the control.
     void SetAmbient(DISPID dispid, const Variant& value);
 
-    IUnknown* Control() const { return control_.Get(); }
+    IUnknown* Control() const { return m_pControl.Get(); }
     // The control's window (IOleWindow::GetWindow); null when it has none.
     HWND ControlWindow() const;
-    HWND Parent() const { return parent_; }
-    const RECT& Position() const { return position_; }
-    bool InPlaceActive() const { return inPlaceActive_; }
-    bool UIActive() const { return uiActive_; }
+    HWND Parent() const { return m_hWndParent; }
+    const RECT& Position() const { return m_rcPosition; }
+    bool InPlaceActive() const { return m_fInPlaceActive; }
+    bool UIActive() const { return m_fUIActive; }
     // The flags of the last OnInPlaceActivateEx (ACTIVATE_WINDOWLESS or 0).
-    DWORD ActivationFlags() const { return activationFlags_; }
-    IOleInPlaceActiveObject* ActiveObject() const { return activeObject_.Get(); }
-    int ViewChanges() const { return viewChanges_; }
-    // The notifications the control sent to the site, by method name, in order.
-    const std::vector<std::string>& Calls() const { return calls_; }
+    DWORD ActivationFlags() const { return m_dwActivationFlags; }
+    IOleInPlaceActiveObject* ActiveObject() const { return m_pActiveObject.Get(); }
+    int ViewChanges() const { return m_nViewChanges; }
+    // The notifications the embedded control sent to the site, by method name,
+    // in order.
+    const std::vector<std::string>& Calls() const { return m_vecCalls; }
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override;
@@ -149,21 +150,21 @@ class ControlSite final : public IOleClientSite,
 
     HRESULT Initialize(IStream* state);
     void SetExtent();
-    void Note(const char* call) { calls_.emplace_back(call); }
+    void Note(const char* call) { m_vecCalls.emplace_back(call); }
 
-    LONG refs_ = 1;
-    HWND parent_;
-    RECT position_;
-    ComPtr<IUnknown> control_;
-    ComPtr<IOleObject> object_;
-    ComPtr<IViewObject> view_;
-    ComPtr<IOleInPlaceActiveObject> activeObject_;
-    std::map<DISPID, Variant> ambients_;
-    std::vector<std::string> calls_;
-    bool inPlaceActive_ = false;
-    bool uiActive_ = false;
-    DWORD activationFlags_ = 0;
-    int viewChanges_ = 0;
+    LONG m_nReferences = 1;
+    HWND m_hWndParent;
+    RECT m_rcPosition;
+    ComPtr<IUnknown> m_pControl;
+    ComPtr<IOleObject> m_pObject;
+    ComPtr<IViewObject> m_pView;
+    ComPtr<IOleInPlaceActiveObject> m_pActiveObject;
+    std::map<DISPID, Variant> m_mapAmbients;
+    std::vector<std::string> m_vecCalls;
+    bool m_fInPlaceActive = false;
+    bool m_fUIActive = false;
+    DWORD m_dwActivationFlags = 0;
+    int m_nViewChanges = 0;
 };
 
 #endif
