@@ -29,10 +29,9 @@ CDeviceProgram Program(const char* title) {
 }
 
 struct HostedPane {
-    std::unique_ptr<TestContainer> container;
+    std::unique_ptr<TestContainer> container = std::make_unique<TestContainer>();
     ComPtr<IDeviceTransfer> pane;
-    explicit HostedPane(TestContainer::VISIBILITY visibility = TestContainer::SHOWN)
-        : container(std::make_unique<TestContainer>(SIZE{480, 320}, visibility)) {
+    HostedPane() {
         if (FAILED(container->Create(CreateDeviceTransfer)) || FAILED(container->Activate())) return;
         pane = container->Query<IDeviceTransfer>(IID_IDeviceTransfer);
     }
@@ -300,66 +299,76 @@ TEST(Lifetime, PopupHandlersMayCallBackReleaseTheBarOrDestroyItsWindow) {
     }
 }
 
-void PaneLife(HICON icon, TestContainer::VISIBILITY visibility) {
-    HostedPane host(visibility);
-    if (!host.pane) return;
-    CDeviceInfo info{};
-    info.fieldUsed = DEV_NAME | TOTAL_MEM | USED_MEMORY | DEVICE_IMAGE;
-    std::strcpy(info.szDeviceName, "Player");
-    info.totalMemory = 64 << 20;
-    info.usedMemory = 8 << 20;
-    info.hDeviceImage = icon;
-    host.pane->SetDeviceInfo(info);
-    host.pane->SetDeviceConnection(1, 0, nullptr);
-    for (const char* title : {"One", "Two", "Three"}) {
-        CDeviceProgram program = Program(title);
-        host.pane->AddProgram(&program);
+// One life of a pane in the host's window: made, filled, shown in two modes,
+// closed and released.
+void PaneLife(TestContainer& host, HICON icon) {
+    if (FAILED(host.Create(CreateDeviceTransfer)) || FAILED(host.Activate())) return host.Close();
+    if (const ComPtr<IDeviceTransfer> pane = host.Query<IDeviceTransfer>(IID_IDeviceTransfer)) {
+        CDeviceInfo info{};
+        info.fieldUsed = DEV_NAME | TOTAL_MEM | USED_MEMORY | DEVICE_IMAGE;
+        std::strcpy(info.szDeviceName, "Player");
+        info.totalMemory = 64 << 20;
+        info.usedMemory = 8 << 20;
+        info.hDeviceImage = icon;
+        pane->SetDeviceInfo(info);
+        pane->SetDeviceConnection(1, 0, nullptr);
+        for (const char* title : {"One", "Two", "Three"}) {
+            CDeviceProgram program = Program(title);
+            pane->AddProgram(&program);
+        }
+        pane->SetTransferProgram("Two");
+        pane->SetDisplayMode(TRANSFER_LIST_VIEW);
+        TestContainer::ProcessMessages();
     }
-    host.pane->SetTransferProgram("Two");
-    host.pane->SetDisplayMode(TRANSFER_LIST_VIEW);
+    host.Close();
     TestContainer::ProcessMessages();
 }
 
-void BarLife(HMENU menu, TestContainer::VISIBILITY visibility) {
-    TestContainer container({480, 320}, visibility);
-    if (FAILED(container.Create(CreateMenuCtrl)) || FAILED(container.Activate())) return;
-    const ComPtr<IMenuCtrl> bar = container.Query<IMenuCtrl>(IID_IMenuCtrl);
-    if (!bar) return;
-    bar->put_Owner(static_cast<OLE_HANDLE>(reinterpret_cast<UINT_PTR>(container.Window())));
-    // The bar destroys the last menu it was given: each life gets a copy.
-    const HMENU copy = CreateMenu();
-    const int count = GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        char text[64] = "";
-        GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-        AppendMenuA(copy, MF_STRING, 100 + static_cast<UINT>(i), text);
+// One life of a bar in the host's window, which it takes as its owner.
+void BarLife(TestContainer& host, HMENU menu) {
+    if (FAILED(host.Create(CreateMenuCtrl)) || FAILED(host.Activate())) return host.Close();
+    if (const ComPtr<IMenuCtrl> bar = host.Query<IMenuCtrl>(IID_IMenuCtrl)) {
+        bar->put_Owner(static_cast<OLE_HANDLE>(reinterpret_cast<UINT_PTR>(host.Window())));
+        // The bar destroys the last menu it was given: each life gets a copy.
+        const HMENU copy = CreateMenu();
+        const int count = GetMenuItemCount(menu);
+        for (int i = 0; i < count; ++i) {
+            char text[64] = "";
+            GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+            AppendMenuA(copy, MF_STRING, 100 + static_cast<UINT>(i), text);
+        }
+        bar->put_Menu(static_cast<OLE_HANDLE>(reinterpret_cast<UINT_PTR>(copy)));
+        long fits = 0;
+        bar->AutoSize(&fits);
+        TestContainer::ProcessMessages();
     }
-    bar->put_Menu(static_cast<OLE_HANDLE>(reinterpret_cast<UINT_PTR>(copy)));
-    long fits = 0;
-    bar->AutoSize(&fits);
+    host.Close();
     TestContainer::ProcessMessages();
 }
 
 // Warm-up lives first (caches, class registrations, the type library), then
-// 200 lives that must leave every count where it was. Every tenth life is
-// shown and painted, the others stay hidden: making and ending the controls
-// is the same either way, a leak in painting still shows twenty times over,
-// and painting is what makes a life slow under emulation.
+// 200 lives that must leave every count where it was. The controls come and
+// go in the host's windows, as in a host application. Every tenth life is
+// in a shown window and painted, the others in a hidden one: making and
+// ending the controls is the same either way, a leak in painting still
+// shows twenty times over, and painting is what makes a life slow under
+// emulation.
 TEST(Lifetime, TwoHundredPanesAndBarsLeaveNothingBehind) {
     RegistryKeysGuard registry;
     std::vector<BYTE> andMask(32 * 4, 0x00), xorMask(32 * 4, 0xFF);
     const HICON icon = CreateIcon(nullptr, 32, 32, 1, 1, andMask.data(), xorMask.data());
     const HMENU menu = CreateMenu();
     for (const char* item : {"&File", "&Edit", "&View"}) AppendMenuA(menu, MF_STRING, 1, item);
+    TestContainer shown, hidden({480, 320}, TestContainer::HIDDEN);
 
-    using Life = std::function<void(TestContainer::VISIBILITY)>;
-    const Life lives[] = {[&](TestContainer::VISIBILITY v) { PaneLife(icon, v); },
-                          [&](TestContainer::VISIBILITY v) { BarLife(menu, v); }};
-    const auto visibility = [](int life) { return life % 10 == 0 ? TestContainer::SHOWN : TestContainer::HIDDEN; };
+    using Life = std::function<void(TestContainer&)>;
+    const Life lives[] = {[&](TestContainer& host) { PaneLife(host, icon); },
+                          [&](TestContainer& host) { BarLife(host, menu); }};
+    const auto host = [&](int life) -> TestContainer& { return life % 10 == 0 ? shown : hidden; };
     for (const auto& life : lives) {
-        for (int i = 0; i < 20; ++i) life(visibility(i));
+        for (int i = 0; i < 20; ++i) life(host(i));
         const ResourceCounts before = ResourceCounts::Now();
-        for (int i = 0; i < 200; ++i) life(visibility(i));
+        for (int i = 0; i < 200; ++i) life(host(i));
         const ResourceCounts after = ResourceCounts::Now();
         EXPECT_EQ(before.gdi, after.gdi) << before.Text() << " / " << after.Text();
         EXPECT_EQ(before.user, after.user) << before.Text() << " / " << after.Text();
