@@ -3,12 +3,19 @@
 # only program: the suites listed in /io/in/suites against the product DLL
 # in /io/in, then the sample host. Each result goes to /io/out/results and,
 # as it happens, to the serial console, where the host reports it.
+#
+# The suites are shared out among lanes, one for each of the guest's CPUs
+# (or as /io/in/lanes says). A lane has its own X display and its own Wine
+# prefix, an overlay on the image's, so that suites driving real input run
+# side by side without taking each other's foreground. A lane takes the next
+# suite of the list (the host orders it longest first) when it is done.
 [ -n "${BASH_VERSION:-}" ] || exec bash "$0" "$@"
 set -u
 export in=/io/in out=/io/out
 suite_limit=${KESTREL_SUITE_LIMIT:-1800}
 mkdir -p "$out/logs" "$out/screenshots"
 : >"$out/results"
+cp "$in/suites" /tmp/queue
 
 say() { echo "@@kestrel $*" >/dev/ttyS0; }
 now() { date +%s.%N; }
@@ -32,19 +39,12 @@ record() {
   say "result $name $status $(seconds_since "$start")"
 }
 
-export WINEPREFIX=/root/.wine WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export DISPLAY=:9
-Xvfb :9 -screen 0 1280x1024x24 -nolisten tcp >"$out/logs/xvfb.log" 2>&1 &
-for _ in $(seq 100); do [ -e /tmp/.X11-unix/X9 ] && break; sleep 0.2; done
+# The next line of the queue, taken off it; nothing when it is empty.
+next_suite() {
+  flock /tmp/queue.lock sh -c 'head -n1 /tmp/queue; sed -i 1d /tmp/queue'
+}
 
-start=$(now)
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot -i >"$out/logs/wineboot.log" 2>&1
-  wineserver -w
-fi
-wineserver -p 120
-say "wine $(seconds_since "$start")"
-
+export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export KESTREL_DLL='Z:\io\in\Kestrel.dll' KESTREL_TLB='Z:\io\in\Kestrel.tlb' KESTREL_TLB32='Z:\io\in\Kestrel.tlb'
 export KESTREL_GRAINHOLD='Z:\io\in\samples\Grainhold.dll'
 
@@ -63,16 +63,34 @@ sample_host() {
 }
 export -f sample_host
 
-# Each line of the list: a suite name, then the LC_ALL to run it under (or -).
-while read -r suite language; do
-  if [ "$suite" = sample_host ]; then
-    record sample_host bash -c sample_host
-  elif [ "$language" = - ]; then
-    record "$suite" wine "$in/tests/${suite}_tests.exe"
-  else
-    record "${suite}[$language]" env LC_ALL="$language" wine "$in/tests/${suite}_tests.exe"
-  fi
-done <"$in/suites"
+# lane N: display :9+N and a prefix of its own; runs suites until none is left.
+lane() {
+  local n=$1 lower=/root/.wine work=/tmp/lane$1 line suite language
+  export DISPLAY=:$((9 + n)) WINEPREFIX=$work/prefix
+  mkdir -p "$work/upper" "$work/work" "$WINEPREFIX"
+  mount -t overlay overlay -o "lowerdir=$lower,upperdir=$work/upper,workdir=$work/work" "$WINEPREFIX" 2>/dev/null ||
+    cp -a "$lower/." "$WINEPREFIX/" # slower, but as good
+  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$out/logs/xvfb-lane$n.log" 2>&1 &
+  for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$((9 + n))" ] && break; sleep 0.2; done
+  wineserver -p
+  wine reg import 'Z:\io\in\wine-prefix.reg' >"$out/logs/wine-lane$n.log" 2>&1
+  while line=$(next_suite) && [ -n "$line" ]; do
+    read -r suite language <<<"$line"
+    if [ "$suite" = sample_host ]; then
+      record sample_host bash -c sample_host
+    elif [ "$language" = - ]; then
+      record "$suite" wine "$in/tests/${suite}_tests.exe"
+    else
+      record "${suite}[$language]" env LC_ALL="$language" wine "$in/tests/${suite}_tests.exe"
+    fi
+  done
+  wineserver -k
+}
 
-wineserver -k
-say "finished"
+modprobe overlay 2>/dev/null
+lanes=$(cat "$in/lanes" 2>/dev/null || nproc)
+start=$(now)
+say "lanes $lanes"
+for n in $(seq 0 $((lanes - 1))); do lane "$n" & done
+wait
+say "finished $(seconds_since "$start")"

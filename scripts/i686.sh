@@ -13,6 +13,7 @@
 #
 # KESTREL_I686_CACHE   the image cache (default ~/.cache/kestrel-i686)
 # KESTREL_I686_TIMEOUT seconds a guest run may last (default 3600)
+# KESTREL_I686_LANES   suites run side by side in the guest (default: one a CPU)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -30,7 +31,8 @@ boot_limit=300 # seconds until the guest's first sign of life
 suite=bookworm
 guest_packages=linux-image-686,wine,wine32,xvfb,xauth,busybox-static,kmod,udev,fonts-dejavu-core,fonts-dejavu-extra
 # Westmere: "-cpu max" exposes features that 32-bit Wine trips over.
-qemu=(qemu-system-i386 -accel tcg -cpu Westmere -m 2048 -smp 2 -display none -vga none -monitor none
+cpus=2
+qemu=(qemu-system-i386 -accel tcg,thread=multi -cpu Westmere -m 2048 -smp $cpus -display none -vga none -monitor none
   -nic none -no-reboot -kernel "$cache/vmlinuz" -initrd "$cache/initrd.gz")
 
 start=$(date +%s)
@@ -260,8 +262,9 @@ ensure_image() {
 }
 
 # The suites of the i686 test build, found rather than listed: every
-# <suite>_tests.exe, the language suites first in French and German, as
-# scripts/test.sh runs them. The registration suite goes first of all.
+# <suite>_tests.exe, the language suites also in French and German, as
+# scripts/test.sh runs them, and the sample host. The registration suite
+# goes first of all, into a prefix that nothing has registered in yet.
 suite_list() {
   local tests=$1 suite language
   local -a all languages
@@ -271,9 +274,22 @@ suite_list() {
   for language in fr_FR.UTF-8 de_DE.UTF-8; do
     for suite in "${languages[@]}"; do echo "$suite $language"; done
   done
-  for suite in "${all[@]}"; do [ "$suite" != registration ] || echo "$suite -"; done
-  for suite in "${all[@]}"; do [ "$suite" = registration ] || echo "$suite -"; done
+  for suite in "${all[@]}"; do echo "$suite -"; done
   echo "sample_host -"
+}
+
+# The guest's lanes take the suites in the order given: the longest of the
+# last run first, so that no long suite starts last. Suites without a last
+# time go first, as if long.
+longest_first() {
+  local last=$1
+  awk -v last="$last" '
+    BEGIN { while ((getline line < last) > 0) { split(line, f, " "); secs[f[1]] = f[3] } }
+    {
+      name = $2 == "-" ? $1 : $1 "[" $2 "]"
+      key = $1 == "registration" ? 1e9 : (name in secs ? secs[name] : 1e8)
+      printf "%012.2f %s\n", key, $0
+    }' | sort -s -r -k1,1 | cut -d' ' -f2-
 }
 
 # What goes into the guest: the product DLL and its type library exactly as
@@ -284,11 +300,13 @@ stage_input() {
   cp "$build/i686/Kestrel.dll" "$staging/in/"
   cp "$build/i686/generated/Kestrel.tlb" "$staging/in/"
   cp scripts/i686-guest.sh "$staging/in/guest-run.sh"
+  cp scripts/wine-prefix.reg "$staging/in/"
+  [ -z "${KESTREL_I686_LANES:-}" ] || echo "$KESTREL_I686_LANES" >"$staging/in/lanes"
   # Debug information only slows the copy into the guest.
   for exe in "$tests"/tests/*_tests.exe; do $strip -o "$staging/in/tests/${exe##*/}" "$exe"; done
   for exe in "$tests"/samples/*.exe "$tests"/samples/*.dll; do $strip -o "$staging/in/samples/${exe##*/}" "$exe"; done
   for exe in "$tests"/bench/*.exe; do [ ! -f "$exe" ] || $strip -o "$staging/in/bench/${exe##*/}" "$exe"; done
-  suite_list "$tests/tests" | awk -v only="$only" '$1 ~ only' >"$staging/in/suites"
+  suite_list "$tests/tests" | awk -v only="$only" '$1 ~ only' | longest_first "$last_times" >"$staging/in/suites"
   [ -s "$staging/in/suites" ] || fail "no suite matches -R $only"
 }
 
@@ -306,6 +324,8 @@ run_guest() {
   io=$staging.img
   qpid=0
   trap 'rm -rf "$staging" "$io"; [ "$qpid" -eq 0 ] || kill "$qpid" 2>/dev/null || true' EXIT
+  last_times=$build/i686/last-times
+  cp "$results/results" "$last_times" 2>/dev/null || : >"$last_times"
   stage_input "$staging"
   total=$(wc -l <"$staging/in/suites")
   truncate -s $(($(du -sm "$staging" | cut -f1) + 512))M "$io"
@@ -328,7 +348,7 @@ run_guest() {
           up=1
           stage "guest: up after $(($(date +%s) - t0))s"
           ;;
-        wine) stage "guest: Wine ready in ${3%.*}s" ;;
+        lanes) stage "guest: running the suites in $3 lanes" ;;
         result)
           index=$((index + 1))
           report_line $index $total "$3" "$4" "$5"
