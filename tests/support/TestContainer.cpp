@@ -26,9 +26,8 @@ RECT ClientRect(HWND window) {
 TestContainer::TestContainer(SIZE clientSize, VISIBILITY visibility) {
     RegisterWindowClass(&TestContainer::WindowProc);
     RECT frame{0, 0, clientSize.cx, clientSize.cy};
-    // A popup, shown without activation: under Xvfb, without a window
-    // manager, Wine waits two seconds for the destruction of a captioned or
-    // active top-level window.
+    // A popup, shown without activation: making a container leaves the
+    // focus and the foreground where the test put them.
     const DWORD style = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     m_hWndHost.reset(CreateWindowExW(0, kWindowClass, L"Kestrel test container", style, 40, 40,
