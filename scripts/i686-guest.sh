@@ -65,17 +65,23 @@ export -f sample_host
 
 # lane N: display :9+N and a prefix of its own; runs suites until none is left.
 lane() {
-  local n=$1 lower=/root/.wine work=/tmp/lane$1 line suite language
+  local n=$1 lower=/root/.wine work=/tmp/lane$1 line suite language log
   export DISPLAY=:$((9 + n)) WINEPREFIX=$work/prefix
   mkdir -p "$work/upper" "$work/work" "$WINEPREFIX"
-  mount -t overlay overlay -o "lowerdir=$lower,upperdir=$work/upper,workdir=$work/work" "$WINEPREFIX" 2>/dev/null ||
+  log=$out/logs/lane$n.log
+  if mount -t overlay overlay -o "lowerdir=$lower,upperdir=$work/upper,workdir=$work/work" "$WINEPREFIX" 2>>"$log"; then
+    echo "prefix: an overlay on $lower" >>"$log"
+  else
     cp -a "$lower/." "$WINEPREFIX/" # slower, but as good
+    echo "prefix: a copy of $lower" >>"$log"
+  fi
   Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$out/logs/xvfb-lane$n.log" 2>&1 &
   for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$((9 + n))" ] && break; sleep 0.2; done
   wineserver -p
-  wine reg import 'Z:\io\in\wine-prefix.reg' >"$out/logs/wine-lane$n.log" 2>&1
+  wine reg import 'Z:\io\in\wine-prefix.reg' >>"$log" 2>&1
   while line=$(next_suite) && [ -n "$line" ]; do
     read -r suite language <<<"$line"
+    echo "$(date +%T) $line" >>"$log"
     if [ "$suite" = sample_host ]; then
       record sample_host bash -c sample_host
     elif [ "$language" = - ]; then
