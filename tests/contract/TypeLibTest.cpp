@@ -1,25 +1,19 @@
 // The type library that tools and scripting hosts read: its entries in
-// order, the 16-bit-character records, the interfaces and the events. Both
-// the library embedded in the x64 DLL and the product's 32-bit library
-// file are checked.
+// order, the 16-bit-character records, the interfaces and the events, and
+// the menu bar's parameter types. Both the library embedded in the x64 DLL
+// and the product's 32-bit library file are checked.
+#include "module/ComPtr.h"
 #include "module/Kestrel.h"
 #include "support/BuildPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
-
-template <class T>
-struct Releaser {
-    void operator()(T* p) const { p->Release(); }
-};
-template <class T>
-using Ref = std::unique_ptr<T, Releaser<T>>;
 
 std::wstring TakeBstr(BSTR text) {
     std::wstring value = text != nullptr ? text : L"";
@@ -42,9 +36,7 @@ class TypeLibrary : public testing::TestWithParam<Library> {
     void SetUp() override {
         const std::wstring path = GetParam().path();
         ASSERT_FALSE(path.empty()) << "no path for " << GetParam().label;
-        ITypeLib* library = nullptr;
-        ASSERT_EQ(S_OK, LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library));
-        library_.reset(library);
+        ASSERT_EQ(S_OK, LoadTypeLibEx(path.c_str(), REGKIND_NONE, library_.ReleaseAndGetAddressOf()));
     }
 
     std::wstring EntryName(UINT index) {
@@ -57,31 +49,31 @@ class TypeLibrary : public testing::TestWithParam<Library> {
         library_->GetDocumentation(static_cast<INT>(index), nullptr, &help, nullptr, nullptr);
         return TakeBstr(help);
     }
-    Ref<ITypeInfo> Entry(const wchar_t* name) {
+    ComPtr<ITypeInfo> Entry(const wchar_t* name) {
         for (UINT i = 0; i < library_->GetTypeInfoCount(); ++i)
             if (EntryName(i) == name) {
-                ITypeInfo* info = nullptr;
-                library_->GetTypeInfo(i, &info);
-                return Ref<ITypeInfo>(info);
+                ComPtr<ITypeInfo> info;
+                library_->GetTypeInfo(i, info.ReleaseAndGetAddressOf());
+                return info;
             }
         ADD_FAILURE() << "no entry named " << std::string(name, name + wcslen(name));
         return nullptr;
     }
     // The record behind an alias such as CDeviceProgram.
-    Ref<ITypeInfo> AliasedRecord(const wchar_t* alias) {
-        Ref<ITypeInfo> info = Entry(alias);
+    ComPtr<ITypeInfo> AliasedRecord(const wchar_t* alias) {
+        ComPtr<ITypeInfo> info = Entry(alias);
         if (!info) return nullptr;
         TYPEATTR* attr = nullptr;
         info->GetTypeAttr(&attr);
         EXPECT_EQ(TKIND_ALIAS, attr->typekind);
         EXPECT_EQ(VT_USERDEFINED, attr->tdescAlias.vt);
-        ITypeInfo* record = nullptr;
-        info->GetRefTypeInfo(attr->tdescAlias.hreftype, &record);
+        ComPtr<ITypeInfo> record;
+        info->GetRefTypeInfo(attr->tdescAlias.hreftype, record.ReleaseAndGetAddressOf());
         info->ReleaseTypeAttr(attr);
-        return Ref<ITypeInfo>(record);
+        return record;
     }
 
-    Ref<ITypeLib> library_;
+    ComPtr<ITypeLib> library_;
 };
 
 struct Member {
@@ -165,9 +157,9 @@ TEST_P(TypeLibrary, ListsItsSeventeenEntriesInOrder) {
 }
 
 TEST_P(TypeLibrary, DeclaresCDeviceProgramWith16BitCharacters) {
-    Ref<ITypeInfo> record = AliasedRecord(L"CDeviceProgram");
+    ComPtr<ITypeInfo> record = AliasedRecord(L"CDeviceProgram");
     ASSERT_TRUE(record);
-    const auto [size, members] = Layout(record.get());
+    const auto [size, members] = Layout(record.Get());
     EXPECT_EQ(1636u, size);
     const std::vector<Member> expected = {
         {L"m_szProductID", 0},
@@ -186,9 +178,9 @@ TEST_P(TypeLibrary, DeclaresCDeviceProgramWith16BitCharacters) {
 }
 
 TEST_P(TypeLibrary, DeclaresCDeviceInfoWithARemotableIconHandle) {
-    Ref<ITypeInfo> record = AliasedRecord(L"CDeviceInfo");
+    ComPtr<ITypeInfo> record = AliasedRecord(L"CDeviceInfo");
     ASSERT_TRUE(record);
-    const auto [size, members] = Layout(record.get());
+    const auto [size, members] = Layout(record.Get());
     EXPECT_EQ(GetParam().deviceInfoSize, size);
     const std::vector<Member> expected = {
         {L"fieldUsed", 0},    {L"szDeviceName", 4},   {L"totalMemory", 520},
@@ -197,37 +189,22 @@ TEST_P(TypeLibrary, DeclaresCDeviceInfoWithARemotableIconHandle) {
     EXPECT_EQ(expected, members);
 }
 
-// Which method sits in which slot, and each event's DISPID: InterfaceContract.
-// Here: that no method or event is missing and where each event belongs.
+// The names in each slot and each event's DISPID: InterfaceContract. Here:
+// that no method or event is missing at the end, and the menu bar's help.
 TEST_P(TypeLibrary, DeclaresEveryMethodAndEachEventOnItsInterfaceWithTheMenuBarsHelpStrings) {
-    const struct {
-        const wchar_t* entry;
-        std::vector<const wchar_t*> members;
-    } interfaces[] = {
-        {L"IDeviceTransfer", std::vector<const wchar_t*>(20, nullptr)},
-        {L"IPluginText", {L"LockPluginText", L"SetPluginText"}},
-        {L"_IDeviceTransferEvents",
-         {L"DeleteProgramRequest", L"OnDragEnter", L"OnDragOver", L"OnDragLeave", L"OnDrop", L"OnProgramDetailes",
-          L"OnTabOrderWindow"}},
-        {L"_IMenuCtrlEvents", {L"BeforePopup", L"AfterPopup"}},
-    };
-    for (const auto& i : interfaces) {
-        Ref<ITypeInfo> info = Entry(i.entry);
+    const std::pair<const wchar_t*, size_t> interfaces[] = {
+        {L"IDeviceTransfer", 20}, {L"IPluginText", 2}, {L"_IDeviceTransferEvents", 7}, {L"_IMenuCtrlEvents", 2}};
+    for (const auto& [entry, count] : interfaces) {
+        ComPtr<ITypeInfo> info = Entry(entry);
         ASSERT_TRUE(info);
-        const auto functions = Functions(info.get());
-        ASSERT_EQ(i.members.size(), functions.size()) << std::string(i.entry, i.entry + wcslen(i.entry));
-        for (size_t m = 0; m < functions.size(); ++m) {
-            if (i.members[m] != nullptr) {
-                EXPECT_EQ(i.members[m], functions[m].second);
-            }
-        }
+        EXPECT_EQ(count, Functions(info.Get()).size()) << std::string(entry, entry + wcslen(entry));
     }
 
     ASSERT_EQ(17u, library_->GetTypeInfoCount());
     EXPECT_EQ(L"_IMenuCtrlEvents Interface", HelpString(14));
     EXPECT_EQ(L"MenuCtrl Class", HelpString(15));
     EXPECT_EQ(L"IMenuCtrl Interface", HelpString(16));
-    Ref<ITypeInfo> events = Entry(L"_IMenuCtrlEvents");
+    ComPtr<ITypeInfo> events = Entry(L"_IMenuCtrlEvents");
     ASSERT_TRUE(events);
     BSTR help = nullptr;
     events->GetDocumentation(1, nullptr, &help, nullptr, nullptr);
@@ -239,7 +216,7 @@ TEST_P(TypeLibrary, DeclaresEveryMethodAndEachEventOnItsInterfaceWithTheMenuBars
 TEST_P(TypeLibrary, NamesEachClassesDefaultAndSourceInterfaces) {
     const auto implemented = [&](const wchar_t* coclass) {
         std::vector<std::pair<std::wstring, INT>> result;
-        Ref<ITypeInfo> info = Entry(coclass);
+        ComPtr<ITypeInfo> info = Entry(coclass);
         if (!info) return result;
         TYPEATTR* attr = nullptr;
         info->GetTypeAttr(&attr);
@@ -270,6 +247,75 @@ TEST_P(TypeLibrary, NamesEachClassesDefaultAndSourceInterfaces) {
         {L"_IMenuCtrlEvents", IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE},
     };
     EXPECT_EQ(menuCtrl, implemented(L"MenuCtrl"));
+}
+
+// "stdole.OLE_COLOR", "*stdole.OLE_HANDLE", "I4", "I8", ...
+std::string TypeText(ITypeInfo* info, const TYPEDESC& type) {
+    if (type.vt == VT_PTR) return "*" + TypeText(info, *type.lptdesc);
+    if (type.vt == VT_I2 || type.vt == VT_I4 || type.vt == VT_I8)
+        return "I" + std::to_string(type.vt == VT_I2 ? 2 : type.vt == VT_I4 ? 4 : 8);
+    if (type.vt != VT_USERDEFINED) return "vt" + std::to_string(type.vt);
+    ComPtr<ITypeInfo> referenced;
+    ComPtr<ITypeLib> library;
+    UINT index = 0;
+    if (FAILED(info->GetRefTypeInfo(type.hreftype, referenced.ReleaseAndGetAddressOf())) ||
+        FAILED(referenced->GetContainingTypeLib(library.ReleaseAndGetAddressOf(), &index)))
+        return "?";
+    BSTR libraryName = nullptr, name = nullptr;
+    library->GetDocumentation(-1, &libraryName, nullptr, nullptr, nullptr);
+    referenced->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr);
+    const std::wstring text = TakeBstr(libraryName) + L"." + TakeBstr(name);
+    return std::string(text.begin(), text.end());
+}
+
+// Colours and handles are the standard automation types of stdole, and what
+// carries a pointer is pointer-sized in the x64 library.
+TEST_P(TypeLibrary, GivesTheMenuBarsColoursAndHandlesStdoleTypesAndItsPointersThePointersSize) {
+    ComPtr<ITypeInfo> dispatch, vtable;
+    ASSERT_EQ(S_OK, library_->GetTypeInfoOfGuid(IID_IMenuCtrl, dispatch.ReleaseAndGetAddressOf()));
+    HREFTYPE ref = 0;
+    // The dual interface's vtable half: its own members only.
+    ASSERT_EQ(S_OK, dispatch->GetRefTypeOfImplType(static_cast<UINT>(-1), &ref));
+    ASSERT_EQ(S_OK, dispatch->GetRefTypeInfo(ref, vtable.ReleaseAndGetAddressOf()));
+    std::map<std::string, std::string> signatures;  // "put BackColor" -> "stdole.OLE_COLOR"
+    TYPEATTR* attr = nullptr;
+    vtable->GetTypeAttr(&attr);
+    for (UINT i = 0; i < attr->cFuncs; ++i) {
+        FUNCDESC* func = nullptr;
+        vtable->GetFuncDesc(i, &func);
+        BSTR name = nullptr;
+        vtable->GetDocumentation(func->memid, &name, nullptr, nullptr, nullptr);
+        const std::wstring member = TakeBstr(name);
+        std::string key = func->invkind == INVOKE_PROPERTYPUT   ? "put "
+                          : func->invkind == INVOKE_PROPERTYGET ? "get "
+                                                                : "";
+        key += std::string(member.begin(), member.end());
+        std::string& types = signatures[key];
+        for (SHORT p = 0; p < func->cParams; ++p)
+            types += (p ? ", " : "") + TypeText(vtable.Get(), func->lprgelemdescParam[p].tdesc);
+        vtable->ReleaseFuncDesc(func);
+    }
+    vtable->ReleaseTypeAttr(attr);
+
+    const bool win64 = GetParam().syskind == SYS_WIN64;
+    std::map<std::string, std::string> expected = {
+        {"put Orientation", "I2"},
+        {"get Orientation", "*I2"},
+        {"SetMenuItemImage", "I4, I4"},
+        {"AutoSize", "*I4"},
+        {"put ImageList", win64 ? "I8" : "stdole.OLE_HANDLE"},
+        {"get ImageList", win64 ? "*I8" : "*stdole.OLE_HANDLE"},
+        {"GetItemRect", win64 ? "I2, I8" : "I2, I4"},
+    };
+    for (const char* colour : {"BackColor", "ForeColor", "MenuColor", "MenuTextColor"}) {
+        expected[std::string("put ") + colour] = "stdole.OLE_COLOR";
+        expected[std::string("get ") + colour] = "*stdole.OLE_COLOR";
+    }
+    for (const char* handle : {"Owner", "Menu"}) {
+        expected[std::string("put ") + handle] = "stdole.OLE_HANDLE";
+        expected[std::string("get ") + handle] = "*stdole.OLE_HANDLE";
+    }
+    EXPECT_EQ(expected, signatures);
 }
 
 // The DLL under test embeds the library of its own build: x64 under wine64,
