@@ -106,19 +106,7 @@ TEST(UIActivation, UIActivateVerbMakesTheActiveObjectWithTheFocusUntilUIDeactiva
     EXPECT_TRUE(container.Site().InPlaceActive());
 }
 
-TEST(ControlClose, CloseDeactivatesAndReleasingTheControlFreesItsLock) {
-    const LONG locks = Module::LockCount();
-    {
-        TestContainer container;
-        ASSERT_HRESULT_SUCCEEDED(container.Create(CreateMenuCtrl));
-        ASSERT_HRESULT_SUCCEEDED(container.Activate());
-        const HWND window = container.ControlWindow();
-        container.Close();
-        EXPECT_FALSE(IsWindow(window));
-    }
-    EXPECT_EQ(locks, Module::LockCount());
-}
-
+// An orderly Close, for both controls: hosting/ContainerEmbeddingTest.
 TEST(ControlClose, ControlReleasedWhileActiveDestroysItsWindow) {
     const LONG locks = Module::LockCount();
     TestContainer container;
@@ -180,23 +168,13 @@ TEST_F(ContainerInformation, MiscStatusAndUserTypeComeFromTheRegistryWhenRegiste
     CoTaskMemFree(type);
 }
 
-TEST_F(ContainerInformation, ClassInfoIsTheLibrarysClassAndNamesTheDefaultSourceOnly) {
-    const ComPtr<IProvideClassInfo2> info = Ask<IProvideClassInfo2>(m_pPane.Get(), IID_IProvideClassInfo2);
-    GUID guid{};
-    ASSERT_EQ(S_OK, info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &guid));
-    EXPECT_EQ(DIID__IDeviceTransferEvents, guid);
-    guid = CLSID_DeviceTransfer;
-    EXPECT_EQ(E_FAIL, info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID + 1, &guid));
+// The class and the default source as a tool finds them from the registry:
+// registration/TypeInfoWalkTest. Here: a kind it does not know.
+TEST_F(ContainerInformation, ClassInfoNamesTheDefaultSourceOnly) {
+    GUID guid = CLSID_DeviceTransfer;
+    EXPECT_EQ(E_FAIL, Ask<IProvideClassInfo2>(m_pPane.Get(), IID_IProvideClassInfo2)
+                          ->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID + 1, &guid));
     EXPECT_EQ(GUID_NULL, guid);
-    ComPtr<ITypeInfo> type;
-    ASSERT_EQ(
-        S_OK,
-        Ask<IProvideClassInfo>(m_pPane.Get(), IID_IProvideClassInfo)->GetClassInfo(type.ReleaseAndGetAddressOf()));
-    TYPEATTR* attributes = nullptr;
-    ASSERT_EQ(S_OK, type->GetTypeAttr(&attributes));
-    EXPECT_EQ(TKIND_COCLASS, attributes->typekind);
-    EXPECT_EQ(CLSID_DeviceTransfer, attributes->guid);
-    type->ReleaseTypeAttr(attributes);
 }
 
 TEST_F(ContainerInformation, PaneHasAnEmptyListOfPropertyPages) {
