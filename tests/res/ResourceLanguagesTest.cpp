@@ -1,6 +1,7 @@
 #include "ResourceTestSupport.h"
 
 #include "module/Module.h"
+#include "module/RegistryScriptIds.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,8 @@ const std::vector<Resource> kResources = {
     {RT_BITMAP, MAKEINTRESOURCEA(IDB_FREE_SWATCH), "free swatch", false},
     {RT_GROUP_ICON, MAKEINTRESOURCEA(IDI_DEFAULT_DEVICE), "device icon", false},
     {RES_TYPE_IMAGE, RES_LIST_BACKGROUND, "list background", false},
+    {"REGISTRY", MAKEINTRESOURCEA(IDR_DEVICETRANSFER), "device pane registry script", false},
+    {"REGISTRY", MAKEINTRESOURCEA(IDR_MENUCTRL), "menu bar registry script", false},
 };
 
 BOOL CALLBACK CollectLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR languages) {
@@ -41,8 +44,9 @@ BOOL CALLBACK CollectLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR l
 
 // Every resource in English, French and German only, the one of the user
 // interface language loaded; translations differ where they hold text, and
-// pictures are the same file in every language (the icon's group names its
-// images by number: PictureResourceTest compares the image).
+// pictures and registry scripts are the same file in every language (the
+// icon's group names its images by number: PictureResourceTest compares the
+// image).
 TEST(ResourceLanguages, EveryResourceExistsInEnglishFrenchAndGermanAndTheLoaderPicksTheOneInForce) {
     const std::set<LANGID> expected(kLanguages.begin(), kLanguages.end());
     for (const Resource& resource : kResources) {
