@@ -75,9 +75,7 @@ TEST_F(PaneDispatch, InvokeReachesThePaneAndTheStandardObjectAndReportsItsErrors
     EXPECT_EQ(S_OK, Call(DISPID_ACC_CHILDCOUNT, DISPATCH_PROPERTYGET));
     EXPECT_EQ(VT_I4, V_VT(&result));
     EXPECT_EQ(0, V_I4(&result));  // not connected
-    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, Call(0, DISPATCH_METHOD));
-    EXPECT_EQ(DISP_E_BADVARTYPE, dispatch->Invoke(DISPID_ACC_CHILDCOUNT, IID_NULL, 0, DISPATCH_PROPERTYGET, nullptr,
-                                                  &result, nullptr, nullptr));
+    // An unknown member and a missing parameter block: robustness/PaneSweepTest.
 
     arguments = {ChildId(CHILDID_SELF)};
     EXPECT_EQ(S_OK, Call(DISPID_ACC_ROLE, DISPATCH_PROPERTYGET));
