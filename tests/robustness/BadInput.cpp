@@ -27,9 +27,8 @@ CUnterminatedText::CUnterminatedText() {
     if (m_pBase == nullptr) return;
     DWORD old = 0;
     VirtualProtect(m_pBase + page, page, PAGE_NOACCESS, &old);
-    // The last 64 bytes of the page: short enough for a fixed field to copy.
-    m_pText = m_pBase + page - 64;
-    std::memset(m_pText, 'x', 64);
+    m_pText = m_pBase + page - kLength;
+    std::memset(m_pText, 'x', kLength);
 }
 
 CUnterminatedText::~CUnterminatedText() {

@@ -27,10 +27,13 @@ class CUnterminatedText {
     CUnterminatedText(const CUnterminatedText&) = delete;
     CUnterminatedText& operator=(const CUnterminatedText&) = delete;
     const char* Get() const { return m_pText; }
+    // The first byte of the inaccessible page.
+    const char* PageEnd() const { return m_pText != nullptr ? m_pText + kLength : nullptr; }
     // The same memory as wide characters.
     const wchar_t* Wide() const { return reinterpret_cast<const wchar_t*>(m_pText); }
 
   private:
+    static constexpr size_t kLength = 64;  // short enough for a fixed field to copy
     char* m_pBase = nullptr;
     char* m_pText = nullptr;
 };

@@ -225,18 +225,13 @@ TEST(MenuSweep, MenuCtrlAnswersBadInput) {
     ASSERT_EQ(S_OK, bar->put_Owner(Ole(container.Window())));
     ASSERT_EQ(S_OK, bar->put_Menu(Ole(menu)));
 
-    SYSTEM_INFO system{};
-    GetSystemInfo(&system);
-    char* const guard =
-        static_cast<char*>(VirtualAlloc(nullptr, 2 * system.dwPageSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
-    ASSERT_NE(nullptr, guard);
-    DWORD oldProtection = 0;
-    VirtualProtect(guard + system.dwPageSize, system.dwPageSize, PAGE_NOACCESS, &oldProtection);
+    const CUnterminatedText guarded;
+    ASSERT_NE(nullptr, guarded.Get());
     // A RECT that starts 8 bytes before the inaccessible page, the page
     // itself, and a read-only page.
-    const auto straddling = reinterpret_cast<LONG_PTR>(guard + system.dwPageSize - 8);
-    const auto inaccessible = reinterpret_cast<LONG_PTR>(guard + system.dwPageSize);
-    void* const readOnly = VirtualAlloc(nullptr, system.dwPageSize, MEM_RESERVE | MEM_COMMIT, PAGE_READONLY);
+    const auto straddling = reinterpret_cast<LONG_PTR>(guarded.PageEnd() - 8);
+    const auto inaccessible = reinterpret_cast<LONG_PTR>(guarded.PageEnd());
+    void* const readOnly = VirtualAlloc(nullptr, 1, MEM_RESERVE | MEM_COMMIT, PAGE_READONLY);
     ASSERT_NE(nullptr, readOnly);
     RECT rect{};
     long fits = 0;
@@ -289,7 +284,6 @@ TEST(MenuSweep, MenuCtrlAnswersBadInput) {
     EXPECT_EQ(S_OK, bar->get_Owner(&owner));
     EXPECT_EQ(Ole(container.Window()), owner);
     TestContainer::ProcessMessages();
-    VirtualFree(guard, 0, MEM_RELEASE);
     VirtualFree(readOnly, 0, MEM_RELEASE);
 }
 
