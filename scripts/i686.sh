@@ -194,7 +194,7 @@ build_image() {
   $sudo rm -rf "$rootfs"
   [ -z "$sudo" ] || $sudo chown "$(id -u):$(id -g)" "$work/root.img"
   mv "$work/vmlinuz" "$work/initrd.gz" "$cache/"
-  stage "image: second stage inside the guest (about 17 minutes under emulation)"
+  stage "image: second stage inside the guest (8 to 20 minutes under emulation)"
   local serial=$results/image-serial.log
   # Generous: on a busy machine the stage took well over an hour here.
   boot_guest "$serial" 10800 /stage2.sh "file=$work/root.img,format=raw" &
