@@ -5,9 +5,10 @@
 # as it happens, to the serial console, where the host reports it.
 #
 # The suites are shared out among lanes, one for each of the guest's CPUs
-# (or as /io/in/lanes says). A lane has its own X display and its own Wine
-# prefix, an overlay on the image's, so that suites driving real input run
-# side by side without taking each other's foreground. A lane takes the next
+# (or as /io/in/lanes says). A lane has its own X display, its own Wine
+# prefix (an overlay on the image's) and its own view of the test programs,
+# so that suites driving real input run side by side without taking each
+# other's foreground, and two runs of a suite do not share its folder. A lane takes the next
 # suite of the list (the host orders it longest first) when it is done.
 [ -n "${BASH_VERSION:-}" ] || exec bash "$0" "$@"
 set -u
@@ -63,18 +64,28 @@ sample_host() {
 }
 export -f sample_host
 
-# lane N: display :9+N and a prefix of its own; runs suites until none is left.
-lane() {
-  local n=$1 lower=/root/.wine work=/tmp/lane$1 line suite language log
-  export DISPLAY=:$((9 + n)) WINEPREFIX=$work/prefix
-  mkdir -p "$work/upper" "$work/work" "$WINEPREFIX"
-  log=$out/logs/lane$n.log
-  if mount -t overlay overlay -o "lowerdir=$lower,upperdir=$work/upper,workdir=$work/work" "$WINEPREFIX" 2>>"$log"; then
-    echo "prefix: an overlay on $lower" >>"$log"
+# own LOWER TARGET: TARGET becomes this lane's own view of the folder LOWER,
+# an overlay whose writes stay in the lane (a copy where overlays fail).
+# Called by lane, whose work folder and log it uses.
+own() {
+  local lower=$1 target=$2 name
+  name=$(basename "$target")
+  mkdir -p "$target" "$work/$name.upper" "$work/$name.work"
+  if mount -t overlay overlay -o "lowerdir=$lower,upperdir=$work/$name.upper,workdir=$work/$name.work" "$target" 2>>"$log"; then
+    echo "$target: an overlay on $lower" >>"$log"
   else
-    cp -a "$lower/." "$WINEPREFIX/" # slower, but as good
-    echo "prefix: a copy of $lower" >>"$log"
+    cp -a "$lower/." "$target/"
+    echo "$target: a copy of $lower" >>"$log"
   fi
+}
+
+# lane N: display :9+N, a Wine prefix of its own and test programs of its
+# own (tests place files beside themselves); runs suites until none is left.
+lane() {
+  local n=$1 work=/tmp/lane$1 line suite language log=$out/logs/lane$1.log
+  export DISPLAY=:$((9 + n)) WINEPREFIX=$work/prefix
+  own /root/.wine "$WINEPREFIX"
+  own "$in/tests" "$work/tests"
   Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$out/logs/xvfb-lane$n.log" 2>&1 &
   for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$((9 + n))" ] && break; sleep 0.2; done
   wineserver -p
@@ -85,9 +96,9 @@ lane() {
     if [ "$suite" = sample_host ]; then
       record sample_host bash -c sample_host
     elif [ "$language" = - ]; then
-      record "$suite" wine "$in/tests/${suite}_tests.exe"
+      record "$suite" wine "$work/tests/${suite}_tests.exe"
     else
-      record "${suite}[$language]" env LC_ALL="$language" wine "$in/tests/${suite}_tests.exe"
+      record "${suite}[$language]" env LC_ALL="$language" wine "$work/tests/${suite}_tests.exe"
     fi
   done
   wineserver -k
