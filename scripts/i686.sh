@@ -278,17 +278,21 @@ suite_list() {
   echo "sample_host -"
 }
 
-# The guest's lanes take the suites in the order given: the longest of the
-# last run first, so that no long suite starts last. Suites without a last
-# time go first, as if long.
+# The guest's lanes take the suites in the order given: the longest by the
+# times of the last runs first, so that no long suite starts last. Suites
+# without a time go first, as if long, ordered by what CTest measured for
+# the x86_64 twin, when it has.
 longest_first() {
-  local last=$1
-  awk -v last="$last" '
-    BEGIN { while ((getline line < last) > 0) { split(line, f, " "); secs[f[1]] = f[3] } }
+  local last=$1 twin=$build/x64/Testing/Temporary/CTestCostData.txt
+  awk -v last="$last" -v twin="$twin" '
+    BEGIN {
+      while ((getline line < last) > 0) { split(line, f, " "); secs[f[1]] = f[3] }
+      while ((getline line < twin) > 0 && line != "---") { split(line, f, " "); cost[f[1]] = f[3] }
+    }
     {
       name = $2 == "-" ? $1 : $1 "[" $2 "]"
-      key = $1 == "registration" ? 1e9 : (name in secs ? secs[name] : 1e8)
-      printf "%012.2f %s\n", key, $0
+      key = $1 == "registration" ? 1e9 : (name in secs ? secs[name] : 1e8 + cost[$1])
+      printf "%016.2f %s\n", key, $0
     }' | sort -s -r -k1,1 | cut -d' ' -f2-
 }
 
@@ -324,8 +328,8 @@ run_guest() {
   io=$staging.img
   qpid=0
   trap 'rm -rf "$staging" "$io"; [ "$qpid" -eq 0 ] || kill "$qpid" 2>/dev/null || true' EXIT
-  last_times=$build/i686/last-times
-  cp "$results/results" "$last_times" 2>/dev/null || : >"$last_times"
+  last_times=$build/i686/suite-times
+  touch "$last_times"
   stage_input "$staging"
   total=$(wc -l <"$staging/in/suites")
   truncate -s $(($(du -sm "$staging" | cut -f1) + 512))M "$io"
@@ -375,6 +379,10 @@ run_guest() {
   [ $rc -ne 124 ] && [ $rc -ne 137 ] ||
     fail "the guest run exceeded its limit of ${timeout_s}s (KESTREL_I686_TIMEOUT); serial log: $serial, partial results and logs in $results"
   [ -f "$results/results" ] || fail "the guest returned no results; serial log: $serial"
+  # The times of this run replace those of the same suites; a run of a few
+  # suites (-R) leaves the others' as they were.
+  awk '{ secs[$1] = $3 } END { for (s in secs) print s, "-", secs[s] }' "$last_times" "$results/results" |
+    sort >"$last_times.new" && mv "$last_times.new" "$last_times"
   summarise "$total" $(($(date +%s) - t0))
 }
 
