@@ -22,46 +22,46 @@ class ComPtr {
     ComPtr() noexcept = default;
     ComPtr(std::nullptr_t) noexcept {}
     // Shares the object: adds a reference of its own.
-    ComPtr(T* object) noexcept : object_(object) { AddRefHeld(); }
-    ComPtr(const ComPtr& other) noexcept : ComPtr(other.object_) {}
-    ComPtr(ComPtr&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
+    ComPtr(T* object) noexcept : m_pObject(object) { AddRefHeld(); }
+    ComPtr(const ComPtr& other) noexcept : ComPtr(other.m_pObject) {}
+    ComPtr(ComPtr&& other) noexcept : m_pObject(std::exchange(other.m_pObject, nullptr)) {}
     ~ComPtr() { Reset(); }
 
     ComPtr& operator=(ComPtr other) noexcept {
-        std::swap(object_, other.object_);
+        std::swap(m_pObject, other.m_pObject);
         return *this;
     }
 
-    T* Get() const noexcept { return object_; }
-    T* operator->() const noexcept { return object_; }
-    explicit operator bool() const noexcept { return object_ != nullptr; }
+    T* Get() const noexcept { return m_pObject; }
+    T* operator->() const noexcept { return m_pObject; }
+    explicit operator bool() const noexcept { return m_pObject != nullptr; }
 
     // For out parameters: lets go of the current object first.
     T** ReleaseAndGetAddressOf() noexcept {
         Reset();
-        return &object_;
+        return &m_pObject;
     }
 
     // Takes over a reference the caller owns, without adding one.
     void Attach(T* object) noexcept {
         Reset();
-        object_ = object;
+        m_pObject = object;
     }
     // Hands the reference over to the caller.
-    T* Detach() noexcept { return std::exchange(object_, nullptr); }
+    T* Detach() noexcept { return std::exchange(m_pObject, nullptr); }
 
     void Reset() noexcept {
-        if (T* object = std::exchange(object_, nullptr)) object->Release();
+        if (T* object = std::exchange(m_pObject, nullptr)) object->Release();
     }
 
     // QueryInterface into another ComPtr; `out` is emptied on failure.
     template <typename U>
     HRESULT As(REFIID iid, ComPtr<U>* out) const noexcept {
-        if (object_ == nullptr) {
+        if (m_pObject == nullptr) {
             out->Reset();
             return E_POINTER;
         }
-        return object_->QueryInterface(iid, reinterpret_cast<void**>(out->ReleaseAndGetAddressOf()));
+        return m_pObject->QueryInterface(iid, reinterpret_cast<void**>(out->ReleaseAndGetAddressOf()));
     }
     template <typename U>
     HRESULT As(ComPtr<U>* out) const noexcept {
@@ -70,10 +70,10 @@ class ComPtr {
 
   private:
     void AddRefHeld() noexcept {
-        if (object_ != nullptr) object_->AddRef();
+        if (m_pObject != nullptr) m_pObject->AddRef();
     }
 
-    T* object_ = nullptr;
+    T* m_pObject = nullptr;
 };
 
 #endif

@@ -5,11 +5,11 @@
 
 class EventSink::Object final : public IDispatch {
   public:
-    explicit Object(REFIID events) : events_(events) {}
+    explicit Object(REFIID events) : m_iidEvents(events) {}
 
     STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override {
         if (ppv == nullptr) return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == events_) {
+        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == m_iidEvents) {
             *ppv = static_cast<IDispatch*>(this);
             AddRef();
             return S_OK;
@@ -17,9 +17,9 @@ class EventSink::Object final : public IDispatch {
         *ppv = nullptr;
         return E_NOINTERFACE;
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&refs_); }
+    STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&m_nReferences); }
     STDMETHODIMP_(ULONG) Release() override {
-        const ULONG refs = InterlockedDecrement(&refs_);
+        const ULONG refs = InterlockedDecrement(&m_nReferences);
         if (refs == 0) delete this;
         return refs;
     }
@@ -60,51 +60,51 @@ class EventSink::Object final : public IDispatch {
   private:
     ~Object() = default;
 
-    const IID events_;
-    LONG refs_ = 0;
+    const IID m_iidEvents;
+    LONG m_nReferences = 0;
 };
 
-EventSink::EventSink(REFIID events) : events_(events), object_(new (std::nothrow) Object(events)) {}
+EventSink::EventSink(REFIID events) : m_iidEvents(events), m_pObject(new (std::nothrow) Object(events)) {}
 
 EventSink::~EventSink() { Disconnect(); }
 
 HRESULT EventSink::Connect(IUnknown* control) {
     if (control == nullptr) return E_POINTER;
-    if (!object_) return E_OUTOFMEMORY;
-    if (point_) return E_UNEXPECTED;
+    if (!m_pObject) return E_OUTOFMEMORY;
+    if (m_pPoint) return E_UNEXPECTED;
     ComPtr<IConnectionPointContainer> container;
     HRESULT hr = control->QueryInterface(IID_PPV_ARGS(container.ReleaseAndGetAddressOf()));
     if (FAILED(hr)) return hr;
     ComPtr<IConnectionPoint> point;
-    if (FAILED(hr = container->FindConnectionPoint(events_, point.ReleaseAndGetAddressOf()))) return hr;
+    if (FAILED(hr = container->FindConnectionPoint(m_iidEvents, point.ReleaseAndGetAddressOf()))) return hr;
     DWORD cookie = 0;
-    if (FAILED(hr = point->Advise(object_.Get(), &cookie))) return hr;
-    point_ = std::move(point);
-    cookie_ = cookie;
+    if (FAILED(hr = point->Advise(m_pObject.Get(), &cookie))) return hr;
+    m_pPoint = std::move(point);
+    m_dwCookie = cookie;
     return S_OK;
 }
 
 HRESULT EventSink::Disconnect() {
-    if (!point_) return S_FALSE;
-    const HRESULT hr = point_->Unadvise(cookie_);
-    point_.Reset();
-    cookie_ = 0;
+    if (!m_pPoint) return S_FALSE;
+    const HRESULT hr = m_pPoint->Unadvise(m_dwCookie);
+    m_pPoint.Reset();
+    m_dwCookie = 0;
     return hr;
 }
 
-IDispatch* EventSink::Dispatch() const { return object_.Get(); }
+IDispatch* EventSink::Dispatch() const { return m_pObject.Get(); }
 
 void EventSink::FailInvoke(HRESULT hr) {
-    if (object_) object_->invokeResult = hr;
+    if (m_pObject) m_pObject->invokeResult = hr;
 }
 
 void EventSink::SetHandler(Handler handler) {
-    if (object_) object_->handler = std::move(handler);
+    if (m_pObject) m_pObject->handler = std::move(handler);
 }
 
 const std::vector<RecordedEvent>& EventSink::Events() const {
     static const std::vector<RecordedEvent> none;
-    return object_ ? object_->events : none;
+    return m_pObject ? m_pObject->events : none;
 }
 
 std::vector<DISPID> EventSink::Dispids() const {
@@ -114,5 +114,5 @@ std::vector<DISPID> EventSink::Dispids() const {
 }
 
 void EventSink::Clear() {
-    if (object_) object_->events.clear();
+    if (m_pObject) m_pObject->events.clear();
 }

@@ -52,8 +52,8 @@ class EventSink {
     HRESULT Connect(IUnknown* control);
     // Unadvise; S_FALSE when not connected.
     HRESULT Disconnect();
-    bool Connected() const { return cookie_ != 0; }
-    DWORD Cookie() const { return cookie_; }
+    bool Connected() const { return m_dwCookie != 0; }
+    DWORD Cookie() const { return m_dwCookie; }
 
     // The sink object itself, for a test that calls Advise by hand.
     IDispatch* Dispatch() const;
@@ -67,10 +67,10 @@ class EventSink {
 
   private:
     class Object;
-    const IID events_;
-    ComPtr<Object> object_;
-    ComPtr<IConnectionPoint> point_;
-    DWORD cookie_ = 0;
+    const IID m_iidEvents;
+    ComPtr<Object> m_pObject;
+    ComPtr<IConnectionPoint> m_pPoint;
+    DWORD m_dwCookie = 0;
 };
 
 #endif

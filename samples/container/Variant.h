@@ -10,13 +10,13 @@
 
 class Variant {
   public:
-    Variant() { VariantInit(&value_); }
+    Variant() { VariantInit(&m_varValue); }
     // Deep copy (VariantCopy); a by-reference VARIANT keeps its reference.
     explicit Variant(const VARIANT& value);
     Variant(const Variant& other);
     Variant(Variant&& other) noexcept;
     Variant& operator=(Variant other) noexcept;
-    ~Variant() { VariantClear(&value_); }
+    ~Variant() { VariantClear(&m_varValue); }
 
     static Variant Bool(bool value);
     static Variant Int32(LONG value);
@@ -24,15 +24,15 @@ class Variant {
     // Takes over the reference it is given.
     static Variant Dispatch(IDispatch* object);
 
-    const VARIANT& get() const { return value_; }
-    VARTYPE type() const { return V_VT(&value_); }
+    const VARIANT& get() const { return m_varValue; }
+    VARTYPE type() const { return V_VT(&m_varValue); }
     // The integer value of VT_I2, VT_I4, VT_I8 or VT_BOOL; 0 for anything else.
     LONGLONG AsInteger() const;
     // The text of a VT_BSTR; empty for anything else.
     std::wstring AsString() const;
 
   private:
-    VARIANT value_;
+    VARIANT m_varValue;
 };
 
 #endif
