@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "Screenshot.h"
+#include "container/OleHandle.h"
 
 namespace {
 
@@ -22,8 +23,6 @@ enum DemoCommand : UINT {
 
 // The bar's own message that opens an item's popup (WM_USER + 123).
 constexpr UINT kDropDown = WM_USER + 123;
-
-OLE_HANDLE OleHandle(const void* handle) { return static_cast<OLE_HANDLE>(reinterpret_cast<UINT_PTR>(handle)); }
 
 HMENU CreateDemoMenuBar() {
     const HMENU file = CreatePopupMenu();

@@ -32,8 +32,6 @@ HMENU CreateTestMenu() {
 
 HMENU SubMenuOf(HMENU menu, int barItem) { return GetSubMenu(menu, barItem >= 2 ? barItem + 1 : barItem); }
 
-OLE_HANDLE OleHandle(const void* handle) { return static_cast<OLE_HANDLE>(reinterpret_cast<UINT_PTR>(handle)); }
-
 IMAGELIST_HANDLE ImageListValue(HIMAGELIST list) {
     return static_cast<IMAGELIST_HANDLE>(reinterpret_cast<UINT_PTR>(list));
 }

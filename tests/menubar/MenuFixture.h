@@ -9,6 +9,7 @@
 
 #include <functional>
 
+#include "container/OleHandle.h"
 #include "module/Kestrel.h"
 
 // Command identifiers of the test menu.
@@ -28,7 +29,6 @@ enum TestCommand : UINT {
 HMENU CreateTestMenu();
 HMENU SubMenuOf(HMENU menu, int barItem);
 
-OLE_HANDLE OleHandle(const void* handle);
 IMAGELIST_HANDLE ImageListValue(HIMAGELIST list);
 
 // Dispatches messages until `done` answers true or `timeoutMs` passes;

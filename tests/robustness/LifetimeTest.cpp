@@ -11,6 +11,7 @@
 
 #include "container/ResourceCounts.h"
 #include "container/EventSink.h"
+#include "container/OleHandle.h"
 #include "devicepane/DeviceTransfer.h"
 #include "menubar/MenuCtrl.h"
 #include "support/PluginPaneDouble.h"
@@ -249,7 +250,6 @@ TEST(Lifetime, PopupHandlersMayCallBackReleaseTheBarOrDestroyItsWindow) {
         ASSERT_HRESULT_SUCCEEDED(container->Activate());
         ComPtr<IMenuCtrl> bar = container->Query<IMenuCtrl>(IID_IMenuCtrl);
         ASSERT_TRUE(bar);
-        const auto ole = [](const void* handle) { return static_cast<OLE_HANDLE>(reinterpret_cast<UINT_PTR>(handle)); };
         const auto newMenu = [] {
             const HMENU menu = CreateMenu();
             for (const char* title : {"&File", "&Edit"}) {
@@ -259,9 +259,9 @@ TEST(Lifetime, PopupHandlersMayCallBackReleaseTheBarOrDestroyItsWindow) {
             }
             return menu;
         };
-        ASSERT_EQ(S_OK, bar->put_Owner(ole(container->Window())));
+        ASSERT_EQ(S_OK, bar->put_Owner(OleHandle(container->Window())));
         const HMENU first = newMenu();
-        ASSERT_EQ(S_OK, bar->put_Menu(ole(first)));
+        ASSERT_EQ(S_OK, bar->put_Menu(OleHandle(first)));
         HMENU second = nullptr;
         EventSink sink(DIID__IMenuCtrlEvents);
         ASSERT_HRESULT_SUCCEEDED(sink.Connect(container->Control()));
@@ -270,7 +270,7 @@ TEST(Lifetime, PopupHandlersMayCallBackReleaseTheBarOrDestroyItsWindow) {
             if (event.dispid != c.during) return;
             if (c.action == 0) {
                 second = newMenu();
-                bar->put_Menu(ole(second));
+                bar->put_Menu(OleHandle(second));
                 bar->put_Orientation(1);
                 long fits = 0;
                 bar->AutoSize(&fits);
@@ -325,19 +325,14 @@ void PaneLife(TestContainer& host, HICON icon) {
 }
 
 // One life of a bar in the host's window, which it takes as its owner.
-void BarLife(TestContainer& host, HMENU menu) {
+void BarLife(TestContainer& host) {
     if (FAILED(host.Create(CreateMenuCtrl)) || FAILED(host.Activate())) return host.Close();
     if (const ComPtr<IMenuCtrl> bar = host.Query<IMenuCtrl>(IID_IMenuCtrl)) {
-        bar->put_Owner(static_cast<OLE_HANDLE>(reinterpret_cast<UINT_PTR>(host.Window())));
-        // The bar destroys the last menu it was given: each life gets a copy.
-        const HMENU copy = CreateMenu();
-        const int count = GetMenuItemCount(menu);
-        for (int i = 0; i < count; ++i) {
-            char text[64] = "";
-            GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-            AppendMenuA(copy, MF_STRING, 100 + static_cast<UINT>(i), text);
-        }
-        bar->put_Menu(static_cast<OLE_HANDLE>(reinterpret_cast<UINT_PTR>(copy)));
+        bar->put_Owner(OleHandle(host.Window()));
+        // The bar destroys the last menu it was given.
+        const HMENU menu = CreateMenu();
+        for (const char* item : {"&File", "&Edit", "&View"}) AppendMenuA(menu, MF_STRING, 1, item);
+        bar->put_Menu(OleHandle(menu));
         long fits = 0;
         bar->AutoSize(&fits);
         TestContainer::ProcessMessages();
@@ -357,13 +352,11 @@ TEST(Lifetime, TwoHundredPanesAndBarsLeaveNothingBehind) {
     RegistryKeysGuard registry;
     std::vector<BYTE> andMask(32 * 4, 0x00), xorMask(32 * 4, 0xFF);
     const HICON icon = CreateIcon(nullptr, 32, 32, 1, 1, andMask.data(), xorMask.data());
-    const HMENU menu = CreateMenu();
-    for (const char* item : {"&File", "&Edit", "&View"}) AppendMenuA(menu, MF_STRING, 1, item);
     TestContainer shown, hidden({480, 320}, TestContainer::HIDDEN);
 
     using Life = std::function<void(TestContainer&)>;
     const Life lives[] = {[&](TestContainer& host) { PaneLife(host, icon); },
-                          [&](TestContainer& host) { BarLife(host, menu); }};
+                          [](TestContainer& host) { BarLife(host); }};
     const auto host = [&](int life) -> TestContainer& { return life % 10 == 0 ? shown : hidden; };
     for (const auto& life : lives) {
         for (int i = 0; i < 20; ++i) life(host(i));
@@ -375,7 +368,6 @@ TEST(Lifetime, TwoHundredPanesAndBarsLeaveNothingBehind) {
         EXPECT_EQ(before.handles, after.handles) << before.Text() << " / " << after.Text();
         EXPECT_EQ(before.heapBytes, after.heapBytes) << before.Text() << " / " << after.Text();
     }
-    DestroyMenu(menu);
     DestroyIcon(icon);
 }
 

@@ -12,14 +12,13 @@
 #include <cstring>
 
 #include "BadInput.h"
+#include "container/OleHandle.h"
 #include "devicepane/DeviceTransfer.h"
 #include "menubar/MenuCtrl.h"
 #include "support/RegistryKeys.h"
 #include "support/TestContainer.h"
 
 namespace {
-
-OLE_HANDLE Ole(const void* handle) { return static_cast<OLE_HANDLE>(reinterpret_cast<UINT_PTR>(handle)); }
 
 template <class I>
 ComPtr<I> Ask(IUnknown* control) {
@@ -222,8 +221,8 @@ TEST(MenuSweep, MenuCtrlAnswersBadInput) {
     AppendMenuA(file, MF_STRING, 101, "&Open");
     AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
     AppendMenuA(menu, MF_STRING, 102, "&Help");
-    ASSERT_EQ(S_OK, bar->put_Owner(Ole(container.Window())));
-    ASSERT_EQ(S_OK, bar->put_Menu(Ole(menu)));
+    ASSERT_EQ(S_OK, bar->put_Owner(OleHandle(container.Window())));
+    ASSERT_EQ(S_OK, bar->put_Menu(OleHandle(menu)));
 
     const CUnterminatedText guarded;
     ASSERT_NE(nullptr, guarded.Get());
@@ -251,11 +250,11 @@ TEST(MenuSweep, MenuCtrlAnswersBadInput) {
         {"get_Orientation(null)", [&] { return bar->get_Orientation(nullptr); }, E_POINTER},
         {"AutoSize(null)", [&] { return bar->AutoSize(nullptr); }, E_POINTER},
         {"put_Owner(0)", [&] { return bar->put_Owner(0); }, E_INVALIDARG},
-        {"put_Owner(destroyed window)", [&] { return bar->put_Owner(Ole(destroyed)); }, E_INVALIDARG},
+        {"put_Owner(destroyed window)", [&] { return bar->put_Owner(OleHandle(destroyed)); }, E_INVALIDARG},
         {"put_Owner(garbage)", [&] { return bar->put_Owner(0x7FFFFFF0); }, E_INVALIDARG},
         {"put_Menu(0)", [&] { return bar->put_Menu(0); }, E_INVALIDARG},
-        {"put_Menu(destroyed menu)", [&] { return bar->put_Menu(Ole(gone)); }, E_INVALIDARG},
-        {"put_Menu(a window)", [&] { return bar->put_Menu(Ole(container.Window())); }, E_INVALIDARG},
+        {"put_Menu(destroyed menu)", [&] { return bar->put_Menu(OleHandle(gone)); }, E_INVALIDARG},
+        {"put_Menu(a window)", [&] { return bar->put_Menu(OleHandle(container.Window())); }, E_INVALIDARG},
         {"put_ImageList(0)", [&] { return bar->put_ImageList(0); }, E_INVALIDARG},
         {"put_BackColor(bad OLE_COLOR)", [&] { return bar->put_BackColor(0x7F000000); }, S_OK},
         {"put_ForeColor(bad system colour)", [&] { return bar->put_ForeColor(0x800000FF); }, S_OK},
@@ -282,7 +281,7 @@ TEST(MenuSweep, MenuCtrlAnswersBadInput) {
     EXPECT_EQ(S_OK, bar->AutoSize(&fits));
     OLE_HANDLE owner = 0;
     EXPECT_EQ(S_OK, bar->get_Owner(&owner));
-    EXPECT_EQ(Ole(container.Window()), owner);
+    EXPECT_EQ(OleHandle(container.Window()), owner);
     TestContainer::ProcessMessages();
     VirtualFree(readOnly, 0, MEM_RELEASE);
 }
