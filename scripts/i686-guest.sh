@@ -1,15 +1,17 @@
 #!/bin/bash
 # Runs inside the i686 guest of scripts/i686.sh, as root and as the guest's
-# only program: the suites listed in /io/in/suites against the product DLL
-# in /io/in, then the sample host. Each result goes to /io/out/results and,
-# as it happens, to the serial console, where the host reports it.
+# only program: the suites listed in /io/in/suites, the sample host among
+# them, against the product DLL in /io/in. Each result goes to
+# /io/out/results and, as it happens, to the serial console, where the host
+# reports it.
 #
 # The suites are shared out among lanes, one for each of the guest's CPUs
 # (or as /io/in/lanes says). A lane has its own X display, its own Wine
 # prefix (an overlay on the image's) and its own view of the test programs,
 # so that suites driving real input run side by side without taking each
-# other's foreground, and two runs of a suite do not share its folder. A lane takes the next
-# suite of the list (the host orders it longest first) when it is done.
+# other's foreground, and two runs of a suite do not share its folder. A
+# lane takes the next suite of the list (the host orders it longest first)
+# when it is done.
 [ -n "${BASH_VERSION:-}" ] || exec bash "$0" "$@"
 set -u
 export in=/io/in out=/io/out
@@ -36,8 +38,9 @@ record() {
     *) status=Failed ;;
   esac
   plain "$log"
-  echo "$name $status $(seconds_since "$start")" >>"$out/results"
-  say "result $name $status $(seconds_since "$start")"
+  local result="$name $status $(seconds_since "$start")"
+  echo "$result" >>"$out/results"
+  say "result $result"
 }
 
 # The next line of the queue, taken off it; nothing when it is empty.

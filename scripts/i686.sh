@@ -31,8 +31,7 @@ boot_limit=300 # seconds until the guest's first sign of life
 suite=bookworm
 guest_packages=linux-image-686,wine,wine32,xvfb,xauth,busybox-static,kmod,udev,fonts-dejavu-core,fonts-dejavu-extra
 # Westmere: "-cpu max" exposes features that 32-bit Wine trips over.
-cpus=2
-qemu=(qemu-system-i386 -accel tcg,thread=multi -cpu Westmere -m 2048 -smp $cpus -display none -vga none -monitor none
+qemu=(qemu-system-i386 -accel tcg,thread=multi -cpu Westmere -m 2048 -smp 2 -display none -vga none -monitor none
   -nic none -no-reboot -kernel "$cache/vmlinuz" -initrd "$cache/initrd.gz")
 
 start=$(date +%s)
@@ -263,8 +262,7 @@ ensure_image() {
 
 # The suites of the i686 test build, found rather than listed: every
 # <suite>_tests.exe, the language suites also in French and German, as
-# scripts/test.sh runs them, and the sample host. The registration suite
-# goes first of all, into a prefix that nothing has registered in yet.
+# scripts/test.sh runs them, and the sample host.
 suite_list() {
   local tests=$1 suite language
   local -a all languages
@@ -278,10 +276,11 @@ suite_list() {
   echo "sample_host -"
 }
 
-# The guest's lanes take the suites in the order given: the longest by the
-# times of the last runs first, so that no long suite starts last. Suites
-# without a time go first, as if long, ordered by what CTest measured for
-# the x86_64 twin, when it has.
+# The guest's lanes take the suites in the order given: the registration
+# suite first of all, into a prefix that nothing has registered in yet, then
+# the longest by the times of the last runs, so that no long suite starts
+# last. Suites without a time go first, as if long, ordered by what CTest
+# measured for the x86_64 twin, when it has.
 longest_first() {
   local last=$1 twin=$build/x64/Testing/Temporary/CTestCostData.txt
   awk -v last="$last" -v twin="$twin" '
