@@ -29,7 +29,7 @@ boot_limit=300 # seconds until the guest's first sign of life
 # What the image holds. Changing it (or the guest's init below) changes the
 # image's identity, and a cache of another identity is rebuilt.
 suite=bookworm
-guest_packages=linux-image-686,wine,wine32,xvfb,xauth,busybox-static,kmod,udev,fonts-dejavu-core,fonts-dejavu-extra
+guest_packages=linux-image-686,wine,wine32,xvfb,xauth,busybox-static,kmod,udev,fonts-dejavu-core,fonts-dejavu-extra,fonts-wine
 # Westmere: "-cpu max" exposes features that 32-bit Wine trips over.
 qemu=(qemu-system-i386 -accel tcg,thread=multi -cpu Westmere -m 2048 -smp 2 -display none -vga none -monitor none
   -nic none -no-reboot -kernel "$cache/vmlinuz" -initrd "$cache/initrd.gz")
@@ -44,11 +44,12 @@ fail() {
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
-mirror() { # the Debian mirror apt already uses on this machine
+# The Debian mirror apt already uses on this machine; the repository names
+# none of its own.
+mirror() {
   {
     awk '/^URIs:/ {print $2; exit}' /etc/apt/sources.list.d/*.sources 2>/dev/null || true
     awk '/^deb / {print $2; exit}' /etc/apt/sources.list 2>/dev/null || true
-    echo http://deb.debian.org/debian
   } | head -n1
 }
 
@@ -173,12 +174,15 @@ image_problem() {
 
 build_image() {
   local work=$cache/work rootfs=$cache/work/rootfs log=$results/image-build.log
+  local source
+  source=$(mirror)
+  [ -n "$source" ] || fail "apt on this machine names no Debian mirror (/etc/apt/sources.list*), so the guest's packages cannot be fetched"
   rm -rf "$cache"
   mkdir -p "$work" "$results"
   : >"$log"
-  stage "image: debootstrap, first stage ($suite i386 from $(mirror))"
+  stage "image: debootstrap, first stage ($suite i386 from $source)"
   $sudo debootstrap --arch=i386 --foreign --variant=minbase --include="$guest_packages" \
-    "$suite" "$rootfs" "$(mirror)" >>"$log" 2>&1 || fail "debootstrap failed; see $log"
+    "$suite" "$rootfs" "$source" >>"$log" 2>&1 || fail "debootstrap failed; see $log"
   # debootstrap may leave /proc as a link to the host's, which loops in the guest
   if [ -L "$rootfs/proc" ]; then $sudo rm "$rootfs/proc" && $sudo mkdir -m 555 "$rootfs/proc"; fi
   stage "image: kernel and initramfs"
