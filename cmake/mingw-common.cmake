@@ -13,3 +13,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # Test programs run through Wine; the wrapper keeps a private prefix.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
+
+# A compiler cache where the machine has one. Its paths are taken relative
+# to the source tree, so that another clone or work tree of the repository
+# (CI's fresh clone among them) finds what this one compiled.
+find_program(KESTREL_CCACHE ccache)
+if(KESTREL_CCACHE)
+  get_filename_component(KESTREL_SOURCE_ROOT ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
+  set(KESTREL_LAUNCHER env CCACHE_BASEDIR=${KESTREL_SOURCE_ROOT} CCACHE_NOHASHDIR=true ${KESTREL_CCACHE})
+  set(CMAKE_C_COMPILER_LAUNCHER ${KESTREL_LAUNCHER})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${KESTREL_LAUNCHER})
+endif()

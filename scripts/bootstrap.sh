@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools libwine-dev
   wine wine64 fonts-wine xvfb xauth cmake ninja-build binutils-mingw-w64-i686
-  binutils-mingw-w64-x86-64
+  binutils-mingw-w64-x86-64 ccache
   clang libclang-rt-14-dev  # the native sanitizer and fuzzing build of tests/native
 )
 if [ "${1:-}" = i686 ]; then
