@@ -11,6 +11,9 @@
 #   scripts/i686.sh --if-cached   run only if the image is cached (never build it)
 #   scripts/i686.sh -R REGEX ...  run only the suites whose names match, as ctest -R
 #
+# Exit status: 0 all passed, 1 a failure, 3 the guest's packages could not be
+# fetched (nothing ran).
+#
 # KESTREL_I686_CACHE   the image cache (default ~/.cache/kestrel-i686)
 # KESTREL_I686_TIMEOUT seconds a guest run may last (default 3600)
 # KESTREL_I686_LANES   suites run side by side in the guest (default: one a CPU)
@@ -39,6 +42,12 @@ stage() { printf '[%4ds] %s\n' $(($(date +%s) - start)) "$*"; }
 fail() {
   echo "i686: $*" >&2
   exit 1
+}
+# Packages that could not be fetched are the network's fault, not the
+# product's: a status of its own, which the test command reports and skips.
+unfetchable() {
+  echo "i686: the guest's packages could not be fetched ($*); the i686 stage is skipped" >&2
+  exit 3
 }
 
 sudo=""
@@ -176,13 +185,13 @@ build_image() {
   local work=$cache/work rootfs=$cache/work/rootfs log=$results/image-build.log
   local source
   source=$(mirror)
-  [ -n "$source" ] || fail "apt on this machine names no Debian mirror (/etc/apt/sources.list*), so the guest's packages cannot be fetched"
+  [ -n "$source" ] || unfetchable "apt on this machine names no Debian mirror in /etc/apt/sources.list*"
   rm -rf "$cache"
   mkdir -p "$work" "$results"
   : >"$log"
   stage "image: debootstrap, first stage ($suite i386 from $source)"
   $sudo debootstrap --arch=i386 --foreign --variant=minbase --include="$guest_packages" \
-    "$suite" "$rootfs" "$source" >>"$log" 2>&1 || fail "debootstrap failed; see $log"
+    "$suite" "$rootfs" "$source" >>"$log" 2>&1 || unfetchable "debootstrap from $source failed; see $log"
   # debootstrap may leave /proc as a link to the host's, which loops in the guest
   if [ -L "$rootfs/proc" ]; then $sudo rm "$rootfs/proc" && $sudo mkdir -m 555 "$rootfs/proc"; fi
   stage "image: kernel and initramfs"
@@ -249,7 +258,8 @@ boot_guest() {
 }
 
 ensure_image() {
-  scripts/bootstrap.sh i686
+  mkdir -p "$results"
+  scripts/bootstrap.sh i686 2>"$results/bootstrap.log" || unfetchable "installing the emulator's packages failed; see $results/bootstrap.log"
   mkdir -p "$(dirname "$cache")"
   exec 8>"$cache.lock"
   flock 8

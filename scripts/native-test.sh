@@ -13,7 +13,11 @@ build=${KESTREL_BUILD_ROOT:-build}/native
 seconds=${KESTREL_FUZZ_SECONDS:-30}
 
 if [ ! -f "$build/build.ninja" ]; then
-  cmake -S tests/native -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+  launcher=()
+  # The compiler cache, shared with other clones as in the mingw builds.
+  ! command -v ccache >/dev/null ||
+    launcher=("-DCMAKE_CXX_COMPILER_LAUNCHER=env;CCACHE_BASEDIR=$root;CCACHE_NOHASHDIR=true;ccache")
+  cmake -S tests/native -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" >/dev/null
 fi
 cmake --build "$build"
 

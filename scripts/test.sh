@@ -31,10 +31,16 @@ for language in fr_FR.UTF-8 de_DE.UTF-8; do
 done
 ctest --test-dir "$build/x64" --output-on-failure "$@"
 
-# The same suites on the product DLL in the emulated i686 guest: too long to
-# make the guest on a fresh machine, so only on request and once cached.
-if [ "${KESTREL_I686:-}" = 1 ]; then
-  scripts/i686.sh --if-cached
+# The same suites on the product DLL in the emulated i686 guest, with
+# KESTREL_I686=1 (CI sets it): the guest is made when its cache is missing
+# (about 12 minutes) and reused otherwise. Packages that cannot be fetched
+# skip this stage alone; a suite that fails in the guest fails the run.
+if [ "${KESTREL_I686:-}" != 1 ]; then
+  echo "i686 guest suites skipped (KESTREL_I686=1 runs them, making the guest first if needed)"
+elif [ $# -ne 0 ] && { [ $# -ne 2 ] || [ "$1" != -R ]; }; then
+  echo "i686 guest suites skipped: the guest takes no CTest arguments but -R REGEX"
 else
-  echo "i686 guest suites skipped (KESTREL_I686=1 runs them once scripts/i686.sh has built the guest)"
+  status=0
+  scripts/i686.sh "$@" || status=$?
+  [ $status -eq 3 ] || exit $status
 fi
