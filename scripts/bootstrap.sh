@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools libwine-dev
   wine wine64 fonts-wine xvfb xauth cmake ninja-build binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64 ccache
+  zip unzip  # the host's kit of scripts/package.sh
   clang libclang-rt-14-dev  # the native sanitizer and fuzzing build of tests/native
 )
 if [ "${1:-}" = i686 ]; then

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Kestrel.dll twice: build/i686 (the product) and build/x64 (the same
 # DLL for x64, with the test programs and the sample host); "build.sh i686"
-# builds build/i686 and build/i686-tests instead. KESTREL_BUILD_ROOT
-# names another folder instead of build/, for a second tree beside the first.
+# builds build/i686 and build/i686-tests instead, "build.sh dll [x64]" only
+# one tree's DLL. KESTREL_BUILD_ROOT names another folder instead of build/,
+# for a second tree beside the first.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -18,7 +19,18 @@ configure() {
   fi
 }
 
+configure_x64() {
+  configure "$build/x64" toolchain-x86_64.cmake -DKESTREL_I686_BUILD="$(cd "$build" && pwd)/i686"
+}
+
 configure "$build/i686" toolchain-i686.cmake
+if [ "${1:-}" = dll ]; then
+  # For scripts/package.sh: only the DLL (with its type library) of one
+  # tree, build/i686 or build/x64 ("build.sh dll x64").
+  [ "${2:-i686}" = i686 ] || configure_x64
+  cmake --build "$build/${2:-i686}" --target Kestrel
+  exit 0
+fi
 cmake --build "$build/i686"
 if [ "${1:-}" = i686 ]; then
   # For scripts/i686.sh: the test programs, samples and benchmarks built for
@@ -27,5 +39,5 @@ if [ "${1:-}" = i686 ]; then
   cmake --build "$build/i686-tests"
   exit 0
 fi
-configure "$build/x64" toolchain-x86_64.cmake -DKESTREL_I686_BUILD="$(cd "$build" && pwd)/i686"
+configure_x64
 cmake --build "$build/x64"

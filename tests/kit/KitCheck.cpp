@@ -1,0 +1,120 @@
+// KitCheck <folder>: what a host team does first with the kit unpacked in
+// <folder>, after "regsvr32 Kestrel.dll": it finds both classes in the kit's
+// type library, creates each control by its ProgID from the kit's own DLL
+// and embeds it in a window. One line per check; the exit status counts the
+// failures. Run by check_kit.sh in a fresh Wine prefix.
+#include <windows.h>
+#include <ole2.h>
+#include <oleauto.h>
+
+#include <cstdio>
+#include <string>
+
+#include "container/ControlSite.h"
+#include "container/OleSession.h"
+#include "module/ComPtr.h"
+
+namespace {
+
+int g_nFailures = 0;
+
+void Check(bool passed, const std::wstring& what) {
+    std::wprintf(L"%ls %ls\n", passed ? L"ok" : L"FAILED:", what.c_str());
+    g_nFailures += passed ? 0 : 1;
+}
+
+std::wstring GuidText(REFGUID guid) {
+    wchar_t text[40] = L"";
+    StringFromGUID2(guid, text, 40);
+    return text;
+}
+
+// The CLSID of the coclass named `name` in `library`; GUID_NULL when absent.
+GUID Coclass(ITypeLib* library, const wchar_t* name) {
+    for (UINT i = 0; i < library->GetTypeInfoCount(); ++i) {
+        TYPEKIND kind;
+        BSTR entry = nullptr;
+        if (FAILED(library->GetTypeInfoType(i, &kind)) || kind != TKIND_COCLASS ||
+            FAILED(library->GetDocumentation(static_cast<INT>(i), &entry, nullptr, nullptr, nullptr)))
+            continue;
+        const bool match = entry != nullptr && wcscmp(entry, name) == 0;
+        SysFreeString(entry);
+        ComPtr<ITypeInfo> info;
+        TYPEATTR* attr = nullptr;
+        if (!match || FAILED(library->GetTypeInfo(i, info.ReleaseAndGetAddressOf())) ||
+            FAILED(info->GetTypeAttr(&attr)))
+            continue;
+        const GUID clsid = attr->guid;
+        info->ReleaseTypeAttr(attr);
+        return clsid;
+    }
+    return GUID_NULL;
+}
+
+std::wstring RegisteredServer(REFGUID clsid) {
+    const std::wstring key = L"CLSID\\" + GuidText(clsid) + L"\\InprocServer32";
+    wchar_t path[MAX_PATH] = L"";
+    DWORD size = sizeof path;
+    RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, path, &size);
+    return path;
+}
+
+std::wstring WindowClass(HWND window) {
+    wchar_t name[64] = L"";
+    return std::wstring(name, window != nullptr ? GetClassNameW(window, name, 64) : 0);
+}
+
+struct Control {
+    const wchar_t* coclass;
+    const wchar_t* progId;
+    const wchar_t* windowClass;
+};
+
+void CheckControl(ITypeLib* library, const Control& control, const std::wstring& dll, HWND parent) {
+    const std::wstring name = control.progId;
+    const GUID documented = Coclass(library, control.coclass);
+    Check(documented != GUID_NULL, std::wstring(L"the type library declares coclass ") + control.coclass);
+    CLSID clsid{};
+    const HRESULT found = CLSIDFromProgID(control.progId, &clsid);
+    Check(SUCCEEDED(found) && clsid == documented, name + L" is registered as the library's coclass");
+    Check(lstrcmpiW(RegisteredServer(clsid).c_str(), dll.c_str()) == 0,
+          name + L" is served by the kit's DLL (" + RegisteredServer(clsid) + L")");
+
+    ComPtr<IUnknown> object;
+    const HRESULT created =
+        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(object.ReleaseAndGetAddressOf()));
+    Check(SUCCEEDED(created), name + L" is created by ProgID");
+    if (FAILED(created)) return;
+    ComPtr<ControlSite> site = ControlSite::Create(parent, RECT{0, 0, 400, 200});
+    const bool embedded = site && SUCCEEDED(site->Embed(object.Get())) && SUCCEEDED(site->Activate());
+    Check(embedded && WindowClass(site->ControlWindow()) == control.windowClass,
+          name + L" is embedded in place in a window of class \"" +
+              WindowClass(site ? site->ControlWindow() : nullptr) + L"\"");
+    if (site) site->Close();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 2) {
+        std::fwprintf(stderr, L"usage: KitCheck <folder of the unpacked kit>\n");
+        return 2;
+    }
+    const std::wstring folder = std::wstring(argv[1]) + L"\\";
+    OleSession ole;
+    if (FAILED(ole.Result())) return 2;
+
+    ComPtr<ITypeLib> library;
+    Check(SUCCEEDED(LoadTypeLibEx((folder + L"Kestrel.tlb").c_str(), REGKIND_NONE, library.ReleaseAndGetAddressOf())),
+          L"LoadTypeLibEx loads the kit's Kestrel.tlb");
+    if (!library) return 1;
+
+    const HWND parent = CreateWindowExW(0, L"STATIC", L"Kestrel kit", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 600,
+                                        400, nullptr, nullptr, nullptr, nullptr);
+    Check(parent != nullptr, L"a host window");
+    const Control controls[] = {{L"DeviceTransfer", L"Tessaly.DeviceTransfer.1", L"Lanthorn DeviceView"},
+                                {L"MenuCtrl", L"Menu.id", L"Menu Control class"}};
+    for (const Control& control : controls) CheckControl(library.Get(), control, folder + L"Kestrel.dll", parent);
+    DestroyWindow(parent);
+    return g_nFailures;
+}
