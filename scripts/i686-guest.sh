@@ -67,6 +67,20 @@ sample_host() {
 }
 export -f sample_host
 
+# The host's kit, unpacked as a host team gets it: its DLL registered in a
+# prefix where nothing was registered before, both controls found in its
+# type library, created by ProgID and embedded, and unregistered.
+kit() {
+  local dll='Z:\io\in\kit\Kestrel.dll' status=0
+  wine reg import 'Z:\io\in\wine-prefix.reg' || return 1
+  wine regsvr32 /s "$dll" || { echo "regsvr32 failed"; return 1; }
+  wine "$work/tests/KitCheck.exe" 'Z:\io\in\kit' || status=1
+  wine regsvr32 /s /u "$dll" || { echo "regsvr32 /u failed"; status=1; }
+  wineserver -k
+  return $status
+}
+export -f kit
+
 # own LOWER TARGET: TARGET becomes this lane's own view of the folder LOWER,
 # an overlay whose writes stay in the lane (a copy where overlays fail).
 # Called by lane, whose work folder and log it uses.
@@ -89,6 +103,9 @@ lane() {
   export DISPLAY=:$((9 + n)) WINEPREFIX=$work/prefix
   own /root/.wine "$WINEPREFIX"
   own "$in/tests" "$work/tests"
+  # Debian's Wine leaves Marlett (caption buttons, scroll arrows) out of a
+  # new prefix.
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>>"$log"
   Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$out/logs/xvfb-lane$n.log" 2>&1 &
   for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$((9 + n))" ] && break; sleep 0.2; done
   wineserver -p
@@ -98,6 +115,9 @@ lane() {
     echo "$(date +%T) $line" >>"$log"
     if [ "$suite" = sample_host ]; then
       record sample_host bash -c sample_host
+    elif [ "$suite" = kit ]; then
+      own /root/.wine "$work/kit-prefix"
+      record kit env WINEPREFIX="$work/kit-prefix" work="$work" bash -c kit
     elif [ "$language" = - ]; then
       record "$suite" wine "$work/tests/${suite}_tests.exe"
     else

@@ -288,6 +288,7 @@ suite_list() {
   done
   for suite in "${all[@]}"; do echo "$suite -"; done
   echo "sample_host -"
+  echo "kit -"
 }
 
 # The guest's lanes take the suites in the order given: the registration
@@ -323,6 +324,12 @@ stage_input() {
   for exe in "$tests"/tests/*_tests.exe; do $strip -o "$staging/in/tests/${exe##*/}" "$exe"; done
   for exe in "$tests"/samples/*.exe "$tests"/samples/*.dll; do $strip -o "$staging/in/samples/${exe##*/}" "$exe"; done
   for exe in "$tests"/bench/*.exe; do [ ! -f "$exe" ] || $strip -o "$staging/in/bench/${exe##*/}" "$exe"; done
+  # The host's kit as package.sh writes it from the product tree, and the
+  # program that checks it.
+  local kit
+  kit=$(KESTREL_BUILD_ROOT=$build scripts/package.sh i686 | sed -n 's/^Kestrel [0-9.]* (i686): //p')
+  unzip -q "$kit" -d "$staging/in/kit"
+  $strip -o "$staging/in/tests/KitCheck.exe" "$tests/tests/KitCheck.exe"
   suite_list "$tests/tests" | awk -v only="$only" '$1 ~ only' | longest_first "$last_times" >"$staging/in/suites"
   [ -s "$staging/in/suites" ] || fail "no suite matches -R $only"
 }
