@@ -202,6 +202,10 @@ STDMETHODIMP CDeviceTransfer::SetImageList(void* hImageList) {
 }
 
 STDMETHODIMP CDeviceTransfer::SetDisplayMode(DISPLAY_MODE displayMode) {
+    // Any other value would be one mode to the details gesture and another
+    // to accessibility: it changes nothing.
+    if (displayMode != DEVICE_VIEW && displayMode != TRANSFER_LIST_VIEW && displayMode != CDBURN_VIEW)
+        return E_INVALIDARG;
     m_DisplayMode = displayMode;
     RemoveAllPrograms();
     if (HWND plugin = CPluginPaneHolder::Window(Window()))
