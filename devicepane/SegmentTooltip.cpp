@@ -8,13 +8,17 @@
 #include "module/ResourceString.h"
 #include "res/resource.h"
 
+#ifndef _WIN64
+static_assert(TTTOOLINFOA_V2_SIZE == 44, "the tool structure with its lParam (i686)");
+#endif
+
 void CSegmentTooltip::Create(HWND list) {
     m_hWndList = list;
     m_hWndTip = CreateWindowExA(WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, "", WS_POPUP | WS_BORDER | WS_CLIPSIBLINGS, 0, 0, 0,
                                 0, list, nullptr, Module::Instance(), nullptr);
     if (m_hWndTip == nullptr) return;
     TTTOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;  // with lParam
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = list;
     tool.uId = reinterpret_cast<UINT_PTR>(list);
