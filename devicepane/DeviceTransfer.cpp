@@ -435,9 +435,11 @@ bool CDeviceTransfer::ProcessWindowMessage(UINT message, WPARAM wp, LPARAM lp, L
             result = OnEraseBackground(reinterpret_cast<HDC>(wp));
             return true;
         case WM_SETFOCUS:
-            // The frame then activates the user interface and tells the site.
+            // Handled: the focus goes on to the list, and a click (not the
+            // focus) activates the user interface.
             OnSetFocus();
-            return false;
+            result = 0;
+            return true;
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<NMHDR*>(lp), result);
         default:
