@@ -1,6 +1,7 @@
 #include "devicepane/SegmentTooltip.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "devicepane/ProgramList.h"
@@ -8,9 +9,15 @@
 #include "module/ResourceString.h"
 #include "res/resource.h"
 
+namespace {
+
+// TTTOOLINFOA_V2_SIZE, the structure up to and with lParam, as a constant.
+constexpr UINT kToolInfoSize = offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM);
 #ifndef _WIN64
-static_assert(TTTOOLINFOA_V2_SIZE == 44, "the tool structure with its lParam (i686)");
+static_assert(kToolInfoSize == 44, "the tool structure with its lParam (i686)");
 #endif
+
+}  // namespace
 
 void CSegmentTooltip::Create(HWND list) {
     m_hWndList = list;
@@ -18,7 +25,7 @@ void CSegmentTooltip::Create(HWND list) {
                                 0, list, nullptr, Module::Instance(), nullptr);
     if (m_hWndTip == nullptr) return;
     TTTOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;  // with lParam
+    tool.cbSize = kToolInfoSize;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = list;
     tool.uId = reinterpret_cast<UINT_PTR>(list);
