@@ -202,6 +202,10 @@ STDMETHODIMP CDeviceTransfer::SetImageList(void* hImageList) {
 }
 
 STDMETHODIMP CDeviceTransfer::SetDisplayMode(DISPLAY_MODE displayMode) {
+    // Any other value would be one mode to the details gesture and another
+    // to accessibility: it changes nothing.
+    if (displayMode != DEVICE_VIEW && displayMode != TRANSFER_LIST_VIEW && displayMode != CDBURN_VIEW)
+        return E_INVALIDARG;
     m_DisplayMode = displayMode;
     RemoveAllPrograms();
     if (HWND plugin = CPluginPaneHolder::Window(Window()))
@@ -431,9 +435,11 @@ bool CDeviceTransfer::ProcessWindowMessage(UINT message, WPARAM wp, LPARAM lp, L
             result = OnEraseBackground(reinterpret_cast<HDC>(wp));
             return true;
         case WM_SETFOCUS:
-            // The frame then activates the user interface and tells the site.
+            // Handled: the focus goes on to the list, and a click (not the
+            // focus) activates the user interface.
             OnSetFocus();
-            return false;
+            result = 0;
+            return true;
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<NMHDR*>(lp), result);
         default:

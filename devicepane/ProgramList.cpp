@@ -13,6 +13,7 @@
 #include "module/ResourceString.h"
 #include "res/resource.h"
 #include "segment/RangeCell.h"
+#include "segment/RangeMath.h"
 
 namespace {
 
@@ -243,8 +244,8 @@ LRESULT CProgramList::OnCustomDraw(NMLVCUSTOMDRAW& draw, DISPLAY_MODE mode) {
                 return CDRF_DODEFAULT;
             const RECT bar = SegmentCellRect(item);
             DrawRangeCell(draw.nmcd.hdc, bar.left, bar.top, bar.right, bar.bottom, record->m_ProgramStart,
-                          record->m_TimeOnDevice, record->m_TotalTime, record->m_ProgramStart + record->m_PlayBackPos,
-                          mode != DEVICE_VIEW);
+                          record->m_TimeOnDevice, record->m_TotalTime,
+                          range::SegmentEnd(record->m_ProgramStart, record->m_PlayBackPos), mode != DEVICE_VIEW);
             return CDRF_SKIPDEFAULT;
         }
         default:

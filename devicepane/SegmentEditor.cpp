@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "devicepane/ProgramList.h"
+#include "segment/RangeMath.h"
 #include "segment/RangeSlider.h"
 
 CSegmentEditor::CSegmentEditor(const CProgramList& list, AdjustHandler onAdjust)
@@ -19,8 +20,9 @@ bool CSegmentEditor::WithSlider(HWND list, POINT point, const std::function<bool
     CDeviceProgram* record = m_list.Record(hit.iItem);
     if (record == nullptr || record->m_fCanProgramBeResized == 0) return false;
 
+    // The host's record may hold anything: its sums are bounded.
     CRangeSlider slider(CRangeBar::kDefaultColor, record->m_TotalTime, record->m_ProgramStart,
-                        record->m_ProgramStart + record->m_TimeOnDevice);
+                        range::SegmentEnd(record->m_ProgramStart, record->m_TimeOnDevice));
     const RECT cell = m_list.SegmentCellRect(hit.iItem);
     slider.MoveTo(cell.left, cell.top);
     slider.SetSize(cell.right - cell.left, cell.bottom - cell.top);
@@ -39,11 +41,13 @@ bool CSegmentEditor::WithSlider(HWND list, POINT point, const std::function<bool
     m_pRecord = nullptr;
     m_nItem = -1;
     if (listed) {
+        // Compared end to end: a segment whose end the bounds cut is not
+        // changed by a mere look at it.
         const int start = slider.GetStart();
-        const int length = slider.GetEnd() - slider.GetStart();
-        if (start != record->m_ProgramStart || length != record->m_TimeOnDevice) {
+        if (start != record->m_ProgramStart ||
+            slider.GetEnd() != range::SegmentEnd(record->m_ProgramStart, record->m_TimeOnDevice)) {
             record->m_ProgramStart = start;
-            record->m_TimeOnDevice = length;
+            record->m_TimeOnDevice = range::SegmentLength(start, slider.GetEnd());
             m_onAdjust(item, record);
         }
     }
@@ -70,10 +74,10 @@ void CSegmentEditor::OnCaptureChanged() {
 void CSegmentEditor::OnRangeChanging(int, int& start, int& end, RECT) {
     if (!TargetListed()) return;
     m_pRecord->m_ProgramStart = start;
-    m_pRecord->m_TimeOnDevice = end - start;
+    m_pRecord->m_TimeOnDevice = range::SegmentLength(start, end);
     m_onAdjust(m_nItem, m_pRecord);
     // The host may have removed the row while it handled the event.
     if (!TargetListed()) return;
     start = m_pRecord->m_ProgramStart;
-    end = m_pRecord->m_ProgramStart + m_pRecord->m_TimeOnDevice;
+    end = range::SegmentEnd(m_pRecord->m_ProgramStart, m_pRecord->m_TimeOnDevice);
 }

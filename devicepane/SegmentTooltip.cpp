@@ -1,6 +1,7 @@
 #include "devicepane/SegmentTooltip.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "devicepane/ProgramList.h"
@@ -8,13 +9,23 @@
 #include "module/ResourceString.h"
 #include "res/resource.h"
 
+namespace {
+
+// TTTOOLINFOA_V2_SIZE, the structure up to and with lParam, as a constant.
+constexpr UINT kToolInfoSize = offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM);
+#ifndef _WIN64
+static_assert(kToolInfoSize == 44, "the tool structure with its lParam (i686)");
+#endif
+
+}  // namespace
+
 void CSegmentTooltip::Create(HWND list) {
     m_hWndList = list;
     m_hWndTip = CreateWindowExA(WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, "", WS_POPUP | WS_BORDER | WS_CLIPSIBLINGS, 0, 0, 0,
                                 0, list, nullptr, Module::Instance(), nullptr);
     if (m_hWndTip == nullptr) return;
     TTTOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.cbSize = kToolInfoSize;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = list;
     tool.uId = reinterpret_cast<UINT_PTR>(list);

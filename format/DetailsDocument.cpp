@@ -62,9 +62,11 @@ std::string GetCodecName(const char* productId) {
 
     char* name = nullptr;
     const INT32 found = lookup(productId, &name);
+    // Only a successful lookup hands over a string of the task allocator:
+    // what a failing one leaves there is not the module's to free.
     std::string result;
-    if (name != nullptr) {
-        if (found != 0) result = name;
+    if (found != 0 && name != nullptr) {
+        result = name;
         ::CoTaskMemFree(name);
     }
     return result;

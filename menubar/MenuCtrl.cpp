@@ -316,6 +316,11 @@ bool CMenuCtrl::ProcessWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESULT
         case WM_GETTEXT:
             result = OnGetText(wp, reinterpret_cast<char*>(lp));
             return true;
+        case WM_CREATE:
+            // A window made again after deactivation serves its owner again:
+            // its WM_DESTROY took the bar out of the owner's chain.
+            if (!m_fRegistered && HasOwner()) COwnerMap::Register(*this);
+            return false;
         case WM_DESTROY:
             result = DefWindowProcA(Window(), message, wp, lp);
             COwnerMap::Unregister(*this);

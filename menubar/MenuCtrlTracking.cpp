@@ -49,7 +49,9 @@ void CMenuCtrl::OnLButtonDown(int x, int y) { PressItem(HitTest(x, y)); }
 
 void CMenuCtrl::PressItem(int nItem) {
     if (!m_bTracking) {
-        if (nItem != -1) PostMessageA(Window(), WM_MENUBAR_DROPDOWN, static_cast<WPARAM>(nItem), 0);
+        // Without a window the post would become a message to the thread.
+        if (nItem != -1 && Window() != nullptr)
+            PostMessageA(Window(), WM_MENUBAR_DROPDOWN, static_cast<WPARAM>(nItem), 0);
         return;
     }
     const int nOld = m_nHotItem;
@@ -134,7 +136,8 @@ bool CMenuCtrl::SelectItem(int nItem) {
     }
     if (m_bMenuMode) {
         m_nHotItem = nItem;
-        InvalidateRect(Window(), nullptr, TRUE);
+        // A null window would invalidate every window of the desktop.
+        if (Window() != nullptr) InvalidateRect(Window(), nullptr, TRUE);
         NotifyMenuEvent(EVENT_SYSTEM_MENUSTART, Window());
         return true;
     }
@@ -228,7 +231,8 @@ LRESULT CMenuCtrl::OnKeyboardHook(int nCode, WPARAM wp, LPARAM lp) {
     const LRESULT kSwallow = 1;
     const auto passOn = [&] { return CallNextHookEx(hook, 0, wp, lp); };
     if ((flags & 0xC0000000u) != 0 && vk != VK_MENU) return passOn();
-    if (!HasOwner() || GetActiveWindow() != m_hWndOwner) return passOn();
+    // A bar without a window (before activation or after it) takes no keys.
+    if (!IsWindow(Window()) || !HasOwner() || GetActiveWindow() != m_hWndOwner) return passOn();
     switch (vk) {
         case VK_TAB:
         case VK_RIGHT:

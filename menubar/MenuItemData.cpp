@@ -11,13 +11,6 @@ std::set<const CMenuItemData*>& LiveItemData() {
     return live;
 }
 
-std::wstring WideFromAnsi(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-
 }  // namespace
 
 CMenuItemData::CMenuItemData() { LiveItemData().insert(this); }
@@ -26,7 +19,12 @@ CMenuItemData::~CMenuItemData() { LiveItemData().erase(this); }
 
 void CMenuItemData::SetText(const std::string& text) {
     m_strText = text;
-    m_wstrText = WideFromAnsi(text);
+    // The header counts the text in 8-bit characters, and a reader may take
+    // that many wide characters: the buffer holds as many and a terminator,
+    // however few the conversion gives in a double-byte code page.
+    const int length = static_cast<int>(text.size());
+    m_wstrText.assign(text.size(), L'\0');
+    if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), length, m_wstrText.data(), length);
     cchWText = static_cast<DWORD>(text.size());
     pszWText = m_wstrText.data();
 }

@@ -20,7 +20,7 @@ struct CMenuItemData {
     UINT m_fType = 0;       // with MFT_OWNERDRAW
     int m_nImage = -1;
     UINT m_fState = 0;
-    std::wstring m_wstrText;
+    std::wstring m_wstrText;  // cchWText wide characters and a terminator
 
     CMenuItemData();
     ~CMenuItemData();

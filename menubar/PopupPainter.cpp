@@ -367,6 +367,10 @@ LRESULT CPopupPainter::OnMenuChar(char ch, HMENU hMenu) {
 }
 
 void CPopupPainter::Reset() {
+    // Popups still converted (the loop's end never reached the painter, or
+    // their menu is no longer the bar's) get their items back before the
+    // records their item data points at go.
+    RevertAll();
     m_hImageList.Reset();
     m_mapImages.clear();
     m_sizeImage = m_sizeButton = SIZE{0, 0};

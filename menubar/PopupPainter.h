@@ -44,6 +44,8 @@ class CPopupPainter {
     BOOL MeasureItem(MEASUREITEMSTRUCT* mis);
     BOOL DrawItem(const DRAWITEMSTRUCT* dis);
     LRESULT OnMenuChar(char ch, HMENU hMenu);
+    // Puts back every popup still converted, then drops the records, the
+    // image list, the image table and the fonts.
     void Reset();
 
   private:

@@ -52,6 +52,8 @@ int ClampEnd(int value, int start, int total) {
 
 int SegmentEnd(int start, int length) { return Saturate(std::int64_t{start} + length); }
 
+int SegmentLength(int start, int end) { return Saturate(std::int64_t{end} - start); }
+
 int MarkerX(int left, int right, int position, int total) {
     if (!HasScale(total)) return left + 1;
     return Saturate(left + 1 + (std::int64_t{right} - left - 2) * position / total);

@@ -28,6 +28,8 @@ int ClampEnd(int value, int start, int total);
 
 // start + length, saturated.
 int SegmentEnd(int start, int length);
+// end - start, saturated.
+int SegmentLength(int start, int end);
 
 // Playback marker column: left + 1 + (width - 2) * position / total.
 int MarkerX(int left, int right, int position, int total);

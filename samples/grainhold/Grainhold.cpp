@@ -28,6 +28,13 @@ const Codec kCodecs[] = {
 
 extern "C" INT32 WINAPI GetCodecNameFromProductID(const char* productId, char** name) {
     if (productId == nullptr || name == nullptr) return 0;
+    // A damaged registration fails with its half-read name left behind: a
+    // string the library never allocated.
+    static char partial[] = "Windows Media";
+    if (std::strcmp(productId, "BROKEN") == 0) {
+        *name = partial;
+        return 0;
+    }
     for (const Codec& codec : kCodecs) {
         if (std::strcmp(codec.productId, productId) != 0) continue;
         const std::size_t size = std::strlen(codec.name) + 1;

@@ -8,12 +8,14 @@
 #include "module/Kestrel.h"
 #include "module/Module.h"
 #include "container/EventSink.h"
+#include "support/RealInput.h"
 #include "support/RegistryKeys.h"
 #include "support/TestContainer.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -95,15 +97,55 @@ TEST(UIActivation, UIActivateVerbMakesTheActiveObjectWithTheFocusUntilUIDeactiva
     EXPECT_EQ(container.Control(), Ask<IUnknown>(container.Site().ActiveObject(), IID_IUnknown).Get());
     // The focus is in the control's window: the pane hands it on to its list.
     EXPECT_TRUE(IsChild(container.ControlWindow(), GetFocus())) << GetFocus();
-    SetFocus(container.Window());
-    EXPECT_TRUE(Called(container.Site(), "OnFocus(TRUE)"));
-    EXPECT_TRUE(Called(container.Site(), "OnFocus(FALSE)"));
 
     ASSERT_HRESULT_SUCCEEDED(Ask<IOleInPlaceObject>(container.Control(), IID_IOleInPlaceObject)->UIDeactivate());
     EXPECT_FALSE(container.Site().UIActive());
     EXPECT_TRUE(Called(container.Site(), "OnUIDeactivate"));
     EXPECT_EQ(nullptr, container.Site().ActiveObject());
     EXPECT_TRUE(container.Site().InPlaceActive());
+}
+
+// A host that puts the focus on the pane (as a dialog does on Tab) sees it
+// go on to the list, with the selected program in view, and the user
+// interface left alone; the user's click on the list activates it.
+TEST(UIActivation, FocusOnThePaneGoesToItsListAndOnlyAClickActivatesTheUserInterface) {
+    TestContainer container;
+    ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
+    ASSERT_HRESULT_SUCCEEDED(container.Activate(OLEIVERB_INPLACEACTIVATE));
+    const auto pane = container.Query<IDeviceTransfer>(IID_IDeviceTransfer);
+    ASSERT_TRUE(pane);
+    CDeviceProgram program{};
+    for (int i = 0; i < 60; ++i) {
+        std::snprintf(program.m_szTitle, sizeof program.m_szTitle, "program %d", i);
+        pane->AddProgram(&program);
+    }
+    const HWND list = GetDlgItem(container.ControlWindow(), CProgramList::kControlId);
+    ASSERT_NE(nullptr, list);
+    LVITEMA state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, 59, reinterpret_cast<LPARAM>(&state));
+    SetForegroundWindow(container.Window());
+    SetFocus(container.Window());
+    TestContainer::ProcessMessages();
+
+    SetFocus(container.ControlWindow());
+    EXPECT_EQ(list, GetFocus());
+    RECT row{LVIR_BOUNDS, 0, 0, 0}, client{};
+    SendMessageA(list, LVM_GETITEMRECT, 59, reinterpret_cast<LPARAM>(&row));
+    GetClientRect(list, &client);
+    RECT shown{};
+    IntersectRect(&shown, &row, &client);
+    EXPECT_TRUE(EqualRect(&shown, &row)) << "program 59 is out of view";
+    EXPECT_FALSE(container.Site().UIActive());
+    EXPECT_FALSE(Called(container.Site(), "OnUIActivate"));
+    EXPECT_FALSE(Called(container.Site(), "OnFocus(TRUE)"));
+
+    Click(CentreOf(list));
+    TestContainer::ProcessMessages();
+    EXPECT_TRUE(container.Site().UIActive());
+    EXPECT_TRUE(Called(container.Site(), "OnUIActivate"));
 }
 
 // An orderly Close, for both controls: hosting/ContainerEmbeddingTest.

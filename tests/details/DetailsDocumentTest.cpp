@@ -6,6 +6,7 @@
 #include "format/DetailsTemplate.h"
 
 #include "res/resource.h"
+#include "module/ComPtr.h"
 #include "support/BuildPaths.h"
 
 #include <gmock/gmock.h>
@@ -68,6 +69,60 @@ std::wstring ApplicationDirectory() {
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     return Directory(path);
 }
+
+// Counts the frees of the COM task allocator, and those of blocks that are
+// no allocation at all but lie in Grainhold.dll's own image.
+class LibraryFreeSpy final : public IMallocSpy {
+  public:
+    int m_nFreed = 0;
+    int m_nFreedOfLibrary = 0;
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override {
+        if (ppv == nullptr) return E_POINTER;
+        *ppv = iid == IID_IUnknown || iid == IID_IMallocSpy ? this : nullptr;
+        if (*ppv == nullptr) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++m_nRefs); }
+    STDMETHODIMP_(ULONG) Release() override {
+        const LONG refs = --m_nRefs;
+        if (refs == 0) delete this;
+        return static_cast<ULONG>(refs);
+    }
+    STDMETHODIMP_(SIZE_T) PreAlloc(SIZE_T size) override { return size; }
+    STDMETHODIMP_(void*) PostAlloc(void* actual) override { return actual; }
+    STDMETHODIMP_(void*) PreFree(void* request, BOOL) override {
+        ++m_nFreed;
+        const auto library = reinterpret_cast<const BYTE*>(GetModuleHandleW(L"Grainhold.dll"));
+        if (library != nullptr) {
+            const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(library);
+            const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(library + dos->e_lfanew);
+            const auto* p = static_cast<const BYTE*>(request);
+            if (p >= library && p < library + nt->OptionalHeader.SizeOfImage) {
+                ++m_nFreedOfLibrary;
+                return nullptr;  // spared: the allocator frees nothing
+            }
+        }
+        return request;
+    }
+    STDMETHODIMP_(void) PostFree(BOOL) override {}
+    STDMETHODIMP_(SIZE_T) PreRealloc(void* request, SIZE_T size, void** newRequest, BOOL) override {
+        *newRequest = request;
+        return size;
+    }
+    STDMETHODIMP_(void*) PostRealloc(void* actual, BOOL) override { return actual; }
+    STDMETHODIMP_(void*) PreGetSize(void* request, BOOL) override { return request; }
+    STDMETHODIMP_(SIZE_T) PostGetSize(SIZE_T actual, BOOL) override { return actual; }
+    STDMETHODIMP_(void*) PreDidAlloc(void* request, BOOL) override { return request; }
+    STDMETHODIMP_(int) PostDidAlloc(void*, BOOL, int actual) override { return actual; }
+    STDMETHODIMP_(void) PreHeapMinimize() override {}
+    STDMETHODIMP_(void) PostHeapMinimize() override {}
+
+  private:
+    ~LibraryFreeSpy() = default;
+    LONG m_nRefs = 0;
+};
 
 // Places the stand-in Grainhold.dll where a test wants it, and removes
 // every copy it made at the end.
@@ -166,7 +221,16 @@ TEST_F(Grainhold, TheCodecNameComesFromBesideTheApplicationAndNeverFromTheCurren
     PlaceIn(ApplicationDirectory());
     const std::pair<const char*, const char*> lookups[] = {
         {"WMA9", "Windows Media Audio 9"}, {"MP3", "MPEG-1 Audio Layer 3"}, {"BROKEN", ""}, {"unknown", ""}, {"", ""}};
-    for (const auto& [productId, name] : lookups) EXPECT_EQ(name, GetCodecName(productId)) << productId;
+    {
+        // A failing lookup may leave a pointer of its own behind: only what
+        // a successful one hands over goes back to the task allocator.
+        const ComPtr<LibraryFreeSpy> spy(new LibraryFreeSpy);
+        ASSERT_EQ(S_OK, CoRegisterMallocSpy(spy.Get()));
+        for (const auto& [productId, name] : lookups) EXPECT_EQ(name, GetCodecName(productId)) << productId;
+        CoRevokeMallocSpy();
+        EXPECT_EQ(2, spy->m_nFreed);
+        EXPECT_EQ(0, spy->m_nFreedOfLibrary) << "a pointer into Grainhold.dll was freed";
+    }
     EXPECT_EQ(nullptr, GetModuleHandleW(L"Grainhold.dll")) << "the library stays loaded";
     TearDown();
     RemoveDirectoryW(elsewhere.c_str());

@@ -2,6 +2,8 @@
 // row of the program being transferred in bold.
 #include "PaneFixture.h"
 
+#include <climits>
+
 #include "segment/RangeBar.h"
 #include "support/PixelCanvas.h"
 
@@ -52,6 +54,25 @@ TEST_F(ListPainting, SegmentBarsAndTheBoldTransferRow) {
     EXPECT_EQ(plain, CountIn(List(), CellRect(List(), 1, 0)).dark);
     ASSERT_EQ(S_OK, pane_->SetTransferProgram(nullptr));
     EXPECT_EQ(plain, CountIn(List(), CellRect(List(), 0, 0)).dark);
+}
+
+// A playback position past the end of the program (the host's figures near
+// the largest value) is drawn at the end of the bar, as one exactly there.
+TEST_F(ListPainting, APositionBeyondTheLargestValueIsDrawnAtTheEndOfTheBar) {
+    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "connected"));
+    const int total = INT_MAX, start = INT_MAX - 100;
+    Add(Program("Twin", total, 100, 0, start, 100));  // the position is exactly the end
+    Add(Program("Twin", total, 100, 0, start, 200));  // start + position overflows
+    LVITEMA none{};
+    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+
+    const AreaCount atEnd = CountIn(List(), CellRect(List(), 0, 2));
+    const AreaCount beyond = CountIn(List(), CellRect(List(), 1, 2));
+    EXPECT_LT(0, atEnd.dark);  // the marker
+    EXPECT_EQ(atEnd.dark, beyond.dark);
+    EXPECT_EQ(atEnd.bar, beyond.bar);
+    EXPECT_EQ(CountIn(List(), CellRect(List(), 0, 1)).dark, CountIn(List(), CellRect(List(), 1, 1)).dark);
 }
 
 }  // namespace

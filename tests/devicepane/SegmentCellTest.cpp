@@ -26,6 +26,20 @@ BOOL CALLBACK FindTooltip(HWND window, LPARAM data) {
     return TRUE;
 }
 
+// The size of every structure with which a tool for a list window is added.
+std::vector<UINT> g_vecListToolSizes;
+
+LRESULT CALLBACK RecordToolAdditions(int code, WPARAM wp, LPARAM lp) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && sent->message == TTM_ADDTOOLA) {
+        const auto* tool = reinterpret_cast<const TTTOOLINFOA*>(sent->lParam);
+        char name[64] = {};
+        GetClassNameA(tool->hwnd, name, sizeof name);
+        if (lstrcmpiA(name, WC_LISTVIEWA) == 0) g_vecListToolSizes.push_back(tool->cbSize);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
 class SegmentCell : public PaneTest {
   protected:
     void SetUp() override {
@@ -90,6 +104,18 @@ TEST_F(SegmentCell, TooltipDescribesTheSegmentInEachMode) {
         const int rowHeight = cell.bottom - cell.top;
         EXPECT_EQ("", TipAt({middle.x, middle.y + rowHeight}, TTN_GETDISPINFOW));  // cannot be cut
     }
+}
+
+// The tooltip learns of the list's tool from a structure that carries the
+// tool's lParam (44 bytes in the 32-bit product).
+TEST_F(SegmentCell, TheListsToolIsAddedWithItsLParam) {
+    g_vecListToolSizes.clear();
+    const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, RecordToolAdditions, nullptr, GetCurrentThreadId());
+    ClosePane();
+    OpenPane();
+    UnhookWindowsHookEx(hook);
+    ASSERT_EQ(1u, g_vecListToolSizes.size());
+    EXPECT_EQ(TTTOOLINFOA_V2_SIZE, g_vecListToolSizes[0]);
 }
 
 TEST_F(SegmentCell, DraggingTheEndThumbProposesSegmentsThatTheHostLimits) {

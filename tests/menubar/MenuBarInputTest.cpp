@@ -25,7 +25,22 @@ std::vector<std::pair<DWORD, HWND>> g_vecWinEvents;
 LRESULT CALLBACK RecorderProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     // Alt going down always reaches the application; the rest is what counts.
     if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && wp != VK_MENU) g_vecKeysSeen.push_back(wp);
+    // The application keeps the system keys it gets: no system menu loop.
+    if (message == WM_SYSKEYDOWN || message == WM_SYSKEYUP || message == WM_SYSCHAR) return 0;
     return DefWindowProcA(window, message, wp, lp);
+}
+
+// Every item of `popup` as the system drawn item it was before the popup
+// was shown: no owner-draw type, no item data.
+void ExpectItemsPutBack(HMENU popup, const char* scenario) {
+    for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_DATA;
+        ASSERT_TRUE(GetMenuItemInfoA(popup, static_cast<UINT>(i), TRUE, &info)) << scenario;
+        EXPECT_FALSE(info.fType & MFT_OWNERDRAW) << scenario << ", item " << i;
+        EXPECT_EQ(0u, info.dwItemData) << scenario << ", item " << i;
+    }
 }
 
 void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
@@ -275,6 +290,102 @@ TEST_F(MenuBarInput, AltWithAnUpperCaseMnemonicOpensItsPopupAndALowerCaseOneNoth
     EXPECT_EQ("B2 A2 ", PopupTrace());
     PressKey(VK_ESCAPE);
     TestContainer::ProcessMessages();
+}
+
+// Deactivation destroys the bar's window and takes the bar off its owner; a
+// window made again serves the owner again: its popups are owner-drawn and
+// the keyboard reaches it.
+TEST_F(MenuBarInput, AReactivatedBarServesItsOwnerAgain) {
+    ASSERT_HRESULT_SUCCEEDED(s_pContainer->Deactivate());
+    ASSERT_HRESULT_SUCCEEDED(s_pContainer->Activate());
+    ASSERT_NE(nullptr, s_pContainer->ControlWindow());
+    SetForegroundWindow(owner);
+    SetFocus(s_hWndRecorder);
+    TestContainer::ProcessMessages();
+    const HMENU file = SubMenuOf(menu, 0);
+    MENUITEMINFOA during{};
+    bool fRecord = false;
+    ModalScript script({PopupOf(0), Do([&] {
+                            during.cbSize = sizeof during;
+                            during.fMask = MIIM_FTYPE | MIIM_DATA;
+                            GetMenuItemInfoA(file, ID_OPEN, FALSE, &during);
+                            fRecord = CMenuItemData::FromItemData(during.dwItemData) != nullptr;
+                            PressKey(VK_ESCAPE);
+                        })},
+                       120);
+    PressKey(VK_MENU);  // keyboard menu mode on the first item
+    PressKey(VK_DOWN);  // opens its popup
+    ASSERT_TRUE(PumpUntil([&] { return Count(DISPID_AfterPopup) == 1; })) << PopupTrace();
+    EXPECT_EQ("B0 A0 ", PopupTrace());
+    EXPECT_TRUE(during.fType & MFT_OWNERDRAW);
+    EXPECT_TRUE(fRecord);
+    PressKey(VK_ESCAPE);
+    TestContainer::ProcessMessages();
+}
+
+// A bar given its owner but no window (not yet activated) serves the owner
+// in name only: Alt, the arrows and mnemonics reach the application as if
+// it were not there.
+TEST_F(MenuBarInput, ABarWithoutAWindowLetsTheKeysThrough) {
+    ComPtr<IMenuCtrl> windowless;
+    ASSERT_HRESULT_SUCCEEDED(
+        CreateMenuCtrl(nullptr, IID_IMenuCtrl, reinterpret_cast<void**>(windowless.ReleaseAndGetAddressOf())));
+    ASSERT_EQ(S_OK, windowless->put_Menu(OleHandle(CreateTestMenu())));
+    ASSERT_EQ(S_OK, windowless->put_Owner(OleHandle(owner)));  // the owner's serving bar from now on
+    PressKey(VK_MENU);
+    PressKey(VK_RIGHT);
+    PressKeyWith(VK_MENU, 'F');
+    PumpUntil([] { return false; }, 400);
+    const std::vector<WPARAM> expected = {VK_RIGHT, 'F'};
+    EXPECT_EQ(expected, g_vecKeysSeen);
+    EXPECT_TRUE(g_vecWinEvents.empty());
+    EXPECT_EQ(nullptr, PopupWindow());
+    windowless.Reset();
+}
+
+// A popup that the menu loop's end no longer reaches the bar for keeps its
+// converted items; they get their own type and data back before their
+// records go, and no item points at a freed record.
+TEST_F(MenuBarInput, PopupsLeftConvertedArePutBackBeforeTheirRecordsGo) {
+    enum class IN_LOOP { DEACTIVATE, REPLACE_MENU_AND_RELEASE };
+    const struct {
+        const char* scenario;
+        IN_LOOP action;
+    } cases[] = {
+        {"the bar's window goes during the loop, its menu is replaced after", IN_LOOP::DEACTIVATE},
+        {"the menu is replaced and the bar let go during the loop", IN_LOOP::REPLACE_MENU_AND_RELEASE},
+    };
+    for (const auto& c : cases) {
+        if (!bar) SetUp();
+        const HMENU hostMenu = menu, file = SubMenuOf(menu, 0);
+        const auto release = [this] {
+            sink.Disconnect();
+            bar.Reset();
+            s_pContainer->Close();
+        };
+        ModalScript script({PopupOf(0), Do([&] {
+                                if (c.action == IN_LOOP::DEACTIVATE) {
+                                    s_pContainer->Deactivate();
+                                } else {
+                                    bar->put_Menu(OleHandle(CreateTestMenu()));
+                                    release();
+                                }
+                            }),
+                            Do([] { PressKey(VK_ESCAPE); })},
+                           120);
+        Click(ItemCentre(0));
+        ASSERT_TRUE(PumpUntil([&] { return script.Finished() && PopupWindow() == nullptr; })) << c.scenario;
+        TestContainer::ProcessMessages();
+        if (bar) {
+            bar->put_Menu(OleHandle(CreateTestMenu()));
+            release();
+        }
+        TestContainer::ProcessMessages();
+        EXPECT_EQ(0u, CMenuItemData::LiveCount()) << c.scenario;
+        ExpectItemsPutBack(file, c.scenario);
+        DestroyMenu(hostMenu);
+        popups.clear();
+    }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -227,6 +228,48 @@ TEST(MenuBarLifetimes, HooksAndOwnerChainFollowTheBarsAndOwners) {
     EXPECT_EQ(S_OK, survivor->put_Owner(OleHandle(next.hwnd())));
     survivor.Reset();
     EXPECT_EQ(nullptr, COwnerMap::Find(next.hwnd()));
+}
+
+// What a screen reader reads of an owner-drawn item: cchWText wide
+// characters at pszWText. In a double-byte code page (the suite runs again
+// in Japanese) the text converts to fewer wide characters than it has bytes;
+// the buffer still holds as many as the count says, and a terminator.
+TEST(MenuBarItemText, TheAccessibleCountAndBufferAgree) {
+    OwnerWindow owner;
+    const ComPtr<IMenuCtrl> bar = NewBar();
+    ASSERT_TRUE(bar);
+    ASSERT_EQ(S_OK, bar->put_Owner(OleHandle(owner.hwnd())));
+    const wchar_t* const texts[] = {
+        L"&Open...\tCtrl+O",
+        L"\x30D5\x30A1\x30A4\x30EB(&F)",  // "File" in katakana: two bytes a character in Japanese
+        L"\x958B\x304F\tCtrl+\x00C4",
+    };
+    const HMENU popup = CreatePopupMenu();
+    std::vector<std::string> ansi;
+    for (const wchar_t* text : texts) {
+        char bytes[64] = {};
+        WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+        ansi.emplace_back(bytes);
+        AppendMenuA(popup, MF_STRING, 100 + ansi.size(), bytes);
+    }
+    SendMessageA(owner.hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+    for (size_t i = 0; i < ansi.size(); ++i) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA;
+        GetMenuItemInfoA(popup, static_cast<UINT>(i), TRUE, &info);
+        const CMenuItemData* record = CMenuItemData::FromItemData(info.dwItemData);
+        ASSERT_NE(nullptr, record) << i;
+        const auto* header = reinterpret_cast<const MSAAMENUINFO*>(info.dwItemData);
+        EXPECT_EQ(ansi[i].size(), header->cchWText) << i;
+        ASSERT_GE(record->m_wstrText.size(), header->cchWText) << i << ": the buffer is shorter than its count";
+        std::wstring expected(header->cchWText + 1, L'\0');
+        MultiByteToWideChar(CP_ACP, 0, ansi[i].data(), static_cast<int>(ansi[i].size()), expected.data(),
+                            static_cast<int>(header->cchWText));
+        EXPECT_EQ(expected, std::wstring(header->pszWText, header->pszWText + header->cchWText + 1)) << i;
+    }
+    SendMessageA(owner.hwnd(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    DestroyMenu(popup);
 }
 
 }  // namespace

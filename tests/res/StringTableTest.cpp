@@ -42,7 +42,7 @@ const TableRow kTable[] = {
     {110, "CD required for title", "CD requis pour le titre", "CD für Titel erforderlich"},
     {111, "Device View", "Vue Périphérique", "Geräteansicht"},
     {112, "Device Memory:", "Mémoire périphérique :", "Gerätearbeitsspeicher:"},
-    {113, "GEAR.Wrks by Gear Software", "GEAR.Wrks de Gear Software", "GEAR.Wrks von Gear Software"},
+    {113, "CD burning engine", "Moteur de gravure de CD", "CD-Brennmodul"},
     {114, "No Device", "Pas de périphérique", "Kein Gerät"},
     {115, "%s connected. Tessaly programs on %s", " %s connecté. Programmes Tessaly sur %s",
      "%s verbunden. Tessaly-Programme auf %s"},
