@@ -28,6 +28,12 @@ const Codec kCodecs[] = {
 
 extern "C" INT32 WINAPI GetCodecNameFromProductID(const char* productId, char** name) {
     if (productId == nullptr || name == nullptr) return 0;
+    if (std::strcmp(productId, "BROKEN") == 0) {
+        // Fails, yet leaves a string behind that the caller does not own.
+        *name = static_cast<char*>(::CoTaskMemAlloc(8));
+        if (*name != nullptr) std::strcpy(*name, "broken");
+        return 0;
+    }
     for (const Codec& codec : kCodecs) {
         if (std::strcmp(codec.productId, productId) != 0) continue;
         const std::size_t size = std::strlen(codec.name) + 1;
