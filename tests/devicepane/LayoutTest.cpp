@@ -56,14 +56,15 @@ TEST_F(PaneLayoutTest, ListStartsRightOfTheStatusAreaAndASizeChangeOnlyStretches
 
 // The styles the pane gives its list at creation (before any connection:
 // the list type). Not LVS_SHAREIMAGELISTS: the list owns the host's images.
+// WS_VSCROLL is left out: the list view sets and clears it as it scrolls.
 TEST_F(PaneLayoutTest, TheListIsMadeWithItsStylesExtendedStylesAndTexts) {
     const struct {
         const char* what;
         LONG_PTR value, mask, expected;
     } styles[] = {
         {"style", GetWindowLongPtrA(List(), GWL_STYLE),
-         WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LVS_TYPEMASK | LVS_SHAREIMAGELISTS,
-         WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LVS_LIST},
+         WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_TYPEMASK | LVS_SHAREIMAGELISTS,
+         WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_LIST},
         {"extended style", GetWindowLongPtrA(List(), GWL_EXSTYLE), WS_EX_CLIENTEDGE, WS_EX_CLIENTEDGE},
         {"list style", SendMessageA(List(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0), LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP,
          LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP},
