@@ -1,6 +1,7 @@
 // The proxy that WM_GETOBJECT hands to clients: one per pane while held, a
-// new one after release, the module lock it holds, its pointer checks, and
-// its disconnection when the pane's window goes first.
+// new one after release, the module lock it holds, its own pointer checks
+// (against a pane that checks none), and its disconnection when the pane's
+// window goes first.
 #include <windows.h>
 #include <oleacc.h>
 
@@ -36,32 +37,122 @@ TEST(AccessibleProxy, RequestsWhileAClientHoldsTheProxyGetTheSameOneAndAReleased
     EXPECT_EQ(0, SendMessageW(pane.Window(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_WINDOW)));
 }
 
-TEST(AccessibleProxy, ChecksItsOutPointersThenForwardsToThePane) {
-    ActivePane pane;
-    ComPtr<IAccessible> proxy = AccessibleOf(pane.Window());
-    ASSERT_TRUE(proxy);
+// A pane as the proxy sees it: answers S_FALSE to every member without
+// looking at its arguments, and counts the calls that reached it.
+class CAnsweringPane final : public IAccessible, public IAccessibleOwner {
+  public:
+    int m_nCalls = 0;
+    HWND m_hWnd = reinterpret_cast<HWND>(0x1234);
+
+    STDMETHODIMP QueryInterface(REFIID, void** ppv) override {
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP GetTypeInfoCount(UINT*) override { return Answer(); }
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return Answer(); }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return Answer(); }
+    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+        return Answer();
+    }
+    STDMETHODIMP get_accParent(IDispatch**) override { return Answer(); }
+    STDMETHODIMP get_accChildCount(LONG*) override { return Answer(); }
+    STDMETHODIMP get_accChild(VARIANT, IDispatch**) override { return Answer(); }
+    STDMETHODIMP get_accName(VARIANT, BSTR*) override { return Answer(); }
+    STDMETHODIMP get_accValue(VARIANT, BSTR*) override { return Answer(); }
+    STDMETHODIMP get_accDescription(VARIANT, BSTR*) override { return Answer(); }
+    STDMETHODIMP get_accRole(VARIANT, VARIANT*) override { return Answer(); }
+    STDMETHODIMP get_accState(VARIANT, VARIANT*) override { return Answer(); }
+    STDMETHODIMP get_accHelp(VARIANT, BSTR*) override { return Answer(); }
+    STDMETHODIMP get_accHelpTopic(BSTR*, VARIANT, LONG*) override { return Answer(); }
+    STDMETHODIMP get_accKeyboardShortcut(VARIANT, BSTR*) override { return Answer(); }
+    STDMETHODIMP get_accFocus(VARIANT*) override { return Answer(); }
+    STDMETHODIMP get_accSelection(VARIANT*) override { return Answer(); }
+    STDMETHODIMP get_accDefaultAction(VARIANT, BSTR*) override { return Answer(); }
+    STDMETHODIMP accSelect(LONG, VARIANT) override { return Answer(); }
+    STDMETHODIMP accLocation(LONG*, LONG*, LONG*, LONG*, VARIANT) override { return Answer(); }
+    STDMETHODIMP accNavigate(LONG, VARIANT, VARIANT*) override { return Answer(); }
+    STDMETHODIMP accHitTest(LONG, LONG, VARIANT*) override { return Answer(); }
+    STDMETHODIMP accDoDefaultAction(VARIANT) override { return Answer(); }
+    STDMETHODIMP put_accName(VARIANT, BSTR) override { return Answer(); }
+    STDMETHODIMP put_accValue(VARIANT, BSTR) override { return Answer(); }
+    STDMETHODIMP SetProxy(IUnknown*) override { return S_OK; }
+    STDMETHODIMP GetWindowHandle(HWND* window) override {
+        *window = m_hWnd;
+        return S_OK;
+    }
+    STDMETHODIMP Reserved(long*) override { return E_NOTIMPL; }
+
+  private:
+    HRESULT Answer() {
+        ++m_nCalls;
+        return S_FALSE;
+    }
+};
+
+// Each out pointer is checked by the proxy itself before the pane is asked;
+// with every pointer given, the pane's answer comes back unchanged.
+TEST(AccessibleProxy, ChecksItsOutPointersBeforeItForwardsToThePane) {
+    ComPtr<IAccessibleProxyLink> link;
+    ASSERT_EQ(S_OK, CAccessibleProxy::Create(&link));
+    CAnsweringPane pane;
+    ASSERT_EQ(S_OK, link->SetTarget(&pane, &pane));
+    ComPtr<IAccessible> proxy;
+    ASSERT_HRESULT_SUCCEEDED(link.As(IID_IAccessible, &proxy));
     const VARIANT self = ChildId(CHILDID_SELF);
     LONG n = 0;
     BSTR text = nullptr;
-    const std::function<HRESULT()> nullOuts[] = {
-        [&] { return proxy->get_accChildCount(nullptr); },
-        [&] { return proxy->get_accName(self, nullptr); },
-        [&] { return proxy->get_accHelpTopic(&text, self, nullptr); },
-        [&] { return proxy->accLocation(&n, &n, &n, nullptr, self); },
-        [&] { return proxy->accHitTest(1, 1, nullptr); },
+    IDispatch* dispatch = nullptr;
+    VARIANT out;
+    VariantInit(&out);
+    // Each member: with one of its out pointers null, then with all given.
+    const struct {
+        const char* name;
+        std::function<HRESULT(bool)> call;
+    } members[] = {
+        {"accParent", [&](bool ok) { return proxy->get_accParent(ok ? &dispatch : nullptr); }},
+        {"accChildCount", [&](bool ok) { return proxy->get_accChildCount(ok ? &n : nullptr); }},
+        {"accChild", [&](bool ok) { return proxy->get_accChild(self, ok ? &dispatch : nullptr); }},
+        {"accName", [&](bool ok) { return proxy->get_accName(self, ok ? &text : nullptr); }},
+        {"accValue", [&](bool ok) { return proxy->get_accValue(self, ok ? &text : nullptr); }},
+        {"accDescription", [&](bool ok) { return proxy->get_accDescription(self, ok ? &text : nullptr); }},
+        {"accRole", [&](bool ok) { return proxy->get_accRole(self, ok ? &out : nullptr); }},
+        {"accState", [&](bool ok) { return proxy->get_accState(self, ok ? &out : nullptr); }},
+        {"accHelp", [&](bool ok) { return proxy->get_accHelp(self, ok ? &text : nullptr); }},
+        {"accHelpTopic file", [&](bool ok) { return proxy->get_accHelpTopic(ok ? &text : nullptr, self, &n); }},
+        {"accHelpTopic topic", [&](bool ok) { return proxy->get_accHelpTopic(&text, self, ok ? &n : nullptr); }},
+        {"accKeyboardShortcut", [&](bool ok) { return proxy->get_accKeyboardShortcut(self, ok ? &text : nullptr); }},
+        {"accFocus", [&](bool ok) { return proxy->get_accFocus(ok ? &out : nullptr); }},
+        {"accSelection", [&](bool ok) { return proxy->get_accSelection(ok ? &out : nullptr); }},
+        {"accDefaultAction", [&](bool ok) { return proxy->get_accDefaultAction(self, ok ? &text : nullptr); }},
+        {"accLocation left", [&](bool ok) { return proxy->accLocation(ok ? &n : nullptr, &n, &n, &n, self); }},
+        {"accLocation top", [&](bool ok) { return proxy->accLocation(&n, ok ? &n : nullptr, &n, &n, self); }},
+        {"accLocation width", [&](bool ok) { return proxy->accLocation(&n, &n, ok ? &n : nullptr, &n, self); }},
+        {"accLocation height", [&](bool ok) { return proxy->accLocation(&n, &n, &n, ok ? &n : nullptr, self); }},
+        {"accNavigate", [&](bool ok) { return proxy->accNavigate(NAVDIR_NEXT, self, ok ? &out : nullptr); }},
+        {"accHitTest", [&](bool ok) { return proxy->accHitTest(1, 1, ok ? &out : nullptr); }},
     };
-    for (const auto& call : nullOuts) EXPECT_EQ(E_POINTER, call());
-    VARIANT role;
-    VariantInit(&role);
-    EXPECT_HRESULT_SUCCEEDED(proxy->get_accRole(self, &role));
-    EXPECT_EQ(ROLE_SYSTEM_CLIENT, V_I4(&role));  // the standard object's answer
+    for (const auto& member : members) {
+        pane.m_nCalls = 0;
+        EXPECT_EQ(E_POINTER, member.call(false)) << member.name;
+        EXPECT_EQ(0, pane.m_nCalls) << member.name << ": the pane was asked";
+        EXPECT_EQ(S_FALSE, member.call(true)) << member.name;
+        EXPECT_EQ(1, pane.m_nCalls) << member.name << ": not forwarded";
+    }
+    // Members without out pointers go straight on; a put is refused here.
+    pane.m_nCalls = 0;
+    EXPECT_EQ(S_FALSE, proxy->accSelect(SELFLAG_TAKEFOCUS, self));
+    EXPECT_EQ(S_FALSE, proxy->accDoDefaultAction(self));
     EXPECT_EQ(E_NOTIMPL, proxy->put_accName(self, nullptr));
-
+    EXPECT_EQ(E_NOTIMPL, proxy->put_accValue(self, nullptr));
+    EXPECT_EQ(2, pane.m_nCalls);
     ComPtr<IOleWindow> window;
     ASSERT_HRESULT_SUCCEEDED(proxy.As(IID_IOleWindow, &window));
     HWND handle = nullptr;
+    EXPECT_EQ(E_POINTER, window->GetWindow(nullptr));
     EXPECT_EQ(S_OK, window->GetWindow(&handle));
-    EXPECT_EQ(pane.Window(), handle);
+    EXPECT_EQ(pane.m_hWnd, handle);
     EXPECT_EQ(E_NOTIMPL, window->ContextSensitiveHelp(TRUE));
 }
 

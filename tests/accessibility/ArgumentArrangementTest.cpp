@@ -105,13 +105,16 @@ TEST(AccessibleArguments, NamesAreLookedUpCaseSensitivelyAndTheFirstUnknownStops
     EXPECT_EQ(1, ids[1]);
     EXPECT_EQ(1, ids[2]);
 
-    for (unsigned i = 0; i < kNameCount; ++i) {
-        const std::u16string name(kMemberNames[i], kMemberNames[i] + std::char_traits<char>::length(kMemberNames[i]));
-        const char16_t* one[] = {name.c_str()};
-        std::int32_t id = 0;
-        EXPECT_EQ(kOk, LookUpNames(one, 1, &id));
-        EXPECT_EQ(-5000 - static_cast<std::int32_t>(i), id) << kMemberNames[i];
-    }
+    // The accessibility standard's names and DISPIDs, -5000 onwards.
+    const char16_t* standard[] = {
+        u"accParent",           u"accChildCount", u"accChild",     u"accName",           u"accValue",
+        u"accDescription",      u"accRole",       u"accState",     u"accHelp",           u"accHelpTopic",
+        u"accKeyboardShortcut", u"accFocus",      u"accSelection", u"accDefaultAction",  u"accSelect",
+        u"accLocation",         u"accNavigate",   u"accHitTest",   u"accDoDefaultAction"};
+    std::int32_t all[std::size(standard)] = {};
+    EXPECT_EQ(kOk, LookUpNames(standard, static_cast<unsigned>(std::size(standard)), all));
+    for (std::int32_t i = 0; i < static_cast<std::int32_t>(std::size(standard)); ++i)
+        EXPECT_EQ(-5000 - i, all[i]) << "name " << i;
     const char16_t* odd[] = {u"accNam", u"accNameX", u"", nullptr};
     for (const char16_t* name : odd) {
         std::int32_t id = 7;

@@ -73,6 +73,16 @@ TEST_P(WindowedActivation, ChildWindowOfTheControlsClassFollowsTheRectanglesUnti
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(nullptr, container.ControlWindow());
     EXPECT_TRUE(Called(container.Site(), "OnInPlaceDeactivate"));
+
+    // Activated again it makes a new window; closed, it lets go of its lock.
+    ASSERT_HRESULT_SUCCEEDED(container.Activate());
+    const HWND second = container.ControlWindow();
+    EXPECT_TRUE(IsWindowVisible(second));
+    EXPECT_EQ(GetParam().name, ClassNameOf(second));
+    const LONG locks = Module::LockCount();
+    container.Close();
+    EXPECT_FALSE(IsWindow(second));
+    EXPECT_EQ(locks - 1, Module::LockCount());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothControls, WindowedActivation,

@@ -31,19 +31,22 @@ TEST_F(DeviceStatus, MessageFollowsStateNameAndText) {
     EXPECT_EQ(Printf(IDS_STATUS_NOT_CONNECTED, ""), WindowText(List()));
     SetDevice("Player");
     struct Case {
+        const char* name;  // given before the call, when not null
         int status, animate;
         const char* given;
         std::string message;
         LONG_PTR view;
         COLORREF painted;  // over the list, while not connected
     } const cases[] = {
-        {1, 0, nullptr, Printf(IDS_STATUS_CONNECTED, "Player", "Player"), LVS_REPORT, CLR_NONE},
-        {1, 0, nullptr, Printf(IDS_STATUS_CONNECTED, "Player", "Player"), LVS_REPORT, CLR_NONE},
-        {0, 1, nullptr, Printf(IDS_STATUS_READING, "Player"), LVS_LIST, 0x008000},
-        {0, 0, nullptr, Printf(IDS_STATUS_NOT_CONNECTED, "Player"), LVS_LIST, 0x0000FF},
-        {0, 0, "Searching", "Searching", LVS_LIST, 0x0000FF},
+        {nullptr, 1, 0, nullptr, Printf(IDS_STATUS_CONNECTED, "Player", "Player"), LVS_REPORT, CLR_NONE},
+        // The same state again still replaces the message.
+        {"Other", 1, 0, nullptr, Printf(IDS_STATUS_CONNECTED, "Other", "Other"), LVS_REPORT, CLR_NONE},
+        {"Player", 0, 1, nullptr, Printf(IDS_STATUS_READING, "Player"), LVS_LIST, 0x008000},
+        {nullptr, 0, 0, nullptr, Printf(IDS_STATUS_NOT_CONNECTED, "Player"), LVS_LIST, 0x0000FF},
+        {nullptr, 0, 0, "Searching", "Searching", LVS_LIST, 0x0000FF},
     };
     for (const Case& c : cases) {
+        if (c.name != nullptr) SetDevice(c.name, 0, 0, DEV_NAME);
         ASSERT_EQ(S_OK, pane_->SetDeviceConnection(c.status, c.animate, c.given));
         EXPECT_EQ(c.message, WindowText(List()));
         EXPECT_EQ(c.message, Status().m_StatusMessage.GetText());
@@ -131,12 +134,31 @@ TEST_F(DeviceStatus, DeviceRecordKeepsNameAndFiguresAndALongNameOverflowsNothing
     EXPECT_NE(std::string::npos, message.find(std::string(255, 'N')));
 }
 
+// A new about text lays the pane out (the list moved aside comes back); the
+// same text again does not, but an empty text is no text and always does.
 TEST_F(DeviceStatus, AboutTextShowsWhenItHasTextAndLaysThePaneOutOnce) {
     EXPECT_EQ(Text(IDS_ABOUT_DEVICE), Status().m_AboutDeviceText.GetText());
-    ASSERT_EQ(S_OK, pane_->SetAboutDeviceText("Burner 2000"));
-    EXPECT_TRUE(Status().m_AboutDeviceText.IsVisible());
-    ASSERT_EQ(S_OK, pane_->SetAboutDeviceText(""));
-    EXPECT_FALSE(Status().m_AboutDeviceText.IsVisible());
+    const auto listLeft = [this] {
+        RECT rect;
+        GetWindowRect(List(), &rect);
+        MapWindowPoints(nullptr, container_->ControlWindow(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect.left;
+    };
+    const auto moveList = [this] { SetWindowPos(List(), nullptr, 400, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER); };
+    const struct {
+        const char* text;
+        bool visible, laidOut;
+    } cases[] = {{"Burner 2000", true, true}, {"Burner 2000", true, false}, {"", false, true}, {"", false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        moveList();
+        ASSERT_EQ(S_OK, pane_->SetAboutDeviceText(c.text));
+        EXPECT_EQ(c.visible, Status().m_AboutDeviceText.IsVisible());
+        EXPECT_EQ(c.laidOut, listLeft() != 400) << "list left at " << listLeft();
+        if (!c.laidOut) {
+            ASSERT_EQ(S_OK, pane_->SetAboutDeviceText("reset"));
+        }
+    }
 }
 
 TEST_F(DeviceStatus, PluginPaneIsTakenInOrderPlacedAboveTheMemoryBlockAndLetGo) {

@@ -1,7 +1,12 @@
-// Where the pane puts its list and its status area.
+// The pane's windows: how the list is made, where the pane puts it and its
+// status area, and what the display modes change.
 #include "PaneFixture.h"
 
 #include <algorithm>
+
+#include "module/ResourceString.h"
+#include "res/resource.h"
+#include "support/PluginPaneDouble.h"
 
 #include "devicepane/PaneLayout.h"
 #include "devicepane/PaneTexts.h"
@@ -73,6 +78,60 @@ TEST_F(PaneLayoutTest, AModeOutsideTheThreeIsRefusedAndChangesNothing) {
         EXPECT_EQ(title, columnTitle()) << mode;
         EXPECT_EQ(label, Status().m_MemoryLabelText.GetText()) << mode;
         EXPECT_EQ(RectText(list), RectText(ListRect(List()))) << mode;
+    }
+}
+
+// The styles the pane gives its list at creation (before any connection:
+// the list type). Not LVS_SHAREIMAGELISTS: the list owns the host's images.
+// WS_VSCROLL is left out: the list view sets and clears it as it scrolls.
+TEST_F(PaneLayoutTest, TheListIsMadeWithItsStylesExtendedStylesAndTexts) {
+    const struct {
+        const char* what;
+        LONG_PTR value, mask, expected;
+    } styles[] = {
+        {"style", GetWindowLongPtrA(List(), GWL_STYLE),
+         WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_TYPEMASK | LVS_SHAREIMAGELISTS,
+         WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_LIST},
+        {"extended style", GetWindowLongPtrA(List(), GWL_EXSTYLE), WS_EX_CLIENTEDGE, WS_EX_CLIENTEDGE},
+        {"list style", SendMessageA(List(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0), LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP,
+         LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP},
+    };
+    for (const auto& s : styles) EXPECT_EQ(s.expected, s.value & s.mask) << s.what << std::hex << " 0x" << s.value;
+    char text[128] = "";
+    GetWindowTextA(List(), text, sizeof text);
+    EXPECT_EQ(LoadResourceString(IDS_LIST_WINDOW_TEXT), text);
+    const HWND header = reinterpret_cast<HWND>(SendMessageA(List(), LVM_GETHEADER, 0, 0));
+    EXPECT_EQ(4, SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+}
+
+// A plug-in pane made while the transfer list shows is hidden until the
+// mode changes.
+TEST_F(PaneLayoutTest, APluginPaneMadeInTheTransferListViewIsHidden) {
+    ASSERT_EQ(S_OK, pane_->SetDisplayMode(TRANSFER_LIST_VIEW));
+    CPluginPaneDouble plugin(false, 50);
+    CDeviceInfo info{};
+    info.fieldUsed = DEVICE_IMAGE;
+    info.pPluginDevicePane = &plugin;
+    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
+    ASSERT_TRUE(IsWindow(plugin.m_hWnd));
+    EXPECT_FALSE(IsWindowVisible(plugin.m_hWnd));
+    ASSERT_EQ(S_OK, pane_->SetDisplayMode(DEVICE_VIEW));
+    EXPECT_TRUE(IsWindowVisible(plugin.m_hWnd));
+    ClosePane();
+}
+
+// In the CD view an update leaves the CD count alone; elsewhere it writes
+// the size.
+TEST_F(PaneLayoutTest, AnUpdateInTheCdViewLeavesColumnThreeAlone) {
+    for (const DISPLAY_MODE mode : {CDBURN_VIEW, DEVICE_VIEW}) {
+        ASSERT_EQ(S_OK, pane_->SetDisplayMode(mode));
+        SetDevice("", 0, 734003200, TOTAL_MEM);
+        CDeviceProgram program = Program("t", 4162, 60, 1048576);
+        Add(program);
+        const std::string before = Cell(0, 3);
+        program.m_SizeOnDevice = 3 * 1048576;
+        ASSERT_EQ(S_OK, pane_->UpdateProgram(0, &program, 1));
+        EXPECT_EQ(mode == CDBURN_VIEW, before == Cell(0, 3)) << mode << ": " << before << " / " << Cell(0, 3);
     }
 }
 

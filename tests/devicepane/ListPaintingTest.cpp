@@ -3,6 +3,8 @@
 #include "PaneFixture.h"
 
 #include <climits>
+#include <map>
+#include <string>
 
 #include "segment/RangeBar.h"
 #include "support/PixelCanvas.h"
@@ -73,6 +75,34 @@ TEST_F(ListPainting, APositionBeyondTheLargestValueIsDrawnAtTheEndOfTheBar) {
     EXPECT_EQ(atEnd.dark, beyond.dark);
     EXPECT_EQ(atEnd.bar, beyond.bar);
     EXPECT_EQ(CountIn(List(), CellRect(List(), 0, 1)).dark, CountIn(List(), CellRect(List(), 1, 1)).dark);
+}
+
+// The bold row follows SetTransferProgram by title, an unknown title clears
+// it, and it is a plain index: a removal above it does not move it along.
+TEST_F(ListPainting, TheBoldRowIsAnIndexThatAnUnknownTitleClearsAndRemovalsDoNotMove) {
+    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "connected"));
+    for (const char* title : {"One", "Two", "Three"}) Add(Program(title, 3600, 0, 0));
+    LVITEMA none{};
+    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    std::map<std::string, int> plain;  // each title's ink, not bold
+    for (int item = 0; item < 3; ++item) plain[Cell(item, 0)] = CountIn(List(), CellRect(List(), item, 0)).dark;
+    const auto boldRows = [&] {
+        std::string rows;
+        for (int item = 0; item < pane_->GetItemsCount(); ++item)
+            if (CountIn(List(), CellRect(List(), item, 0)).dark > plain[Cell(item, 0)]) rows += Cell(item, 0);
+        return rows;
+    };
+    const struct {
+        const char* transfer;  // a title, or null to remove row 0 instead
+        const char* bold;
+    } steps[] = {{"two", "Two"}, {"unknown", ""}, {"Two", "Two"}, {nullptr, "Three"}};
+    for (const auto& step : steps) {
+        const HRESULT hr =
+            step.transfer != nullptr ? pane_->SetTransferProgram(step.transfer) : pane_->RemoveProgram(0);
+        ASSERT_EQ(S_OK, hr);
+        EXPECT_EQ(step.bold, boldRows()) << (step.transfer ? step.transfer : "removal of row 0");
+    }
 }
 
 }  // namespace

@@ -39,6 +39,29 @@ std::string ShownMenu(HWND* window = nullptr) {
     return shown;
 }
 
+// Counts the WM_CONTEXTMENU messages that reach a window: the list view
+// passes on to its parent (the pane) a message that the pane's own handler
+// of the list left unhandled.
+class ContextMenuWatch {
+  public:
+    explicit ContextMenuWatch(HWND window) : m_hWnd(window) {
+        s_nSeen = 0;
+        s_pPrevious = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ContextMenuWatch::Proc)));
+    }
+    ~ContextMenuWatch() { SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_pPrevious)); }
+    static int Seen() { return s_nSeen; }
+
+  private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_CONTEXTMENU) ++s_nSeen;
+        return CallWindowProcA(s_pPrevious, window, message, wParam, lParam);
+    }
+    HWND m_hWnd;
+    static inline WNDPROC s_pPrevious = nullptr;
+    static inline int s_nSeen = 0;
+};
+
 class ProgramActions : public PaneTest {
   protected:
     void SetUp() override {
@@ -105,13 +128,23 @@ TEST_F(ProgramActions, TheContextMenuShowsDetailsOnlyWhereTheyExistAndMakesThemT
         EXPECT_EQ(c.shown, shown);
         EXPECT_TRUE(Events().empty());
     }
-    // Below the last item: no menu, and the list view keeps the message.
+    // Below the last item: no menu, and the message is left to the list
+    // view, which passes it on to the pane; over an item it stops there.
     RECT item{};
     item.left = LVIR_BOUNDS;
     SendMessageA(List(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
-    POINT below = ScreenPoint(List(), item.left + 20, item.bottom + 40);
-    EXPECT_EQ(0, SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(below.x, below.y)));
+    const POINT below = ScreenPoint(List(), item.left + 20, item.bottom + 40);
+    const ContextMenuWatch watch(container_->ControlWindow());
+    SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(below.x, below.y));
     EXPECT_EQ("", ShownMenu());
+    EXPECT_EQ(1, ContextMenuWatch::Seen()) << "not left to the list view";
+    ModalScript script({[](ModalScript& s) {
+        if (ShownMenu().empty()) return s.Again();
+        EndMenu();
+    }});
+    const POINT over = ItemPoint(0);
+    SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(over.x, over.y));
+    EXPECT_EQ(1, ContextMenuWatch::Seen()) << "handled, yet passed on";
 }
 
 TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
@@ -165,15 +198,35 @@ TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
     EXPECT_EQ(VARIANT_TRUE, sink_.Events().back().Param(1).AsInteger()) << "asked for by the user";
     EXPECT_NE(std::wstring::npos, sink_.Events().back().Param(0).AsString().find(L"1 min 30 s"));
 
-    // The host's request: no flag; outside the device view, nothing at all.
+    // The host's request: no flag; outside the device view, with a
+    // resizable program focused and selected, neither event nor dialog.
     sink_.Clear();
     EXPECT_EQ(S_OK, pane_->ShowSelectedProgramDetails());
     ASSERT_EQ(1u, sink_.Events().size());
     EXPECT_EQ(0, sink_.Events()[0].Param(1).AsInteger());
     ASSERT_EQ(S_OK, pane_->SetDisplayMode(CDBURN_VIEW));
+    Add(Program("Great Speeches", 3661, 600, 1572864, 60, 30));
+    Settle();
+    Select(0);
+    ASSERT_EQ(1, pane_->GetSelCount());
     sink_.Clear();
+    bool dialog = false;
+    ModalScript host({[&](ModalScript&) {
+        if (ActiveDialog() == nullptr) return;
+        dialog = true;
+        PressKey(VK_ESCAPE);
+    }});
     EXPECT_EQ(S_OK, pane_->ShowSelectedProgramDetails());
+    while (!host.Finished()) Settle();
+    EXPECT_FALSE(dialog);
     EXPECT_TRUE(Events().empty());
+    // The user's request in the same state opens the dialog.
+    ModalScript user({[](ModalScript& s) {
+                          if (ActiveDialog() == nullptr) s.Again();
+                      },
+                      [](ModalScript&) { PressKey(VK_ESCAPE); }});
+    PressKey(VK_RETURN);
+    while (!user.Finished()) Settle();
 }
 
 TEST_F(ProgramActions, ScreenPositionsLeftOfThePrimaryMonitorStillFindTheItem) {
@@ -190,8 +243,8 @@ TEST_F(ProgramActions, ScreenPositionsLeftOfThePrimaryMonitorStillFindTheItem) {
         if (shown.empty()) return s.Again();
         EndMenu();
     }});
-    EXPECT_EQ(0, SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()),
-                              MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y))));
+    SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()),
+                 MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
     EXPECT_FALSE(shown.empty());
     SetWindowPos(container_->Window(), nullptr, frame.left, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
@@ -268,9 +321,13 @@ TEST_F(ProgramActions, DragAndDropOverStatusAreaAndListReachesTheHost) {
     for (const bool refuse : {false, true}) {
         SCOPED_TRACE(refuse ? "the host refuses" : "no handler");
         sink_.Clear();
-        sink_.SetHandler([refuse](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
-            if (refuse && event.dispid == DISPID_OnDragOver)
-                *reinterpret_cast<DWORD*>(static_cast<INT_PTR>(event.Param(0).AsInteger())) = DROPEFFECT_NONE;
+        std::vector<HWND> overWindows;  // under the cursor at each OnDragOver
+        sink_.SetHandler([refuse, &overWindows](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+            if (event.dispid != DISPID_OnDragOver) return;
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            overWindows.push_back(WindowFromPoint(cursor));
+            if (refuse) *reinterpret_cast<DWORD*>(static_cast<INT_PTR>(event.Param(0).AsInteger())) = DROPEFFECT_NONE;
         });
         NoData data;
         ScriptedSource source;
@@ -292,6 +349,9 @@ TEST_F(ProgramActions, DragAndDropOverStatusAreaAndListReachesTheHost) {
         ASSERT_FALSE(fired.empty());
         EXPECT_EQ(DISPID_OnDragEnter, fired.front());
         EXPECT_NE(fired.end(), std::find(fired.begin(), fired.end(), DISPID_OnDragOver));
+        const auto count = [&](HWND window) { return std::count(overWindows.begin(), overWindows.end(), window); };
+        EXPECT_GT(count(container_->ControlWindow()), 0) << "no OnDragOver over the status area";
+        EXPECT_GT(count(List()), 0) << "no OnDragOver over the list";
         ASSERT_FALSE(source.effects.empty());
         EXPECT_EQ(DWORD{DROPEFFECT_COPY}, source.effects.front()) << "the copy cursor on entry";
         if (!refuse) {

@@ -118,6 +118,19 @@ TEST_F(SegmentCell, TheListsToolIsAddedWithItsLParam) {
     EXPECT_EQ(TTTOOLINFOA_V2_SIZE, g_vecListToolSizes[0]);
 }
 
+// A program of which nothing is on the device has a segment cell but no tip.
+TEST_F(SegmentCell, TheTooltipIsEmptyWhenNothingOfTheProgramIsOnTheDevice) {
+    for (DISPLAY_MODE mode : {DEVICE_VIEW, TRANSFER_LIST_VIEW}) {
+        ASSERT_EQ(S_OK, pane_->SetDisplayMode(mode));
+        Add(Program("none on the device", 7200, 0, 0, 600, 90));
+        ASSERT_NE(nullptr, Tooltip());
+        const RECT cell = ScreenCell();
+        const POINT middle{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+        EXPECT_EQ("", TipAt(middle, TTN_GETDISPINFOA)) << mode;
+        EXPECT_EQ("", TipAt(middle, TTN_GETDISPINFOW)) << mode;
+    }
+}
+
 TEST_F(SegmentCell, DraggingTheEndThumbProposesSegmentsThatTheHostLimits) {
     EventSink sink(DIID__IDeviceTransferEvents);
     ASSERT_HRESULT_SUCCEEDED(sink.Connect(container_->Control()));

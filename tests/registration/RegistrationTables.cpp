@@ -44,46 +44,8 @@ std::wstring BracedGuid(const GUID& guid) {
     return text;
 }
 
-RegistryContents ExpectedRegistration(const std::wstring& modulePath) {
-    const std::wstring deviceTransfer = BracedGuid(CLSID_DeviceTransfer);
-    const std::wstring menuCtrl = BracedGuid(CLSID_MenuCtrl);
-    const std::wstring dt = L"CLSID\\" + deviceTransfer;
-    const std::wstring mc = L"CLSID\\" + menuCtrl;
-    return {
-        {L"Tessaly.DeviceTransfer.1.1", {{L"", L"DeviceTransfer Class"}}},
-        {L"Tessaly.DeviceTransfer.1.1\\CLSID", {{L"", deviceTransfer}}},
-        {L"Tessaly.DeviceTransfer.1", {{L"", L"DeviceTransfer Class"}}},
-        {L"Tessaly.DeviceTransfer.1\\CLSID", {{L"", deviceTransfer}}},
-        {L"Tessaly.DeviceTransfer.1\\CurVer", {{L"", L"Tessaly.DeviceTransfer.1.1"}}},
-        {dt, {{L"", L"DeviceTransfer Class"}}},
-        {dt + L"\\ProgID", {{L"", L"Tessaly.DeviceTransfer.1.1"}}},
-        {dt + L"\\VersionIndependentProgID", {{L"", L"Tessaly.DeviceTransfer.1"}}},
-        {dt + L"\\InprocServer32", {{L"", modulePath}, {L"ThreadingModel", L"Both"}}},
-        {dt + L"\\Control", {}},
-        {dt + L"\\Insertable", {}},
-        {dt + L"\\ToolboxBitmap32", {{L"", modulePath + L", 101"}}},
-        {dt + L"\\MiscStatus", {{L"", L"0"}}},
-        {dt + L"\\MiscStatus\\1", {{L"", L"131473"}}},
-        {dt + L"\\TypeLib", {{L"", BracedGuid(LIBID_KESTRELLib)}}},
-        {dt + L"\\Version", {{L"", L"1.0"}}},
-
-        {L"Menu.id.1", {{L"", L"MenuCtrl Class"}}},
-        {L"Menu.id.1\\CLSID", {{L"", menuCtrl}}},
-        {L"Menu.id", {{L"", L"MenuCtrl Class"}}},
-        {L"Menu.id\\CLSID", {{L"", menuCtrl}}},
-        {L"Menu.id\\CurVer", {{L"", L"Menu.id.1"}}},
-        {mc, {{L"", L"MenuCtrl Class"}}},
-        {mc + L"\\ProgID", {{L"", L"Menu.id.1"}}},
-        {mc + L"\\VersionIndependentProgID", {{L"", L"Menu.id"}}},
-        {mc + L"\\Programmable", {}},
-        {mc + L"\\InprocServer32", {{L"", modulePath}, {L"ThreadingModel", L"Apartment"}}},
-        {mc + L"\\Control", {}},
-        {mc + L"\\ToolboxBitmap32", {{L"", modulePath + L", 101"}}},
-        {mc + L"\\MiscStatus", {{L"", L"0"}}},
-        {mc + L"\\MiscStatus\\1", {{L"", L"131473"}}},
-        {mc + L"\\TypeLib", {{L"", BracedGuid(LIBID_KESTRELLib)}}},
-        {mc + L"\\Version", {{L"", L"1.0"}}},
-    };
+std::wstring ServerPath(const CLSID& clsid) {
+    return RegistryString(HKEY_CLASSES_ROOT, L"CLSID\\" + BracedGuid(clsid) + L"\\InprocServer32", L"");
 }
 
 RegistryContents CurrentRegistration() {

@@ -1,5 +1,4 @@
-// The keys and values that registration must write, and readers of what it
-// did write.
+// Readers of what registration wrote, and the guard of every key it writes.
 #ifndef KESTREL_TESTS_REGISTRATION_TABLES_H
 #define KESTREL_TESTS_REGISTRATION_TABLES_H
 
@@ -14,10 +13,10 @@
 // value has the empty name.
 using RegistryContents = std::map<std::wstring, std::map<std::wstring, std::wstring>>;
 
-// Both classes' ProgID and class keys for a module at `modulePath`.
-RegistryContents ExpectedRegistration(const std::wstring& modulePath);
-// The same keys as they are now.
+// Both classes' ProgID and class keys as they are now.
 RegistryContents CurrentRegistration();
+// The module path registered for a class.
+std::wstring ServerPath(const CLSID& clsid);
 
 // Every key that registration writes, type library and interfaces
 // included, begins empty and is put back as it was.

@@ -9,19 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 namespace {
 
 using Microsoft::WRL::ComPtr;
-
-template <typename T>
-T Read(const std::string& bytes, size_t offset) {
-    T value{};
-    if (offset + sizeof value <= bytes.size()) std::memcpy(&value, bytes.data() + offset, sizeof value);
-    return value;
-}
 
 struct Swatch {
     int id;
@@ -58,25 +50,6 @@ INSTANTIATE_TEST_SUITE_P(UsedAndFree, SwatchBitmap,
                                          Swatch{IDB_FREE_SWATCH, RGB(53, 172, 103)}),
                          [](const testing::TestParamInfo<Swatch>& info) { return std::to_string(info.param.id); });
 
-TEST(DefaultDeviceIcon, GroupHoldsOne67By66ImageOf8BitsTheSameInEveryLanguage) {
-    std::string english;
-    for (LANGID language : kLanguages) {
-        SCOPED_TRACE(LanguageName(language));
-        const std::string group = ResourceBytes(RT_GROUP_ICON, MAKEINTRESOURCEA(IDI_DEFAULT_DEVICE), language);
-        ASSERT_EQ(6u + 14u, group.size());  // GRPICONDIR with one GRPICONDIRENTRY
-        EXPECT_EQ(1, Read<WORD>(group, 4));
-        EXPECT_EQ(67, Read<BYTE>(group, 6));
-        EXPECT_EQ(66, Read<BYTE>(group, 7));
-        EXPECT_EQ(8, Read<WORD>(group, 12));
-        const std::string image = ResourceBytes(RT_ICON, MAKEINTRESOURCEA(Read<WORD>(group, 18)), language);
-        EXPECT_EQ(67, Read<LONG>(image, 4));
-        EXPECT_EQ(2 * 66, Read<LONG>(image, 8)) << "colour and mask halves";
-        EXPECT_EQ(8, Read<WORD>(image, 14));
-        if (language == kEnglish) english = image;
-        EXPECT_TRUE(!image.empty() && image == english);
-    }
-}
-
 TEST(DefaultDeviceIcon, LoadsAtItsOwnSizeWithTransparentCorners) {
     OwnedIcon icon(
         static_cast<HICON>(LoadImageA(Module::Instance(), MAKEINTRESOURCEA(IDI_DEFAULT_DEVICE), IMAGE_ICON, 0, 0, 0)));
@@ -105,14 +78,9 @@ TEST(DefaultDeviceIcon, LoadsAtItsOwnSizeWithTransparentCorners) {
     EXPECT_NE(background, middle) << "the player itself is opaque";
 }
 
-TEST(ListBackground, IsAGif87aOf172By160DecodingIntoALightPicture) {
+TEST(ListBackground, DecodesIntoALightPictureOf172By160) {
     std::string gif = ResourceBytes(RES_TYPE_IMAGE, RES_LIST_BACKGROUND);
     ASSERT_FALSE(gif.empty()) << "no " << RES_TYPE_IMAGE << "/" << RES_LIST_BACKGROUND;
-    EXPECT_EQ("GIF87a", gif.substr(0, 6));
-    EXPECT_EQ(172, Read<WORD>(gif, 6));
-    EXPECT_EQ(160, Read<WORD>(gif, 8));
-    EXPECT_EQ(';', gif.back()) << "trailer";
-
     ComPtr<IWICImagingFactory> factory;
     ASSERT_EQ(S_OK, CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)));
     ComPtr<IWICStream> stream;

@@ -1,3 +1,7 @@
+// The string table in its three languages: every identifier present in
+// each, each translation fillable with the arguments the code passes (the
+// same conversions as the English text), the French texts that begin with
+// a blank, and the buffer form of the loader.
 #include "ResourceTestSupport.h"
 
 #include "module/ResourceString.h"
@@ -11,97 +15,81 @@
 
 namespace {
 
-struct TableRow {
-    UINT id;
-    const char* english;
-    const char* french;
-    const char* german;
-};
-
-// The whole table as the user sees it; the test source is UTF-8 and Cp1252
-// turns each text into the bytes LoadStringA must hand out.
-const TableRow kTable[] = {
-    {101, "Start of segment must be lower than end of the segment.",
-     "La valeur de début du segment doit être inférieure à la valeur de fin.",
-     "Anfang des Segments muss kleiner als das Ende des Segments sein."},
-    {102, "Start of segment must be less than duration of the program.",
-     "La valeur de début du segment doit être inférieure à la durée du programme.",
-     "Anfang des Segments muss kleiner als die Dauer des Programms sein."},
-    {103, "Segment of audio program on your %s.\r\nStart: %s.\r\nEnd: %s.\r\nPlayback position: %s.",
-     "Segment de programme audio sur votre %s.\r\nDébut : %s.\r\nFin : %s.\r\nPosition de lecture : %s.",
-     "Segment des Audioprogramms auf dem %s.\r\nAnfang: %s.\r\nEnde: %s.\r\nWiedergabeposition: %s."},
-    {104, "Segment of audio program on your %s after transfer.\r\nStart: %s.\r\nEnd: %s.\r\nPlayback position: %s.",
-     "Segment de programme audio sur votre %s après transfert.\r\nDébut : %s.\r\nFin : %s.\r\nPosition de lecture : "
-     "%s.",
-     "Segment des Audioprogramms auf dem %s nach Übertragung.\r\nAnfang: %s.\r\nEnde: %s.\r\nWiedergabeposition: %s."},
-    {105, "Title", "Titre", "Titel"},
-    {106, "Playing Time", "Temps de lecture", "Spielzeit"},
-    {107, "Segment on Player", "Segment en cours de lecture", "Segment auf Player"},
-    {108, "Size on Player", "Taille segment en cours de lecture", "Größe auf Player"},
-    {109, "Segment on CD", "Segment sur CD", "Segment auf CD"},
-    {110, "CD required for title", "CD requis pour le titre", "CD für Titel erforderlich"},
-    {111, "Device View", "Vue Périphérique", "Geräteansicht"},
-    {112, "Device Memory:", "Mémoire périphérique :", "Gerätearbeitsspeicher:"},
-    {113, "CD burning engine", "Moteur de gravure de CD", "CD-Brennmodul"},
-    {114, "No Device", "Pas de périphérique", "Kein Gerät"},
-    {115, "%s connected. Tessaly programs on %s", " %s connecté. Programmes Tessaly sur %s",
-     "%s verbunden. Tessaly-Programme auf %s"},
-    {116, "%s is not connected", " %s n'est pas connecté", "%s ist nicht verbunden."},
-    {117, "Reading %s", "En cours de lecture de %s", "%s wird gelesen"},
-    {118, "Used %.1f MB", "%.1f Mo utilisés", "%.1f MB verwendet"},
-    {119, "CD Usage:", "Utilisation du CD :", "CD-Verwendung:"},
-    {120, "Device status", "Etat du périphérique", "Gerätestatus"},
-    {121, "Tessaly programs on your %s", "Programmes Tessaly sur votre %s", "Tessaly-Programme auf %s"},
-    {122, "No mobile device selected", "Aucun périphérique mobile sélectionné", "Kein mobiles Gerät ausgewählt."},
-    {123, "Your %s is not connected", " %s n'est pas connecté", "%s ist nicht verbunden."},
-    {124, "%s. %s. Playing time %s. Size %s", " %s. %s. Temps de lecture %s. Taille %s",
-     "%s. %s. Spielzeit %s. Größe %s"},
-    {125, "Used: ", "Utilisé : ", "Verwendet: "},
-    {126, "Free: ", "Libre : ", "Frei: "},
-    {127, "Total: ", "Total : ", "Gesamt: "},
-    {128, "Free %.1f MB", "%.1f Mo libres", "%.1f MB frei"},
-    {129, "Total %.1f MB", "%.1f Mo au total", "%.1f MB gesamt"},
-    {130, "%.1f MB", "%.1f Mo", "%.1f MB"},
-};
-
-std::string Expected(const TableRow& row) {
-    switch (LanguageInForce()) {
-        case kFrench:
-            return Cp1252(row.french);
-        case kGerman:
-            return Cp1252(row.german);
-        default:
-            return Cp1252(row.english);
+// String `id` of one language, read from its block of sixteen counted
+// UTF-16 strings and converted to the ANSI code page; empty when missing.
+std::string StringOf(UINT id, LANGID language) {
+    const std::string block = ResourceBytes(RT_STRING, MAKEINTRESOURCEA(id / 16 + 1), language);
+    std::wstring text;
+    for (size_t at = 0, index = 0; at + 2 <= block.size(); ++index) {
+        WORD length = 0;
+        std::memcpy(&length, block.data() + at, 2);
+        at += 2;
+        if (index == id % 16 && at + 2u * length <= block.size()) {
+            text.resize(length);
+            std::memcpy(text.data(), block.data() + at, 2u * length);
+            break;
+        }
+        at += 2u * length;
     }
+    char ansi[1024] = "";
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi, sizeof ansi, nullptr, nullptr);
+    return ansi;
 }
 
-TEST(StringTable, LanguageFollowsLcAllAndTextsComeOutInWindows1252) {
-    EXPECT_EQ(1252u, GetACP()) << "the expected bytes assume it";
+// The conversions of a template in order ("%s", "%.1f"); "%%" is none.
+std::string Conversions(const std::string& text) {
+    std::string found;
+    for (size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at + 1)) {
+        const size_t end = text.find_first_of("%sdfu", at + 1);
+        if (end == std::string::npos) return found + "<open %>";
+        if (text[end] == '%') {
+            at = end;
+            continue;
+        }
+        found += text.substr(at, end - at + 1);
+    }
+    return found;
+}
+
+TEST(StringTable, LanguageFollowsLcAll) {
+    EXPECT_EQ(1252u, GetACP()) << "the module's texts assume it";
     const char* lcAll = std::getenv("LC_ALL");
     const std::string locale = lcAll != nullptr ? lcAll : "";
     const LANGID expected = locale.rfind("fr", 0) == 0 ? kFrench : locale.rfind("de", 0) == 0 ? kGerman : kEnglish;
     EXPECT_EQ(LanguageName(expected), std::string(LanguageName(LanguageInForce()))) << "LC_ALL=" << locale;
 }
 
-TEST(StringTable, EveryStringIsTheTableTextOfTheLanguageInForceAndTheTableStopsAtItsEnds) {
-    ASSERT_EQ(IDS_LAST - IDS_FIRST + 1, static_cast<int>(std::size(kTable)));
-    for (const TableRow& row : kTable) {
-        const std::string expected = Expected(row);
-        EXPECT_EQ(expected, LoadResourceString(row.id))
-            << "string " << row.id << " in " << LanguageName(LanguageInForce());
-        char buffer[512];
-        const int copied = LoadResourceString(row.id, buffer, sizeof buffer);
-        EXPECT_EQ(expected, std::string(buffer, copied)) << "string " << row.id << " into a buffer";
+TEST(StringTable, EveryIdentifierIsInEveryLanguageWithTheConversionsOfTheEnglishText) {
+    for (UINT id = IDS_FIRST; id <= IDS_LAST; ++id) {
+        const std::string english = StringOf(id, kEnglish);
+        EXPECT_NE("", english) << "string " << id;
+        for (LANGID language : {kFrench, kGerman}) {
+            const std::string text = StringOf(id, language);
+            EXPECT_NE("", text) << "string " << id << " in " << LanguageName(language);
+            EXPECT_EQ(Conversions(english), Conversions(text)) << "string " << id << " in " << LanguageName(language);
+        }
+        EXPECT_EQ(StringOf(id, LanguageInForce()), LoadResourceString(id)) << "string " << id;
     }
     EXPECT_EQ("", LoadResourceString(IDS_FIRST - 1));
     EXPECT_EQ("", LoadResourceString(IDS_LAST + 1));
+}
+
+// The blank belongs to the text: the pane shows it as it stands.
+TEST(StringTable, TheFrenchStatusAndDescriptionTemplatesBeginWithABlank) {
+    for (UINT id :
+         {IDS_STATUS_CONNECTED, IDS_STATUS_NOT_CONNECTED, IDS_ACC_NOT_CONNECTED, IDS_ACC_PROGRAM_DESCRIPTION}) {
+        const std::string french = StringOf(id, kFrench);
+        EXPECT_EQ(" %s", french.substr(0, 3)) << "string " << id << ": \"" << french << "\"";
+        EXPECT_NE(" ", StringOf(id, kEnglish).substr(0, 1)) << "string " << id;
+    }
 }
 
 // Into a buffer: the characters copied, the text cut to the buffer and
 // always terminated, nothing written without room for a character.
 TEST(StringTable, BufferFormCutsAndTerminatesTheText) {
     const UINT id = IDS_COLUMN_SIZE_ON_PLAYER;
-    const std::string text = Expected(kTable[id - IDS_FIRST]);
+    const std::string text = LoadResourceString(id);
+    ASSERT_GT(text.size(), 5u);
     char buffer[260];
     const struct {
         UINT id;

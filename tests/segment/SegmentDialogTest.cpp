@@ -4,6 +4,8 @@
 
 #include "module/ResourceString.h"
 #include "res/resource.h"
+#include "segment/RangeMath.h"
+#include "support/PixelCanvas.h"
 #include "support/RealInput.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +16,9 @@
 #include <vector>
 
 namespace {
+
+constexpr COLORREF kMarkerGreen = RGB(0, 128, 0);
+constexpr COLORREF kDarkInk = 0xFFFFFFFF;  // any dark pixel, for InkIn
 
 std::string SegmentText(int start, int length) { return std::to_string(start) + "+" + std::to_string(length); }
 std::string SegmentOf(const CDeviceProgram& p) { return SegmentText(p.m_ProgramStart, p.m_TimeOnDevice); }
@@ -313,6 +318,85 @@ TEST_F(SegmentDialogTest, TheCloseBoxCancels) {
                                 }});
     EXPECT_EQ(IDCANCEL, result);
     EXPECT_EQ("600+30", SegmentOf(program));
+}
+
+// Ink of a band of the dialog's client area: the bounds of the pixels of
+// `colour`, or (with kDarkInk) of the dark ones; all -1 when none.
+RECT InkIn(HWND dialog, RECT band, COLORREF colour) {
+    RECT client;
+    GetClientRect(dialog, &client);
+    PixelCanvas canvas(client.right, client.bottom);
+    const HDC dc = GetDC(dialog);
+    BitBlt(canvas.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    ReleaseDC(dialog, dc);
+    RECT ink{-1, -1, -1, -1};
+    for (int y = std::max(0L, band.top); y < std::min(client.bottom, band.bottom); ++y)
+        for (int x = std::max(0L, band.left); x < std::min(client.right, band.right); ++x) {
+            const COLORREF pixel = canvas.At(x, y);
+            const bool dark = GetRValue(pixel) < 0x60 && GetGValue(pixel) < 0x60 && GetBValue(pixel) < 0x60;
+            if (colour == kDarkInk ? !dark : pixel != colour) continue;
+            if (ink.left < 0 || x < ink.left) ink.left = x;
+            if (ink.top < 0) ink.top = y;
+            ink.right = std::max<LONG>(ink.right, x);
+            ink.bottom = y;
+        }
+    return ink;
+}
+
+// The markers sit at the slider's own segment (a 30 s one included, which
+// the labels show as a minute), the start one above and the end one below
+// the bar, each label centred over its marker; the edits take two digits.
+TEST_F(SegmentDialogTest, MarkersAndLabelsFollowTheSliderAndTheEditsTakeTwoDigits) {
+    const int cases[][3] = {{3600, 600, 1200}, {3600, 1800, 30}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(SegmentText(c[1], c[2]));
+        program = Program(c[0], c[1], c[2]);
+        Run({Opened(), [&](ModalScript&) {
+                 RECT bar{};
+                 GetWindowRect(GetDlgItem(dialog, IDC_SLIDER_PLACE), &bar);
+                 MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&bar), 2);
+                 const range::Span span = range::ToPixels(bar.left, bar.right, c[0], c[1], c[1] + c[2]);
+                 const LONG left = bar.left - 40, right = bar.right + 40;
+                 const RECT start = InkIn(dialog, {left, bar.top - 12, right, bar.top}, kMarkerGreen);
+                 EXPECT_NEAR(span.x1 - 5, start.left, 1);
+                 EXPECT_NEAR(bar.top - 10, start.top, 1);
+                 const RECT end = InkIn(dialog, {left, bar.bottom, right, bar.bottom + 12}, kMarkerGreen);
+                 EXPECT_NEAR(span.x2 - 5, end.left, 1);
+                 EXPECT_NEAR(bar.bottom + 2, end.top, 1);
+                 const RECT startLabel = InkIn(dialog, {left, bar.top - 22, right, bar.top - 10}, kDarkInk);
+                 EXPECT_NEAR(span.x1 - 5, (startLabel.left + startLabel.right) / 2, 3);
+                 const RECT endLabel = InkIn(dialog, {left, bar.bottom + 12, right, bar.bottom + 30}, kDarkInk);
+                 EXPECT_NEAR(span.x2 - 5, (endLabel.left + endLabel.right) / 2, 3);
+                 for (int id : {IDC_START_HOURS, IDC_START_MINUTES, IDC_END_HOURS, IDC_END_MINUTES}) {
+                     EXPECT_EQ(2, SendDlgItemMessageA(dialog, id, EM_GETLIMITTEXT, 0, 0)) << "edit " << id;
+                     EXPECT_NE(0, GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) & ES_NUMBER) << "edit " << id;
+                 }
+                 PressKey(VK_ESCAPE);
+             }});
+    }
+}
+
+// Where the dialog last was when its window went.
+RECT g_lastPlace;
+WNDPROC g_pDialogProc = nullptr;
+LRESULT CALLBACK RecordLastPlace(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) GetWindowRect(window, &g_lastPlace);
+    return CallWindowProcA(g_pDialogProc, window, message, wParam, lParam);
+}
+
+// OK moves the dialog off the screen before it ends, so that nothing of it
+// shows while the host works; Cancel leaves it where it is.
+TEST_F(SegmentDialogTest, OkMovesTheDialogOffTheScreenBeforeItEnds) {
+    for (const auto& [key, offScreen] : {std::pair{WORD{VK_RETURN}, true}, std::pair{WORD{VK_ESCAPE}, false}}) {
+        g_lastPlace = RECT{};
+        Run({Opened(), [&, key = key](ModalScript&) {
+                 g_pDialogProc = reinterpret_cast<WNDPROC>(
+                     SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordLastPlace)));
+                 PressKey(key);
+             }});
+        EXPECT_EQ(offScreen, g_lastPlace.left == -10000 && g_lastPlace.top == -10000)
+            << "last at " << g_lastPlace.left << "," << g_lastPlace.top;
+    }
 }
 
 }  // namespace
