@@ -505,9 +505,18 @@ void CDeviceTransfer::OnSetFocus() {
 }
 
 bool CDeviceTransfer::OnNotify(NMHDR& header, LRESULT& result) {
-    if (header.idFrom != CProgramList::kControlId || header.code != NM_CUSTOMDRAW) return false;
-    result = m_List.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header), m_DisplayMode);
-    return true;
+    if (header.idFrom != CProgramList::kControlId) return false;
+    switch (header.code) {
+        case NM_CUSTOMDRAW:
+            result = m_List.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header), m_DisplayMode);
+            return true;
+        case LVN_DELETEALLITEMS:
+            // The pane frees the records itself, all at once: no notice per row.
+            result = TRUE;
+            return true;
+        default:
+            return false;
+    }
 }
 
 // ------------------------------------------- list window messages (subclass)

@@ -1,10 +1,7 @@
 #include "devicepane/ProgramList.h"
 
 #include <cstring>
-#include <memory>
-#include <new>
 #include <string>
-#include <vector>
 
 #include "devicepane/ColumnWidths.h"
 #include "devicepane/PaneTexts.h"
@@ -39,7 +36,9 @@ bool CProgramList::Create(HWND pane) {
                                  WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LVS_LIST, 0, 0, 0, 0,
                                  pane, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlId)), nullptr, nullptr);
     if (m_hWndList == nullptr) return false;
-    SendMessageA(m_hWndList, LVM_SETEXTENDEDLISTVIEWSTYLE, kExtendedStyles, kExtendedStyles);
+    m_pfnListProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(m_hWndList, GWLP_WNDPROC));
+    m_bDirectCalls = IsWindowUnicode(m_hWndList) != FALSE;
+    Send(LVM_SETEXTENDEDLISTVIEWSTYLE, kExtendedStyles, kExtendedStyles);
     for (int column = 0; column < ColumnWidths::kColumnCount; ++column) {
         std::string title = ColumnWidths::ValueName(column);
         LVCOLUMNA info{};
@@ -47,39 +46,52 @@ bool CProgramList::Create(HWND pane) {
         info.fmt = LVCFMT_LEFT;
         info.cx = ColumnWidths::Read(title, ColumnWidths::DefaultWidth(column));
         info.pszText = title.data();
-        SendMessageA(m_hWndList, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
+        Send(LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
     }
     return true;
 }
 
-long CProgramList::Count() const {
-    return m_hWndList ? static_cast<long>(SendMessageA(m_hWndList, LVM_GETITEMCOUNT, 0, 0)) : 0;
+void CProgramList::Detach() {
+    m_hWndList = nullptr;
+    m_pfnListProc = nullptr;
+    m_Records.FreeAll();
 }
+
+LRESULT CProgramList::Send(UINT message, WPARAM wp, LPARAM lp) const {
+    // The procedure of a Unicode window, read with GetWindowLongPtrW, is the
+    // function itself; CallWindowProcW costs Wine a round trip to its server.
+    if (m_bDirectCalls) return m_pfnListProc(m_hWndList, message, wp, lp);
+    return CallWindowProcW(m_pfnListProc, m_hWndList, message, wp, lp);
+}
+
+long CProgramList::Count() const { return m_hWndList ? static_cast<long>(Send(LVM_GETITEMCOUNT, 0, 0)) : 0; }
 
 void CProgramList::SetCellText(int item, int column, const std::string& text) {
     std::string cell = text;
     LVITEMA info{};
     info.iSubItem = column;
     info.pszText = cell.data();
-    SendMessageA(m_hWndList, LVM_SETITEMTEXTA, item, reinterpret_cast<LPARAM>(&info));
+    Send(LVM_SETITEMTEXTA, item, reinterpret_cast<LPARAM>(&info));
 }
 
 HRESULT CProgramList::Add(const CDeviceProgram& program, DISPLAY_MODE mode, INT64 cdCapacity) {
     if (m_hWndList == nullptr) return E_FAIL;
-    std::unique_ptr<CDeviceProgram> copy(new (std::nothrow) CDeviceProgram(program));
-    if (!copy) return E_OUTOFMEMORY;
+    CDeviceProgram* copy = m_Records.Add(program);
+    if (copy == nullptr) return E_OUTOFMEMORY;
     std::string title = PaneTexts::ArrayText(program.m_szTitle);
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = kInsertionIndex;
     item.pszText = title.data();
     item.iImage = program.m_CodecIconIndex;
-    item.lParam = reinterpret_cast<LPARAM>(copy.get());
-    const int index = static_cast<int>(SendMessageA(m_hWndList, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    if (index < 0) return E_FAIL;
-    copy.release();  // the row owns it now
+    item.lParam = reinterpret_cast<LPARAM>(copy);
+    const int index = static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (index < 0) {
+        m_Records.Free(copy);
+        return E_FAIL;
+    }
 
-    SendMessageA(m_hWndList, LVM_ENSUREVISIBLE, index, FALSE);
+    Send(LVM_ENSUREVISIBLE, index, FALSE);
     SetCellText(index, 1, PaneTexts::AddedTimeCell(program.m_TimeOnDevice));
     SetCellText(index, 3,
                 mode == CDBURN_VIEW ? PaneTexts::CdCountCell(program.m_TotalTime, cdCapacity)
@@ -99,7 +111,7 @@ void CProgramList::Update(int index, const CDeviceProgram& program, bool repaint
     RECT cell{};
     cell.top = kSegmentColumn;
     cell.left = LVIR_BOUNDS;
-    SendMessageA(m_hWndList, LVM_GETSUBITEMRECT, index, reinterpret_cast<LPARAM>(&cell));
+    Send(LVM_GETSUBITEMRECT, index, reinterpret_cast<LPARAM>(&cell));
     UpdateWindow(m_hWndList);
     InvalidateRect(m_hWndList, &cell, TRUE);
 }
@@ -107,18 +119,15 @@ void CProgramList::Update(int index, const CDeviceProgram& program, bool repaint
 HRESULT CProgramList::Remove(int index) {
     if (index >= Count()) return S_FALSE;
     if (index < 0) return S_OK;
-    std::unique_ptr<CDeviceProgram> record(Record(index));
-    SendMessageA(m_hWndList, LVM_DELETEITEM, index, 0);
+    m_Records.Free(Record(index));
+    Send(LVM_DELETEITEM, index, 0);
     return S_OK;
 }
 
 void CProgramList::RemoveAll() {
-    const long count = Count();
-    if (count == 0) return;
-    std::vector<std::unique_ptr<CDeviceProgram>> records;
-    records.reserve(count);
-    for (int i = 0; i < count; ++i) records.emplace_back(Record(i));
-    SendMessageA(m_hWndList, LVM_DELETEALLITEMS, 0, 0);
+    if (Count() == 0) return;
+    m_Records.FreeAll();
+    Send(LVM_DELETEALLITEMS, 0, 0);
 }
 
 CDeviceProgram* CProgramList::Record(int index) const {
@@ -126,26 +135,25 @@ CDeviceProgram* CProgramList::Record(int index) const {
     LVITEMA item{};
     item.mask = LVIF_PARAM;
     item.iItem = index;
-    if (!SendMessageA(m_hWndList, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return nullptr;
+    if (!Send(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return nullptr;
     return reinterpret_cast<CDeviceProgram*>(item.lParam);
 }
 
 long CProgramList::SelectedCount() const {
     if (m_hWndList == nullptr || GetFocus() != m_hWndList) return 0;
-    return static_cast<long>(SendMessageA(m_hWndList, LVM_GETSELECTEDCOUNT, 0, 0));
+    return static_cast<long>(Send(LVM_GETSELECTEDCOUNT, 0, 0));
 }
 
 void CProgramList::SelectedItems(int* items, int size) const {
     if (m_hWndList == nullptr) return;
     int written = 0;
     int item = -1;
-    while (written < size &&
-           (item = static_cast<int>(SendMessageA(m_hWndList, LVM_GETNEXTITEM, item, LVNI_SELECTED))) >= 0)
+    while (written < size && (item = static_cast<int>(Send(LVM_GETNEXTITEM, item, LVNI_SELECTED))) >= 0)
         items[written++] = item;
 }
 
 void CProgramList::SetImageList(HIMAGELIST images) {
-    if (m_hWndList) SendMessageA(m_hWndList, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+    if (m_hWndList) Send(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
 }
 
 HRESULT CProgramList::SetRedraw(bool redraw) {
@@ -155,7 +163,7 @@ HRESULT CProgramList::SetRedraw(bool redraw) {
     return S_OK;
 }
 
-void CProgramList::RedrawRow(int item) { SendMessageA(m_hWndList, LVM_REDRAWITEMS, item, item); }
+void CProgramList::RedrawRow(int item) { Send(LVM_REDRAWITEMS, item, item); }
 
 void CProgramList::SetTransferProgram(const char* name) {
     int found = -1;
@@ -172,14 +180,14 @@ void CProgramList::SetTransferProgram(const char* name) {
     if (m_hWndList == nullptr) return;
     if (old != -1) RedrawRow(old);
     if (found != -1) {
-        SendMessageA(m_hWndList, LVM_ENSUREVISIBLE, found, FALSE);
+        Send(LVM_ENSUREVISIBLE, found, FALSE);
         RedrawRow(found);
     }
 }
 
 void CProgramList::EnsureFocusedItemVisible() {
     if (m_hWndList == nullptr) return;
-    int item = static_cast<int>(SendMessageA(m_hWndList, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    int item = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     LVITEMA state{};
     if (item < 0) {
         if (Count() == 0) return;
@@ -188,8 +196,8 @@ void CProgramList::EnsureFocusedItemVisible() {
     } else {
         state.state = state.stateMask = LVIS_FOCUSED;
     }
-    SendMessageA(m_hWndList, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
-    SendMessageA(m_hWndList, LVM_ENSUREVISIBLE, item, FALSE);
+    Send(LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
+    Send(LVM_ENSUREVISIBLE, item, FALSE);
 }
 
 void CProgramList::SetColumnTitles(DISPLAY_MODE mode) {
@@ -199,7 +207,7 @@ void CProgramList::SetColumnTitles(DISPLAY_MODE mode) {
         LVCOLUMNA info{};
         info.mask = LVCF_TEXT;
         info.pszText = title.data();
-        SendMessageA(m_hWndList, LVM_SETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
+        Send(LVM_SETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
     }
 }
 
@@ -216,7 +224,7 @@ void CProgramList::SetBackground(DISPLAY_MODE mode) {
     } else {
         image.ulFlags = LVBKIF_SOURCE_NONE;
     }
-    SendMessageA(m_hWndList, LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&image));
+    Send(LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&image));
 }
 
 void CProgramList::SetConnectedView(bool connected) {
@@ -254,8 +262,7 @@ LRESULT CProgramList::OnCustomDraw(NMLVCUSTOMDRAW& draw, DISPLAY_MODE mode) {
 }
 
 void CProgramList::OnKillFocus() {
-    const int item =
-        static_cast<int>(SendMessageA(m_hWndList, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    const int item = static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     if (item >= 0) RedrawRow(item);
 }
 
@@ -263,8 +270,7 @@ LVHITTESTINFO CProgramList::HitTest(POINT point) const {
     LVHITTESTINFO hit{};
     hit.pt = point;
     hit.iItem = -1;
-    if (m_hWndList == nullptr || SendMessageA(m_hWndList, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0)
-        hit.iItem = -1;
+    if (m_hWndList == nullptr || Send(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0) hit.iItem = -1;
     return hit;
 }
 
@@ -274,10 +280,10 @@ RECT CProgramList::SegmentCellRect(int item) const {
     RECT cell{};
     cell.top = kSegmentColumn;
     cell.left = LVIR_BOUNDS;
-    SendMessageA(m_hWndList, LVM_GETSUBITEMRECT, item, reinterpret_cast<LPARAM>(&cell));
+    Send(LVM_GETSUBITEMRECT, item, reinterpret_cast<LPARAM>(&cell));
     RECT row{};
     row.left = LVIR_BOUNDS;
-    SendMessageA(m_hWndList, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&row));
+    Send(LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&row));
     RECT bar{cell.left, row.top, cell.right, row.bottom};
     InflateRect(&bar, -1, -1);
     return bar;

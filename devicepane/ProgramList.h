@@ -2,6 +2,11 @@
 // owns a copy of the host's record in its item data; the list formats the
 // cells, paints the segment column as a range bar and the row of the program
 // being transferred in bold.
+//
+// The pane's own requests go straight to the list view's window procedure:
+// no subclass of the list (the pane's, the tooltip's) handles them, and
+// under Wine every pass through the subclass chain costs several round
+// trips to its server, a hundred times the list's own work.
 #ifndef KESTREL_PROGRAM_LIST_H
 #define KESTREL_PROGRAM_LIST_H
 
@@ -10,6 +15,7 @@
 
 #include <string>
 
+#include "devicepane/ProgramRecords.h"
 #include "module/Kestrel.h"
 
 class CProgramList {
@@ -26,8 +32,8 @@ class CProgramList {
     // then acts on nothing.
     bool Create(HWND pane);
     HWND Window() const { return m_hWndList; }
-    // The list window goes with the pane; forget it.
-    void Detach() { m_hWndList = nullptr; }
+    // The list window is going, with its rows: their records go too.
+    void Detach();
     void SetBoldFont(HFONT font) { m_hFontBold = font; }
 
     long Count() const;
@@ -36,6 +42,8 @@ class CProgramList {
     HRESULT Add(const CDeviceProgram& program, DISPLAY_MODE mode, INT64 cdCapacity);
     void Update(int index, const CDeviceProgram& program, bool repaint, DISPLAY_MODE mode);
     HRESULT Remove(int index);
+    // Frees every record, then deletes every row; the pane answers the
+    // list's notice of a bulk deletion so that no row is notified alone.
     void RemoveAll();
     // The row's own record; null when there is no such row.
     CDeviceProgram* Record(int index) const;
@@ -63,10 +71,14 @@ class CProgramList {
     RECT SegmentCellRect(int item) const;
 
   private:
+    LRESULT Send(UINT message, WPARAM wp, LPARAM lp) const;
     void SetCellText(int item, int column, const std::string& text);
     void RedrawRow(int item);
 
     HWND m_hWndList = nullptr;
+    WNDPROC m_pfnListProc = nullptr;  // the list view's own
+    bool m_bDirectCalls = false;      // m_pfnListProc can be called as it is
+    CProgramRecords m_Records;
     HFONT m_hFontBold = nullptr;  // the pane's
     int m_nTransferProgramIndex = -1;
 };

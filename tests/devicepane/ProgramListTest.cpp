@@ -2,6 +2,10 @@
 #include "PaneFixture.h"
 
 #include <cstring>
+#include <functional>
+#include <utility>
+
+#include "container/ResourceCounts.h"
 
 #include "format/TextFormat.h"
 #include "res/resource.h"
@@ -70,6 +74,60 @@ TEST_F(ProgramList, ProgramsPastTheHundredthGoInAtIndexHundred) {
     EXPECT_EQ(101, pane_->GetItemsCount());
     EXPECT_EQ(S_OK, pane_->SetDisplayMode(DEVICE_VIEW));  // the same mode still empties the list
     EXPECT_EQ(0, pane_->GetItemsCount());
+}
+
+// However the rows go, their records go with them, each once: a record
+// kept would stay on the heap, one freed twice would be handed to two rows.
+// Every way is run twice, and only the second counted, so that what the
+// list keeps for the next rows is there already.
+TEST_F(ProgramList, RecordsGoWithTheirRowsExactlyOnce) {
+    constexpr int kRows = 150;
+    const auto fill = [&] {
+        for (int i = 0; i < kRows; ++i) Add(Program(("Row " + std::to_string(i)).c_str(), 60, 30, 10));
+    };
+    const auto heap = [] {
+        const ResourceCounts now = ResourceCounts::Now();
+        return std::make_pair(now.heapBytes, now.heapBlocks);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> empty;
+    } ways[] = {
+        {"RemoveProgram, last row first",
+         [&] {
+             for (int i = kRows - 1; i >= 0; --i) ASSERT_EQ(S_OK, pane_->RemoveProgram(i));
+         }},
+        {"RemoveProgram, first row first",
+         [&] {
+             for (int i = 0; i < kRows; ++i) ASSERT_EQ(S_OK, pane_->RemoveProgram(0));
+         }},
+        {"RemoveAllPrograms", [&] { ASSERT_EQ(S_OK, pane_->RemoveAllPrograms()); }},
+        {"SetDisplayMode", [&] { ASSERT_EQ(S_OK, pane_->SetDisplayMode(DEVICE_VIEW)); }},
+        {"the window destroyed",
+         [&] {
+             ClosePane();
+             OpenPane();
+         }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        std::pair<long long, long long> before;
+        for (int round = 0; round < 2; ++round) {
+            if (round == 1) before = heap();
+            fill();
+            // Each row still has a record of its own.
+            for (int i = 0; i < kRows; i += 7) {
+                CDeviceProgram back{};
+                ASSERT_EQ(S_OK, pane_->GetProgramProperties(i, &back));
+                EXPECT_EQ(Cell(i, 0), back.m_szTitle);
+            }
+            way.empty();
+            ASSERT_EQ(0, pane_->GetItemsCount());
+        }
+        const std::pair<long long, long long> after = heap();
+        EXPECT_EQ(before.first, after.first) << "bytes";
+        EXPECT_EQ(before.second, after.second) << "blocks";
+    }
 }
 
 TEST_F(ProgramList, RecordsComeBackByteForByteAndArraysAreNotReadPastTheirEnd) {
