@@ -1,6 +1,7 @@
 // The Windows-free choices behind the bar's look and its popups' place: the
 // popup on its item's monitor, the colours in and out of high contrast, and
 // the keyboard cues.
+#include "menubar/BarLayout.h"
 #include "menubar/MenuLook.h"
 #include "menubar/PopupPlacement.h"
 
@@ -94,6 +95,12 @@ TEST(MenuLook, MnemonicsFollowTheCuesSettingTheKeyboardAndTheOwnersState) {
     for (const auto& c : cases)
         EXPECT_EQ(c.fShown, MnemonicsShown(c.fSetting, c.fRevealed, c.ownerState))
             << c.fSetting << " " << c.fRevealed << " " << c.ownerState;
+    // Hidden, a text shows as DrawText would show it without underlines.
+    const struct {
+        const char* text;
+        const char* shown;
+    } texts[] = {{"&File", "File"}, {"E&xit", "Exit"}, {"&&Tools", "&Tools"}, {"Save", "Save"}, {"", ""}};
+    for (const auto& t : texts) EXPECT_EQ(t.shown, WithoutMnemonicMarkers(t.text)) << t.text;
 }
 
 }  // namespace
