@@ -29,10 +29,10 @@ HRESULT CreateMenuCtrl(IUnknown* outer, REFIID iid, void** ppv);
 // Asks the bar to open the popup of the item in wParam; always posted.
 constexpr UINT WM_MENUBAR_DROPDOWN = WM_USER + 123;
 
-// IMenuCtrl is the bar's identity and its IDispatch (a dual interface served
-// through the type library).
 struct CBarStyle;
 
+// IMenuCtrl is the bar's identity and its IDispatch (a dual interface served
+// through the type library).
 class CMenuCtrl final : public ControlFrame, public IMenuCtrl {
   public:
     static const ControlDescription& Describe();

@@ -15,9 +15,10 @@ constexpr UINT kReadMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE | MII
 constexpr int kTextBuffer = 256;
 
 // Popup items are painted in the menu colours read when the module loaded,
-// or in the system's while high contrast is on.
-COLORREF MenuBack() { return CurrentMenuLook(0).clrPopup; }
-COLORREF MenuText() { return CurrentMenuLook(0).clrPopupText; }
+// or in the system's while high contrast is on (the bar's BackColor plays no
+// part in them).
+COLORREF MenuBack() { return CurrentMenuLook(CLR_NONE).clrPopup; }
+COLORREF MenuText() { return CurrentMenuLook(CLR_NONE).clrPopupText; }
 
 struct CItemRead {
     MENUITEMINFOA info{};
