@@ -52,6 +52,15 @@ CItemTextParts SplitAtTab(const std::string& text) {
     return {text.substr(0, tab), text.substr(tab + 1), true};
 }
 
+std::string WithoutMnemonicMarkers(const std::string& text) {
+    std::string shown;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
 bool HasMnemonic(const std::string& text, char ch) {
     const size_t amp = text.find('&');
     if (amp == std::string::npos || amp + 1 >= text.size()) return false;

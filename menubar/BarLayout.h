@@ -61,6 +61,10 @@ struct CItemTextParts {
 };
 CItemTextParts SplitAtTab(const std::string& text);
 
+// The text as shown without underlines: each '&' marker dropped, "&&" a
+// single '&'. DrawText's DT_HIDEPREFIX would do this, but Wine ignores it.
+std::string WithoutMnemonicMarkers(const std::string& text);
+
 // Whether `text` has the mnemonic `ch`, compared without case.
 bool HasMnemonic(const std::string& text, char ch);
 

@@ -10,11 +10,7 @@ namespace {
 // by hand, centred across the item and starting 3 pixels above its bottom,
 // running upwards. Mnemonic markers are dropped rather than underlined.
 void DrawVerticalText(HDC dc, const std::string& text, const RECT& r) {
-    std::string shown;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) ++i;
-        shown += text[i];
-    }
+    const std::string shown = WithoutMnemonicMarkers(text);
     SIZE size{};
     GetTextExtentPoint32A(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
     const int x = r.left + (r.right - r.left - size.cy) / 2;
@@ -24,13 +20,24 @@ void DrawVerticalText(HDC dc, const std::string& text, const RECT& r) {
 
 }  // namespace
 
+CBarStyle PlainBarStyle(COLORREF clrBack) {
+    CSystemMenuColours system;
+    system.clrMenuText = GetSysColor(COLOR_MENUTEXT);
+    return CBarStyle{ChooseMenuLook(false, clrBack, 0, 0, system), false};
+}
+
 void PaintBar(HDC dc, const RECT& client, const std::vector<CBarItem>& items, int nHotItem, COLORREF clrBack,
+              bool fVertical) {
+    PaintBar(dc, client, items, nHotItem, PlainBarStyle(clrBack), fVertical);
+}
+
+void PaintBar(HDC dc, const RECT& client, const std::vector<CBarItem>& items, int nHotItem, const CBarStyle& style,
               bool fVertical) {
     const int width = client.right - client.left, height = client.bottom - client.top;
     const auto paint = [&](HDC target) {
-        FillSolidRect(target, 0, 0, width, height, clrBack);
+        FillSolidRect(target, 0, 0, width, height, style.look.clrBar);
         for (size_t i = 0; i < items.size(); ++i)
-            DrawBarItem(items[i], target, static_cast<int>(i) == nHotItem, false, clrBack, fVertical);
+            DrawBarItem(items[i], target, static_cast<int>(i) == nHotItem, false, style, fVertical);
     };
     // A metafile records the drawing itself: there is nothing to buffer.
     COffscreenBuffer buffer(dc, width, height);
@@ -46,13 +53,21 @@ void PaintBar(HDC dc, const RECT& client, const std::vector<CBarItem>& items, in
 }
 
 void DrawBarItem(const CBarItem& item, HDC dc, bool fHot, bool fPressed, COLORREF clrBack, bool fVertical) {
+    DrawBarItem(item, dc, fHot, fPressed, PlainBarStyle(clrBack), fVertical);
+}
+
+void DrawBarItem(const CBarItem& item, HDC dc, bool fHot, bool fPressed, const CBarStyle& style, bool fVertical) {
     RECT r = ToRect(item.m_rcItem);
+    const CMenuLook& look = style.look;
+    const COLORREF clrBack = fHot ? look.clrHotBar : look.clrBar;
     COLORREF clrTopLeft = clrBack, clrBottomRight = clrBack;
     if (fHot && fPressed) {
-        clrTopLeft = AdjustLuminance(clrBack, -50);
-        clrBottomRight = AdjustLuminance(clrBack, +50);
+        if (!look.fFlat) {
+            clrTopLeft = AdjustLuminance(clrBack, -50);
+            clrBottomRight = AdjustLuminance(clrBack, +50);
+        }
         OffsetRect(&r, 2, 2);
-    } else if (fHot) {
+    } else if (fHot && !look.fFlat) {
         clrTopLeft = AdjustLuminance(clrBack, +250);
         clrBottomRight = AdjustLuminance(clrBack, -250);
     }
@@ -62,12 +77,15 @@ void DrawBarItem(const CBarItem& item, HDC dc, bool fHot, bool fPressed, COLORRE
     const GdiObject<HFONT> font = CreateBarFont(fVertical);
     const ObjectSelection selection(dc, font.Get());
     const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColour = SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
+    const COLORREF oldColour = SetTextColor(dc, fHot ? look.clrHotBarText : look.clrBarText);
     if (fVertical) {
         DrawVerticalText(dc, item.m_strText, r);
     } else {
         // No DT_SINGLELINE: centred across, from the top of the item.
-        DrawTextA(dc, item.m_strText.c_str(), -1, &r, DT_CENTER | DT_VCENTER);
+        if (style.fHideMnemonics)
+            DrawTextA(dc, WithoutMnemonicMarkers(item.m_strText).c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+        else
+            DrawTextA(dc, item.m_strText.c_str(), -1, &r, DT_CENTER | DT_VCENTER);
     }
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);

@@ -297,7 +297,7 @@ bool CMenuCtrl::ProcessWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESULT
             } else {
                 RECT client;
                 GetClientRect(Window(), &client);
-                PaintBar(reinterpret_cast<HDC>(wp), client, m_items, m_nHotItem, m_clrBack, Vertical());
+                PaintBar(reinterpret_cast<HDC>(wp), client, m_items, m_nHotItem, Style(), Vertical());
                 result = 0;
             }
             return true;
@@ -313,6 +313,11 @@ bool CMenuCtrl::ProcessWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESULT
         case WM_MENUBAR_DROPDOWN:
             result = OnDropDown(static_cast<int>(wp));
             return true;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+        case WM_UPDATEUISTATE:
+            OnLookMessage(message, wp);
+            return false;
         case WM_GETTEXT:
             result = OnGetText(wp, reinterpret_cast<char*>(lp));
             return true;
@@ -333,5 +338,5 @@ bool CMenuCtrl::ProcessWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESULT
 void CMenuCtrl::OnDraw(HDC dc, const RECT& bounds) {
     RECT client = bounds;
     if (Window() != nullptr && WindowFromDC(dc) == Window()) GetClientRect(Window(), &client);
-    PaintBar(dc, client, m_items, m_nHotItem, m_clrBack, Vertical());
+    PaintBar(dc, client, m_items, m_nHotItem, Style(), Vertical());
 }

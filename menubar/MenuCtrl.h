@@ -29,6 +29,8 @@ HRESULT CreateMenuCtrl(IUnknown* outer, REFIID iid, void** ppv);
 // Asks the bar to open the popup of the item in wParam; always posted.
 constexpr UINT WM_MENUBAR_DROPDOWN = WM_USER + 123;
 
+struct CBarStyle;
+
 // IMenuCtrl is the bar's identity and its IDispatch (a dual interface served
 // through the type library).
 class CMenuCtrl final : public ControlFrame, public IMenuCtrl {
@@ -107,13 +109,19 @@ class CMenuCtrl final : public ControlFrame, public IMenuCtrl {
     LRESULT OnGetText(WPARAM cchMax, char* buffer);
     void PressItem(int nItem);
     bool TrackItemPopup(int nItem);
-    bool FitsBelow(HMENU menu, int y) const;
+    long PopupHeight(HMENU menu) const;
     bool SelectItem(int nItem);
     void ToggleMenuMode();
     void LeaveMenuMode();
     bool DropHotItem();
     bool OpenByMnemonic(int vk);
     void NotifyMenuEvent(DWORD event, HWND window) const;
+
+    // Look (MenuCtrlLook.cpp): colours and keyboard cues as the system's
+    // settings and the owner's UI state are now.
+    CBarStyle Style() const;
+    void RevealCues();
+    void OnLookMessage(UINT message, WPARAM wp);  // invalidates the bar when the look changed
 
     TypeInfoHolder m_typeInfo{IID_IMenuCtrl};
     // Defined from the start: the system's button colours for the bar, the
@@ -128,6 +136,7 @@ class CMenuCtrl final : public ControlFrame, public IMenuCtrl {
     bool m_bTracking = false;
     bool m_bMenuMode = false;
     POINT m_ptLastCursor{0, 0};
+    bool m_bCuesRevealed = false;  // the keyboard was used: mnemonics show
     CPopupPainter m_painter;
     // Owner registration (OwnerMap.cpp)
     HWND m_hWndOwner = nullptr;

@@ -7,14 +7,39 @@
 #include <string>
 
 #include "menubar/BarPainter.h"
+#include "menubar/PopupPlacement.h"
 #include "module/Module.h"
+
+namespace {
+
+CBarRect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// The monitor that holds most of `r`, or the nearest one.
+CMonitorArea MonitorAreaOf(const RECT& r) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
+        RECT desk{};
+        GetWindowRect(GetDesktopWindow(), &desk);
+        const CBarRect screen{0, 0, desk.right - desk.left, desk.bottom - desk.top};
+        return {screen, screen};
+    }
+    return {FromRect(info.rcMonitor), FromRect(info.rcWork)};
+}
+
+// Key data bits of a keyboard hook's lParam.
+constexpr DWORD kKeyUp = 0x80000000u;
+constexpr DWORD kKeyRepeat = 0x40000000u;
+constexpr DWORD kAltDown = 0x20000000u;
+
+}  // namespace
 
 void CMenuCtrl::RedrawItem(int nItem, bool fHot, bool fPressed) {
     if (nItem < 0 || nItem >= ItemCount() || Window() == nullptr) return;
     const WindowDC dc = WindowDC::Client(Window());
     // Single items keep the bar's orientation, so a hot item of a vertical
     // bar does not show its text turned back.
-    DrawBarItem(m_items[static_cast<size_t>(nItem)], dc.Get(), fHot, fPressed, m_clrBack, Vertical());
+    DrawBarItem(m_items[static_cast<size_t>(nItem)], dc.Get(), fHot, fPressed, Style(), Vertical());
 }
 
 void CMenuCtrl::NotifyMenuEvent(DWORD event, HWND window) const {
@@ -88,13 +113,10 @@ bool CMenuCtrl::TrackItemPopup(int nItem) {
     m_nHotItem = nItem;
     m_bTracking = true;
     m_bMenuMode = false;
-    UINT flags = TPM_RETURNCMD;
-    int x = r.left, y = r.bottom;
-    if (!FitsBelow(menu, y)) {
-        flags |= TPM_BOTTOMALIGN;
-        y = r.top;
-    }
-    if (x < 0) x = 0;
+    // On the item's monitor, which may lie left of or above the primary one.
+    const CPopupPlacement place = PlacePopup(FromRect(r), MonitorAreaOf(r), PopupHeight(menu));
+    const UINT flags = TPM_RETURNCMD | (place.fAbove ? TPM_BOTTOMALIGN : 0u);
+    const int x = static_cast<int>(place.x), y = static_cast<int>(place.y);
     // The host may let the bar go in a handler, and the popup loop runs
     // the bar's own messages and hooks re-entrantly.
     const ComPtr<IUnknown> alive = Inner();
@@ -110,16 +132,14 @@ bool CMenuCtrl::TrackItemPopup(int nItem) {
     return true;
 }
 
-bool CMenuCtrl::FitsBelow(HMENU menu, int y) const {
+long CMenuCtrl::PopupHeight(HMENU menu) const {
     long total = 0;
     const int count = GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
         RECT r;
         if (GetMenuItemRect(m_hWndOwner, menu, static_cast<UINT>(i), &r)) total += r.bottom - r.top;
     }
-    RECT desk{};
-    GetWindowRect(GetDesktopWindow(), &desk);
-    return desk.bottom - desk.top - y - total > 0;
+    return total;
 }
 
 // ---------------------------------------------------------------- keyboard
@@ -209,6 +229,7 @@ LRESULT CMenuCtrl::OnCallWndProcHook(int nCode, WPARAM wp, LPARAM lp) {
     const bool fToOwner = message->hwnd == m_hWndOwner;
     // Activation sent by another thread ends the menu mode.
     if (fToOwner && message->message == WM_ACTIVATE && wp == 0) LeaveMenuMode();
+    if (fToOwner) OnLookMessage(message->message, message->wParam);
     if (nItem == -1 || m_bTracking) {
         // The cursor moved onto another item while the menu loop idles:
         // that item's popup replaces the open one.
@@ -230,7 +251,7 @@ LRESULT CMenuCtrl::OnKeyboardHook(int nCode, WPARAM wp, LPARAM lp) {
     const auto flags = static_cast<DWORD>(lp);
     const LRESULT kSwallow = 1;
     const auto passOn = [&] { return CallNextHookEx(hook, 0, wp, lp); };
-    if ((flags & 0xC0000000u) != 0 && vk != VK_MENU) return passOn();
+    if ((flags & (kKeyUp | kKeyRepeat)) != 0 && vk != VK_MENU && vk != VK_F10) return passOn();
     // A bar without a window (before activation or after it) takes no keys.
     if (!IsWindow(Window()) || !HasOwner() || GetActiveWindow() != m_hWndOwner) return passOn();
     switch (vk) {
@@ -250,13 +271,28 @@ LRESULT CMenuCtrl::OnKeyboardHook(int nCode, WPARAM wp, LPARAM lp) {
                 LeaveMenuMode();
                 return kSwallow;
             }
+            RevealCues();
             const DWORD hi = HIWORD(flags);
-            if ((flags & 0x80000000u) == 0 || (flags & 0x30000000u) != 0) return passOn();
+            if ((flags & kKeyUp) == 0 || (flags & 0x30000000u) != 0) return passOn();
             // A left-Alt release without its press: nothing to toggle.
             if (hi == 0x8038) return kSwallow;
             ToggleMenuMode();
             return kSwallow;
         }
+        case VK_F10:
+            // Shift+F10 (the context menu), Ctrl+F10 and Alt+F10 are the
+            // application's.
+            if (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || (flags & kAltDown) != 0) return passOn();
+            if (GetForegroundWindow() != m_hWndOwner) {
+                LeaveMenuMode();
+                return kSwallow;
+            }
+            RevealCues();
+            // As Alt: the release toggles; the press and its repeats reach
+            // nobody, or the owner's default processing would start the
+            // system's own menu mode.
+            if ((flags & kKeyUp) != 0) ToggleMenuMode();
+            return kSwallow;
         default:
             return OpenByMnemonic(vk) ? kSwallow : passOn();
     }

@@ -7,16 +7,18 @@
 #include "draw/ColorMath.h"
 #include "draw/SolidFill.h"
 #include "menubar/BarLayout.h"
-#include "module/Module.h"
+#include "menubar/SystemLook.h"
 
 namespace {
 
 constexpr UINT kReadMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE | MIIM_DATA;
 constexpr int kTextBuffer = 256;
 
-// Popup items are painted in the menu colours read when the module loaded.
-COLORREF MenuBack() { return Module::Object().MenuColor(); }
-COLORREF MenuText() { return Module::Object().MenuTextColor(); }
+// Popup items are painted in the menu colours read when the module loaded,
+// or in the system's while high contrast is on (the bar's BackColor plays no
+// part in them).
+COLORREF MenuBack() { return CurrentMenuLook(CLR_NONE).clrPopup; }
+COLORREF MenuText() { return CurrentMenuLook(CLR_NONE).clrPopupText; }
 
 struct CItemRead {
     MENUITEMINFOA info{};
@@ -46,10 +48,14 @@ void DrawSeparator(HDC dc, const RECT& r, COLORREF colour) {
     FillSolidRect(dc, r.left, y + 1, r.right - r.left, 1, AdjustLuminance(colour, +250));
 }
 
-void DrawItemText(HDC dc, RECT r, const std::string& text, COLORREF colour) {
+// `fHidePrefix`: the system says the keyboard cues are hidden (ODS_NOACCEL).
+void DrawItemText(HDC dc, RECT r, const std::string& text, COLORREF colour, bool fHidePrefix) {
     const CItemTextParts parts = SplitAtTab(text);
     SetTextColor(dc, colour);
-    DrawTextA(dc, parts.strLabel.c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER);
+    if (fHidePrefix)
+        DrawTextA(dc, WithoutMnemonicMarkers(parts.strLabel).c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    else
+        DrawTextA(dc, parts.strLabel.c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER);
     if (parts.fHasTab && !parts.strLabel.empty())
         DrawTextA(dc, parts.strAccelerator.c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
 }
@@ -236,6 +242,7 @@ BOOL CPopupPainter::DrawItem(const DRAWITEMSTRUCT* dis) {
     }
     const bool fGrayed = (dis->itemState & ODS_GRAYED) != 0;
     const bool fSelected = (dis->itemState & ODS_SELECTED) != 0;
+    const bool fNoAccel = (dis->itemState & ODS_NOACCEL) != 0;
     RECT button{rc.left, rc.top + ((height - m_sizeButton.cy) >> 1), 0, 0};
     button.right = button.left + m_sizeButton.cx;
     button.bottom = button.top + m_sizeButton.cy;
@@ -258,9 +265,9 @@ BOOL CPopupPainter::DrawItem(const DRAWITEMSTRUCT* dis) {
     if (fGrayed && (!fSelected || clrGray == clrBack)) {
         RECT shifted = text;
         OffsetRect(&shifted, 1, 1);
-        DrawItemText(dc, shifted, record->m_strText, GetSysColor(COLOR_3DHILIGHT));
+        DrawItemText(dc, shifted, record->m_strText, GetSysColor(COLOR_3DHILIGHT), fNoAccel);
     }
-    DrawItemText(dc, text, record->m_strText, colour);
+    DrawItemText(dc, text, record->m_strText, colour, fNoAccel);
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
     return TRUE;

@@ -7,6 +7,7 @@
 
 #include "MenuFixture.h"
 #include "container/EventSink.h"
+#include "support/PixelCanvas.h"
 #include "support/RealInput.h"
 #include "support/TestContainer.h"
 
@@ -46,6 +47,25 @@ void ExpectItemsPutBack(HMENU popup, const char* scenario) {
 void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
     if (object == OBJID_MENU && child == CHILDID_SELF) g_vecWinEvents.emplace_back(event, window);
 }
+
+// The keyboard cues setting for one test, put back afterwards.
+class CCuesSetting {
+  public:
+    explicit CCuesSetting(bool fShown) {
+        SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &m_fOld, 0);
+        Set(fShown);
+    }
+    ~CCuesSetting() { Set(m_fOld != FALSE); }
+    CCuesSetting(const CCuesSetting&) = delete;
+    CCuesSetting& operator=(const CCuesSetting&) = delete;
+    static bool Set(bool fShown) {
+        return SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<PVOID>(static_cast<UINT_PTR>(fShown)),
+                                     0) != FALSE;
+    }
+
+  private:
+    BOOL m_fOld = TRUE;
+};
 
 struct CPopupEvent {
     DISPID dispid;
@@ -127,6 +147,23 @@ class MenuBarInput : public testing::Test {
         size_t n = 0;
         for (const CPopupEvent& e : popups) n += e.dispid == dispid;
         return n;
+    }
+    // The bar as it paints itself now, row by row.
+    std::vector<COLORREF> PrintBar() const {
+        const HWND window = s_pContainer->ControlWindow();
+        RECT client{};
+        GetClientRect(window, &client);
+        PixelCanvas canvas(client.right, client.bottom);
+        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < client.bottom; ++y)
+            for (int x = 0; x < client.right; ++x) pixels.push_back(canvas.At(x, y));
+        return pixels;
+    }
+    int BarWidth() const {
+        RECT client{};
+        GetClientRect(s_pContainer->ControlWindow(), &client);
+        return client.right;
     }
     // A step that waits for the popup of bar item `item` to be open.
     ModalScript::Step PopupOf(int item) {
@@ -385,6 +422,99 @@ TEST_F(MenuBarInput, PopupsLeftConvertedArePutBackBeforeTheirRecordsGo) {
         ExpectItemsPutBack(file, c.scenario);
         DestroyMenu(hostMenu);
         popups.clear();
+    }
+}
+
+TEST_F(MenuBarInput, F10EntersAndLeavesTheMenuModeAsAltDoesAndShiftOrCtrlF10PassThrough) {
+    PressKey(VK_F10);
+    PumpUntil([] { return !g_vecWinEvents.empty(); }, 1000);
+    ASSERT_EQ(1u, g_vecWinEvents.size());
+    EXPECT_EQ(std::make_pair(DWORD(EVENT_SYSTEM_MENUSTART), owner), g_vecWinEvents[0]);
+    PressKey(VK_RIGHT);
+    PressKey(VK_RIGHT);
+    PressKey(VK_LEFT);
+    PumpUntil([] { return g_vecWinEvents.size() == 4; }, 1000);
+    ASSERT_EQ(4u, g_vecWinEvents.size());
+    EXPECT_EQ(std::make_pair(DWORD(EVENT_SYSTEM_MENUSTART), s_pContainer->ControlWindow()), g_vecWinEvents[3]);
+    SetFocus(s_pContainer->ControlWindow());
+    char text[32] = {};
+    SendMessageA(s_pContainer->ControlWindow(), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ("&Edit", text);
+    SetFocus(s_hWndRecorder);
+    PressKey(VK_ESCAPE);
+    PumpUntil([] { return g_vecWinEvents.size() == 5; }, 1000);
+    ASSERT_EQ(5u, g_vecWinEvents.size());
+    EXPECT_EQ(std::make_pair(DWORD(EVENT_SYSTEM_MENUEND), owner), g_vecWinEvents[4]);
+    // F10 again leaves the mode it entered.
+    PressKey(VK_F10);
+    PressKey(VK_F10);
+    PumpUntil([] { return g_vecWinEvents.size() == 7; }, 1000);
+    ASSERT_EQ(7u, g_vecWinEvents.size());
+    EXPECT_EQ(std::make_pair(DWORD(EVENT_SYSTEM_MENUSTART), owner), g_vecWinEvents[5]);
+    EXPECT_EQ(std::make_pair(DWORD(EVENT_SYSTEM_MENUEND), owner), g_vecWinEvents[6]);
+    const std::vector<WPARAM> escOnly = {VK_ESCAPE};
+    EXPECT_EQ(escOnly, g_vecKeysSeen);  // F10 and the arrows were the bar's
+
+    // Shift+F10 and Ctrl+F10 are the application's: no menu mode.
+    g_vecKeysSeen.clear();
+    PressKeyWith(VK_SHIFT, VK_F10);
+    PressKeyWith(VK_CONTROL, VK_F10);
+    PressKey(VK_RIGHT);  // reaches the application: the mode is off
+    PumpUntil([] { return g_vecKeysSeen.size() == 5; }, 1000);
+    const std::vector<WPARAM> passed = {VK_SHIFT, VK_F10, VK_CONTROL, VK_F10, VK_RIGHT};
+    EXPECT_EQ(passed, g_vecKeysSeen);
+    EXPECT_EQ(7u, g_vecWinEvents.size());
+    EXPECT_TRUE(popups.empty());
+}
+
+TEST_F(MenuBarInput, WithTheCuesSettingOffUnderlinesShowOnceAltOrF10IsPressed) {
+    const std::vector<COLORREF> underlined = PrintBar();  // the setting shows them: from the start
+    const CCuesSetting hidden(false);
+    BOOL fShown = TRUE;
+    SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &fShown, 0);
+    ASSERT_FALSE(fShown) << "the cues setting cannot be changed here";
+    const std::vector<COLORREF> plain = PrintBar();
+    ASSERT_EQ(underlined.size(), plain.size());
+    // What differs is the underlines: one row of text ink, nothing else.
+    const int width = BarWidth();
+    int row = -1, differing = 0;
+    for (size_t i = 0; i < plain.size(); ++i) {
+        if (plain[i] == underlined[i]) continue;
+        ++differing;
+        EXPECT_EQ(ColorText(GetSysColor(COLOR_MENUTEXT)), ColorText(underlined[i])) << i;
+        if (row == -1) row = static_cast<int>(i) / width;
+        EXPECT_EQ(row, static_cast<int>(i) / width) << "pixel " << i % width;
+    }
+    EXPECT_GE(differing, 4 * 3);  // four items, each underlining one letter
+
+    PressKey(VK_MENU);  // menu mode on, then off again
+    PressKey(VK_ESCAPE);
+    TestContainer::ProcessMessages();
+    EXPECT_TRUE(underlined == PrintBar()) << "after Alt";
+
+    // The owner's UI state hides accelerators again, as after a mouse
+    // activation; F10 shows them.
+    SendMessageA(owner, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEACCEL), 0);
+    EXPECT_TRUE(plain == PrintBar()) << "owner hides";
+    PressKey(VK_F10);
+    PressKey(VK_ESCAPE);
+    TestContainer::ProcessMessages();
+    EXPECT_TRUE(underlined == PrintBar()) << "after F10";
+}
+
+TEST_F(MenuBarInput, TheBarRepaintsWhenTheOwnerHearsOfNewSettingsOrColours) {
+    const HWND window = s_pContainer->ControlWindow();
+    const struct {
+        UINT message;
+        WPARAM wp;
+    } changes[] = {{WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST}, {WM_SYSCOLORCHANGE, 0}};
+    for (const auto& change : changes) {
+        TestContainer::ProcessMessages();
+        ValidateRect(window, nullptr);
+        RECT dirty{};
+        ASSERT_FALSE(GetUpdateRect(window, &dirty, FALSE));
+        SendMessageA(owner, change.message, change.wp, 0);
+        EXPECT_TRUE(GetUpdateRect(window, &dirty, FALSE)) << change.message;
     }
 }
 

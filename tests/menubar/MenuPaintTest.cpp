@@ -179,4 +179,23 @@ TEST_F(PopupItemPixels, CheckMarkSeparatorAcceleratorAndBoldDefault) {
     EXPECT_GT(bold, Width(4));
 }
 
+// With ODS_NOACCEL the system says the cues are hidden: "&Open..." loses
+// only its underline, one row of text ink under the O.
+TEST_F(PopupItemPixels, NoAccelStateHidesTheMnemonicUnderline) {
+    PixelCanvas underlined(200, 22, back);
+    Draw(underlined, 0, 0);
+    PixelCanvas plain(200, 22, back);
+    Draw(plain, 0, ODS_NOACCEL);
+    int row = -1, differing = 0;
+    for (int y = 0; y < 22; ++y)
+        for (int x = 0; x < 200; ++x) {
+            if (plain.At(x, y) == underlined.At(x, y)) continue;
+            ++differing;
+            EXPECT_EQ(ColorText(back), ColorText(plain.At(x, y))) << x << ", " << y;
+            if (row == -1) row = y;
+            EXPECT_EQ(row, y) << x;
+        }
+    EXPECT_GE(differing, 3);
+}
+
 }  // namespace
