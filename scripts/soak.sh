@@ -25,7 +25,7 @@ if [ "$arch" = i686 ]; then
   # limits leave room for the guest's slow starts.
   status=0
   KESTREL_SOAK_SEED=$seed KESTREL_SOAK_SECONDS=$seconds KESTREL_SUITE_LIMIT=$((seconds + 900)) \
-    KESTREL_I686_TIMEOUT=$((seconds + 1800)) KESTREL_I686_TARGETS="soak_tests SampleHost Grainhold" \
+    KESTREL_I686_TIMEOUT=$((seconds + 1800)) KESTREL_I686_TARGETS="soak_tests SampleHost Grainhold" KESTREL_I686_LANES=1 \
     scripts/i686.sh -R '^soak$' || status=$?
   cat "$build/i686/guest/logs/soak.log" 2>/dev/null || echo "soak: the guest returned no log"
   exit $status
