@@ -152,16 +152,21 @@ bool CSoak::CheckHost() {
         CountHang("the main window is gone, the process lives on");
         return false;
     }
-    if (!m_host.Answers(kAnswerMs)) {
-        // It may have been on its way out while we asked.
-        if (m_host.WaitForEnd(0, &code)) {
+    if (m_host.Answers(kAnswerMs)) return true;
+    // A window destroyed while we asked fails the question at once: the
+    // host was on its way out, and must now end.
+    if (!IsWindow(m_host.MainWindow())) {
+        if (m_host.WaitForEnd(kAnswerMs, &code))
             CountEnd(code);
-            return false;
-        }
-        CountHang("the main window answers no sent message");
+        else
+            CountHang("the process did not end after its main window closed");
         return false;
     }
-    return true;
+    if (m_host.WaitForEnd(0, &code))
+        CountEnd(code);
+    else
+        CountHang("the main window answers no sent message");
+    return false;
 }
 
 void CSoak::CountEnd(DWORD code) {
