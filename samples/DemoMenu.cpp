@@ -7,20 +7,6 @@
 
 namespace {
 
-enum DemoCommand : UINT {
-    ID_FILE_OPEN = 40001,
-    ID_FILE_SAVE,
-    ID_FILE_PRINT,
-    ID_FILE_EXIT,
-    ID_EDIT_COPY,
-    ID_EDIT_PASTE,
-    ID_VIEW_DEVICE,
-    ID_VIEW_TRANSFER,
-    ID_VIEW_CD,
-    ID_VIEW_REFRESH,
-    ID_HELP_ABOUT
-};
-
 // The bar's own message that opens an item's popup (WM_USER + 123).
 constexpr UINT kDropDown = WM_USER + 123;
 

@@ -10,6 +10,22 @@
 
 #include "module/Kestrel.h"
 
+// The commands of the demonstration menu, as WM_COMMAND brings them to
+// the owner.
+enum DemoCommand : UINT {
+    ID_FILE_OPEN = 40001,
+    ID_FILE_SAVE,
+    ID_FILE_PRINT,
+    ID_FILE_EXIT,
+    ID_EDIT_COPY,
+    ID_EDIT_PASTE,
+    ID_VIEW_DEVICE,
+    ID_VIEW_TRANSFER,
+    ID_VIEW_CD,
+    ID_VIEW_REFRESH,
+    ID_HELP_ABOUT
+};
+
 // Gives the bar its owner, the menu (which the bar takes over), an image
 // list with an image per command, and sizes it.
 void SetUpDemoMenuBar(IMenuCtrl& bar, HWND owner);

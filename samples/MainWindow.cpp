@@ -182,6 +182,12 @@ void MainWindow::OnTimer(UINT_PTR timer) {
         DestroyWindow(window_);
 }
 
+// The menu bar posts the command of the item chosen, once its popup has
+// closed.
+void MainWindow::OnCommand(UINT command) {
+    if (command == ID_FILE_EXIT) SendMessageW(window_, WM_CLOSE, 0, 0);
+}
+
 // The controls go first, while their windows still exist under ours.
 void MainWindow::OnDestroy() {
     paneDemo_.Detach();
@@ -203,6 +209,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_TIMER:
             OnTimer(static_cast<UINT_PTR>(wp));
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wp));
             return 0;
         case WM_DESTROY:
             OnDestroy();

@@ -32,6 +32,7 @@ class MainWindow {
     void OnSize(int width, int height);
     void OnPaint();
     void OnTimer(UINT_PTR timer);
+    void OnCommand(UINT command);
     void OnDestroy();
 
     void EmbedControls();

@@ -13,6 +13,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,11 @@ int main() {
         std::fwprintf(stderr, L"%ls\n%ls\n", options.error.c_str(), kHostUsage);
         return 2;
     }
+    // Runs once OLE is uninitialised, before the DLLs are let go.
+    std::atexit([] {
+        std::fputws(L"host: OLE uninitialised\n", stdout);
+        std::fflush(stdout);
+    });
     const OleSession ole;
     if (FAILED(ole.Result())) {
         std::fwprintf(stderr, L"OleInitialize failed: 0x%08lX\n", static_cast<unsigned long>(ole.Result()));
@@ -48,10 +54,20 @@ int main() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    MainWindow window(options);
-    if (!window.Create()) {
-        std::fwprintf(stderr, L"The main window could not be created: error %lu\n", GetLastError());
-        return 1;
+    int result = 1;
+    {
+        MainWindow window(options);
+        if (!window.Create()) {
+            std::fwprintf(stderr, L"The main window could not be created: error %lu\n", GetLastError());
+            return 1;
+        }
+        result = window.Run();
+        // The steps of the way out, so that a host that does not end shows
+        // where it stopped.
+        std::fputws(L"host: window closed\n", stdout);
+        std::fflush(stdout);
     }
-    return window.Run();
+    std::fputws(L"host: controls released\n", stdout);
+    std::fflush(stdout);
+    return result;
 }

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds Kestrel.dll twice: build/i686 (the product) and build/x64 (the same
 # DLL for x64, with the test programs and the sample host); "build.sh i686"
-# builds build/i686 and build/i686-tests instead, "build.sh dll [x64]" only
-# one tree's DLL. KESTREL_BUILD_ROOT names another folder instead of build/,
-# for a second tree beside the first.
+# builds build/i686 and build/i686-tests instead ("build.sh i686 TARGET..."
+# only those targets of the test tree), "build.sh dll [x64]" only one tree's
+# DLL. KESTREL_BUILD_ROOT names another folder instead of build/, for a
+# second tree beside the first.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -36,7 +37,8 @@ if [ "${1:-}" = i686 ]; then
   # For scripts/i686.sh: the test programs, samples and benchmarks built for
   # i686 in a tree of their own, so that the product tree stays as it is.
   configure "$build/i686-tests" toolchain-i686.cmake -DKESTREL_BUILD_TESTS=ON
-  cmake --build "$build/i686-tests"
+  shift
+  cmake --build "$build/i686-tests" ${1:+--target "$@"}
   exit 0
 fi
 configure_x64

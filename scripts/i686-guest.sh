@@ -15,6 +15,8 @@
 [ -n "${BASH_VERSION:-}" ] || exec bash "$0" "$@"
 set -u
 export in=/io/in out=/io/out
+# Settings the host passed in (a soak's seed and length, the suites' limit).
+if [ -f "$in/env" ]; then set -a; . "$in/env"; set +a; fi
 suite_limit=${KESTREL_SUITE_LIMIT:-1800}
 mkdir -p "$out/logs" "$out/screenshots"
 : >"$out/results"
@@ -51,6 +53,7 @@ next_suite() {
 export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export KESTREL_DLL='Z:\io\in\Kestrel.dll' KESTREL_TLB='Z:\io\in\Kestrel.tlb' KESTREL_TLB32='Z:\io\in\Kestrel.tlb'
 export KESTREL_GRAINHOLD='Z:\io\in\samples\Grainhold.dll'
+export KESTREL_SAMPLE_HOST='Z:\io\in\samples\SampleHost.exe'
 
 # The sample host, as a host application uses the product: registered with
 # regsvr32, both controls created by ProgID, the window saved as a PNG.

@@ -320,6 +320,8 @@ stage_input() {
   cp scripts/i686-guest.sh "$staging/in/guest-run.sh"
   cp scripts/wine-prefix.reg "$staging/in/"
   [ -z "${KESTREL_I686_LANES:-}" ] || echo "$KESTREL_I686_LANES" >"$staging/in/lanes"
+  # A soak's seed and length (scripts/soak.sh) and the suites' time limit.
+  env | grep -E '^KESTREL_(SOAK_SEED|SOAK_SECONDS|SUITE_LIMIT)=[0-9]+$' >"$staging/in/env" || true
   # Debug information only slows the copy into the guest.
   for exe in "$tests"/tests/*_tests.exe; do $strip -o "$staging/in/tests/${exe##*/}" "$exe"; done
   for exe in "$tests"/samples/*.exe "$tests"/samples/*.dll; do $strip -o "$staging/in/samples/${exe##*/}" "$exe"; done
@@ -450,5 +452,7 @@ case ${1:-} in
 esac
 
 stage "build: the product and the i686 test programs"
-KESTREL_BUILD_ROOT=$build scripts/build.sh i686
+# KESTREL_I686_TARGETS: only these programs of the test tree (a soak needs
+# a few), not every suite.
+KESTREL_BUILD_ROOT=$build scripts/build.sh i686 ${KESTREL_I686_TARGETS:-}
 run_guest

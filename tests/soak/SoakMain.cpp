@@ -1,0 +1,250 @@
+// The soak: the sample host under seeded random real input for a given
+// time. After each burst the host must still answer; a host that ends is
+// started again. It reports the events sent, the clean exits, the crashes
+// with their exit codes and the hangs with what the host was doing.
+//
+//   soak_tests [--seed N] [--seconds N] [--host SampleHost.exe]
+//
+// KESTREL_SOAK_SEED, KESTREL_SOAK_SECONDS and KESTREL_SAMPLE_HOST give the
+// same where no argument does; KESTREL_DLL names the DLL registered for the
+// run (the registry is put back afterwards). Exit status 0 when there was
+// neither crash nor hang.
+#include <windows.h>
+#include <ole2.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+
+#include "EventTally.h"
+#include "HangReport.h"
+#include "HostProcess.h"
+#include "RandomInput.h"
+#include "support/KestrelRegistration.h"
+
+namespace {
+
+constexpr int kEventsPerBurst = 25;
+constexpr DWORD kPauseMs = 25;  // between two events: about as fast as a hasty user
+constexpr DWORD kStartMs = 120000;
+// How long a host may take to answer, or to end once its window is gone,
+// before it counts as hung (generous: the i686 guest is emulated).
+constexpr DWORD kAnswerMs = 30000;
+constexpr ULONGLONG kProgressMs = 60000;
+
+struct CSoakOptions {
+    unsigned long seed = 1;
+    unsigned long seconds = 60;
+    std::wstring host;
+};
+
+std::wstring Environment(const wchar_t* name) {
+    wchar_t value[MAX_PATH * 2] = L"";
+    const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH * 2);
+    return length > 0 && length < MAX_PATH * 2 ? value : L"";
+}
+
+bool ParseOptions(int argc, wchar_t** argv, CSoakOptions& options) {
+    std::wstring seed = Environment(L"KESTREL_SOAK_SEED"), seconds = Environment(L"KESTREL_SOAK_SECONDS");
+    options.host = Environment(L"KESTREL_SAMPLE_HOST");
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::wstring name = argv[i];
+        if (name == L"--seed")
+            seed = argv[i + 1];
+        else if (name == L"--seconds")
+            seconds = argv[i + 1];
+        else if (name == L"--host")
+            options.host = argv[i + 1];
+        else
+            return false;
+    }
+    if (argc % 2 == 0) return false;
+    if (!seed.empty()) options.seed = std::wcstoul(seed.c_str(), nullptr, 10);
+    if (!seconds.empty()) options.seconds = std::wcstoul(seconds.c_str(), nullptr, 10);
+    return !options.host.empty();
+}
+
+std::wstring HostLogPath() {
+    wchar_t folder[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + L"kestrel-soak-host-" + std::to_wstring(GetCurrentProcessId()) + L".log";
+}
+
+class CSoak {
+  public:
+    explicit CSoak(const CSoakOptions& options)
+        : m_options(options), m_input(options.seed), m_host(L"\"" + options.host + L"\"", HostLogPath()) {}
+
+    int Run();
+
+  private:
+    bool StartHost();
+    void SendBurst();
+    // Whether the host is still up and answering; counts its end or hang.
+    bool CheckHost();
+    void CountEnd(DWORD code);
+    void CountHang(const char* how);
+    // The window the next event aims at: the host's foreground window
+    // (a dialog, the details window), or its main window, brought forward.
+    RECT Target() const;
+    void Say(const char* what) const;
+
+    CSoakOptions m_options;
+    CRandomInput m_input;
+    CHostProcess m_host;
+    CEventTally m_tally;
+    bool m_bHostUp = false;
+    unsigned long m_nEvents = 0, m_nStarts = 0, m_nCleanExits = 0, m_nCrashes = 0, m_nHangs = 0;
+    ULONGLONG m_tStart = GetTickCount64();
+};
+
+void CSoak::Say(const char* what) const {
+    std::printf("[%6.1fs] %lu events, start %lu: %s\n", (GetTickCount64() - m_tStart) / 1000.0, m_nEvents, m_nStarts,
+                what);
+    std::fflush(stdout);
+}
+
+bool CSoak::StartHost() {
+    ++m_nStarts;
+    m_bHostUp = m_host.Start(kStartMs);
+    if (m_bHostUp) return true;
+    DWORD code = 0;
+    if (m_host.Ended(&code)) {
+        CountEnd(code);
+    } else {
+        CountHang("the host's main window did not show");
+        m_host.Kill();
+    }
+    return false;
+}
+
+RECT CSoak::Target() const {
+    const HWND main = m_host.MainWindow();
+    HWND target = GetForegroundWindow();
+    DWORD process = 0;
+    GetWindowThreadProcessId(target, &process);
+    if (process != m_host.ProcessId()) {
+        if (IsIconic(main)) ShowWindowAsync(main, SW_RESTORE);
+        SetForegroundWindow(main);
+        target = main;
+    }
+    RECT rect{};
+    GetWindowRect(target, &rect);
+    return rect;
+}
+
+void CSoak::SendBurst() {
+    for (int i = 0; i < kEventsPerBurst && !m_host.Ended(nullptr); ++i) {
+        m_input.SendOne(Target());
+        ++m_nEvents;
+        Sleep(kPauseMs);
+    }
+}
+
+bool CSoak::CheckHost() {
+    DWORD code = 0;
+    if (m_host.Ended(&code) || (!IsWindow(m_host.MainWindow()) && m_host.WaitForEnd(kAnswerMs, &code))) {
+        CountEnd(code);
+        return false;
+    }
+    if (!IsWindow(m_host.MainWindow())) {
+        CountHang("the main window is gone, the process lives on");
+        return false;
+    }
+    if (m_host.Answers(kAnswerMs)) return true;
+    // A window destroyed while we asked fails the question at once: the
+    // host was on its way out, and must now end.
+    if (!IsWindow(m_host.MainWindow())) {
+        if (m_host.WaitForEnd(kAnswerMs, &code))
+            CountEnd(code);
+        else
+            CountHang("the process did not end after its main window closed");
+        return false;
+    }
+    if (m_host.WaitForEnd(0, &code))
+        CountEnd(code);
+    else
+        CountHang("the main window answers no sent message");
+    return false;
+}
+
+void CSoak::CountEnd(DWORD code) {
+    m_bHostUp = false;
+    m_tally.AddLog(m_host.LogPath());
+    if (code == 0) {
+        ++m_nCleanExits;
+        Say("clean exit");
+        return;
+    }
+    ++m_nCrashes;
+    char text[64];
+    std::snprintf(text, sizeof text, "CRASH, exit code 0x%08lX", static_cast<unsigned long>(code));
+    Say(text);
+}
+
+void CSoak::CountHang(const char* how) {
+    m_bHostUp = false;
+    ++m_nHangs;
+    Say((std::string("HANG: ") + how).c_str());
+    std::fputs(DescribeHang(m_host).c_str(), stdout);
+    std::fflush(stdout);
+    m_host.Kill();
+    m_tally.AddLog(m_host.LogPath());
+}
+
+int CSoak::Run() {
+    std::printf("soak: seed %lu, %lu s, host %ls\n", m_options.seed, m_options.seconds, m_options.host.c_str());
+    const ULONGLONG end = m_tStart + m_options.seconds * 1000ULL;
+    ULONGLONG nextProgress = m_tStart + kProgressMs;
+    while (GetTickCount64() < end) {
+        if (!m_bHostUp && !StartHost()) continue;
+        SendBurst();
+        CheckHost();
+        if (GetTickCount64() >= nextProgress) {
+            nextProgress += kProgressMs;
+            Say("running");
+        }
+    }
+    // The last teardown is checked too: the host closes as a user closes
+    // it, which is not counted among the exits the input made.
+    if (m_bHostUp) {
+        PostMessageW(m_host.MainWindow(), WM_CLOSE, 0, 0);
+        DWORD code = 0;
+        if (!m_host.WaitForEnd(kAnswerMs, &code)) {
+            CountHang("the host did not end after WM_CLOSE");
+        } else if (code != 0) {
+            CountEnd(code);
+        } else {
+            m_tally.AddLog(m_host.LogPath());
+            Say("closed at the end");
+        }
+    }
+    DeleteFileW(m_host.LogPath().c_str());
+    std::printf("soak: events fired: %s\n", m_tally.Text().c_str());
+    std::printf("soak: seed %lu, %lu s: %lu events, %lu clean exits, %lu crashes, %lu hangs\n", m_options.seed,
+                m_options.seconds, m_nEvents, m_nCleanExits, m_nCrashes, m_nHangs);
+    return m_nCrashes == 0 && m_nHangs == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    CSoakOptions options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fputs("usage: soak_tests [--seed N] [--seconds N] [--host SampleHost.exe]\n", stderr);
+        return 2;
+    }
+    if (FAILED(OleInitialize(nullptr))) return 2;
+    int result = 2;
+    {
+        const KestrelRegistration registration;
+        if (FAILED(registration.Result()))
+            std::printf("soak: Kestrel.dll (KESTREL_DLL) could not be registered: 0x%08lX\n",
+                        static_cast<unsigned long>(registration.Result()));
+        else
+            result = CSoak(options).Run();
+    }
+    OleUninitialize();
+    return result;
+}
