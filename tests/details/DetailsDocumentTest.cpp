@@ -237,37 +237,6 @@ TEST_F(Grainhold, TheCodecNameComesFromBesideTheApplicationAndNeverFromTheCurren
     RemoveDirectoryW(elsewhere.c_str());
 }
 
-// Counts what the COM task allocator frees of the blocks allocated while
-// it watches.
-class CFreeCounter final : public IMallocSpy {
-  public:
-    int m_nFreed = 0;
-    STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override {
-        *ppv = (iid == IID_IUnknown || iid == IID_IMallocSpy) ? this : nullptr;
-        return *ppv != nullptr ? S_OK : E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-    STDMETHODIMP_(ULONG) Release() override { return 1; }
-    STDMETHODIMP_(SIZE_T) PreAlloc(SIZE_T size) override { return size; }
-    STDMETHODIMP_(void*) PostAlloc(void* block) override { return block; }
-    STDMETHODIMP_(void*) PreFree(void* block, BOOL spied) override {
-        m_nFreed += spied != FALSE;
-        return block;
-    }
-    STDMETHODIMP_(void) PostFree(BOOL) override {}
-    STDMETHODIMP_(SIZE_T) PreRealloc(void* block, SIZE_T size, void** out, BOOL) override {
-        *out = block;
-        return size;
-    }
-    STDMETHODIMP_(void*) PostRealloc(void* block, BOOL) override { return block; }
-    STDMETHODIMP_(void*) PreGetSize(void* block, BOOL) override { return block; }
-    STDMETHODIMP_(SIZE_T) PostGetSize(SIZE_T size, BOOL) override { return size; }
-    STDMETHODIMP_(void*) PreDidAlloc(void* block, BOOL) override { return block; }
-    STDMETHODIMP_(int) PostDidAlloc(void*, BOOL, int actual) override { return actual; }
-    STDMETHODIMP_(void) PreHeapMinimize() override {}
-    STDMETHODIMP_(void) PostHeapMinimize() override {}
-};
-
 // A library without the export, or one whose call fails yet leaves a
 // string behind: no codec name, the page still comes, and a string the
 // call did not hand over is not freed. A found name is freed once.
@@ -286,12 +255,12 @@ TEST_F(Grainhold, AMissingOrFailingExportGivesNoNameAndFreesOnlyWhatItWasGiven) 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         PlaceIn(ApplicationDirectory(), c.library);
-        CFreeCounter counter;
-        ASSERT_EQ(S_OK, CoRegisterMallocSpy(&counter));
+        const ComPtr<LibraryFreeSpy> spy(new LibraryFreeSpy);
+        ASSERT_EQ(S_OK, CoRegisterMallocSpy(spy.Get()));
         const std::string name = GetCodecName(c.productId);
         CoRevokeMallocSpy();
         EXPECT_EQ(c.name, name);
-        EXPECT_EQ(c.freed, counter.m_nFreed);
+        EXPECT_EQ(c.freed, spy->m_nFreed);
         const auto page = Details(ExampleRecord(0, "Great Speeches", c.productId), "Player");
         ASSERT_TRUE(page.has_value());
         EXPECT_TRUE(ShowsInOrder(*page, {"Great Speeches", "Player", "1 h 1 min", "1.5 MB", c.name}));
