@@ -6,7 +6,8 @@
 //   device_bench [path\to\Kestrel.dll]   (default: KESTREL_DLL, then ..\Kestrel.dll)
 //
 // Prints ratios (pane / plain list view, best of three rounds each), what
-// firing an event costs against calling the sink directly, how the cost of
+// firing an event costs against calling the sink directly (the sample
+// host's sink, and one that does nothing), how the cost of
 // one AddProgram grows from 1,000 to 10,000 programs, and the growth of the
 // process's GDI objects, USER objects, kernel handles and heap over 200
 // panes created, filled and destroyed. Nothing is asserted.
@@ -28,7 +29,9 @@
 #include <vector>
 
 #include "Stopwatch.h"
+#include "EventText.h"
 #include "container/ControlSite.h"
+#include "container/EventSink.h"
 #include "container/OleSession.h"
 #include "container/ResourceCounts.h"
 #include "devicepane/DeviceTransfer.h"
@@ -261,8 +264,8 @@ class CHostedPane {
 
 // ------------------------------------------------------------------ events
 
-// A host's sink that does what little a handler of these events must: it
-// counts the call and reads the integer arguments. It lives on the stack.
+// A sink that does nothing but count the call and read the integer
+// arguments: what firing costs on top of the sink's own work.
 class CCountingSink : public IDispatch {
   public:
     STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override {
@@ -289,7 +292,6 @@ class CCountingSink : public IDispatch {
             if (V_VT(&params->rgvarg[i]) == VT_I4) m_nSum += V_I4(&params->rgvarg[i]);
         return S_OK;
     }
-    long long Sum() const { return m_nSum; }
 
   private:
     LONG m_nReferences = 1;
@@ -304,7 +306,7 @@ struct FiringCost {
 // Invoke called directly with the same DISPPARAMS (built once). The pane is
 // this program's own copy of the control's code: events fire only from
 // user input, so no interface call reaches them.
-FiringCost MeasureFiring() {
+FiringCost MeasureFiring(IDispatch* sink) {
     FiringCost cost;
     ComPtr<IUnknown> control;
     if (FAILED(CreateDeviceTransfer(nullptr, IID_IUnknown, reinterpret_cast<void**>(control.ReleaseAndGetAddressOf()))))
@@ -315,25 +317,25 @@ FiringCost MeasureFiring() {
     control->QueryInterface(IID_IDeviceTransfer, reinterpret_cast<void**>(pane.ReleaseAndGetAddressOf()));
     control->QueryInterface(IID_IConnectionPointContainer,
                             reinterpret_cast<void**>(container.ReleaseAndGetAddressOf()));
-    CCountingSink sink;
     DWORD cookie = 0;
     if (!pane || !container ||
         FAILED(container->FindConnectionPoint(DIID__IDeviceTransferEvents, point.ReleaseAndGetAddressOf())) ||
-        FAILED(point->Advise(&sink, &cookie)))
+        FAILED(point->Advise(sink, &cookie)))
         return cost;
     CDeviceTransfer* firing = CDeviceTransfer::From(pane.Get());
     CDeviceProgram record{};
-    IDispatch* volatile target = &sink;  // called as the pane calls it, through the interface
+    IDispatch* volatile target = sink;  // called as the pane calls it, through the interface
     EventArguments none, adjustment;
     adjustment.Int(7).Pointer(&record).Int(0);
-    VARIANT result;
-    VariantInit(&result);
     const auto direct = [&](DISPID dispid, EventArguments& arguments) {
         DISPPARAMS* params = arguments.Params();
         return Seconds([&] {
-            for (int i = 0; i < kFirings; ++i)
+            for (int i = 0; i < kFirings; ++i) {
+                VARIANT result;
+                VariantInit(&result);
                 target->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, params, &result, nullptr,
                                nullptr);
+            }
         });
     };
     for (int round = 0; round < kRounds; ++round) {
@@ -351,12 +353,31 @@ FiringCost MeasureFiring() {
     return cost;
 }
 
+// The sample host's sink: the container's recording sink, whose handler
+// writes each event as a line of the host's log and then forgets the
+// record (here the line is made and dropped: no log window).
+FiringCost MeasureFiringToTheSampleHostsSink() {
+    EventSink sink(DIID__IDeviceTransferEvents);
+    std::wstring line;
+    sink.SetHandler([&](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+        line = DescribeEvent(L"DeviceTransfer", DeviceTransferEventName, event);
+        sink.Clear();
+    });
+    return sink.Dispatch() != nullptr ? MeasureFiring(sink.Dispatch()) : FiringCost{};
+}
+
+FiringCost MeasureFiringToADoNothingSink() {
+    CCountingSink sink;
+    return MeasureFiring(&sink);
+}
+
 double Repaint(const CHostWindow& host, HWND window, HWND list, int middle) {
     SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(middle), FALSE);
     host.Show(true);
     const double seconds = Seconds([&] {
         for (int i = 0; i < kRepaints; ++i)
-            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            RedrawWindow(window, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     });
     host.Show(false);
     return seconds;
@@ -470,7 +491,8 @@ int Run(const std::wstring& dllPath) {
         pane.Connect(nullptr);
         paneSmallAdd = std::min(paneSmallAdd, Seconds([&] { pane.Fill(smallList); }));
     }
-    const FiringCost firing = MeasureFiring();
+    const FiringCost firing = MeasureFiringToTheSampleHostsSink();
+    const FiringCost firingBare = MeasureFiringToADoNothingSink();
     Progress("events measured");
 
     std::printf("Device pane against a plain list view, %d programs (best of %d):\n", kPrograms, kRounds);
@@ -483,9 +505,12 @@ int Run(const std::wstring& dllPath) {
                "  (goal <= 1.5)");
     PrintRatio("Full repaint scrolled to the middle, TRANSFER_LIST_VIEW / plain list", paneTransferRepaint,
                plainRepaint, "  (goal <= 1.5)");
-    std::printf("\nEvents fired to one connected sink / the sink's Invoke called directly (%d calls):\n", kFirings);
+    std::printf("\nEvents fired to the sample host's sink / its Invoke called directly (%d calls):\n", kFirings);
     PrintRatio("OnRefreshRequest (no arguments)", firing.refresh, firing.refreshDirect, "  (goal <= 1.1)");
     PrintRatio("OnAdjustProgramSegment (item, record, 0)", firing.adjust, firing.adjustDirect, "  (goal <= 1.1)");
+    std::printf("The same to a sink that does nothing (the firing's own cost in calls of an empty Invoke):\n");
+    PrintRatio("OnRefreshRequest (no arguments)", firingBare.refresh, firingBare.refreshDirect);
+    PrintRatio("OnAdjustProgramSegment (item, record, 0)", firingBare.adjust, firingBare.adjustDirect);
     std::printf("\nOne AddProgram at %d programs / one at %d:\n", kPrograms, kSmallList);
     PrintRatio("device pane", paneAdd / kPrograms, paneSmallAdd / kSmallList, "  (goal <= 1.5)");
     PrintRatio("plain list view, the same insertions, scrolls and focus", plainScrolledAdd / kPrograms,
