@@ -9,14 +9,21 @@
 
 #include <functional>
 
-#include "accessibility/AccessibilityTestSupport.h"
 #include "devicepane/AccessibleProxy.h"
 #include "module/Module.h"
+#include "support/PaneHost.h"
 
 namespace {
 
+bool SameObject(IUnknown* a, IUnknown* b) {
+    ComPtr<IUnknown> ua, ub;
+    a->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(ua.ReleaseAndGetAddressOf()));
+    b->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(ub.ReleaseAndGetAddressOf()));
+    return ua.Get() == ub.Get();
+}
+
 TEST(AccessibleProxy, RequestsWhileAClientHoldsTheProxyGetTheSameOneAndAReleasedProxyIsReplaced) {
-    ActivePane pane;
+    PaneHost pane;
     const LONG locks = Module::LockCount();
     ComPtr<IAccessible> first = AccessibleOf(pane.Window());
     ComPtr<IAccessibleProxyLink> link;
@@ -194,12 +201,12 @@ TEST(AccessibleProxy, AClientHoldingTheProxyAfterThePaneWindowOrThePaneIsGoneIsD
     const LONG locks = Module::LockCount();
     ComPtr<IAccessible> proxy;
     {
-        ActivePane pane;
+        PaneHost pane;
         proxy = AccessibleOf(pane.Window());
-        ASSERT_HRESULT_SUCCEEDED(pane.Container().Deactivate());
+        ASSERT_HRESULT_SUCCEEDED(pane.container_->Deactivate());
         ExpectDisconnected(proxy.Get());
         // Reactivated, the pane answers with a new proxy for its new window.
-        ASSERT_HRESULT_SUCCEEDED(pane.Container().Activate());
+        ASSERT_HRESULT_SUCCEEDED(pane.container_->Activate());
         proxy = AccessibleOf(pane.Window());
         LONG count = -1;
         EXPECT_EQ(S_OK, proxy->get_accChildCount(&count));

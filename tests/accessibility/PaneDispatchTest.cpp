@@ -8,19 +8,17 @@
 
 #include <vector>
 
-#include "accessibility/AccessibilityTestSupport.h"
+#include "support/PaneHost.h"
 
 namespace {
 
-class PaneDispatch : public testing::Test {
+class PaneDispatch : public PaneTest {
   protected:
-    void SetUp() override {
-        ASSERT_HRESULT_SUCCEEDED(pane.Container().Control()->QueryInterface(
-            IID_IDispatch, reinterpret_cast<void**>(dispatch.ReleaseAndGetAddressOf())));
-    }
+    void SetUp() override { ASSERT_HRESULT_SUCCEEDED(pane_.As(IID_IDispatch, &dispatch)); }
     void TearDown() override {
         for (VARIANT& v : arguments) VariantClear(&v);
         VariantClear(&result);
+        PaneTest::TearDown();
     }
 
     // Invoke with `arguments` (block order: last parameter first) and the
@@ -47,7 +45,6 @@ class PaneDispatch : public testing::Test {
         return v;
     }
 
-    ActivePane pane;
     ComPtr<IDispatch> dispatch;
     std::vector<VARIANT> arguments;
     VARIANT result{};
@@ -55,7 +52,7 @@ class PaneDispatch : public testing::Test {
 };
 
 TEST_F(PaneDispatch, IsNotTheIdentityAndKnowsTheNineteenNamesCaseSensitively) {
-    EXPECT_FALSE(dispatch.Get() == pane.Container().Control());
+    EXPECT_FALSE(dispatch.Get() == container_->Control());
     UINT count = 0;
     EXPECT_EQ(S_OK, dispatch->GetTypeInfoCount(&count));
     EXPECT_EQ(1u, count);
@@ -91,7 +88,7 @@ TEST_F(PaneDispatch, InvokeReachesThePaneAndTheStandardObjectAndReportsItsErrors
 
     // Hit test of two texts, coerced; a coordinate that is no number is refused.
     POINT inside{4, 4};
-    ClientToScreen(pane.Window(), &inside);
+    ClientToScreen(Window(), &inside);
     arguments = {Text(std::to_wstring(inside.y).c_str()), Text(std::to_wstring(inside.x).c_str())};
     EXPECT_EQ(S_OK, Call(DISPID_ACC_HITTEST, DISPATCH_METHOD));
     EXPECT_EQ(CHILDID_SELF, V_I4(&result));
@@ -112,9 +109,9 @@ TEST_F(PaneDispatch, LocationAndHelpTopicWriteThroughTheCallersReferences) {
                  Ref(VT_I4, &left)};
     ASSERT_EQ(S_OK, Call(DISPID_ACC_LOCATION, DISPATCH_METHOD));
     RECT client{};
-    GetClientRect(pane.Window(), &client);
+    GetClientRect(Window(), &client);
     POINT origin{0, 0};
-    ClientToScreen(pane.Window(), &origin);
+    ClientToScreen(Window(), &origin);
     EXPECT_EQ(origin.x, left);
     EXPECT_EQ(origin.y, top);
     EXPECT_EQ(VT_I4, V_VT(&width));

@@ -1,5 +1,5 @@
 // Column widths in HKEY_CURRENT_USER under the device view's titles.
-#include "PaneFixture.h"
+#include "support/PaneHost.h"
 
 #include "devicepane/ColumnWidths.h"
 #include "res/resource.h"

@@ -1,6 +1,6 @@
 // Device status: the status message, its colour and the list's view type,
 // the memory lines, the device record and a plug-in's pane.
-#include "PaneFixture.h"
+#include "support/PaneHost.h"
 
 #include <cstring>
 #include <string>

@@ -1,6 +1,6 @@
 // What the list paints: segment bars where a program can be cut, and the
 // row of the program being transferred in bold.
-#include "PaneFixture.h"
+#include "support/PaneHost.h"
 
 #include <climits>
 #include <map>

@@ -1,7 +1,7 @@
 // What the user asks of programs through the list (context menu, keys,
 // double-click), the segment dialog opened by the host, and drag and drop
 // over the pane: real input on a pane in the test container.
-#include "PaneFixture.h"
+#include "support/PaneHost.h"
 
 #include <ole2.h>
 
@@ -65,7 +65,6 @@ class ContextMenuWatch {
 class ProgramActions : public PaneTest {
   protected:
     void SetUp() override {
-        PaneTest::SetUp();
         ASSERT_HRESULT_SUCCEEDED(sink_.Connect(container_->Control()));
         SetDevice("Player");
         pane_->SetDeviceConnection(1, 0, nullptr);

@@ -1,6 +1,6 @@
 // The segment column: its tooltip and in-place editing by mouse messages,
 // with a host that corrects the segment through the record's address.
-#include "PaneFixture.h"
+#include "support/PaneHost.h"
 
 #include <vector>
 
@@ -43,7 +43,6 @@ LRESULT CALLBACK RecordToolAdditions(int code, WPARAM wp, LPARAM lp) {
 class SegmentCell : public PaneTest {
   protected:
     void SetUp() override {
-        PaneTest::SetUp();
         SetDevice("Player");
         ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, nullptr));  // report view
     }

@@ -1,7 +1,6 @@
-#include "PaneFixture.h"
+#include "support/PaneHost.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "devicepane/ColumnWidths.h"
 #include "module/ResourceString.h"
@@ -29,39 +28,6 @@ std::string Printf(UINT id, const char* a, const char* b, const char* c, const c
     return text;
 }
 
-void PaneTest::SetUp() {
-    registry_.Watch(HKEY_CURRENT_USER, ColumnWidths::kKeyPath, true);
-    OpenPane();
-}
-
-void PaneTest::OpenPane() {
-    container_ = std::make_unique<TestContainer>(SIZE{900, 400});
-    ASSERT_HRESULT_SUCCEEDED(container_->Create(CreateDeviceTransfer));
-    ASSERT_HRESULT_SUCCEEDED(container_->Activate());
-    pane_ = container_->Query<IDeviceTransfer>(IID_IDeviceTransfer);
-    ASSERT_TRUE(pane_);
-    ASSERT_NE(nullptr, List());
-}
-
-std::string PaneTest::Cell(int item, int column) const {
-    char text[1024] = {};
-    LVITEMA info{};
-    info.iSubItem = column;
-    info.pszText = text;
-    info.cchTextMax = sizeof text;
-    SendMessageA(List(), LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&info));
-    return text;
-}
-
-void PaneTest::SetDevice(const char* name, INT64 used, INT64 total, int fields) {
-    CDeviceInfo info{};
-    info.fieldUsed = fields;
-    std::snprintf(info.szDeviceName, sizeof info.szDeviceName, "%s", name);
-    info.usedMemory = used;
-    info.totalMemory = total;
-    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
-}
-
 std::unique_ptr<PixelCanvas> Capture(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
     UpdateWindow(window);
@@ -72,4 +38,59 @@ std::unique_ptr<PixelCanvas> Capture(HWND window) {
     BitBlt(canvas->dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
     ReleaseDC(window, dc);
     return canvas;
+}
+
+ComPtr<IAccessible> AccessibleOf(HWND window) {
+    ComPtr<IAccessible> accessible;
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                               reinterpret_cast<void**>(accessible.ReleaseAndGetAddressOf()));
+    return accessible;
+}
+
+VARIANT ChildId(LONG id) {
+    VARIANT child;
+    VariantInit(&child);
+    V_VT(&child) = VT_I4;
+    V_I4(&child) = id;
+    return child;
+}
+
+PaneHost::PaneHost() {
+    registry_.Watch(HKEY_CURRENT_USER, ColumnWidths::kKeyPath, true);
+    OpenPane();
+}
+
+void PaneHost::OpenPane() {
+    container_ = std::make_unique<TestContainer>(SIZE{900, 400});
+    ASSERT_HRESULT_SUCCEEDED(container_->Create(CreateDeviceTransfer));
+    ASSERT_HRESULT_SUCCEEDED(container_->Activate());
+    pane_ = container_->Query<IDeviceTransfer>(IID_IDeviceTransfer);
+    ASSERT_TRUE(pane_);
+    ASSERT_NE(nullptr, List());
+}
+
+std::string PaneHost::Cell(int item, int column) const {
+    char text[1024] = {};
+    LVITEMA info{};
+    info.iSubItem = column;
+    info.pszText = text;
+    info.cchTextMax = sizeof text;
+    SendMessageA(List(), LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&info));
+    return text;
+}
+
+void PaneHost::SetDevice(const char* name, INT64 used, INT64 total, int fields) {
+    CDeviceInfo info{};
+    info.fieldUsed = fields;
+    std::snprintf(info.szDeviceName, sizeof info.szDeviceName, "%s", name);
+    info.usedMemory = used;
+    info.totalMemory = total;
+    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
+}
+
+void PaneHost::ShowPlugin(IPluginDevicePane* plugin) {
+    CDeviceInfo info{};
+    info.fieldUsed = DEVICE_IMAGE;
+    info.pPluginDevicePane = plugin;
+    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
 }
