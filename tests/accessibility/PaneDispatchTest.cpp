@@ -55,9 +55,9 @@ TEST_F(PaneDispatch, InvokeReachesThePaneAndTheStandardObjectAndReportsItsErrors
     EXPECT_EQ(S_OK, Call(DISPID_ACC_CHILDCOUNT, DISPATCH_PROPERTYGET));
     EXPECT_EQ(VT_I4, V_VT(&result));
     EXPECT_EQ(0, V_I4(&result));  // not connected
-    // An unknown member and a missing parameter block: robustness/PaneSweepTest.
+    // An unknown member and a missing parameter block: robustness/BadInputTest.
 
-    arguments = {ChildId(CHILDID_SELF)};
+    arguments = {Variant::Int32(CHILDID_SELF).get()};
     EXPECT_EQ(S_OK, Call(DISPID_ACC_ROLE, DISPATCH_PROPERTYGET));
     EXPECT_EQ(ROLE_SYSTEM_CLIENT, V_I4(&result));
     EXPECT_EQ(S_OK, Call(DISPID_ACC_NAME, DISPATCH_PROPERTYGET | DISPATCH_METHOD));
@@ -88,8 +88,8 @@ TEST_F(PaneDispatch, LocationWritesThroughTheCallersReferences) {
     VariantInit(&width);
     V_VT(&height) = VT_BSTR;
     V_BSTR(&height) = SysAllocString(L"replaced");
-    arguments = {ChildId(CHILDID_SELF), Ref(VT_VARIANT, &height), Ref(VT_VARIANT, &width), Ref(VT_I4, &top),
-                 Ref(VT_I4, &left)};
+    arguments = {Variant::Int32(CHILDID_SELF).get(), Ref(VT_VARIANT, &height), Ref(VT_VARIANT, &width),
+                 Ref(VT_I4, &top), Ref(VT_I4, &left)};
     ASSERT_EQ(S_OK, Call(DISPID_ACC_LOCATION, DISPATCH_METHOD));
     RECT client{};
     GetClientRect(Window(), &client);

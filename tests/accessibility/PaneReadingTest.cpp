@@ -34,7 +34,7 @@ std::wstring Filled(UINT id, Args... args) {
 
 // One property of the pane (child 0) or of a program, as text.
 std::wstring Read(IAccessible* acc, bool byName, DISPID id, LONG child) {
-    VARIANT argument = ChildId(child), result;
+    VARIANT argument = Variant::Int32(child).get(), result;
     VariantInit(&result);
     if (byName) {
         DISPPARAMS params{&argument, nullptr, id == DISPID_ACC_CHILDCOUNT ? 0u : 1u, 0};

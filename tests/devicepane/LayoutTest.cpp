@@ -59,22 +59,12 @@ TEST_F(PaneLayoutTest, AModeOutsideTheThreeIsRefusedAndChangesNothing) {
     ASSERT_EQ(S_OK, pane_->SetDisplayMode(CDBURN_VIEW));
     Add(Program("a", 60, 60, 1));
     Add(Program("b", 60, 60, 1));
-    const auto columnTitle = [this] {
-        char title[64] = {};
-        LVCOLUMNA column{};
-        column.mask = LVCF_TEXT;
-        column.pszText = title;
-        column.cchTextMax = sizeof title;
-        SendMessageA(List(), LVM_GETCOLUMNA, 2, reinterpret_cast<LPARAM>(&column));
-        return std::string(title);
-    };
-    const std::string title = columnTitle(), label = Status().m_MemoryLabelText.GetText();
+    const std::string label = Status().m_MemoryLabelText.GetText();
     const RECT list = ListRect(List());
     for (int mode : {3, 99, -1}) {
         EXPECT_EQ(E_INVALIDARG, pane_->SetDisplayMode(static_cast<DISPLAY_MODE>(mode))) << mode;
         EXPECT_EQ(CDBURN_VIEW, pane_->GetDisplayMode()) << mode;
         EXPECT_EQ(2, pane_->GetItemsCount()) << mode;
-        EXPECT_EQ(title, columnTitle()) << mode;
         EXPECT_EQ(label, Status().m_MemoryLabelText.GetText()) << mode;
         EXPECT_EQ(RectText(list), RectText(ListRect(List()))) << mode;
     }

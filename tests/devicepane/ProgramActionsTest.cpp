@@ -76,8 +76,7 @@ class ProgramActions : public PaneTest {
     // The centre of an item's title, on screen.
     POINT ItemPoint(int item) const {
         RECT label{};
-        label.left = LVIR_LABEL;
-        SendMessageA(List(), LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&label));
+        ListView_GetItemRect(List(), item, &label, LVIR_LABEL);
         return ScreenPoint(List(), (label.left + label.right) / 2, (label.top + label.bottom) / 2);
     }
     void Select(int item) {
@@ -130,20 +129,27 @@ TEST_F(ProgramActions, TheContextMenuShowsDetailsOnlyWhereTheyExistAndMakesThemT
     // Below the last item: no menu, and the message is left to the list
     // view, which passes it on to the pane; over an item it stops there.
     RECT item{};
-    item.left = LVIR_BOUNDS;
-    SendMessageA(List(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    ListView_GetItemRect(List(), 0, &item, LVIR_BOUNDS);
     const POINT below = ScreenPoint(List(), item.left + 20, item.bottom + 40);
     const ContextMenuWatch watch(container_->ControlWindow());
     SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(below.x, below.y));
     EXPECT_EQ("", ShownMenu());
     EXPECT_EQ(1, ContextMenuWatch::Seen()) << "not left to the list view";
-    ModalScript script({[](ModalScript& s) {
-        if (ShownMenu().empty()) return s.Again();
-        EndMenu();
-    }});
-    const POINT over = ItemPoint(0);
-    SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(over.x, over.y));
-    EXPECT_EQ(1, ContextMenuWatch::Seen()) << "handled, yet passed on";
+    // Left of the primary monitor too, where the position's words are negative.
+    for (const bool leftOfScreen : {false, true}) {
+        if (leftOfScreen) SetWindowPos(container_->Window(), nullptr, -400, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        bool shown = false;
+        ModalScript script({[&](ModalScript& s) {
+            if (ShownMenu().empty()) return s.Again();
+            shown = true;
+            EndMenu();
+        }});
+        const POINT over = ItemPoint(0);
+        ASSERT_EQ(leftOfScreen, over.x < 0);
+        SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(over.x, over.y));
+        EXPECT_TRUE(shown) << leftOfScreen;
+        EXPECT_EQ(1, ContextMenuWatch::Seen()) << "handled, yet passed on";
+    }
 }
 
 TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
@@ -154,13 +160,9 @@ TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
     sink_.Clear();
 
     HWND popup = nullptr;
-    POINT expected{};
-    {
-        RECT bounds{};
-        bounds.left = LVIR_BOUNDS;
-        SendMessageA(List(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&bounds));
-        expected = ScreenPoint(List(), bounds.left + 2, bounds.bottom - 2);
-    }
+    RECT bounds{};
+    ListView_GetItemRect(List(), 0, &bounds, LVIR_BOUNDS);
+    const POINT expected = ScreenPoint(List(), bounds.left + 2, bounds.bottom - 2);
     ModalScript script({[&](ModalScript& s) {
         if (ShownMenu(&popup).empty()) return s.Again();
         RECT at{};
@@ -226,26 +228,6 @@ TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
                       [](ModalScript&) { PressKey(VK_ESCAPE); }});
     PressKey(VK_RETURN);
     while (!user.Finished()) Settle();
-}
-
-TEST_F(ProgramActions, ScreenPositionsLeftOfThePrimaryMonitorStillFindTheItem) {
-    Add(Program("Great Speeches", 3600, 600, 1000));
-    Settle();
-    RECT frame{};
-    GetWindowRect(container_->Window(), &frame);
-    SetWindowPos(container_->Window(), nullptr, -400, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const POINT point = ItemPoint(0);
-    ASSERT_LT(point.x, 0);
-    std::string shown;
-    ModalScript script({[&](ModalScript& s) {
-        shown = ShownMenu();
-        if (shown.empty()) return s.Again();
-        EndMenu();
-    }});
-    SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()),
-                 MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
-    EXPECT_FALSE(shown.empty());
-    SetWindowPos(container_->Window(), nullptr, frame.left, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 TEST_F(ProgramActions, TheHostsSegmentDialogAnswersOkOrCancelAndSeesTheHostsCorrection) {

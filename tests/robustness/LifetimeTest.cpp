@@ -18,44 +18,24 @@
 
 namespace {
 
-// In-place drag of the end thumb of the segment 0..200 of 400 s, which lies
-// 3 to 6 pixels inside the segment's end; the moves and the release wait
-// in the queue for the drag.
-void DragSegment(PaneHost& host) {
-    const HWND list = host.List();
-    RECT cell{LVIR_BOUNDS, 2, 0, 0};
-    SendMessageA(list, LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
-    const POINT thumb{cell.left + 1 + (cell.right - cell.left - 2) / 2 - 5, (cell.top + cell.bottom) / 2};
-    for (int dx : {20, 40, 60}) PostMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(thumb.x + dx, thumb.y));
-    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(thumb.x + 60, thumb.y));
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(thumb.x, thumb.y));
-}
-
 // Every event a host answers by hand (a plug-in's refresh request, with a
 // plug-in that holds its site and one that does not; the segment of an
 // in-place drag; the list's keys), with a host that calls back, empties the
 // list, destroys the pane's window or lets the pane go inside the event.
 TEST(Lifetime, HostsMayCallBackEmptyTheListOrEndThePaneInsideItsEvents) {
-    enum PLUGIN { NO_PLUGIN, SITE_HELD, SITE_NOT_HELD };
+    enum SOURCE { PLUGIN_HOLDING_SITE, PLUGIN_NOT_HOLDING_SITE, SEGMENT_DRAG, KEY };
     const struct {
-        const char* name;
+        SOURCE source;
         DISPLAY_MODE mode;
-        PLUGIN plugin;
         DISPID dispid;
-        std::function<void(PaneHost&, CPluginPaneDouble&)> fire;
+        UINT key;
     } triggers[] = {
-        {"plug-in holding its site", DEVICE_VIEW, SITE_HELD, DISPID_OnRefreshRequest,
-         [](PaneHost&, CPluginPaneDouble& plugin) { EXPECT_EQ(S_OK, plugin.m_pSite->OnPaneNotify()); }},
-        {"plug-in not holding its site", DEVICE_VIEW, SITE_NOT_HELD, DISPID_OnRefreshRequest,
-         [](PaneHost&, CPluginPaneDouble& plugin) { EXPECT_EQ(S_OK, plugin.m_pSite->OnPaneNotify()); }},
-        {"segment drag", TRANSFER_LIST_VIEW, NO_PLUGIN, DISPID_OnAdjustProgramSegment,
-         [](PaneHost& host, CPluginPaneDouble&) { DragSegment(host); }},
-        {"Enter", DEVICE_VIEW, NO_PLUGIN, DISPID_OnProgramDetailes,
-         [](PaneHost& host, CPluginPaneDouble&) { SendMessageA(host.List(), WM_KEYDOWN, VK_RETURN, 0); }},
-        {"Delete", DEVICE_VIEW, NO_PLUGIN, DISPID_DeleteSelectedProgramsRequest,
-         [](PaneHost& host, CPluginPaneDouble&) { SendMessageA(host.List(), WM_KEYDOWN, VK_DELETE, 0); }},
-        {"F5", DEVICE_VIEW, NO_PLUGIN, DISPID_OnRefreshRequest,
-         [](PaneHost& host, CPluginPaneDouble&) { SendMessageA(host.List(), WM_KEYDOWN, VK_F5, 0); }},
+        {PLUGIN_HOLDING_SITE, DEVICE_VIEW, DISPID_OnRefreshRequest, 0},
+        {PLUGIN_NOT_HOLDING_SITE, DEVICE_VIEW, DISPID_OnRefreshRequest, 0},
+        {SEGMENT_DRAG, TRANSFER_LIST_VIEW, DISPID_OnAdjustProgramSegment, 0},
+        {KEY, DEVICE_VIEW, DISPID_OnProgramDetailes, VK_RETURN},
+        {KEY, DEVICE_VIEW, DISPID_DeleteSelectedProgramsRequest, VK_DELETE},
+        {KEY, DEVICE_VIEW, DISPID_OnRefreshRequest, VK_F5},
     };
     const struct {
         const char* name;
@@ -77,21 +57,25 @@ TEST(Lifetime, HostsMayCallBackEmptyTheListOrEndThePaneInsideItsEvents) {
     };
     for (const auto& t : triggers) {
         for (const auto& h : hosts) {
-            SCOPED_TRACE(testing::Message() << t.name << ", host " << h.name);
-            CPluginPaneDouble plugin(t.plugin == SITE_HELD);
+            SCOPED_TRACE(testing::Message() << "source " << t.source << " " << t.key << ", host " << h.name);
+            CPluginPaneDouble plugin(t.source == PLUGIN_HOLDING_SITE);
             {
                 PaneHost host;
                 ASSERT_EQ(S_OK, host.pane_->SetDisplayMode(t.mode));
                 host.pane_->SetDeviceConnection(1, 0, nullptr);  // the list in report view
                 host.Add(Program("Cut"));                        // selected and focused
-                if (t.plugin != NO_PLUGIN) host.ShowPlugin(&plugin);
+                if (t.source <= PLUGIN_NOT_HOLDING_SITE) host.ShowPlugin(&plugin);
                 EventSink sink(DIID__IDeviceTransferEvents);
                 ASSERT_HRESULT_SUCCEEDED(sink.Connect(host.container_->Control()));
                 int fired = 0;
                 sink.SetHandler([&](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
                     if (event.dispid == t.dispid && ++fired == 1) h.handle(host);
                 });
-                t.fire(host, plugin);
+                if (t.source == KEY) SendMessageA(host.List(), WM_KEYDOWN, t.key, 0);
+                if (t.source == SEGMENT_DRAG) host.DragSegmentEnd(200, 400, {20, 40, 60});
+                if (t.source <= PLUGIN_NOT_HOLDING_SITE) {
+                    EXPECT_EQ(S_OK, plugin.m_pSite->OnPaneNotify());
+                }
                 TestContainer::ProcessMessages();
                 EXPECT_LE(1, fired);
                 EXPECT_EQ(nullptr, GetCapture());
@@ -131,12 +115,10 @@ TEST(Lifetime, PopupHandlersMayCallBackReleaseTheBarOrDestroyItsWindow) {
         ComPtr<IMenuCtrl> bar = container->Query<IMenuCtrl>(IID_IMenuCtrl);
         ASSERT_TRUE(bar);
         const auto newMenu = [] {
-            const HMENU menu = CreateMenu();
-            for (const char* title : {"&File", "&Edit"}) {
-                const HMENU popup = CreatePopupMenu();
-                AppendMenuA(popup, MF_STRING, 101, "&Open");
-                AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), title);
-            }
+            const HMENU menu = CreateMenu(), popup = CreatePopupMenu();
+            AppendMenuA(popup, MF_STRING, 101, "&Open");
+            AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), "&File");
+            AppendMenuA(menu, MF_STRING, 102, "&Edit");
             return menu;
         };
         ASSERT_EQ(S_OK, bar->put_Owner(OleHandle(container->Window())));

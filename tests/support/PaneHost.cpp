@@ -47,14 +47,6 @@ ComPtr<IAccessible> AccessibleOf(HWND window) {
     return accessible;
 }
 
-VARIANT ChildId(LONG id) {
-    VARIANT child;
-    VariantInit(&child);
-    V_VT(&child) = VT_I4;
-    V_I4(&child) = id;
-    return child;
-}
-
 PaneHost::PaneHost() {
     registry_.Watch(HKEY_CURRENT_USER, ColumnWidths::kKeyPath, true);
     OpenPane();
@@ -93,4 +85,15 @@ void PaneHost::ShowPlugin(IPluginDevicePane* plugin) {
     info.fieldUsed = DEVICE_IMAGE;
     info.pPluginDevicePane = plugin;
     ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
+}
+
+void PaneHost::DragSegmentEnd(int end, int total, std::initializer_list<int> dxs) const {
+    // The thumb lies 3 to 6 pixels inside the end, over the cell's inner width.
+    RECT cell{LVIR_BOUNDS, CProgramList::kSegmentColumn, 0, 0};
+    SendMessageA(List(), LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
+    const POINT from{cell.left + 1 + end * (cell.right - cell.left - 2) / total - 5, (cell.top + cell.bottom) / 2};
+    for (int dx : dxs) PostMessageA(List(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(from.x + dx, from.y));
+    PostMessageA(List(), WM_LBUTTONUP, 0, MAKELPARAM(from.x + *(dxs.end() - 1), from.y));
+    SendMessageA(List(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    TestContainer::ProcessMessages();
 }

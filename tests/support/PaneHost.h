@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "container/Variant.h"
 #include "devicepane/DeviceTransfer.h"
 #include "support/RegistryKeys.h"
 #include "support/TestContainer.h"
@@ -28,9 +29,8 @@ class PixelCanvas;
 // The window's client area as it paints itself now.
 std::unique_ptr<PixelCanvas> Capture(HWND window);
 
-// What a screen reader gets for a window, and a child id as it passes one.
+// What a screen reader gets for a window.
 ComPtr<IAccessible> AccessibleOf(HWND window);
-VARIANT ChildId(LONG id);
 
 class PaneHost {
   public:
@@ -49,6 +49,11 @@ class PaneHost {
     void Add(const CDeviceProgram& program) {
         ASSERT_EQ(S_OK, pane_->AddProgram(const_cast<CDeviceProgram*>(&program)));
     }
+    // Drags the end thumb of row 0's segment, which ends at `end` of `total`
+    // seconds, by each of `dxs` pixels in turn, with mouse messages as the
+    // system queues them: the press is handled at once, the moves and the
+    // release wait in the queue for the slider's drag loop.
+    void DragSegmentEnd(int end, int total, std::initializer_list<int> dxs) const;
     // A device plug-in's pane in the status area; null takes it away.
     void ShowPlugin(IPluginDevicePane* plugin);
 
