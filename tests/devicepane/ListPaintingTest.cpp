@@ -11,14 +11,7 @@
 
 namespace {
 
-class ListPainting : public PaneTest {
-  protected:
-    void Unselect() const {
-        LVITEMA none{};
-        none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
-    }
-};
+using ListPainting = PaneTest;
 
 // Pixels within an area of the list.
 struct AreaCount {
@@ -54,7 +47,7 @@ TEST_F(ListPainting, OnlyProgramsThatCanBeCutHaveABarAndItsMarkerStaysOnIt) {
     Add(Program("Twin", total, 100, 0, start, 100));  // the position is exactly the end
     Add(Program("Twin", total, 100, 0, start, 200));  // start + position overflows
     Add(Program("Twin", total, 100, 0, start, 100, false));
-    Unselect();
+    ListView_SetItemState(List(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
 
     const AreaCount atEnd = CountIn(List(), CellRect(List(), 0, 2));
     const AreaCount beyond = CountIn(List(), CellRect(List(), 1, 2));
@@ -72,7 +65,7 @@ TEST_F(ListPainting, OnlyProgramsThatCanBeCutHaveABarAndItsMarkerStaysOnIt) {
 TEST_F(ListPainting, TheBoldRowIsAnIndexThatAnUnknownTitleClearsAndRemovalsDoNotMove) {
     ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "connected"));
     for (const char* title : {"One", "Two", "Three", "Two"}) Add(Program(title, 3600, 0, 0));
-    Unselect();
+    ListView_SetItemState(List(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     std::map<std::string, int> plain;  // each title's ink, not bold
     for (int item = 0; item < 4; ++item) plain[Cell(item, 0)] = CountIn(List(), CellRect(List(), item, 0)).dark;
     const auto boldRows = [&] {

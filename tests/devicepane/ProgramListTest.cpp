@@ -160,11 +160,8 @@ TEST_F(ProgramList, RecordsComeBackByteForByteAndArraysAreNotReadPastTheirEnd) {
 
 TEST_F(ProgramList, SelectionCountNeedsTheFocusAndItemsAreListedInOrder) {
     for (const char* title : {"a", "b", "c", "d", "e", "f"}) Add(Program(title, 10, 10, 10));
-    LVITEMA state{};
-    state.state = state.stateMask = LVIS_SELECTED;
-    for (int item : {1, 2, 3, 4, 5}) SendMessageA(List(), LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
-    state.state = 0;
-    SendMessageA(List(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+    for (int item : {1, 2, 3, 4, 5}) ListView_SetItemState(List(), item, LVIS_SELECTED, LVIS_SELECTED);
+    ListView_SetItemState(List(), 0, 0, LVIS_SELECTED);
 
     SetFocus(container_->Window());
     EXPECT_EQ(0, pane_->GetSelCount());

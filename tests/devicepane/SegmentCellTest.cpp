@@ -19,8 +19,8 @@ class SegmentCell : public PaneTest {
 
     // The segment cell of row 0, in screen coordinates.
     RECT ScreenCell() const {
-        RECT cell{LVIR_BOUNDS, 2, 0, 0};
-        SendMessageA(List(), LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
+        RECT cell{};
+        ListView_GetSubItemRect(List(), 0, CProgramList::kSegmentColumn, LVIR_BOUNDS, &cell);
         MapWindowPoints(List(), nullptr, reinterpret_cast<POINT*>(&cell), 2);
         return cell;
     }
