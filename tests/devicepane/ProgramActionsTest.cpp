@@ -4,6 +4,7 @@
 #include "support/PaneHost.h"
 
 #include <ole2.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <string>
@@ -42,25 +43,10 @@ std::string ShownMenu(HWND* window = nullptr) {
 // Counts the WM_CONTEXTMENU messages that reach a window: the list view
 // passes on to its parent (the pane) a message that the pane's own handler
 // of the list left unhandled.
-class ContextMenuWatch {
-  public:
-    explicit ContextMenuWatch(HWND window) : m_hWnd(window) {
-        s_nSeen = 0;
-        s_pPrevious = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ContextMenuWatch::Proc)));
-    }
-    ~ContextMenuWatch() { SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_pPrevious)); }
-    static int Seen() { return s_nSeen; }
-
-  private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_CONTEXTMENU) ++s_nSeen;
-        return CallWindowProcA(s_pPrevious, window, message, wParam, lParam);
-    }
-    HWND m_hWnd;
-    static inline WNDPROC s_pPrevious = nullptr;
-    static inline int s_nSeen = 0;
-};
+LRESULT CALLBACK CountContextMenus(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR seen) {
+    if (message == WM_CONTEXTMENU) ++*reinterpret_cast<int*>(seen);
+    return DefSubclassProc(window, message, wp, lp);
+}
 
 class ProgramActions : public PaneTest {
   protected:
@@ -131,10 +117,11 @@ TEST_F(ProgramActions, TheContextMenuShowsDetailsOnlyWhereTheyExistAndMakesThemT
     RECT item{};
     ListView_GetItemRect(List(), 0, &item, LVIR_BOUNDS);
     const POINT below = ScreenPoint(List(), item.left + 20, item.bottom + 40);
-    const ContextMenuWatch watch(container_->ControlWindow());
+    int seen = 0;
+    SetWindowSubclass(Window(), CountContextMenus, 1, reinterpret_cast<DWORD_PTR>(&seen));
     SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(below.x, below.y));
     EXPECT_EQ("", ShownMenu());
-    EXPECT_EQ(1, ContextMenuWatch::Seen()) << "not left to the list view";
+    EXPECT_EQ(1, seen) << "not left to the list view";
     // Left of the primary monitor too, where the position's words are negative.
     for (const bool leftOfScreen : {false, true}) {
         if (leftOfScreen) SetWindowPos(container_->Window(), nullptr, -400, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -148,8 +135,9 @@ TEST_F(ProgramActions, TheContextMenuShowsDetailsOnlyWhereTheyExistAndMakesThemT
         ASSERT_EQ(leftOfScreen, over.x < 0);
         SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(over.x, over.y));
         EXPECT_TRUE(shown) << leftOfScreen;
-        EXPECT_EQ(1, ContextMenuWatch::Seen()) << "handled, yet passed on";
+        EXPECT_EQ(1, seen) << "handled, yet passed on";
     }
+    RemoveWindowSubclass(Window(), CountContextMenus, 1);
 }
 
 TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {

@@ -63,11 +63,7 @@ void PaneHost::OpenPane() {
 
 std::string PaneHost::Cell(int item, int column) const {
     char text[1024] = {};
-    LVITEMA info{};
-    info.iSubItem = column;
-    info.pszText = text;
-    info.cchTextMax = sizeof text;
-    SendMessageA(List(), LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&info));
+    ListView_GetItemText(List(), item, column, text, sizeof text);
     return text;
 }
 
