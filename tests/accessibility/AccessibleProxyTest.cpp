@@ -9,32 +9,17 @@
 
 #include <functional>
 
-#include "accessibility/AccessibilityTestSupport.h"
 #include "devicepane/AccessibleProxy.h"
 #include "module/Module.h"
+#include "support/PaneHost.h"
 
 namespace {
 
-TEST(AccessibleProxy, RequestsWhileAClientHoldsTheProxyGetTheSameOneAndAReleasedProxyIsReplaced) {
-    ActivePane pane;
-    const LONG locks = Module::LockCount();
-    ComPtr<IAccessible> first = AccessibleOf(pane.Window());
-    ComPtr<IAccessibleProxyLink> link;
-    EXPECT_HRESULT_SUCCEEDED(first.As(IID_IAccessibleProxyLink, &link));
-    EXPECT_EQ(locks + 1, Module::LockCount());
-    ComPtr<IAccessible> second = AccessibleOf(pane.Window());
-    EXPECT_TRUE(SameObject(first.Get(), second.Get()));
-    EXPECT_EQ(locks + 1, Module::LockCount());
-
-    link.Reset();
-    first.Reset();
-    second.Reset();
-    EXPECT_EQ(locks, Module::LockCount());
-    ComPtr<IAccessible> third = AccessibleOf(pane.Window());
-    ASSERT_TRUE(third);
-    EXPECT_EQ(locks + 1, Module::LockCount());
-    // Other objects of the window are the system's.
-    EXPECT_EQ(0, SendMessageW(pane.Window(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_WINDOW)));
+bool SameObject(IUnknown* a, IUnknown* b) {
+    ComPtr<IUnknown> ua, ub;
+    a->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(ua.ReleaseAndGetAddressOf()));
+    b->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(ub.ReleaseAndGetAddressOf()));
+    return ua.Get() == ub.Get();
 }
 
 // A pane as the proxy sees it: answers S_FALSE to every member without
@@ -100,7 +85,7 @@ TEST(AccessibleProxy, ChecksItsOutPointersBeforeItForwardsToThePane) {
     ASSERT_EQ(S_OK, link->SetTarget(&pane, &pane));
     ComPtr<IAccessible> proxy;
     ASSERT_HRESULT_SUCCEEDED(link.As(IID_IAccessible, &proxy));
-    const VARIANT self = ChildId(CHILDID_SELF);
+    const VARIANT self = Variant::Int32(CHILDID_SELF).get();
     LONG n = 0;
     BSTR text = nullptr;
     IDispatch* dispatch = nullptr;
@@ -157,7 +142,7 @@ TEST(AccessibleProxy, ChecksItsOutPointersBeforeItForwardsToThePane) {
 }
 
 void ExpectDisconnected(IAccessible* proxy) {
-    const VARIANT self = ChildId(CHILDID_SELF);
+    const VARIANT self = Variant::Int32(CHILDID_SELF).get();
     VARIANT out;
     VariantInit(&out);
     LONG n = 0;
@@ -190,23 +175,39 @@ void ExpectDisconnected(IAccessible* proxy) {
     for (const auto& member : members) EXPECT_EQ(RPC_E_DISCONNECTED, member()) << "member " << index++;
 }
 
-TEST(AccessibleProxy, AClientHoldingTheProxyAfterThePaneWindowOrThePaneIsGoneIsDisconnected) {
-    const LONG locks = Module::LockCount();
+// One proxy per pane while a client holds it, with a lock on the module, a
+// new one once it is released; a proxy held after the pane's window or the
+// pane is gone is disconnected.
+TEST(AccessibleProxy, OneProxyWhileHeldANewOneAfterAndDisconnectedWhenThePaneGoes) {
+    const LONG idle = Module::LockCount();
     ComPtr<IAccessible> proxy;
     {
-        ActivePane pane;
+        PaneHost pane;
+        const LONG locks = Module::LockCount();
         proxy = AccessibleOf(pane.Window());
-        ASSERT_HRESULT_SUCCEEDED(pane.Container().Deactivate());
+        ComPtr<IAccessibleProxyLink> link;
+        EXPECT_HRESULT_SUCCEEDED(proxy.As(IID_IAccessibleProxyLink, &link));
+        EXPECT_EQ(locks + 1, Module::LockCount());
+        EXPECT_TRUE(SameObject(proxy.Get(), AccessibleOf(pane.Window()).Get()));
+        EXPECT_EQ(locks + 1, Module::LockCount());
+        link.Reset();
+        proxy.Reset();
+        EXPECT_EQ(locks, Module::LockCount());
+        proxy = AccessibleOf(pane.Window());
+        EXPECT_EQ(locks + 1, Module::LockCount());
+        // Other objects of the window are the system's.
+        EXPECT_EQ(0, SendMessageW(pane.Window(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_WINDOW)));
+        ASSERT_HRESULT_SUCCEEDED(pane.container_->Deactivate());
         ExpectDisconnected(proxy.Get());
         // Reactivated, the pane answers with a new proxy for its new window.
-        ASSERT_HRESULT_SUCCEEDED(pane.Container().Activate());
+        ASSERT_HRESULT_SUCCEEDED(pane.container_->Activate());
         proxy = AccessibleOf(pane.Window());
         LONG count = -1;
         EXPECT_EQ(S_OK, proxy->get_accChildCount(&count));
     }
     ExpectDisconnected(proxy.Get());
     proxy.Reset();
-    EXPECT_EQ(locks, Module::LockCount());
+    EXPECT_EQ(idle, Module::LockCount());
 }
 
 }  // namespace

@@ -29,7 +29,8 @@ struct Case {
 };
 
 TEST(AccessibleArguments, ArrangesNamedAndPositionalArgumentsAndRefusesWhatNoMemberTakes) {
-    const std::uint16_t I4 = kTypeI4, BSTR = kTypeBstr;
+    const std::uint16_t I4 = kTypeI4, BSTR = kTypeBstr, kRefArray = kRefI4 | kTypeArray;
+    const std::vector<std::uint16_t> location{I4, kRefI4, kRefVariant, kRefI4, kRefVariant};
     const Case cases[] = {
         {"child count takes nothing", -5001, kGet, {}, {}, kOk, {}, 0},
         {"positional: the last parameter comes first", -5014, 1, {I4, I4}, {}, kOk, {1, 0}, 0},
@@ -37,14 +38,7 @@ TEST(AccessibleArguments, ArrangesNamedAndPositionalArgumentsAndRefusesWhatNoMem
         {"both named, in any order", -5017, 1, {I4, I4}, {0, 1}, kOk, {0, 1}, 0},
         {"a put names its value DISPID_PROPERTYPUT", -5003, kPut, {BSTR, I4}, {kPropertyPutDispid}, kOk, {1, 0}, 0},
         {"accName with get and method flags is the get", -5003, kGet | 1, {I4}, {}, kOk, {0}, 0},
-        {"location: four outputs then the child",
-         -5015,
-         1,
-         {I4, kRefI4, kRefVariant, kRefI4, kRefVariant},
-         {},
-         kOk,
-         {4, 3, 2, 1, 0},
-         0},
+        {"location: four outputs then the child", -5015, 1, location, {}, kOk, {4, 3, 2, 1, 0}, 0},
         {"help topic takes a referenced BSTR", -5009, kGet, {I4, kRefBstr}, {}, kOk, {1, 0}, 0},
         {"help topic takes a plain value", -5009, kGet, {I4, kTypeI4}, {}, kOk, {1, 0}, 0},
         {"six arguments", -5015, 1, {I4, I4, I4, I4, I4, I4}, {}, kBadParamCount, {}, 0},
@@ -62,14 +56,7 @@ TEST(AccessibleArguments, ArrangesNamedAndPositionalArgumentsAndRefusesWhatNoMem
         {"location with three outputs", -5015, 1, {I4, kRefI4, kRefI4, kRefI4}, {}, kBadParamCount, {}, 0},
         {"location output passed by value", -5015, 1, {I4, kRefI4, kRefI4, kTypeI4, kRefI4}, {}, kTypeMismatch, {}, 1},
         {"location output of 16 bits", -5015, 1, {I4, kRefI4, kRefI4, kRefI4, kRefI2}, {}, kTypeMismatch, {}, 0},
-        {"location output as a referenced array",
-         -5015,
-         1,
-         {I4, std::uint16_t(kRefI4 | kTypeArray), kRefI4, kRefI4, kRefI4},
-         {},
-         kTypeMismatch,
-         {},
-         3},
+        {"location output in an array", -5015, 1, {I4, kRefArray, kRefI4, kRefI4, kRefI4}, {}, kTypeMismatch, {}, 3},
         {"help file referenced as an integer", -5009, kGet, {I4, kRefI4}, {}, kTypeMismatch, {}, 0},
     };
     for (const Case& c : cases) {

@@ -1,34 +1,41 @@
 // What a screen reader reads of the device pane and its programs: through
 // AccessibleObjectFromWindow on the pane window and on the list window, by
-// IAccessible and by IDispatch::Invoke by name; and the two events after
-// every status update.
+// IAccessible and by IDispatch::Invoke by name (with its coercions,
+// by-reference outputs and error codes); and the two events after every
+// status update.
 #include <windows.h>
-#include <commctrl.h>
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
-#include "accessibility/AccessibilityTestSupport.h"
 #include "format/TextFormat.h"
-#include "module/ResourceString.h"
+#include "support/PaneHost.h"
 
 namespace {
+
+// ANSI text as the accessible object returns it.
+std::wstring Wide(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                           static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    return wide;
+}
 
 // String `id` filled by the C rules, as the string table defines its templates.
 template <class... Args>
 std::wstring Filled(UINT id, Args... args) {
     char text[2048];
-    std::snprintf(text, sizeof text, LoadResourceString(id).c_str(), args...);
+    std::snprintf(text, sizeof text, Text(id).c_str(), args...);
     return Wide(text);
 }
 
 // One property of the pane (child 0) or of a program, as text.
 std::wstring Read(IAccessible* acc, bool byName, DISPID id, LONG child) {
-    VARIANT argument = ChildId(child), result;
+    VARIANT argument = Variant::Int32(child).get(), result;
     VariantInit(&result);
     if (byName) {
         DISPPARAMS params{&argument, nullptr, id == DISPID_ACC_CHILDCOUNT ? 0u : 1u, 0};
@@ -51,36 +58,48 @@ std::wstring Read(IAccessible* acc, bool byName, DISPID id, LONG child) {
 // Name, description, child count, then each program's name and description.
 enum { NAME, DESCRIPTION, COUNT, FIRST_CHILD };
 
-class PaneReading : public testing::Test {
+class PaneReading : public PaneTest {
   protected:
-    void SetDevice(const std::string& name, INT64 total = 0, INT64 used = 0) {
-        CDeviceInfo info{};
-        info.fieldUsed = DEV_NAME | TOTAL_MEM | USED_MEMORY;
-        std::strncpy(info.szDeviceName, name.c_str(), sizeof info.szDeviceName - 1);
-        info.totalMemory = total;
-        info.usedMemory = used;
-        ASSERT_EQ(S_OK, transfer->SetDeviceInfo(info));
+    void SetUp() override { ASSERT_HRESULT_SUCCEEDED(pane_.As(IID_IDispatch, &dispatch)); }
+    void TearDown() override {
+        for (VARIANT& v : arguments) VariantClear(&v);
+        VariantClear(&result);
+        PaneTest::TearDown();
     }
-    void AddProgram(const char* title, int start, int onDevice, int playback) {
-        CDeviceProgram program{};
-        std::strncpy(program.m_szTitle, title, sizeof program.m_szTitle - 1);
-        program.m_TotalTime = 3600;
-        program.m_TimeOnDevice = onDevice;
-        program.m_SizeOnDevice = onDevice * 4000;
-        program.m_ProgramStart = start;
-        program.m_PlayBackPos = playback;
-        ASSERT_EQ(S_OK, transfer->AddProgram(&program));
+
+    // Invoke with `arguments` (block order: last parameter first) and the
+    // named DISPIDs.
+    HRESULT Call(DISPID dispid, WORD flags, std::vector<DISPID> named = {}) {
+        VariantClear(&result);
+        argumentError = 99;
+        DISPPARAMS params{arguments.data(), named.data(), static_cast<UINT>(arguments.size()),
+                          static_cast<UINT>(named.size())};
+        return dispatch->Invoke(dispid, IID_NULL, 0, flags, &params, &result, nullptr, &argumentError);
     }
-    HWND List() const { return FindWindowExW(pane.Window(), nullptr, WC_LISTVIEWW, nullptr); }
-    std::string Cell(int item, int column) const {
-        char text[520] = {};
-        ListView_GetItemText(List(), item, column, text, sizeof text);
-        return text;
+    static VARIANT String(const wchar_t* text) {
+        VARIANT v;
+        VariantInit(&v);
+        V_VT(&v) = VT_BSTR;
+        V_BSTR(&v) = SysAllocString(text);
+        return v;
     }
+    static VARIANT Ref(VARTYPE type, void* target) {
+        VARIANT v;
+        VariantInit(&v);
+        V_VT(&v) = static_cast<VARTYPE>(VT_BYREF | type);
+        V_BYREF(&v) = target;
+        return v;
+    }
+
+    ComPtr<IDispatch> dispatch;
+    std::vector<VARIANT> arguments;
+    VARIANT result{};
+    UINT argumentError = 99;
+
     // The same reading through both windows, by IAccessible and by name.
     std::vector<std::wstring> ReadEveryWay(LONG children) {
         std::vector<std::vector<std::wstring>> readings;
-        for (HWND window : {pane.Window(), List()}) {
+        for (HWND window : {Window(), List()}) {
             ComPtr<IAccessible> acc = AccessibleOf(window);
             EXPECT_TRUE(acc);
             for (bool byName : {false, true}) {
@@ -100,61 +119,55 @@ class PaneReading : public testing::Test {
         for (const auto& r : readings) EXPECT_EQ(readings[0], r);
         return readings[0];
     }
-
-    ActivePane pane;
-    ComPtr<IDeviceTransfer> transfer = pane.Transfer();
 };
 
-TEST_F(PaneReading, NoDeviceChosenGivesAnEmptyNameAndNoMobileDeviceSelectedWhateverTheConnection) {
-    SetDevice(LoadResourceString(114));
-    AddProgram("Chapter 1", 0, 600, 0);
-    for (int status : {0, 1}) {
-        ASSERT_EQ(S_OK, transfer->SetDeviceConnection(status, 0, nullptr));
+// Without a chosen device the name is empty and the text says so, whatever
+// the connection; a disconnected device has no children, and its one
+// program reads as the status message.
+TEST_F(PaneReading, NoDeviceAndADisconnectedDeviceSayWhyThereIsNothingToRead) {
+    const struct {
+        std::string device;
+        int status;
+        std::wstring name, description, count, firstChild;
+    } cases[] = {
+        {Text(114), 0, L"", Wide(Text(122)), L"0", Wide(Text(122))},
+        {Text(114), 1, L"", Wide(Text(122)), L"1", L"Chapter 1"},
+        {"Player", 0, Wide(Text(120)), Filled(123, "Player"), L"0", Filled(116, "Player")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.device << " " << c.status);
+        SetDevice(c.device.c_str());
+        pane_->RemoveAllPrograms();
+        Add(Program("Chapter 1", 3600, 600, 600 * 4000));
+        ASSERT_EQ(S_OK, pane_->SetDeviceConnection(c.status, 0, nullptr));
         const auto r = ReadEveryWay(1);
-        EXPECT_EQ(L"", r[NAME]);
-        EXPECT_EQ(ResourceText(122), r[DESCRIPTION]);
-        EXPECT_EQ(status != 0 ? L"1" : L"0", r[COUNT]);
-        if (status == 0) {
-            EXPECT_EQ(ResourceText(122), r[FIRST_CHILD + 1]);
-        }
+        EXPECT_EQ(c.name, r[NAME]);
+        EXPECT_EQ(c.description, r[DESCRIPTION]);
+        EXPECT_EQ(c.count, r[COUNT]);
+        EXPECT_EQ(c.firstChild, r[c.status == 0 ? FIRST_CHILD + 1 : FIRST_CHILD]);
     }
 }
 
-TEST_F(PaneReading, ADisconnectedDeviceHasNoChildrenAndSaysItIsNotConnected) {
-    SetDevice("Player");
-    AddProgram("Chapter 1", 0, 600, 0);
-    ASSERT_EQ(S_OK, transfer->SetDeviceConnection(0, 0, nullptr));
-    const auto r = ReadEveryWay(1);
-    EXPECT_EQ(L"0", r[COUNT]);
-    EXPECT_EQ(ResourceText(120), r[NAME]);
-    EXPECT_EQ(Filled(123, "Player"), r[DESCRIPTION]);
-    EXPECT_EQ(Filled(116, "Player"), r[FIRST_CHILD + 1]);  // the status message
-}
-
 TEST_F(PaneReading, AConnectedPlayerIsDescribedInThreeSentencesAndEachProgramByItsSegment) {
-    SetDevice("Player", 209715200, 104857600);
-    AddProgram("Chapter 1", 60, 600, 30);
-    ASSERT_EQ(S_OK, transfer->SetDeviceConnection(1, 0, nullptr));
+    SetDevice("Player", 104857600, 209715200);
+    Add(Program("Chapter 1", 3600, 600, 600 * 4000, 60, 30));
+    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, nullptr));
     auto r = ReadEveryWay(1);
     EXPECT_EQ(Filled(121, "Player"), r[NAME]);
     EXPECT_EQ(Filled(115, "Player", "Player") + L". " + Filled(129, 200.0) + L". " + Filled(128, 100.0),
               r[DESCRIPTION]);
     EXPECT_EQ(L"1", r[COUNT]);
     EXPECT_EQ(L"Chapter 1", r[FIRST_CHILD]);
-    std::string segment = LoadResourceString(103);
-    char text[2048];
-    std::snprintf(text, sizeof text, segment.c_str(), "Player", FormatDuration(60).c_str(), FormatDuration(660).c_str(),
-                  FormatDuration(90).c_str());
-    EXPECT_EQ(Filled(124, "Chapter 1", text, Cell(0, 1).c_str(), Cell(0, 3).c_str()), r[FIRST_CHILD + 1]);
+    std::string segment =
+        Printf(103, "Player", FormatDuration(60).c_str(), FormatDuration(660).c_str(), FormatDuration(90).c_str());
+    EXPECT_EQ(Filled(124, "Chapter 1", segment.c_str(), Cell(0, 1).c_str(), Cell(0, 3).c_str()), r[FIRST_CHILD + 1]);
 
     // Programs queued for transfer are described as they will be after it.
-    ASSERT_EQ(S_OK, transfer->SetDisplayMode(TRANSFER_LIST_VIEW));  // empties the list
-    AddProgram("Chapter 2", 0, 1200, 0);
+    ASSERT_EQ(S_OK, pane_->SetDisplayMode(TRANSFER_LIST_VIEW));  // empties the list
+    Add(Program("Chapter 2", 3600, 1200, 1200 * 4000));
     r = ReadEveryWay(1);
-    segment = LoadResourceString(104);
-    std::snprintf(text, sizeof text, segment.c_str(), "Player", FormatDuration(0).c_str(), FormatDuration(1200).c_str(),
-                  FormatDuration(0).c_str());
-    EXPECT_EQ(Filled(124, "Chapter 2", text, Cell(0, 1).c_str(), Cell(0, 3).c_str()), r[FIRST_CHILD + 1]);
+    segment = Printf(104, "Player", FormatDuration(0).c_str(), FormatDuration(1200).c_str(), FormatDuration(0).c_str());
+    EXPECT_EQ(Filled(124, "Chapter 2", segment.c_str(), Cell(0, 1).c_str(), Cell(0, 3).c_str()), r[FIRST_CHILD + 1]);
 }
 
 std::vector<DWORD>* g_events = nullptr;
@@ -168,19 +181,81 @@ void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, 
 TEST_F(PaneReading, EveryStatusUpdateRaisesNameChangeThenValueChangeForThePane) {
     std::vector<DWORD> events;
     g_events = &events;
-    g_pane = pane.Window();
+    g_pane = Window();
     const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, RecordEvent,
                                                GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(nullptr, hook);
     SetDevice("Player");
-    ASSERT_EQ(S_OK, transfer->SetDeviceConnection(1, 0, nullptr));
-    ASSERT_EQ(S_OK, transfer->SetDeviceConnection(1, 0, nullptr));  // unchanged, still announced
-    ASSERT_EQ(S_OK, pane.Container().Query<IPluginText>(IID_IPluginText)->SetPluginText(1, "Syncing"));
+    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, nullptr));
+    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, nullptr));  // unchanged, still announced
+    ASSERT_EQ(S_OK, container_->Query<IPluginText>(IID_IPluginText)->SetPluginText(1, "Syncing"));
     TestContainer::ProcessMessages();
     UnhookWinEvent(hook);
     g_events = nullptr;
     const DWORD pair[] = {EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE};
     EXPECT_EQ(std::vector<DWORD>({pair[0], pair[1], pair[0], pair[1], pair[0], pair[1]}), events);
+}
+
+TEST_F(PaneReading, InvokeReachesThePaneAndTheStandardObjectAndReportsItsErrors) {
+    EXPECT_FALSE(dispatch.Get() == container_->Control()) << "the identity's IDispatch has no members";
+    EXPECT_EQ(S_OK, Call(DISPID_ACC_CHILDCOUNT, DISPATCH_PROPERTYGET));
+    EXPECT_EQ(VT_I4, V_VT(&result));
+    EXPECT_EQ(0, V_I4(&result));  // not connected
+    // An unknown member and a missing parameter block: robustness/BadInputTest.
+
+    arguments = {Variant::Int32(CHILDID_SELF).get()};
+    EXPECT_EQ(S_OK, Call(DISPID_ACC_ROLE, DISPATCH_PROPERTYGET));
+    EXPECT_EQ(ROLE_SYSTEM_CLIENT, V_I4(&result));
+    EXPECT_EQ(S_OK, Call(DISPID_ACC_NAME, DISPATCH_PROPERTYGET | DISPATCH_METHOD));
+    EXPECT_EQ(VT_BSTR, V_VT(&result));
+    EXPECT_EQ(DISP_E_BADPARAMCOUNT, Call(DISPID_ACC_CHILDCOUNT, DISPATCH_PROPERTYGET));
+    EXPECT_EQ(DISP_E_BADPARAMCOUNT, Call(DISPID_ACC_NAME, DISPATCH_PROPERTYGET, {2}));
+    // Without a result or an argument-error pointer the call still works.
+    DISPPARAMS params{arguments.data(), nullptr, 1, 0};
+    EXPECT_EQ(S_OK, dispatch->Invoke(DISPID_ACC_DESCRIPTION, IID_NULL, 0, DISPATCH_PROPERTYGET, &params, nullptr,
+                                     nullptr, nullptr));
+
+    // Hit test of two texts, coerced; a coordinate that is no number is refused.
+    POINT inside{4, 4};
+    ClientToScreen(Window(), &inside);
+    arguments = {String(std::to_wstring(inside.y).c_str()), String(std::to_wstring(inside.x).c_str())};
+    EXPECT_EQ(S_OK, Call(DISPID_ACC_HITTEST, DISPATCH_METHOD));
+    EXPECT_EQ(CHILDID_SELF, V_I4(&result));
+    VariantClear(&arguments[0]);
+    arguments[0] = String(L"top");
+    EXPECT_EQ(DISP_E_TYPEMISMATCH, Call(DISPID_ACC_HITTEST, DISPATCH_METHOD));
+    EXPECT_EQ(1u, argumentError);
+    EXPECT_EQ(VT_EMPTY, V_VT(&result));
+}
+
+TEST_F(PaneReading, LocationWritesThroughTheCallersReferences) {
+    LONG left = -1, top = -1;
+    VARIANT width, height;
+    VariantInit(&width);
+    V_VT(&height) = VT_BSTR;
+    V_BSTR(&height) = SysAllocString(L"replaced");
+    arguments = {Variant::Int32(CHILDID_SELF).get(), Ref(VT_VARIANT, &height), Ref(VT_VARIANT, &width),
+                 Ref(VT_I4, &top), Ref(VT_I4, &left)};
+    ASSERT_EQ(S_OK, Call(DISPID_ACC_LOCATION, DISPATCH_METHOD));
+    RECT client{};
+    GetClientRect(Window(), &client);
+    POINT origin{0, 0};
+    ClientToScreen(Window(), &origin);
+    EXPECT_EQ(origin.x, left);
+    EXPECT_EQ(origin.y, top);
+    EXPECT_EQ(VT_I4, V_VT(&width));
+    EXPECT_EQ(client.right, V_I4(&width));
+    EXPECT_EQ(VT_I4, V_VT(&height));
+    EXPECT_EQ(client.bottom, V_I4(&height));
+    VariantClear(&height);
+
+    // An output too narrow for a LONG is refused untouched (the other
+    // arrangements: ArgumentArrangementTest).
+    short narrow = 5;
+    arguments[1] = Ref(VT_I2, &narrow);
+    EXPECT_EQ(DISP_E_TYPEMISMATCH, Call(DISPID_ACC_LOCATION, DISPATCH_METHOD));
+    EXPECT_EQ(3u, argumentError);
+    EXPECT_EQ(5, narrow);
 }
 
 }  // namespace

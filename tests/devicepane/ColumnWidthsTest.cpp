@@ -1,5 +1,5 @@
 // Column widths in HKEY_CURRENT_USER under the device view's titles.
-#include "PaneFixture.h"
+#include "support/PaneHost.h"
 
 #include "devicepane/ColumnWidths.h"
 #include "res/resource.h"
@@ -40,27 +40,27 @@ void Store(UINT titleId, const void* data, DWORD size, DWORD type = REG_DWORD) {
     RegCloseKey(key);
 }
 
-TEST_F(ColumnWidthsTest, DefaultsWithoutAKeyAndTheKeyWrittenAtDestruction) {
+// Without a key the pane shows its defaults and writes them at destruction;
+// stored widths come back, and a zero width (or one of another type) is
+// neither read nor saved.
+TEST_F(ColumnWidthsTest, StoredWidthsComeBackAndZeroWidthsAreNeitherReadNorSaved) {
     EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, ColumnWidths::kKeyPath));
-    const int defaults[] = {280, 80, 240, 30};
-    for (int column = 0; column < 4; ++column) EXPECT_EQ(defaults[column], Width(List(), column));
+    int defaults[4];
+    for (int column = 0; column < 4; ++column) defaults[column] = Width(List(), column);
     ClosePane();
     for (int column = 0; column < 4; ++column) EXPECT_EQ(defaults[column], Stored(IDS_COLUMN_TITLE + column));
-}
 
-TEST_F(ColumnWidthsTest, StoredWidthsComeBackAndZeroWidthsAreNeitherReadNorSaved) {
     const DWORD title = 111, zero = 0, segment = 333;
     const ULONGLONG tooLong = 444;
-    ClosePane();
     Store(IDS_COLUMN_TITLE, &title, sizeof title);
     Store(IDS_COLUMN_PLAYING_TIME, &zero, sizeof zero);
     Store(IDS_COLUMN_SEGMENT_ON_PLAYER, &segment, sizeof segment);
     Store(IDS_COLUMN_SIZE_ON_PLAYER, &tooLong, sizeof tooLong, REG_QWORD);
     OpenPane();
     EXPECT_EQ(111, Width(List(), 0));
-    EXPECT_EQ(80, Width(List(), 1));
+    EXPECT_EQ(defaults[1], Width(List(), 1));
     EXPECT_EQ(333, Width(List(), 2));
-    EXPECT_EQ(30, Width(List(), 3));
+    EXPECT_EQ(defaults[3], Width(List(), 3));
 
     // Closed in the CD view, with one column dragged shut: the device view's
     // titles hold the widths, and the shut column keeps its stored value.
@@ -71,7 +71,7 @@ TEST_F(ColumnWidthsTest, StoredWidthsComeBackAndZeroWidthsAreNeitherReadNorSaved
     EXPECT_EQ(150, Stored(IDS_COLUMN_TITLE));
     EXPECT_EQ(333, Stored(IDS_COLUMN_SEGMENT_ON_PLAYER));
     EXPECT_EQ(-1, Stored(IDS_COLUMN_SEGMENT_ON_CD));
-    EXPECT_EQ(30, Stored(IDS_COLUMN_SIZE_ON_PLAYER));
+    EXPECT_EQ(defaults[3], Stored(IDS_COLUMN_SIZE_ON_PLAYER));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Device status: the status message, its colour and the list's view type,
 // the memory lines, the device record and a plug-in's pane.
-#include "PaneFixture.h"
+#include "support/PaneHost.h"
 
 #include <cstring>
 #include <string>
@@ -169,10 +169,7 @@ TEST_F(DeviceStatus, PluginPaneIsTakenInOrderPlacedAboveTheMemoryBlockAndLetGo) 
     EXPECT_EQ(95, Status().m_MemoryLabelText.GetRect(label).top);
 
     CPluginPaneDouble plugin(false, 200), failing(false, 10, E_FAIL);
-    CDeviceInfo info{};
-    info.fieldUsed = DEVICE_IMAGE;
-    info.pPluginDevicePane = &plugin;
-    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
+    ShowPlugin(&plugin);
     EXPECT_EQ("AddRef SetPaneSite CreatePaneWindow", plugin.m_strCalls);
     EXPECT_EQ(PLUGIN_PANE_ID, GetDlgCtrlID(plugin.m_hWnd));
     EXPECT_TRUE(IsWindowVisible(plugin.m_hWnd));
@@ -189,8 +186,7 @@ TEST_F(DeviceStatus, PluginPaneIsTakenInOrderPlacedAboveTheMemoryBlockAndLetGo) 
     ASSERT_EQ(S_OK, pane_->SetDisplayMode(TRANSFER_LIST_VIEW));
     EXPECT_FALSE(IsWindowVisible(plugin.m_hWnd));
 
-    info.pPluginDevicePane = &failing;
-    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
+    ShowPlugin(&failing);
     EXPECT_EQ("AddRef SetPaneSite CreatePaneWindow ClosePane Release", plugin.m_strCalls);
     EXPECT_EQ(0u, plugin.m_nRefs);
     sink.Disconnect();

@@ -1,6 +1,6 @@
 // The pane's windows: how the list is made, where the pane puts it and its
 // status area, and what the display modes change.
-#include "PaneFixture.h"
+#include "support/PaneHost.h"
 
 #include <algorithm>
 
@@ -8,7 +8,6 @@
 #include "res/resource.h"
 #include "support/PluginPaneDouble.h"
 
-#include "devicepane/PaneLayout.h"
 #include "devicepane/PaneTexts.h"
 #include "support/PixelCanvas.h"
 
@@ -60,22 +59,12 @@ TEST_F(PaneLayoutTest, AModeOutsideTheThreeIsRefusedAndChangesNothing) {
     ASSERT_EQ(S_OK, pane_->SetDisplayMode(CDBURN_VIEW));
     Add(Program("a", 60, 60, 1));
     Add(Program("b", 60, 60, 1));
-    const auto columnTitle = [this] {
-        char title[64] = {};
-        LVCOLUMNA column{};
-        column.mask = LVCF_TEXT;
-        column.pszText = title;
-        column.cchTextMax = sizeof title;
-        SendMessageA(List(), LVM_GETCOLUMNA, 2, reinterpret_cast<LPARAM>(&column));
-        return std::string(title);
-    };
-    const std::string title = columnTitle(), label = Status().m_MemoryLabelText.GetText();
+    const std::string label = Status().m_MemoryLabelText.GetText();
     const RECT list = ListRect(List());
     for (int mode : {3, 99, -1}) {
         EXPECT_EQ(E_INVALIDARG, pane_->SetDisplayMode(static_cast<DISPLAY_MODE>(mode))) << mode;
         EXPECT_EQ(CDBURN_VIEW, pane_->GetDisplayMode()) << mode;
         EXPECT_EQ(2, pane_->GetItemsCount()) << mode;
-        EXPECT_EQ(title, columnTitle()) << mode;
         EXPECT_EQ(label, Status().m_MemoryLabelText.GetText()) << mode;
         EXPECT_EQ(RectText(list), RectText(ListRect(List()))) << mode;
     }
@@ -109,44 +98,12 @@ TEST_F(PaneLayoutTest, TheListIsMadeWithItsStylesExtendedStylesAndTexts) {
 TEST_F(PaneLayoutTest, APluginPaneMadeInTheTransferListViewIsHidden) {
     ASSERT_EQ(S_OK, pane_->SetDisplayMode(TRANSFER_LIST_VIEW));
     CPluginPaneDouble plugin(false, 50);
-    CDeviceInfo info{};
-    info.fieldUsed = DEVICE_IMAGE;
-    info.pPluginDevicePane = &plugin;
-    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
+    ShowPlugin(&plugin);
     ASSERT_TRUE(IsWindow(plugin.m_hWnd));
     EXPECT_FALSE(IsWindowVisible(plugin.m_hWnd));
     ASSERT_EQ(S_OK, pane_->SetDisplayMode(DEVICE_VIEW));
     EXPECT_TRUE(IsWindowVisible(plugin.m_hWnd));
     ClosePane();
-}
-
-// In the CD view an update leaves the CD count alone; elsewhere it writes
-// the size.
-TEST_F(PaneLayoutTest, AnUpdateInTheCdViewLeavesColumnThreeAlone) {
-    for (const DISPLAY_MODE mode : {CDBURN_VIEW, DEVICE_VIEW}) {
-        ASSERT_EQ(S_OK, pane_->SetDisplayMode(mode));
-        SetDevice("", 0, 734003200, TOTAL_MEM);
-        CDeviceProgram program = Program("t", 4162, 60, 1048576);
-        Add(program);
-        const std::string before = Cell(0, 3);
-        program.m_SizeOnDevice = 3 * 1048576;
-        ASSERT_EQ(S_OK, pane_->UpdateProgram(0, &program, 1));
-        EXPECT_EQ(mode == CDBURN_VIEW, before == Cell(0, 3)) << mode << ": " << before << " / " << Cell(0, 3);
-    }
-}
-
-TEST(PaneLayoutArithmetic, MemoryBlockAndCentring) {
-    using namespace PaneLayout;
-    EXPECT_EQ(95, MemoryBlockTop(25 + 32));    // a 32-pixel icon at 25
-    EXPECT_EQ(225, MemoryBlockTop(20 + 200));  // a 200-pixel plug-in pane under a name ending at 20
-    const PanePoint gauge = MemoryBlockOrigin(MEMORY_GAUGE, 225);
-    EXPECT_EQ(15, gauge.x);
-    EXPECT_EQ(295, gauge.y);
-    EXPECT_EQ(380, MemoryBlockOrigin(ABOUT_TEXT, 225).y);
-    const int rights[] = {112, 135, 171};
-    EXPECT_EQ(160, StatusAreaWidth(rights, 2));
-    EXPECT_EQ(171, StatusAreaWidth(rights, 3));
-    EXPECT_EQ(-1, CentredLeft(165, 167));  // truncation toward zero
 }
 
 TEST(PaneTextFilling, TemplatesAreFilledInTurnAndCut) {

@@ -1,6 +1,6 @@
 // What the list paints: segment bars where a program can be cut, and the
 // row of the program being transferred in bold.
-#include "PaneFixture.h"
+#include "support/PaneHost.h"
 
 #include <climits>
 #include <map>
@@ -38,70 +38,51 @@ RECT CellRect(HWND list, int item, int column) {
     return cell;
 }
 
-TEST_F(ListPainting, SegmentBarsAndTheBoldTransferRow) {
-    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "connected"));
-    Add(Program("Twin", 3600, 1200, 0, 600, 60));
-    Add(Program("Twin", 3600, 1200, 0, 600, 60, false));
-    LVITEMA none{};
-    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
-
-    EXPECT_LT(100, CountIn(List(), CellRect(List(), 0, 2)).bar);
-    EXPECT_EQ(0, CountIn(List(), CellRect(List(), 1, 2)).bar);
-
-    const int plain = CountIn(List(), CellRect(List(), 0, 0)).dark;
-    EXPECT_EQ(plain, CountIn(List(), CellRect(List(), 1, 0)).dark);
-    ASSERT_EQ(S_OK, pane_->SetTransferProgram("tWIN"));  // the first match, whatever the case
-    EXPECT_LT(plain, CountIn(List(), CellRect(List(), 0, 0)).dark);
-    EXPECT_EQ(plain, CountIn(List(), CellRect(List(), 1, 0)).dark);
-    ASSERT_EQ(S_OK, pane_->SetTransferProgram(nullptr));
-    EXPECT_EQ(plain, CountIn(List(), CellRect(List(), 0, 0)).dark);
-}
-
 // A playback position past the end of the program (the host's figures near
-// the largest value) is drawn at the end of the bar, as one exactly there.
-TEST_F(ListPainting, APositionBeyondTheLargestValueIsDrawnAtTheEndOfTheBar) {
+// the largest value) is drawn at the end of the bar, as one exactly there;
+// a program that cannot be cut has no bar.
+TEST_F(ListPainting, OnlyProgramsThatCanBeCutHaveABarAndItsMarkerStaysOnIt) {
     ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "connected"));
     const int total = INT_MAX, start = INT_MAX - 100;
     Add(Program("Twin", total, 100, 0, start, 100));  // the position is exactly the end
     Add(Program("Twin", total, 100, 0, start, 200));  // start + position overflows
-    LVITEMA none{};
-    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    Add(Program("Twin", total, 100, 0, start, 100, false));
+    ListView_SetItemState(List(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
 
     const AreaCount atEnd = CountIn(List(), CellRect(List(), 0, 2));
     const AreaCount beyond = CountIn(List(), CellRect(List(), 1, 2));
+    EXPECT_LT(100, atEnd.bar);
     EXPECT_LT(0, atEnd.dark);  // the marker
     EXPECT_EQ(atEnd.dark, beyond.dark);
     EXPECT_EQ(atEnd.bar, beyond.bar);
     EXPECT_EQ(CountIn(List(), CellRect(List(), 0, 1)).dark, CountIn(List(), CellRect(List(), 1, 1)).dark);
+    EXPECT_EQ(0, CountIn(List(), CellRect(List(), 2, 2)).bar);
 }
 
-// The bold row follows SetTransferProgram by title, an unknown title clears
-// it, and it is a plain index: a removal above it does not move it along.
+// The bold row follows SetTransferProgram by title, the first match whatever
+// the case; an unknown title or none clears it, and it is a plain index: a
+// removal above it does not move it along.
 TEST_F(ListPainting, TheBoldRowIsAnIndexThatAnUnknownTitleClearsAndRemovalsDoNotMove) {
     ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "connected"));
-    for (const char* title : {"One", "Two", "Three"}) Add(Program(title, 3600, 0, 0));
-    LVITEMA none{};
-    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    for (const char* title : {"One", "Two", "Three", "Two"}) Add(Program(title, 3600, 0, 0));
+    ListView_SetItemState(List(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     std::map<std::string, int> plain;  // each title's ink, not bold
-    for (int item = 0; item < 3; ++item) plain[Cell(item, 0)] = CountIn(List(), CellRect(List(), item, 0)).dark;
+    for (int item = 0; item < 4; ++item) plain[Cell(item, 0)] = CountIn(List(), CellRect(List(), item, 0)).dark;
     const auto boldRows = [&] {
         std::string rows;
         for (int item = 0; item < pane_->GetItemsCount(); ++item)
-            if (CountIn(List(), CellRect(List(), item, 0)).dark > plain[Cell(item, 0)]) rows += Cell(item, 0);
+            if (CountIn(List(), CellRect(List(), item, 0)).dark > plain[Cell(item, 0)]) rows += std::to_string(item);
         return rows;
     };
     const struct {
-        const char* transfer;  // a title, or null to remove row 0 instead
+        const char* transfer;  // a title, or "-" to remove row 0 instead
         const char* bold;
-    } steps[] = {{"two", "Two"}, {"unknown", ""}, {"Two", "Two"}, {nullptr, "Three"}};
+    } steps[] = {{"tWO", "1"}, {"unknown", ""}, {"Two", "1"}, {"-", "1"}, {nullptr, ""}};
     for (const auto& step : steps) {
-        const HRESULT hr =
-            step.transfer != nullptr ? pane_->SetTransferProgram(step.transfer) : pane_->RemoveProgram(0);
-        ASSERT_EQ(S_OK, hr);
-        EXPECT_EQ(step.bold, boldRows()) << (step.transfer ? step.transfer : "removal of row 0");
+        SCOPED_TRACE(step.transfer ? step.transfer : "null");
+        const bool removal = step.transfer != nullptr && std::string(step.transfer) == "-";
+        ASSERT_EQ(S_OK, removal ? pane_->RemoveProgram(0) : pane_->SetTransferProgram(step.transfer));
+        EXPECT_EQ(step.bold, boldRows());
     }
 }
 

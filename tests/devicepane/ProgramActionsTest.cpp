@@ -1,9 +1,10 @@
 // What the user asks of programs through the list (context menu, keys,
 // double-click), the segment dialog opened by the host, and drag and drop
 // over the pane: real input on a pane in the test container.
-#include "PaneFixture.h"
+#include "support/PaneHost.h"
 
 #include <ole2.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <string>
@@ -42,30 +43,14 @@ std::string ShownMenu(HWND* window = nullptr) {
 // Counts the WM_CONTEXTMENU messages that reach a window: the list view
 // passes on to its parent (the pane) a message that the pane's own handler
 // of the list left unhandled.
-class ContextMenuWatch {
-  public:
-    explicit ContextMenuWatch(HWND window) : m_hWnd(window) {
-        s_nSeen = 0;
-        s_pPrevious = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ContextMenuWatch::Proc)));
-    }
-    ~ContextMenuWatch() { SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_pPrevious)); }
-    static int Seen() { return s_nSeen; }
-
-  private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_CONTEXTMENU) ++s_nSeen;
-        return CallWindowProcA(s_pPrevious, window, message, wParam, lParam);
-    }
-    HWND m_hWnd;
-    static inline WNDPROC s_pPrevious = nullptr;
-    static inline int s_nSeen = 0;
-};
+LRESULT CALLBACK CountContextMenus(HWND window, UINT message, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR seen) {
+    if (message == WM_CONTEXTMENU) ++*reinterpret_cast<int*>(seen);
+    return DefSubclassProc(window, message, wp, lp);
+}
 
 class ProgramActions : public PaneTest {
   protected:
     void SetUp() override {
-        PaneTest::SetUp();
         ASSERT_HRESULT_SUCCEEDED(sink_.Connect(container_->Control()));
         SetDevice("Player");
         pane_->SetDeviceConnection(1, 0, nullptr);
@@ -77,8 +62,7 @@ class ProgramActions : public PaneTest {
     // The centre of an item's title, on screen.
     POINT ItemPoint(int item) const {
         RECT label{};
-        label.left = LVIR_LABEL;
-        SendMessageA(List(), LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&label));
+        ListView_GetItemRect(List(), item, &label, LVIR_LABEL);
         return ScreenPoint(List(), (label.left + label.right) / 2, (label.top + label.bottom) / 2);
     }
     void Select(int item) {
@@ -131,20 +115,29 @@ TEST_F(ProgramActions, TheContextMenuShowsDetailsOnlyWhereTheyExistAndMakesThemT
     // Below the last item: no menu, and the message is left to the list
     // view, which passes it on to the pane; over an item it stops there.
     RECT item{};
-    item.left = LVIR_BOUNDS;
-    SendMessageA(List(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    ListView_GetItemRect(List(), 0, &item, LVIR_BOUNDS);
     const POINT below = ScreenPoint(List(), item.left + 20, item.bottom + 40);
-    const ContextMenuWatch watch(container_->ControlWindow());
+    int seen = 0;
+    SetWindowSubclass(Window(), CountContextMenus, 1, reinterpret_cast<DWORD_PTR>(&seen));
     SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(below.x, below.y));
     EXPECT_EQ("", ShownMenu());
-    EXPECT_EQ(1, ContextMenuWatch::Seen()) << "not left to the list view";
-    ModalScript script({[](ModalScript& s) {
-        if (ShownMenu().empty()) return s.Again();
-        EndMenu();
-    }});
-    const POINT over = ItemPoint(0);
-    SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(over.x, over.y));
-    EXPECT_EQ(1, ContextMenuWatch::Seen()) << "handled, yet passed on";
+    EXPECT_EQ(1, seen) << "not left to the list view";
+    // Left of the primary monitor too, where the position's words are negative.
+    for (const bool leftOfScreen : {false, true}) {
+        if (leftOfScreen) SetWindowPos(container_->Window(), nullptr, -400, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        bool shown = false;
+        ModalScript script({[&](ModalScript& s) {
+            if (ShownMenu().empty()) return s.Again();
+            shown = true;
+            EndMenu();
+        }});
+        const POINT over = ItemPoint(0);
+        ASSERT_EQ(leftOfScreen, over.x < 0);
+        SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()), MAKELPARAM(over.x, over.y));
+        EXPECT_TRUE(shown) << leftOfScreen;
+        EXPECT_EQ(1, seen) << "handled, yet passed on";
+    }
+    RemoveWindowSubclass(Window(), CountContextMenus, 1);
 }
 
 TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
@@ -155,13 +148,9 @@ TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
     sink_.Clear();
 
     HWND popup = nullptr;
-    POINT expected{};
-    {
-        RECT bounds{};
-        bounds.left = LVIR_BOUNDS;
-        SendMessageA(List(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&bounds));
-        expected = ScreenPoint(List(), bounds.left + 2, bounds.bottom - 2);
-    }
+    RECT bounds{};
+    ListView_GetItemRect(List(), 0, &bounds, LVIR_BOUNDS);
+    const POINT expected = ScreenPoint(List(), bounds.left + 2, bounds.bottom - 2);
     ModalScript script({[&](ModalScript& s) {
         if (ShownMenu(&popup).empty()) return s.Again();
         RECT at{};
@@ -229,26 +218,6 @@ TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
     while (!user.Finished()) Settle();
 }
 
-TEST_F(ProgramActions, ScreenPositionsLeftOfThePrimaryMonitorStillFindTheItem) {
-    Add(Program("Great Speeches", 3600, 600, 1000));
-    Settle();
-    RECT frame{};
-    GetWindowRect(container_->Window(), &frame);
-    SetWindowPos(container_->Window(), nullptr, -400, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const POINT point = ItemPoint(0);
-    ASSERT_LT(point.x, 0);
-    std::string shown;
-    ModalScript script({[&](ModalScript& s) {
-        shown = ShownMenu();
-        if (shown.empty()) return s.Again();
-        EndMenu();
-    }});
-    SendMessageA(List(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()),
-                 MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
-    EXPECT_FALSE(shown.empty());
-    SetWindowPos(container_->Window(), nullptr, frame.left, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-}
-
 TEST_F(ProgramActions, TheHostsSegmentDialogAnswersOkOrCancelAndSeesTheHostsCorrection) {
     sink_.SetHandler([](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
         if (event.dispid != DISPID_OnAdjustProgramSegment) return;
@@ -271,28 +240,6 @@ TEST_F(ProgramActions, TheHostsSegmentDialogAnswersOkOrCancelAndSeesTheHostsCorr
 }
 
 // ------------------------------------------------------- drag and drop
-
-class NoData final : public IDataObject {
-  public:
-    STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override {
-        *ppv = (iid == IID_IUnknown || iid == IID_IDataObject) ? this : nullptr;
-        return *ppv ? S_OK : E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-    STDMETHODIMP_(ULONG) Release() override { return 1; }
-    STDMETHODIMP GetData(FORMATETC*, STGMEDIUM*) override { return DV_E_FORMATETC; }
-    STDMETHODIMP GetDataHere(FORMATETC*, STGMEDIUM*) override { return DV_E_FORMATETC; }
-    STDMETHODIMP QueryGetData(FORMATETC*) override { return DV_E_FORMATETC; }
-    STDMETHODIMP GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
-        if (out) out->ptd = nullptr;
-        return E_NOTIMPL;
-    }
-    STDMETHODIMP SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-    STDMETHODIMP EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
-    STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return OLE_E_ADVISENOTSUPPORTED; }
-    STDMETHODIMP DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
-    STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
-};
 
 // Drops when told to, and keeps the effects OLE shows.
 class ScriptedSource final : public IDropSource {
@@ -329,7 +276,8 @@ TEST_F(ProgramActions, DragAndDropOverStatusAreaAndListReachesTheHost) {
             overWindows.push_back(WindowFromPoint(cursor));
             if (refuse) *reinterpret_cast<DWORD*>(static_cast<INT_PTR>(event.Param(0).AsInteger())) = DROPEFFECT_NONE;
         });
-        NoData data;
+        // Any data will do: the pane hands it to the host unread.
+        const ComPtr<IDataObject> data = container_->Query<IDataObject>(IID_IDataObject);
         ScriptedSource source;
         MoveMouse(status);
         Settle();
@@ -342,7 +290,7 @@ TEST_F(ProgramActions, DragAndDropOverStatusAreaAndListReachesTheHost) {
                             },
                             [&](ModalScript&) { source.drop = true; }});
         DWORD effect = 0;
-        DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+        DoDragDrop(data.Get(), &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
         Settle();
 
         const std::vector<DISPID> fired = Events();
@@ -357,7 +305,7 @@ TEST_F(ProgramActions, DragAndDropOverStatusAreaAndListReachesTheHost) {
         if (!refuse) {
             EXPECT_EQ(DISPID_OnDrop, fired.back());
             const auto& events = sink_.Events();
-            EXPECT_EQ(reinterpret_cast<INT_PTR>(static_cast<IDataObject*>(&data)), events.front().Param(0).AsInteger());
+            EXPECT_EQ(reinterpret_cast<INT_PTR>(data.Get()), events.front().Param(0).AsInteger());
             EXPECT_EQ(events.front().Param(0).AsInteger(), events.back().Param(0).AsInteger());
         } else {
             EXPECT_EQ(fired.end(), std::find(fired.begin(), fired.end(), DISPID_OnDrop));

@@ -1,5 +1,5 @@
 // The program list through IDeviceTransfer: cells, order, records, selection.
-#include "PaneFixture.h"
+#include "support/PaneHost.h"
 
 #include <cstring>
 #include <functional>
@@ -55,8 +55,14 @@ TEST_F(ProgramList, CdViewCountsTheCdsATitleNeeds) {
                        {705600000, 4000, "2"}};
     for (const Case& c : cases) {
         SetDevice("", 0, c.capacity, TOTAL_MEM);
-        Add(Program("t", c.totalTime, 0, 0));
-        EXPECT_EQ(c.cds, Cell(pane_->GetItemsCount() - 1, 3)) << c.capacity << " " << c.totalTime;
+        CDeviceProgram program = Program("t", c.totalTime, 0, 0);
+        Add(program);
+        const int last = pane_->GetItemsCount() - 1;
+        EXPECT_EQ(c.cds, Cell(last, 3)) << c.capacity << " " << c.totalTime;
+        // An update keeps the count where other views write the size.
+        program.m_SizeOnDevice = 3 * 1048576;
+        ASSERT_EQ(S_OK, pane_->UpdateProgram(last, &program, 1));
+        EXPECT_EQ(c.cds, Cell(last, 3)) << "after an update";
     }
 }
 
@@ -154,11 +160,8 @@ TEST_F(ProgramList, RecordsComeBackByteForByteAndArraysAreNotReadPastTheirEnd) {
 
 TEST_F(ProgramList, SelectionCountNeedsTheFocusAndItemsAreListedInOrder) {
     for (const char* title : {"a", "b", "c", "d", "e", "f"}) Add(Program(title, 10, 10, 10));
-    LVITEMA state{};
-    state.state = state.stateMask = LVIS_SELECTED;
-    for (int item : {1, 2, 3, 4, 5}) SendMessageA(List(), LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
-    state.state = 0;
-    SendMessageA(List(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+    for (int item : {1, 2, 3, 4, 5}) ListView_SetItemState(List(), item, LVIS_SELECTED, LVIS_SELECTED);
+    ListView_SetItemState(List(), 0, 0, LVIS_SELECTED);
 
     SetFocus(container_->Window());
     EXPECT_EQ(0, pane_->GetSelCount());

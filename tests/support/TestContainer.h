@@ -1,15 +1,8 @@
-// TestContainer: a top-level window that embeds one control as a host does
-// (through a ControlSite filling the window's client area):
-//
-//   TestContainer container;
-//   ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
-//   ASSERT_HRESULT_SUCCEEDED(container.Activate());
-//   HWND pane = container.ControlWindow();
-//   auto transfer = container.Query<IDeviceTransfer>(IID_IDeviceTransfer);
-//
-// The control follows the window's size. Destruction closes the control
-// (deactivation, IOleObject::Close, client site taken away), releases it
-// and destroys the window.
+// A top-level window that embeds one control as a host does (through a
+// ControlSite filling the window's client area); the control follows the
+// window's size. Destruction closes the control (deactivation,
+// IOleObject::Close, client site taken away), releases it and destroys the
+// window.
 #ifndef KESTREL_TESTS_TEST_CONTAINER_H
 #define KESTREL_TESTS_TEST_CONTAINER_H
 

@@ -1,0 +1,337 @@
+// Bad input through the interfaces of both controls, one table per kind:
+// null pointers, texts without a terminator or of a megabyte, numbers,
+// handles and kinds out of range, addresses that cannot take a result,
+// malformed streams and storages. Each call answers with its status and
+// both controls keep working. The standard OLE interfaces are the control
+// frame's, the same for both: they are asked of the pane.
+#include <windows.h>
+#include <ole2.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "container/OleHandle.h"
+#include "menubar/MenuCtrl.h"
+#include "support/PaneHost.h"
+#include "support/PixelCanvas.h"
+
+namespace {
+
+struct BadCall {
+    const char* name;
+    std::function<HRESULT()> call;
+    HRESULT expected;
+};
+// A row of a table: the answer the call must give, the call named by its text.
+#define ROW(expected, ...)                                  \
+    BadCall {                                               \
+#__VA_ARGS__, [&] { return __VA_ARGS__; }, expected \
+    }
+
+std::string Hex(HRESULT hr) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(hr));
+    return text;
+}
+
+void ExpectAnswers(const std::vector<BadCall>& calls) {
+    for (const BadCall& row : calls) EXPECT_EQ(Hex(row.expected), Hex(row.call())) << row.name;
+}
+
+// 64 bytes of 'x' without a terminator, right before a PAGE_NOACCESS page:
+// whoever reads past them faults. The pages stay for the whole program.
+char* UnterminatedText() {
+    static char* const text = [] {
+        auto* base = static_cast<char*>(VirtualAlloc(nullptr, 8192, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+        DWORD old = 0;
+        VirtualProtect(base + 4096, 4096, PAGE_NOACCESS, &old);
+        std::memset(base + 4096 - 64, 'x', 64);
+        return base + 4096 - 64;
+    }();
+    return text;
+}
+
+template <class I>
+ComPtr<I> Ask(IUnknown* control) {
+    ComPtr<I> result;
+    control->QueryInterface(__uuidof(I), reinterpret_cast<void**>(result.ReleaseAndGetAddressOf()));
+    return result;
+}
+
+ComPtr<IStream> StreamOf(const void* bytes, ULONG size) {
+    ComPtr<IStream> stream;
+    CreateStreamOnHGlobal(nullptr, TRUE, stream.ReleaseAndGetAddressOf());
+    if (size != 0) stream->Write(bytes, size, nullptr);
+    stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+    return stream;
+}
+
+class BadInput : public PaneTest {
+  protected:
+    void SetUp() override {
+        ASSERT_HRESULT_SUCCEEDED(barHost_.Create(CreateMenuCtrl));
+        ASSERT_HRESULT_SUCCEEDED(barHost_.Activate());
+        bar_ = barHost_.Query<IMenuCtrl>(IID_IMenuCtrl);
+        ASSERT_TRUE(bar_ && object_ && stream_ && storage_ && view_ && inPlace_ && points_ && data_ && quick_);
+        ASSERT_TRUE(classInfo_ && text_ && dispatch_ && acc_);
+        ASSERT_EQ(S_OK, points_->FindConnectionPoint(DIID__IDeviceTransferEvents, point_.ReleaseAndGetAddressOf()));
+        const HMENU menu = CreateMenu();
+        AppendMenuA(menu, MF_STRING, 101, "&File");
+        AppendMenuA(menu, MF_STRING, 102, "&Help");
+        ASSERT_EQ(S_OK, bar_->put_Owner(OleHandle(barHost_.Window())));
+        ASSERT_EQ(S_OK, bar_->put_Menu(OleHandle(menu)));
+        Add(Program("Morning News"));
+    }
+
+    // Both controls still at work: a program goes in and comes back, the
+    // pane draws itself, the bar measures its items.
+    void TearDown() override {
+        SCOPED_TRACE("normal calls afterwards");
+        ASSERT_TRUE(IsWindow(Window()));
+        ASSERT_EQ(S_OK, pane_->SetDisplayMode(DEVICE_VIEW));
+        Add(Program("Evening News"));
+        CDeviceProgram back{};
+        ASSERT_EQ(S_OK, pane_->GetProgramProperties(0, &back));
+        EXPECT_STREQ("Evening News", back.m_szTitle);
+        EXPECT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "Connected"));
+        const PixelCanvas canvas(100, 50);
+        const RECTL bounds{0, 0, 100, 50};
+        EXPECT_EQ(S_OK, view_->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, canvas.dc(), &bounds, nullptr,
+                                    nullptr, 0));
+        RECT rect{};
+        EXPECT_EQ(S_OK, bar_->GetItemRect(1, reinterpret_cast<LONG_PTR>(&rect)));
+        EXPECT_GT(rect.right, rect.left);
+        TestContainer::ProcessMessages();
+        PaneTest::TearDown();
+    }
+
+    TestContainer barHost_;
+    ComPtr<IMenuCtrl> bar_;
+    IUnknown* const control_ = container_->Control();
+    const ComPtr<IOleObject> object_ = Ask<IOleObject>(control_);
+    const ComPtr<IPersistStreamInit> stream_ = Ask<IPersistStreamInit>(control_);
+    const ComPtr<IPersistStorage> storage_ = Ask<IPersistStorage>(control_);
+    const ComPtr<IViewObject2> view_ = Ask<IViewObject2>(control_);
+    const ComPtr<IOleInPlaceObject> inPlace_ = Ask<IOleInPlaceObject>(control_);
+    const ComPtr<IConnectionPointContainer> points_ = Ask<IConnectionPointContainer>(control_);
+    ComPtr<IConnectionPoint> point_;
+    const ComPtr<IDataObject> data_ = Ask<IDataObject>(control_);
+    const ComPtr<IProvideClassInfo2> classInfo_ = Ask<IProvideClassInfo2>(control_);
+    const ComPtr<IQuickActivate> quick_ = Ask<IQuickActivate>(control_);
+    const ComPtr<IPluginText> text_ = container_->Query<IPluginText>(IID_IPluginText);
+    const ComPtr<IDispatch> dispatch_ = Ask<IDispatch>(control_);
+    const ComPtr<IAccessible> acc_ = Ask<IAccessible>(control_);  // the pane's own, not the proxy
+    const VARIANT self_ = Variant::Int32(CHILDID_SELF).get();
+    VARIANT result_{};
+    BSTR bstr_ = nullptr;
+    FORMATETC format_{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM medium_{};
+    DISPID dispid_ = 0;
+    DWORD cookie_ = 0;
+};
+
+TEST_F(BadInput, NullPointers) {
+    const HDC screen = GetDC(nullptr);
+    const RECTL bounds{0, 0, 100, 50};
+    LONG n = 0;
+    ExpectAnswers({
+        ROW(E_POINTER, object_->GetExtent(DVASPECT_CONTENT, nullptr)),
+        ROW(E_POINTER, object_->GetUserClassID(nullptr)),
+        ROW(E_POINTER, object_->Advise(nullptr, &cookie_)),
+        ROW(E_POINTER, stream_->GetSizeMax(nullptr)),
+        ROW(E_INVALIDARG,
+            view_->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, screen, nullptr, nullptr, nullptr, 0)),
+        ROW(E_INVALIDARG,
+            view_->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, nullptr, &bounds, nullptr, nullptr, 0)),
+        ROW(S_OK, view_->GetAdvise(nullptr, nullptr, nullptr)),
+        ROW(E_POINTER, view_->GetExtent(DVASPECT_CONTENT, -1, nullptr, nullptr)),
+        ROW(E_POINTER, inPlace_->GetWindow(nullptr)),
+        ROW(E_POINTER, inPlace_->SetObjectRects(nullptr, nullptr)),
+        ROW(E_POINTER, points_->FindConnectionPoint(DIID__IDeviceTransferEvents, nullptr)),
+        ROW(E_POINTER, points_->EnumConnectionPoints(nullptr)),
+        ROW(E_POINTER, point_->Advise(control_, nullptr)),
+        ROW(E_POINTER, point_->GetConnectionInterface(nullptr)),
+        ROW(E_POINTER, data_->GetData(nullptr, &medium_)),
+        ROW(E_POINTER, data_->GetData(&format_, nullptr)),
+        ROW(E_POINTER, data_->DAdvise(nullptr, 0, nullptr, nullptr)),
+        ROW(E_POINTER, classInfo_->GetClassInfo(nullptr)),
+        ROW(E_POINTER, classInfo_->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, nullptr)),
+        ROW(E_POINTER, quick_->QuickActivate(nullptr, nullptr)),
+        ROW(E_POINTER, quick_->GetContentExtent(nullptr)),
+        ROW(E_POINTER, bar_->get_Menu(nullptr)),
+        ROW(E_POINTER, bar_->get_Orientation(nullptr)),
+        ROW(E_POINTER, bar_->AutoSize(nullptr)),
+        ROW(E_POINTER, pane_->AddProgram(nullptr)),
+        ROW(E_POINTER, pane_->GetProgramProperties(0, nullptr)),
+        ROW(E_POINTER, pane_->UpdateProgram(0, nullptr, 1)),
+        ROW(E_POINTER, pane_->GetDeviceInfo(nullptr)),
+        ROW(E_POINTER, pane_->GetSelItems(nullptr, 4)),
+        ROW(E_POINTER, pane_->CreateProgramAdjustDialog(nullptr, -1)),
+        ROW(E_POINTER, pane_->SetAboutDeviceText(nullptr)),
+        ROW(E_POINTER, text_->SetPluginText(1, nullptr)),
+        ROW(E_POINTER, dispatch_->GetTypeInfoCount(nullptr)),
+        ROW(E_POINTER, dispatch_->GetIDsOfNames(IID_NULL, nullptr, 1, 0, &dispid_)),
+        ROW(DISP_E_BADVARTYPE, dispatch_->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, nullptr, &result_, nullptr, nullptr)),
+        ROW(E_POINTER, acc_->get_accName(self_, nullptr)),
+        ROW(E_POINTER, acc_->get_accFocus(nullptr)),
+        ROW(E_POINTER, acc_->accLocation(nullptr, nullptr, nullptr, nullptr, self_)),
+        ROW(E_POINTER, acc_->accLocation(&n, &n, &n, nullptr, self_)),
+        ROW(E_POINTER, acc_->accHitTest(0, 0, nullptr)),
+    });
+    ReleaseDC(nullptr, screen);
+}
+
+// Every character array full, none terminated, beside figures at their limits.
+TEST_F(BadInput, TextsWithoutATerminatorOrOfAMegabyte) {
+    const char* open = UnterminatedText();
+    const auto openWide = reinterpret_cast<LPOLESTR>(UnterminatedText());
+    const std::string hugeText(1 << 20, 'y');
+    const char* huge = hugeText.c_str();
+    CDeviceProgram program{};
+    std::memset(&program, 'z', offsetof(CDeviceProgram, m_TotalTime));
+    program.m_TotalTime = INT_MIN;
+    program.m_TimeOnDevice = -1;
+    program.m_SizeOnDevice = program.m_ProgramStart = INT_MAX;
+    program.m_PlayBackPos = INT_MIN;
+    program.m_CodecIconIndex = 99999;
+    program.m_fCanProgramBeResized = -3;
+    CDeviceInfo info{};
+    info.fieldUsed = -1;  // every bit, the undocumented ones too
+    std::memset(info.szDeviceName, 'n', sizeof info.szDeviceName);
+    info.totalMemory = -1;
+    info.usedMemory = LLONG_MAX;
+    info.hDeviceImage = reinterpret_cast<HICON>(static_cast<UINT_PTR>(0xBAD0));
+    LPOLESTR name = openWide;
+    ExpectAnswers({
+        ROW(S_OK, object_->SetHostNames(openWide, openWide)),
+        ROW(S_OK, pane_->AddProgram(&program)),
+        ROW(S_OK, pane_->UpdateProgram(0, &program, 1)),
+        ROW(S_OK, pane_->SetDeviceConnection(1, 1, open)),
+        ROW(S_OK, pane_->SetDeviceConnection(-7, 99, huge)),
+        ROW(S_OK, pane_->SetDeviceInfo(info)),
+        ROW(S_OK, pane_->SetTransferProgram(open)),
+        ROW(S_OK, pane_->SetTransferProgram(huge)),
+        ROW(E_POINTER, pane_->SetAboutDeviceText(open)),
+        ROW(S_OK, pane_->SetAboutDeviceText(huge)),
+        ROW(E_POINTER, text_->SetPluginText(1, open)),
+        ROW(S_OK, text_->SetPluginText(INT_MIN, huge)),
+        ROW(S_OK, text_->LockPluginText(-9)),
+        ROW(S_OK, pane_->SetDeviceConnection(0, 1, open)),
+        ROW(S_OK, text_->LockPluginText(0)),
+        ROW(DISP_E_UNKNOWNNAME, dispatch_->GetIDsOfNames(IID_NULL, &name, 1, 0, &dispid_)),
+    });
+    EXPECT_EQ(S_OK, pane_->RemoveAllPrograms());
+}
+
+TEST_F(BadInput, NumbersHandlesAndKindsOutOfRange) {
+    SIZEL size{};
+    GUID guid{};
+    CDeviceProgram program = Program("Noon News"), out{};
+    int items[4] = {};
+    const RECT rect{0, 0, 100, 50};
+    RECT itemRect{};
+    DISPPARAMS none{};
+    const VARIANT distant = Variant::Int32(100000).get();
+    VARIANT wrongType = Variant::Int32(0).get(), empty = Variant::Int32(0).get();
+    V_VT(&wrongType) = VT_R8;
+    V_VT(&empty) = VT_EMPTY;
+    IDispatch* child = nullptr;
+    LONG n = 0;
+    const HWND destroyed = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    DestroyWindow(destroyed);
+    const HMENU gone = CreateMenu();
+    DestroyMenu(gone);
+    ExpectAnswers({
+        ROW(E_FAIL, object_->GetExtent(0x40, &size)),
+        ROW(DV_E_DVASPECT, object_->SetExtent(0x40, &size)),
+        ROW(OLEOBJ_S_INVALIDVERB, object_->DoVerb(9999, nullptr, nullptr, 0, container_->Window(), &rect)),
+        ROW(OLE_E_NOCONNECTION, object_->Unadvise(0xBAD)),
+        ROW(S_OK, view_->SetAdvise(0x40, 0, nullptr)),
+        ROW(DV_E_FORMATETC, data_->GetData(&format_, &medium_)),
+        ROW(OLE_E_NOCONNECTION, data_->DUnadvise(0xBAD)),
+        ROW(E_FAIL, classInfo_->GetGUID(99, &guid)),
+        ROW(E_INVALIDARG, bar_->put_Owner(0)),
+        ROW(E_INVALIDARG, bar_->put_Owner(OleHandle(destroyed))),
+        ROW(E_INVALIDARG, bar_->put_Owner(0x7FFFFFF0)),
+        ROW(E_INVALIDARG, bar_->put_Menu(0)),
+        ROW(E_INVALIDARG, bar_->put_Menu(OleHandle(gone))),
+        ROW(E_INVALIDARG, bar_->put_Menu(OleHandle(barHost_.Window()))),
+        ROW(E_INVALIDARG, bar_->put_ImageList(0)),
+        ROW(S_OK, bar_->put_BackColor(0x7F000000)),
+        ROW(S_OK, bar_->put_MenuColor(0x800000FF)),
+        ROW(S_OK, bar_->put_Orientation(-300)),
+        ROW(S_OK, bar_->SetMenuItemImage(-1, 5)),
+        ROW(S_OK, bar_->SetMenuItemImage(101, INT_MAX)),
+        ROW(E_INVALIDARG, bar_->GetItemRect(-1, reinterpret_cast<LONG_PTR>(&itemRect))),
+        ROW(E_INVALIDARG, bar_->GetItemRect(2, reinterpret_cast<LONG_PTR>(&itemRect))),
+        ROW(S_OK, pane_->RemoveProgram(INT_MIN)),
+        ROW(S_FALSE, pane_->RemoveProgram(INT_MAX)),
+        ROW(E_FAIL, pane_->GetProgramProperties(-1, &out)),
+        ROW(E_FAIL, pane_->GetProgramProperties(INT_MAX, &out)),
+        ROW(S_OK, pane_->UpdateProgram(-1, &program, 1)),
+        ROW(S_OK, pane_->GetSelItems(items, -1)),
+        ROW(S_OK, pane_->SetImageList(reinterpret_cast<void*>(static_cast<UINT_PTR>(0xBAD0)))),
+        ROW(DISP_E_MEMBERNOTFOUND,
+            dispatch_->Invoke(12345, IID_NULL, 0, DISPATCH_METHOD, &none, &result_, nullptr, nullptr)),
+        ROW(DISP_E_MEMBERNOTFOUND,
+            dispatch_->Invoke(1, IID_IDispatch, 0, DISPATCH_METHOD, &none, &result_, nullptr, nullptr)),
+        ROW(E_INVALIDARG, acc_->get_accChild(distant, &child)),
+        ROW(S_OK, acc_->get_accName(distant, &bstr_)),
+        ROW(E_INVALIDARG, acc_->get_accName(wrongType, &bstr_)),
+        ROW(E_INVALIDARG, acc_->get_accName(empty, &bstr_)),
+        ROW(E_INVALIDARG, acc_->get_accRole(distant, &result_)),
+        ROW(E_INVALIDARG, acc_->accLocation(&n, &n, &n, &n, distant)),
+        ROW(E_INVALIDARG, acc_->put_accValue(distant, nullptr)),
+    });
+    SysFreeString(bstr_);
+    VariantClear(&result_);
+    // With the selection gone, the details of nothing.
+    pane_->RemoveAllPrograms();
+    EXPECT_EQ(S_OK, pane_->ShowSelectedProgramDetails());
+}
+
+// A RECT at address 1, one that starts 8 bytes before an inaccessible page,
+// that page itself, and a read-only page.
+TEST_F(BadInput, AddressesThatCannotTakeARect) {
+    const auto inaccessible = reinterpret_cast<LONG_PTR>(UnterminatedText() + 64);
+    void* const readOnly = VirtualAlloc(nullptr, 1, MEM_RESERVE | MEM_COMMIT, PAGE_READONLY);
+    ASSERT_NE(nullptr, readOnly);
+    ExpectAnswers({
+        ROW(E_INVALIDARG, bar_->GetItemRect(0, 0)),
+        ROW(E_INVALIDARG, bar_->GetItemRect(0, 1)),
+        ROW(E_INVALIDARG, bar_->GetItemRect(0, inaccessible - 8)),
+        ROW(E_INVALIDARG, bar_->GetItemRect(0, inaccessible)),
+        ROW(E_INVALIDARG, bar_->GetItemRect(0, reinterpret_cast<LONG_PTR>(readOnly))),
+    });
+    VirtualFree(readOnly, 0, MEM_RELEASE);
+}
+
+TEST_F(BadInput, MalformedStreamsAndStorages) {
+    const BYTE garbage[] = {0xFF, 0xFF, 0xFF, 0x7F, 0x13, 0x37, 0x00, 0x01, 0xDE, 0xAD};
+    ComPtr<ILockBytes> bytes;
+    ComPtr<IStorage> empty;
+    CreateILockBytesOnHGlobal(nullptr, TRUE, bytes.ReleaseAndGetAddressOf());
+    StgCreateDocfileOnILockBytes(bytes.Get(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0,
+                                 empty.ReleaseAndGetAddressOf());
+    ExpectAnswers({
+        ROW(E_INVALIDARG, stream_->Load(nullptr)),
+        ROW(E_INVALIDARG, stream_->Save(nullptr, TRUE)),
+        ROW(E_FAIL, stream_->Load(StreamOf(nullptr, 0).Get())),
+        ROW(E_FAIL, stream_->Load(StreamOf(garbage, sizeof garbage).Get())),
+        ROW(E_INVALIDARG, storage_->InitNew(nullptr)),
+        ROW(E_INVALIDARG, storage_->Load(nullptr)),
+        ROW(E_INVALIDARG, storage_->Save(nullptr, TRUE)),
+        ROW(STG_E_FILENOTFOUND, storage_->Load(empty.Get())),
+    });
+    EXPECT_EQ(S_OK, stream_->Save(StreamOf(nullptr, 0).Get(), FALSE));
+}
+
+}  // namespace
