@@ -197,10 +197,10 @@ TEST(AccessibleProxy, OneProxyWhileHeldANewOneAfterAndDisconnectedWhenThePaneGoe
         EXPECT_EQ(locks + 1, Module::LockCount());
         // Other objects of the window are the system's.
         EXPECT_EQ(0, SendMessageW(pane.Window(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_WINDOW)));
-        ASSERT_HRESULT_SUCCEEDED(pane.container_->Deactivate());
+        ASSERT_HRESULT_SUCCEEDED(pane.m_pContainer->Deactivate());
         ExpectDisconnected(proxy.Get());
         // Reactivated, the pane answers with a new proxy for its new window.
-        ASSERT_HRESULT_SUCCEEDED(pane.container_->Activate());
+        ASSERT_HRESULT_SUCCEEDED(pane.m_pContainer->Activate());
         proxy = AccessibleOf(pane.Window());
         LONG count = -1;
         EXPECT_EQ(S_OK, proxy->get_accChildCount(&count));

@@ -60,7 +60,7 @@ enum { NAME, DESCRIPTION, COUNT, FIRST_CHILD };
 
 class PaneReading : public PaneTest {
   protected:
-    void SetUp() override { ASSERT_HRESULT_SUCCEEDED(pane_.As(IID_IDispatch, &dispatch)); }
+    void SetUp() override { ASSERT_HRESULT_SUCCEEDED(m_pPane.As(IID_IDispatch, &dispatch)); }
     void TearDown() override {
         for (VARIANT& v : arguments) VariantClear(&v);
         VariantClear(&result);
@@ -137,9 +137,9 @@ TEST_F(PaneReading, NoDeviceAndADisconnectedDeviceSayWhyThereIsNothingToRead) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.device << " " << c.status);
         SetDevice(c.device.c_str());
-        pane_->RemoveAllPrograms();
+        m_pPane->RemoveAllPrograms();
         Add(Program("Chapter 1", 3600, 600, 600 * 4000));
-        ASSERT_EQ(S_OK, pane_->SetDeviceConnection(c.status, 0, nullptr));
+        ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(c.status, 0, nullptr));
         const auto r = ReadEveryWay(1);
         EXPECT_EQ(c.name, r[NAME]);
         EXPECT_EQ(c.description, r[DESCRIPTION]);
@@ -151,7 +151,7 @@ TEST_F(PaneReading, NoDeviceAndADisconnectedDeviceSayWhyThereIsNothingToRead) {
 TEST_F(PaneReading, AConnectedPlayerIsDescribedInThreeSentencesAndEachProgramByItsSegment) {
     SetDevice("Player", 104857600, 209715200);
     Add(Program("Chapter 1", 3600, 600, 600 * 4000, 60, 30));
-    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, nullptr));
+    ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, nullptr));
     auto r = ReadEveryWay(1);
     EXPECT_EQ(Filled(121, "Player"), r[NAME]);
     EXPECT_EQ(Filled(115, "Player", "Player") + L". " + Filled(129, 200.0) + L". " + Filled(128, 100.0),
@@ -163,7 +163,7 @@ TEST_F(PaneReading, AConnectedPlayerIsDescribedInThreeSentencesAndEachProgramByI
     EXPECT_EQ(Filled(124, "Chapter 1", segment.c_str(), Cell(0, 1).c_str(), Cell(0, 3).c_str()), r[FIRST_CHILD + 1]);
 
     // Programs queued for transfer are described as they will be after it.
-    ASSERT_EQ(S_OK, pane_->SetDisplayMode(TRANSFER_LIST_VIEW));  // empties the list
+    ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(TRANSFER_LIST_VIEW));  // empties the list
     Add(Program("Chapter 2", 3600, 1200, 1200 * 4000));
     r = ReadEveryWay(1);
     segment = Printf(104, "Player", FormatDuration(0).c_str(), FormatDuration(1200).c_str(), FormatDuration(0).c_str());
@@ -186,9 +186,9 @@ TEST_F(PaneReading, EveryStatusUpdateRaisesNameChangeThenValueChangeForThePane) 
                                                GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(nullptr, hook);
     SetDevice("Player");
-    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, nullptr));
-    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, nullptr));  // unchanged, still announced
-    ASSERT_EQ(S_OK, container_->Query<IPluginText>(IID_IPluginText)->SetPluginText(1, "Syncing"));
+    ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, nullptr));
+    ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, nullptr));  // unchanged, still announced
+    ASSERT_EQ(S_OK, m_pContainer->Query<IPluginText>(IID_IPluginText)->SetPluginText(1, "Syncing"));
     TestContainer::ProcessMessages();
     UnhookWinEvent(hook);
     g_events = nullptr;
@@ -197,7 +197,7 @@ TEST_F(PaneReading, EveryStatusUpdateRaisesNameChangeThenValueChangeForThePane) 
 }
 
 TEST_F(PaneReading, InvokeReachesThePaneAndTheStandardObjectAndReportsItsErrors) {
-    EXPECT_FALSE(dispatch.Get() == container_->Control()) << "the identity's IDispatch has no members";
+    EXPECT_FALSE(dispatch.Get() == m_pContainer->Control()) << "the identity's IDispatch has no members";
     EXPECT_EQ(S_OK, Call(DISPID_ACC_CHILDCOUNT, DISPATCH_PROPERTYGET));
     EXPECT_EQ(VT_I4, V_VT(&result));
     EXPECT_EQ(0, V_I4(&result));  // not connected

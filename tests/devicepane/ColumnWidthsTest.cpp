@@ -64,7 +64,7 @@ TEST_F(ColumnWidthsTest, StoredWidthsComeBackAndZeroWidthsAreNeitherReadNorSaved
 
     // Closed in the CD view, with one column dragged shut: the device view's
     // titles hold the widths, and the shut column keeps its stored value.
-    ASSERT_EQ(S_OK, pane_->SetDisplayMode(CDBURN_VIEW));
+    ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(CDBURN_VIEW));
     SetWidth(List(), 0, 150);
     SetWidth(List(), 2, 0);
     ClosePane();

@@ -27,7 +27,7 @@ LONG_PTR ViewType(HWND list) { return GetWindowLongPtrA(list, GWL_STYLE) & LVS_T
 
 TEST_F(DeviceStatus, MessageFollowsStateNameAndText) {
     // Before any name: the not-connected text with an empty name.
-    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(0, 0, nullptr));
+    ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(0, 0, nullptr));
     EXPECT_EQ(Printf(IDS_STATUS_NOT_CONNECTED, ""), WindowText(List()));
     SetDevice("Player");
     struct Case {
@@ -47,7 +47,7 @@ TEST_F(DeviceStatus, MessageFollowsStateNameAndText) {
     };
     for (const Case& c : cases) {
         if (c.name != nullptr) SetDevice(c.name, 0, 0, DEV_NAME);
-        ASSERT_EQ(S_OK, pane_->SetDeviceConnection(c.status, c.animate, c.given));
+        ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(c.status, c.animate, c.given));
         EXPECT_EQ(c.message, WindowText(List()));
         EXPECT_EQ(c.message, Status().m_StatusMessage.GetText());
         EXPECT_EQ(c.view, ViewType(List())) << c.message;
@@ -57,22 +57,22 @@ TEST_F(DeviceStatus, MessageFollowsStateNameAndText) {
         }
     }
     SetDevice(Text(IDS_NO_DEVICE).c_str());
-    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(0, 0, nullptr));
+    ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(0, 0, nullptr));
     EXPECT_EQ("", WindowText(List()));
 }
 
 TEST_F(DeviceStatus, LockedPluginTextKeepsTheStatusLine) {
-    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "host"));
-    auto plugin = container_->Query<IPluginText>(IID_IPluginText);
+    ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, "host"));
+    auto plugin = m_pContainer->Query<IPluginText>(IID_IPluginText);
     ASSERT_EQ(S_OK, plugin->LockPluginText(1));
-    EXPECT_EQ(S_OK, pane_->SetDeviceConnection(0, 0, "x"));
+    EXPECT_EQ(S_OK, m_pPane->SetDeviceConnection(0, 0, "x"));
     EXPECT_EQ("host", WindowText(List()));
     EXPECT_EQ(LVS_REPORT, ViewType(List()));
     EXPECT_EQ(S_OK, plugin->SetPluginText(0, "y"));
     EXPECT_EQ("y", WindowText(List()));
     EXPECT_EQ(LVS_LIST, ViewType(List()));
     ASSERT_EQ(S_OK, plugin->LockPluginText(0));
-    EXPECT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "z"));
+    EXPECT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, "z"));
     EXPECT_EQ("z", WindowText(List()));
 }
 
@@ -92,7 +92,7 @@ TEST_F(DeviceStatus, MemoryLinesInMegabytesOrCdTime) {
     EXPECT_EQ(megabytes(IDS_FREE_MB, 300.0), Status().m_FreeText.GetText());
     EXPECT_DOUBLE_EQ(0.25, Status().m_MemoryGauge.GetFraction());
 
-    ASSERT_EQ(S_OK, pane_->SetDisplayMode(CDBURN_VIEW));
+    ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(CDBURN_VIEW));
     EXPECT_EQ(Text(IDS_CD_USAGE_LABEL), Status().m_MemoryLabelText.GetText());
     SetDevice("CD", 104857600, 209715200, TOTAL_MEM | USED_MEMORY);
     EXPECT_EQ(Text(IDS_USED_LABEL) + FormatDuration(594), Status().m_UsedText.GetText());
@@ -111,15 +111,15 @@ TEST_F(DeviceStatus, DeviceRecordKeepsNameAndFiguresAndALongNameOverflowsNothing
     info.totalMemory = 5;
     info.usedMemory = 3;
     info.hDeviceImage = LoadIcon(nullptr, IDI_APPLICATION);
-    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
+    ASSERT_EQ(S_OK, m_pPane->SetDeviceInfo(info));
     CDeviceInfo only16 = info;
     only16.fieldUsed = DEVICE_CONFIG_INTERFACE;
     only16.totalMemory = 99;
-    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(only16));
+    ASSERT_EQ(S_OK, m_pPane->SetDeviceInfo(only16));
 
     CDeviceInfo back;
     std::memset(&back, 0xCC, sizeof back);
-    ASSERT_EQ(S_OK, pane_->GetDeviceInfo(&back));
+    ASSERT_EQ(S_OK, m_pPane->GetDeviceInfo(&back));
     EXPECT_EQ(0, back.fieldUsed);
     EXPECT_EQ(std::string(255, 'N'), back.szDeviceName);
     EXPECT_EQ(5, back.totalMemory);
@@ -128,7 +128,7 @@ TEST_F(DeviceStatus, DeviceRecordKeepsNameAndFiguresAndALongNameOverflowsNothing
     EXPECT_NE(nullptr, Status().m_DeviceImageIcon.GetIcon());
 
     // Both names in the connected message: cut to its 512-character buffer.
-    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, nullptr));
+    ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, nullptr));
     const std::string message = WindowText(List());
     EXPECT_EQ(PaneTexts::kStatusCapacity - 1, message.size());
     EXPECT_NE(std::string::npos, message.find(std::string(255, 'N')));
@@ -141,7 +141,7 @@ TEST_F(DeviceStatus, AboutTextShowsWhenItHasTextAndLaysThePaneOutOnce) {
     const auto listLeft = [this] {
         RECT rect;
         GetWindowRect(List(), &rect);
-        MapWindowPoints(nullptr, container_->ControlWindow(), reinterpret_cast<POINT*>(&rect), 2);
+        MapWindowPoints(nullptr, m_pContainer->ControlWindow(), reinterpret_cast<POINT*>(&rect), 2);
         return rect.left;
     };
     const auto moveList = [this] { SetWindowPos(List(), nullptr, 400, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER); };
@@ -152,11 +152,11 @@ TEST_F(DeviceStatus, AboutTextShowsWhenItHasTextAndLaysThePaneOutOnce) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         moveList();
-        ASSERT_EQ(S_OK, pane_->SetAboutDeviceText(c.text));
+        ASSERT_EQ(S_OK, m_pPane->SetAboutDeviceText(c.text));
         EXPECT_EQ(c.visible, Status().m_AboutDeviceText.IsVisible());
         EXPECT_EQ(c.laidOut, listLeft() != 400) << "list left at " << listLeft();
         if (!c.laidOut) {
-            ASSERT_EQ(S_OK, pane_->SetAboutDeviceText("reset"));
+            ASSERT_EQ(S_OK, m_pPane->SetAboutDeviceText("reset"));
         }
     }
 }
@@ -177,13 +177,13 @@ TEST_F(DeviceStatus, PluginPaneIsTakenInOrderPlacedAboveTheMemoryBlockAndLetGo) 
 
     // The site counts on the pane and asks the host for a refresh.
     EventSink sink(DIID__IDeviceTransferEvents);
-    ASSERT_HRESULT_SUCCEEDED(sink.Connect(container_->Control()));
+    ASSERT_HRESULT_SUCCEEDED(sink.Connect(m_pContainer->Control()));
     const ULONG refs = plugin.m_pSite->AddRef();
     EXPECT_EQ(refs - 1, plugin.m_pSite->Release());
     EXPECT_EQ(S_OK, plugin.m_pSite->OnPaneNotify());
     EXPECT_EQ(std::vector<DISPID>{DISPID_OnRefreshRequest}, sink.Dispids());
 
-    ASSERT_EQ(S_OK, pane_->SetDisplayMode(TRANSFER_LIST_VIEW));
+    ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(TRANSFER_LIST_VIEW));
     EXPECT_FALSE(IsWindowVisible(plugin.m_hWnd));
 
     ShowPlugin(&failing);

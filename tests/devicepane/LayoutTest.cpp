@@ -23,7 +23,7 @@ RECT ListRect(HWND list) {
 using PaneLayoutTest = PaneTest;
 
 TEST_F(PaneLayoutTest, ListStartsRightOfTheStatusAreaAndASizeChangeOnlyStretchesIt) {
-    ASSERT_EQ(S_OK, pane_->SetDisplayMode(DEVICE_VIEW));  // a full layout
+    ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(DEVICE_VIEW));  // a full layout
     // The status area is at least 160 pixels wide; hidden elements (the
     // about text) count too.
     const int left = ListRect(List()).left;
@@ -35,7 +35,7 @@ TEST_F(PaneLayoutTest, ListStartsRightOfTheStatusAreaAndASizeChangeOnlyStretches
     RECT message;
     EXPECT_EQ(RectText({0, 0, 900 - left, 385}), RectText(Status().m_StatusMessage.GetRect(message)));
 
-    container_->Resize({300, 200});
+    m_pContainer->Resize({300, 200});
     TestContainer::ProcessMessages();
     EXPECT_EQ(left, ListRect(List()).left);
     EXPECT_EQ(300, ListRect(List()).right);
@@ -44,7 +44,7 @@ TEST_F(PaneLayoutTest, ListStartsRightOfTheStatusAreaAndASizeChangeOnlyStretches
 
     // A wide device name widens the status area at the next full layout.
     SetDevice("A device name far wider than the status area ever is", 0, 0, DEV_NAME);
-    ASSERT_EQ(S_OK, pane_->SetAboutDeviceText("about"));
+    ASSERT_EQ(S_OK, m_pPane->SetAboutDeviceText("about"));
     RECT name;
     Status().m_DeviceNameText.GetRect(name);
     EXPECT_EQ(name.right + 5, ListRect(List()).left);
@@ -56,15 +56,15 @@ TEST_F(PaneLayoutTest, ListStartsRightOfTheStatusAreaAndASizeChangeOnlyStretches
 // A mode other than the three would be one mode to the details gesture and
 // another to accessibility: it is refused, and the pane stays as it was.
 TEST_F(PaneLayoutTest, AModeOutsideTheThreeIsRefusedAndChangesNothing) {
-    ASSERT_EQ(S_OK, pane_->SetDisplayMode(CDBURN_VIEW));
+    ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(CDBURN_VIEW));
     Add(Program("a", 60, 60, 1));
     Add(Program("b", 60, 60, 1));
     const std::string label = Status().m_MemoryLabelText.GetText();
     const RECT list = ListRect(List());
     for (int mode : {3, 99, -1}) {
-        EXPECT_EQ(E_INVALIDARG, pane_->SetDisplayMode(static_cast<DISPLAY_MODE>(mode))) << mode;
-        EXPECT_EQ(CDBURN_VIEW, pane_->GetDisplayMode()) << mode;
-        EXPECT_EQ(2, pane_->GetItemsCount()) << mode;
+        EXPECT_EQ(E_INVALIDARG, m_pPane->SetDisplayMode(static_cast<DISPLAY_MODE>(mode))) << mode;
+        EXPECT_EQ(CDBURN_VIEW, m_pPane->GetDisplayMode()) << mode;
+        EXPECT_EQ(2, m_pPane->GetItemsCount()) << mode;
         EXPECT_EQ(label, Status().m_MemoryLabelText.GetText()) << mode;
         EXPECT_EQ(RectText(list), RectText(ListRect(List()))) << mode;
     }
@@ -96,12 +96,12 @@ TEST_F(PaneLayoutTest, TheListIsMadeWithItsStylesExtendedStylesAndTexts) {
 // A plug-in pane made while the transfer list shows is hidden until the
 // mode changes.
 TEST_F(PaneLayoutTest, APluginPaneMadeInTheTransferListViewIsHidden) {
-    ASSERT_EQ(S_OK, pane_->SetDisplayMode(TRANSFER_LIST_VIEW));
+    ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(TRANSFER_LIST_VIEW));
     CPluginPaneDouble plugin(false, 50);
     ShowPlugin(&plugin);
     ASSERT_TRUE(IsWindow(plugin.m_hWnd));
     EXPECT_FALSE(IsWindowVisible(plugin.m_hWnd));
-    ASSERT_EQ(S_OK, pane_->SetDisplayMode(DEVICE_VIEW));
+    ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(DEVICE_VIEW));
     EXPECT_TRUE(IsWindowVisible(plugin.m_hWnd));
     ClosePane();
 }

@@ -42,7 +42,7 @@ RECT CellRect(HWND list, int item, int column) {
 // the largest value) is drawn at the end of the bar, as one exactly there;
 // a program that cannot be cut has no bar.
 TEST_F(ListPainting, OnlyProgramsThatCanBeCutHaveABarAndItsMarkerStaysOnIt) {
-    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "connected"));
+    ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, "connected"));
     const int total = INT_MAX, start = INT_MAX - 100;
     Add(Program("Twin", total, 100, 0, start, 100));  // the position is exactly the end
     Add(Program("Twin", total, 100, 0, start, 200));  // start + position overflows
@@ -63,14 +63,14 @@ TEST_F(ListPainting, OnlyProgramsThatCanBeCutHaveABarAndItsMarkerStaysOnIt) {
 // the case; an unknown title or none clears it, and it is a plain index: a
 // removal above it does not move it along.
 TEST_F(ListPainting, TheBoldRowIsAnIndexThatAnUnknownTitleClearsAndRemovalsDoNotMove) {
-    ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "connected"));
+    ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, "connected"));
     for (const char* title : {"One", "Two", "Three", "Two"}) Add(Program(title, 3600, 0, 0));
     ListView_SetItemState(List(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     std::map<std::string, int> plain;  // each title's ink, not bold
     for (int item = 0; item < 4; ++item) plain[Cell(item, 0)] = CountIn(List(), CellRect(List(), item, 0)).dark;
     const auto boldRows = [&] {
         std::string rows;
-        for (int item = 0; item < pane_->GetItemsCount(); ++item)
+        for (int item = 0; item < m_pPane->GetItemsCount(); ++item)
             if (CountIn(List(), CellRect(List(), item, 0)).dark > plain[Cell(item, 0)]) rows += std::to_string(item);
         return rows;
     };
@@ -81,7 +81,7 @@ TEST_F(ListPainting, TheBoldRowIsAnIndexThatAnUnknownTitleClearsAndRemovalsDoNot
     for (const auto& step : steps) {
         SCOPED_TRACE(step.transfer ? step.transfer : "null");
         const bool removal = step.transfer != nullptr && std::string(step.transfer) == "-";
-        ASSERT_EQ(S_OK, removal ? pane_->RemoveProgram(0) : pane_->SetTransferProgram(step.transfer));
+        ASSERT_EQ(S_OK, removal ? m_pPane->RemoveProgram(0) : m_pPane->SetTransferProgram(step.transfer));
         EXPECT_EQ(step.bold, boldRows());
     }
 }

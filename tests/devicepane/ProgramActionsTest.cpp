@@ -51,10 +51,10 @@ LRESULT CALLBACK CountContextMenus(HWND window, UINT message, WPARAM wp, LPARAM 
 class ProgramActions : public PaneTest {
   protected:
     void SetUp() override {
-        ASSERT_HRESULT_SUCCEEDED(sink_.Connect(container_->Control()));
+        ASSERT_HRESULT_SUCCEEDED(sink_.Connect(m_pContainer->Control()));
         SetDevice("Player");
-        pane_->SetDeviceConnection(1, 0, nullptr);
-        SetForegroundWindow(container_->Window());
+        m_pPane->SetDeviceConnection(1, 0, nullptr);
+        SetForegroundWindow(m_pContainer->Window());
         TestContainer::ProcessMessages();
     }
 
@@ -94,8 +94,8 @@ TEST_F(ProgramActions, TheContextMenuShowsDetailsOnlyWhereTheyExistAndMakesThemT
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.mode) + (c.resizable ? " resizable" : ""));
-        pane_->RemoveAllPrograms();
-        ASSERT_EQ(S_OK, pane_->SetDisplayMode(c.mode));
+        m_pPane->RemoveAllPrograms();
+        ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(c.mode));
         Add(Program("Great Speeches", 3600, 600, 1000, 0, 0, c.resizable));
         Settle();
         std::string shown;
@@ -124,7 +124,7 @@ TEST_F(ProgramActions, TheContextMenuShowsDetailsOnlyWhereTheyExistAndMakesThemT
     EXPECT_EQ(1, seen) << "not left to the list view";
     // Left of the primary monitor too, where the position's words are negative.
     for (const bool leftOfScreen : {false, true}) {
-        if (leftOfScreen) SetWindowPos(container_->Window(), nullptr, -400, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        if (leftOfScreen) SetWindowPos(m_pContainer->Window(), nullptr, -400, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         bool shown = false;
         ModalScript script({[&](ModalScript& s) {
             if (ShownMenu().empty()) return s.Again();
@@ -190,14 +190,14 @@ TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
     // The host's request: no flag; outside the device view, with a
     // resizable program focused and selected, neither event nor dialog.
     sink_.Clear();
-    EXPECT_EQ(S_OK, pane_->ShowSelectedProgramDetails());
+    EXPECT_EQ(S_OK, m_pPane->ShowSelectedProgramDetails());
     ASSERT_EQ(1u, sink_.Events().size());
     EXPECT_EQ(0, sink_.Events()[0].Param(1).AsInteger());
-    ASSERT_EQ(S_OK, pane_->SetDisplayMode(CDBURN_VIEW));
+    ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(CDBURN_VIEW));
     Add(Program("Great Speeches", 3661, 600, 1572864, 60, 30));
     Settle();
     Select(0);
-    ASSERT_EQ(1, pane_->GetSelCount());
+    ASSERT_EQ(1, m_pPane->GetSelCount());
     sink_.Clear();
     bool dialog = false;
     ModalScript host({[&](ModalScript&) {
@@ -205,7 +205,7 @@ TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
         dialog = true;
         PressKey(VK_ESCAPE);
     }});
-    EXPECT_EQ(S_OK, pane_->ShowSelectedProgramDetails());
+    EXPECT_EQ(S_OK, m_pPane->ShowSelectedProgramDetails());
     while (!host.Finished()) Settle();
     EXPECT_FALSE(dialog);
     EXPECT_TRUE(Events().empty());
@@ -232,7 +232,7 @@ TEST_F(ProgramActions, TheHostsSegmentDialogAnswersOkOrCancelAndSeesTheHostsCorr
                                 if (ActiveDialog() == nullptr) s.Again();
                             },
                             [key](ModalScript&) { PressKey(key); }});
-        const HRESULT hr = pane_->CreateProgramAdjustDialog(&program, 4);
+        const HRESULT hr = m_pPane->CreateProgramAdjustDialog(&program, 4);
         EXPECT_EQ(key == VK_RETURN ? S_OK : S_FALSE, hr);
         EXPECT_EQ(600, program.m_ProgramStart) << "corrected by the host";
         EXPECT_EQ(1200000, program.m_SizeOnDevice);
@@ -263,7 +263,7 @@ class ScriptedSource final : public IDropSource {
 TEST_F(ProgramActions, DragAndDropOverStatusAreaAndListReachesTheHost) {
     Add(Program("Great Speeches", 3600, 600, 1000));
     Settle();
-    const POINT status = ScreenPoint(container_->ControlWindow(), 20, 60);
+    const POINT status = ScreenPoint(m_pContainer->ControlWindow(), 20, 60);
     const POINT list = ItemPoint(0);
     for (const bool refuse : {false, true}) {
         SCOPED_TRACE(refuse ? "the host refuses" : "no handler");
@@ -277,7 +277,7 @@ TEST_F(ProgramActions, DragAndDropOverStatusAreaAndListReachesTheHost) {
             if (refuse) *reinterpret_cast<DWORD*>(static_cast<INT_PTR>(event.Param(0).AsInteger())) = DROPEFFECT_NONE;
         });
         // Any data will do: the pane hands it to the host unread.
-        const ComPtr<IDataObject> data = container_->Query<IDataObject>(IID_IDataObject);
+        const ComPtr<IDataObject> data = m_pContainer->Query<IDataObject>(IID_IDataObject);
         ScriptedSource source;
         MoveMouse(status);
         Settle();
@@ -298,7 +298,7 @@ TEST_F(ProgramActions, DragAndDropOverStatusAreaAndListReachesTheHost) {
         EXPECT_EQ(DISPID_OnDragEnter, fired.front());
         EXPECT_NE(fired.end(), std::find(fired.begin(), fired.end(), DISPID_OnDragOver));
         const auto count = [&](HWND window) { return std::count(overWindows.begin(), overWindows.end(), window); };
-        EXPECT_GT(count(container_->ControlWindow()), 0) << "no OnDragOver over the status area";
+        EXPECT_GT(count(m_pContainer->ControlWindow()), 0) << "no OnDragOver over the status area";
         EXPECT_GT(count(List()), 0) << "no OnDragOver over the list";
         ASSERT_FALSE(source.effects.empty());
         EXPECT_EQ(DWORD{DROPEFFECT_COPY}, source.effects.front()) << "the copy cursor on entry";

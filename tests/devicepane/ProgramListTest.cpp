@@ -26,22 +26,22 @@ TEST_F(ProgramList, CellsOfAddAndUpdateDifferAsHostsExpect) {
     for (const Case& c : cases) {
         CDeviceProgram program = Program("p", 4000, c.time, c.size);
         Add(program);
-        const int last = pane_->GetItemsCount() - 1;
+        const int last = m_pPane->GetItemsCount() - 1;
         EXPECT_EQ(c.added[0], Cell(last, 1)) << c.time;
         EXPECT_EQ(c.added[1], Cell(last, 3)) << c.size;
         // An update writes "0 min" and always megabytes.
-        ASSERT_EQ(S_OK, pane_->UpdateProgram(last, &program, 0));
+        ASSERT_EQ(S_OK, m_pPane->UpdateProgram(last, &program, 0));
         EXPECT_EQ(FormatDuration(c.time), Cell(last, 1));
         char megabytes[64];
         std::snprintf(megabytes, sizeof megabytes, Text(IDS_SIZE_MB).c_str(), c.size / 1048576.0);
         EXPECT_EQ(megabytes, Cell(last, 3));
     }
-    EXPECT_EQ(3, pane_->GetItemsCount());
+    EXPECT_EQ(3, m_pPane->GetItemsCount());
 }
 
 TEST_F(ProgramList, CdViewCountsTheCdsATitleNeeds) {
-    ASSERT_EQ(S_OK, pane_->SetDisplayMode(CDBURN_VIEW));
-    EXPECT_EQ(2, pane_->GetDisplayMode());
+    ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(CDBURN_VIEW));
+    EXPECT_EQ(2, m_pPane->GetDisplayMode());
     Add(Program("unknown capacity", 3600, 0, 0));
     EXPECT_EQ("", Cell(0, 3));
     struct Case {
@@ -57,11 +57,11 @@ TEST_F(ProgramList, CdViewCountsTheCdsATitleNeeds) {
         SetDevice("", 0, c.capacity, TOTAL_MEM);
         CDeviceProgram program = Program("t", c.totalTime, 0, 0);
         Add(program);
-        const int last = pane_->GetItemsCount() - 1;
+        const int last = m_pPane->GetItemsCount() - 1;
         EXPECT_EQ(c.cds, Cell(last, 3)) << c.capacity << " " << c.totalTime;
         // An update keeps the count where other views write the size.
         program.m_SizeOnDevice = 3 * 1048576;
-        ASSERT_EQ(S_OK, pane_->UpdateProgram(last, &program, 1));
+        ASSERT_EQ(S_OK, m_pPane->UpdateProgram(last, &program, 1));
         EXPECT_EQ(c.cds, Cell(last, 3)) << "after an update";
     }
 }
@@ -74,12 +74,12 @@ TEST_F(ProgramList, ProgramsPastTheHundredthGoInAtIndexHundred) {
     // The first addition selected and focused item 0.
     EXPECT_EQ(LVIS_SELECTED | LVIS_FOCUSED,
               static_cast<int>(SendMessageA(List(), LVM_GETITEMSTATE, 0, LVIS_SELECTED | LVIS_FOCUSED)));
-    EXPECT_EQ(S_FALSE, pane_->RemoveProgram(102));
-    EXPECT_EQ(S_OK, pane_->RemoveProgram(-1));
-    EXPECT_EQ(S_OK, pane_->RemoveProgram(0));
-    EXPECT_EQ(101, pane_->GetItemsCount());
-    EXPECT_EQ(S_OK, pane_->SetDisplayMode(DEVICE_VIEW));  // the same mode still empties the list
-    EXPECT_EQ(0, pane_->GetItemsCount());
+    EXPECT_EQ(S_FALSE, m_pPane->RemoveProgram(102));
+    EXPECT_EQ(S_OK, m_pPane->RemoveProgram(-1));
+    EXPECT_EQ(S_OK, m_pPane->RemoveProgram(0));
+    EXPECT_EQ(101, m_pPane->GetItemsCount());
+    EXPECT_EQ(S_OK, m_pPane->SetDisplayMode(DEVICE_VIEW));  // the same mode still empties the list
+    EXPECT_EQ(0, m_pPane->GetItemsCount());
 }
 
 // However the rows go, their records go with them, each once: a record
@@ -101,14 +101,14 @@ TEST_F(ProgramList, RecordsGoWithTheirRowsExactlyOnce) {
     } ways[] = {
         {"RemoveProgram, last row first",
          [&] {
-             for (int i = kRows - 1; i >= 0; --i) ASSERT_EQ(S_OK, pane_->RemoveProgram(i));
+             for (int i = kRows - 1; i >= 0; --i) ASSERT_EQ(S_OK, m_pPane->RemoveProgram(i));
          }},
         {"RemoveProgram, first row first",
          [&] {
-             for (int i = 0; i < kRows; ++i) ASSERT_EQ(S_OK, pane_->RemoveProgram(0));
+             for (int i = 0; i < kRows; ++i) ASSERT_EQ(S_OK, m_pPane->RemoveProgram(0));
          }},
-        {"RemoveAllPrograms", [&] { ASSERT_EQ(S_OK, pane_->RemoveAllPrograms()); }},
-        {"SetDisplayMode", [&] { ASSERT_EQ(S_OK, pane_->SetDisplayMode(DEVICE_VIEW)); }},
+        {"RemoveAllPrograms", [&] { ASSERT_EQ(S_OK, m_pPane->RemoveAllPrograms()); }},
+        {"SetDisplayMode", [&] { ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(DEVICE_VIEW)); }},
         {"the window destroyed",
          [&] {
              ClosePane();
@@ -124,11 +124,11 @@ TEST_F(ProgramList, RecordsGoWithTheirRowsExactlyOnce) {
             // Each row still has a record of its own.
             for (int i = 0; i < kRows; i += 7) {
                 CDeviceProgram back{};
-                ASSERT_EQ(S_OK, pane_->GetProgramProperties(i, &back));
+                ASSERT_EQ(S_OK, m_pPane->GetProgramProperties(i, &back));
                 EXPECT_EQ(Cell(i, 0), back.m_szTitle);
             }
             way.empty();
-            ASSERT_EQ(0, pane_->GetItemsCount());
+            ASSERT_EQ(0, m_pPane->GetItemsCount());
         }
         const std::pair<long long, long long> after = heap();
         EXPECT_EQ(before.first, after.first) << "bytes";
@@ -141,21 +141,21 @@ TEST_F(ProgramList, RecordsComeBackByteForByteAndArraysAreNotReadPastTheirEnd) {
     for (size_t i = 0; i < sizeof program; ++i) reinterpret_cast<unsigned char*>(&program)[i] = 'a' + i % 26;
     Add(program);
     CDeviceProgram back{};
-    ASSERT_EQ(S_OK, pane_->GetProgramProperties(0, &back));
+    ASSERT_EQ(S_OK, m_pPane->GetProgramProperties(0, &back));
     EXPECT_EQ(0, std::memcmp(&program, &back, sizeof program));
     EXPECT_EQ(std::string(program.m_szTitle, sizeof program.m_szTitle), Cell(0, 0));
-    EXPECT_EQ(S_OK, pane_->SetTransferProgram(std::string(program.m_szTitle, 256).c_str()));
+    EXPECT_EQ(S_OK, m_pPane->SetTransferProgram(std::string(program.m_szTitle, 256).c_str()));
 
     // Without a repaint the stored record stays as it was; with one it is replaced.
     CDeviceProgram changed = Program("changed", 1, 1, 1);
-    ASSERT_EQ(S_OK, pane_->UpdateProgram(0, &changed, 0));
-    ASSERT_EQ(S_OK, pane_->GetProgramProperties(0, &back));
+    ASSERT_EQ(S_OK, m_pPane->UpdateProgram(0, &changed, 0));
+    ASSERT_EQ(S_OK, m_pPane->GetProgramProperties(0, &back));
     EXPECT_EQ(0, std::memcmp(&program, &back, sizeof program));
-    ASSERT_EQ(S_OK, pane_->UpdateProgram(0, &changed, 1));
-    ASSERT_EQ(S_OK, pane_->GetProgramProperties(0, &back));
+    ASSERT_EQ(S_OK, m_pPane->UpdateProgram(0, &changed, 1));
+    ASSERT_EQ(S_OK, m_pPane->GetProgramProperties(0, &back));
     EXPECT_EQ(0, std::memcmp(&changed, &back, sizeof changed));
-    EXPECT_EQ(E_FAIL, pane_->GetProgramProperties(1, &back));
-    EXPECT_EQ(S_OK, pane_->UpdateProgram(7, &changed, 1));
+    EXPECT_EQ(E_FAIL, m_pPane->GetProgramProperties(1, &back));
+    EXPECT_EQ(S_OK, m_pPane->UpdateProgram(7, &changed, 1));
 }
 
 TEST_F(ProgramList, SelectionCountNeedsTheFocusAndItemsAreListedInOrder) {
@@ -163,17 +163,17 @@ TEST_F(ProgramList, SelectionCountNeedsTheFocusAndItemsAreListedInOrder) {
     for (int item : {1, 2, 3, 4, 5}) ListView_SetItemState(List(), item, LVIS_SELECTED, LVIS_SELECTED);
     ListView_SetItemState(List(), 0, 0, LVIS_SELECTED);
 
-    SetFocus(container_->Window());
-    EXPECT_EQ(0, pane_->GetSelCount());
+    SetFocus(m_pContainer->Window());
+    EXPECT_EQ(0, m_pPane->GetSelCount());
     int items[3] = {-7, -7, -7};
-    ASSERT_EQ(S_OK, pane_->GetSelItems(items, 2));
+    ASSERT_EQ(S_OK, m_pPane->GetSelItems(items, 2));
     EXPECT_EQ(1, items[0]);
     EXPECT_EQ(2, items[1]);
     EXPECT_EQ(-7, items[2]);
 
-    ASSERT_EQ(S_OK, pane_->SetFocus());
+    ASSERT_EQ(S_OK, m_pPane->SetFocus());
     EXPECT_EQ(List(), GetFocus());
-    EXPECT_EQ(5, pane_->GetSelCount());
+    EXPECT_EQ(5, m_pPane->GetSelCount());
 }
 
 }  // namespace

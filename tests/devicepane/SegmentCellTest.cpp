@@ -14,7 +14,7 @@ class SegmentCell : public PaneTest {
   protected:
     void SetUp() override {
         SetDevice("Player");
-        ASSERT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, nullptr));  // report view
+        ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, nullptr));  // report view
     }
 
     // The segment cell of row 0, in screen coordinates.
@@ -56,7 +56,7 @@ TEST_F(SegmentCell, TooltipDescribesTheSegmentInEachMode) {
     const UINT templates[] = {IDS_SEGMENT_TIP_ON_DEVICE, IDS_SEGMENT_TIP_AFTER_TRANSFER,
                               IDS_SEGMENT_TIP_AFTER_TRANSFER};
     for (DISPLAY_MODE mode : {DEVICE_VIEW, TRANSFER_LIST_VIEW, CDBURN_VIEW}) {
-        ASSERT_EQ(S_OK, pane_->SetDisplayMode(mode));
+        ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(mode));
         Add(Program("cut", 7200, 1800, 5, 600, 90));
         Add(Program("whole", 7200, 1800, 5, 600, 90, false));
         Add(Program("none on the device", 7200, 0, 0, 600, 90));
@@ -78,7 +78,7 @@ TEST_F(SegmentCell, TooltipDescribesTheSegmentInEachMode) {
 
 TEST_F(SegmentCell, DraggingTheEndThumbProposesSegmentsThatTheHostLimits) {
     EventSink sink(DIID__IDeviceTransferEvents);
-    ASSERT_HRESULT_SUCCEEDED(sink.Connect(container_->Control()));
+    ASSERT_HRESULT_SUCCEEDED(sink.Connect(m_pContainer->Control()));
     std::vector<int> seen;  // the segment length as each event proposes it
     sink.SetHandler([&seen](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
         if (event.dispid != DISPID_OnAdjustProgramSegment) return;
@@ -92,13 +92,13 @@ TEST_F(SegmentCell, DraggingTheEndThumbProposesSegmentsThatTheHostLimits) {
     });
 
     for (DISPLAY_MODE mode : {DEVICE_VIEW, TRANSFER_LIST_VIEW}) {
-        ASSERT_EQ(S_OK, pane_->SetDisplayMode(mode));
+        ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(mode));
         Add(Program("cut", 3600, 1200, 0, 600));
         DragSegmentEnd(1800, 3600, {30, 60});  // the segment 600..1800 of 3600 s
         EXPECT_EQ(nullptr, GetCapture());
 
         CDeviceProgram back{};
-        ASSERT_EQ(S_OK, pane_->GetProgramProperties(0, &back));
+        ASSERT_EQ(S_OK, m_pPane->GetProgramProperties(0, &back));
         if (mode == DEVICE_VIEW) {
             EXPECT_TRUE(seen.empty());
             EXPECT_EQ(1200, back.m_TimeOnDevice);

@@ -96,12 +96,12 @@ class BadInput : public PaneTest {
     void TearDown() override {
         SCOPED_TRACE("normal calls afterwards");
         ASSERT_TRUE(IsWindow(Window()));
-        ASSERT_EQ(S_OK, pane_->SetDisplayMode(DEVICE_VIEW));
+        ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(DEVICE_VIEW));
         Add(Program("Evening News"));
         CDeviceProgram back{};
-        ASSERT_EQ(S_OK, pane_->GetProgramProperties(0, &back));
+        ASSERT_EQ(S_OK, m_pPane->GetProgramProperties(0, &back));
         EXPECT_STREQ("Evening News", back.m_szTitle);
-        EXPECT_EQ(S_OK, pane_->SetDeviceConnection(1, 0, "Connected"));
+        EXPECT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, "Connected"));
         const PixelCanvas canvas(100, 50);
         const RECTL bounds{0, 0, 100, 50};
         EXPECT_EQ(S_OK, view_->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, canvas.dc(), &bounds, nullptr,
@@ -115,7 +115,7 @@ class BadInput : public PaneTest {
 
     TestContainer barHost_;
     ComPtr<IMenuCtrl> bar_;
-    IUnknown* const control_ = container_->Control();
+    IUnknown* const control_ = m_pContainer->Control();
     const ComPtr<IOleObject> object_ = Ask<IOleObject>(control_);
     const ComPtr<IPersistStreamInit> stream_ = Ask<IPersistStreamInit>(control_);
     const ComPtr<IPersistStorage> storage_ = Ask<IPersistStorage>(control_);
@@ -126,7 +126,7 @@ class BadInput : public PaneTest {
     const ComPtr<IDataObject> data_ = Ask<IDataObject>(control_);
     const ComPtr<IProvideClassInfo2> classInfo_ = Ask<IProvideClassInfo2>(control_);
     const ComPtr<IQuickActivate> quick_ = Ask<IQuickActivate>(control_);
-    const ComPtr<IPluginText> text_ = container_->Query<IPluginText>(IID_IPluginText);
+    const ComPtr<IPluginText> text_ = m_pContainer->Query<IPluginText>(IID_IPluginText);
     const ComPtr<IDispatch> dispatch_ = Ask<IDispatch>(control_);
     const ComPtr<IAccessible> acc_ = Ask<IAccessible>(control_);  // the pane's own, not the proxy
     const VARIANT self_ = Variant::Int32(CHILDID_SELF).get();
@@ -169,13 +169,13 @@ TEST_F(BadInput, NullPointers) {
         ROW(E_POINTER, bar_->get_Menu(nullptr)),
         ROW(E_POINTER, bar_->get_Orientation(nullptr)),
         ROW(E_POINTER, bar_->AutoSize(nullptr)),
-        ROW(E_POINTER, pane_->AddProgram(nullptr)),
-        ROW(E_POINTER, pane_->GetProgramProperties(0, nullptr)),
-        ROW(E_POINTER, pane_->UpdateProgram(0, nullptr, 1)),
-        ROW(E_POINTER, pane_->GetDeviceInfo(nullptr)),
-        ROW(E_POINTER, pane_->GetSelItems(nullptr, 4)),
-        ROW(E_POINTER, pane_->CreateProgramAdjustDialog(nullptr, -1)),
-        ROW(E_POINTER, pane_->SetAboutDeviceText(nullptr)),
+        ROW(E_POINTER, m_pPane->AddProgram(nullptr)),
+        ROW(E_POINTER, m_pPane->GetProgramProperties(0, nullptr)),
+        ROW(E_POINTER, m_pPane->UpdateProgram(0, nullptr, 1)),
+        ROW(E_POINTER, m_pPane->GetDeviceInfo(nullptr)),
+        ROW(E_POINTER, m_pPane->GetSelItems(nullptr, 4)),
+        ROW(E_POINTER, m_pPane->CreateProgramAdjustDialog(nullptr, -1)),
+        ROW(E_POINTER, m_pPane->SetAboutDeviceText(nullptr)),
         ROW(E_POINTER, text_->SetPluginText(1, nullptr)),
         ROW(E_POINTER, dispatch_->GetTypeInfoCount(nullptr)),
         ROW(E_POINTER, dispatch_->GetIDsOfNames(IID_NULL, nullptr, 1, 0, &dispid_)),
@@ -212,23 +212,23 @@ TEST_F(BadInput, TextsWithoutATerminatorOrOfAMegabyte) {
     LPOLESTR name = openWide;
     ExpectAnswers({
         ROW(S_OK, object_->SetHostNames(openWide, openWide)),
-        ROW(S_OK, pane_->AddProgram(&program)),
-        ROW(S_OK, pane_->UpdateProgram(0, &program, 1)),
-        ROW(S_OK, pane_->SetDeviceConnection(1, 1, open)),
-        ROW(S_OK, pane_->SetDeviceConnection(-7, 99, huge)),
-        ROW(S_OK, pane_->SetDeviceInfo(info)),
-        ROW(S_OK, pane_->SetTransferProgram(open)),
-        ROW(S_OK, pane_->SetTransferProgram(huge)),
-        ROW(E_POINTER, pane_->SetAboutDeviceText(open)),
-        ROW(S_OK, pane_->SetAboutDeviceText(huge)),
+        ROW(S_OK, m_pPane->AddProgram(&program)),
+        ROW(S_OK, m_pPane->UpdateProgram(0, &program, 1)),
+        ROW(S_OK, m_pPane->SetDeviceConnection(1, 1, open)),
+        ROW(S_OK, m_pPane->SetDeviceConnection(-7, 99, huge)),
+        ROW(S_OK, m_pPane->SetDeviceInfo(info)),
+        ROW(S_OK, m_pPane->SetTransferProgram(open)),
+        ROW(S_OK, m_pPane->SetTransferProgram(huge)),
+        ROW(E_POINTER, m_pPane->SetAboutDeviceText(open)),
+        ROW(S_OK, m_pPane->SetAboutDeviceText(huge)),
         ROW(E_POINTER, text_->SetPluginText(1, open)),
         ROW(S_OK, text_->SetPluginText(INT_MIN, huge)),
         ROW(S_OK, text_->LockPluginText(-9)),
-        ROW(S_OK, pane_->SetDeviceConnection(0, 1, open)),
+        ROW(S_OK, m_pPane->SetDeviceConnection(0, 1, open)),
         ROW(S_OK, text_->LockPluginText(0)),
         ROW(DISP_E_UNKNOWNNAME, dispatch_->GetIDsOfNames(IID_NULL, &name, 1, 0, &dispid_)),
     });
-    EXPECT_EQ(S_OK, pane_->RemoveAllPrograms());
+    EXPECT_EQ(S_OK, m_pPane->RemoveAllPrograms());
 }
 
 TEST_F(BadInput, NumbersHandlesAndKindsOutOfRange) {
@@ -252,7 +252,7 @@ TEST_F(BadInput, NumbersHandlesAndKindsOutOfRange) {
     ExpectAnswers({
         ROW(E_FAIL, object_->GetExtent(0x40, &size)),
         ROW(DV_E_DVASPECT, object_->SetExtent(0x40, &size)),
-        ROW(OLEOBJ_S_INVALIDVERB, object_->DoVerb(9999, nullptr, nullptr, 0, container_->Window(), &rect)),
+        ROW(OLEOBJ_S_INVALIDVERB, object_->DoVerb(9999, nullptr, nullptr, 0, m_pContainer->Window(), &rect)),
         ROW(OLE_E_NOCONNECTION, object_->Unadvise(0xBAD)),
         ROW(S_OK, view_->SetAdvise(0x40, 0, nullptr)),
         ROW(DV_E_FORMATETC, data_->GetData(&format_, &medium_)),
@@ -272,13 +272,13 @@ TEST_F(BadInput, NumbersHandlesAndKindsOutOfRange) {
         ROW(S_OK, bar_->SetMenuItemImage(101, INT_MAX)),
         ROW(E_INVALIDARG, bar_->GetItemRect(-1, reinterpret_cast<LONG_PTR>(&itemRect))),
         ROW(E_INVALIDARG, bar_->GetItemRect(2, reinterpret_cast<LONG_PTR>(&itemRect))),
-        ROW(S_OK, pane_->RemoveProgram(INT_MIN)),
-        ROW(S_FALSE, pane_->RemoveProgram(INT_MAX)),
-        ROW(E_FAIL, pane_->GetProgramProperties(-1, &out)),
-        ROW(E_FAIL, pane_->GetProgramProperties(INT_MAX, &out)),
-        ROW(S_OK, pane_->UpdateProgram(-1, &program, 1)),
-        ROW(S_OK, pane_->GetSelItems(items, -1)),
-        ROW(S_OK, pane_->SetImageList(reinterpret_cast<void*>(static_cast<UINT_PTR>(0xBAD0)))),
+        ROW(S_OK, m_pPane->RemoveProgram(INT_MIN)),
+        ROW(S_FALSE, m_pPane->RemoveProgram(INT_MAX)),
+        ROW(E_FAIL, m_pPane->GetProgramProperties(-1, &out)),
+        ROW(E_FAIL, m_pPane->GetProgramProperties(INT_MAX, &out)),
+        ROW(S_OK, m_pPane->UpdateProgram(-1, &program, 1)),
+        ROW(S_OK, m_pPane->GetSelItems(items, -1)),
+        ROW(S_OK, m_pPane->SetImageList(reinterpret_cast<void*>(static_cast<UINT_PTR>(0xBAD0)))),
         ROW(DISP_E_MEMBERNOTFOUND,
             dispatch_->Invoke(12345, IID_NULL, 0, DISPATCH_METHOD, &none, &result_, nullptr, nullptr)),
         ROW(DISP_E_MEMBERNOTFOUND,
@@ -294,8 +294,8 @@ TEST_F(BadInput, NumbersHandlesAndKindsOutOfRange) {
     SysFreeString(bstr_);
     VariantClear(&result_);
     // With the selection gone, the details of nothing.
-    pane_->RemoveAllPrograms();
-    EXPECT_EQ(S_OK, pane_->ShowSelectedProgramDetails());
+    m_pPane->RemoveAllPrograms();
+    EXPECT_EQ(S_OK, m_pPane->ShowSelectedProgramDetails());
 }
 
 // A RECT at address 1, one that starts 8 bytes before an inaccessible page,

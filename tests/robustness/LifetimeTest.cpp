@@ -44,15 +44,15 @@ TEST(Lifetime, HostsMayCallBackEmptyTheListOrEndThePaneInsideItsEvents) {
     } hosts[] = {
         {"calls back",
          [](PaneHost& host) {
-             host.pane_->SetDisplayMode(CDBURN_VIEW);
-             host.pane_->SetDeviceConnection(1, 1, "Refreshing");
-             host.pane_->RemoveProgram(0);
+             host.m_pPane->SetDisplayMode(CDBURN_VIEW);
+             host.m_pPane->SetDeviceConnection(1, 1, "Refreshing");
+             host.m_pPane->RemoveProgram(0);
              host.Add(Program("Inside"));
              host.ShowPlugin(nullptr);
          },
          "Inside After"},
-        {"empties the list", [](PaneHost& host) { host.pane_->RemoveAllPrograms(); }, "After"},
-        {"destroys the container window", [](PaneHost& host) { DestroyWindow(host.container_->Window()); }, nullptr},
+        {"empties the list", [](PaneHost& host) { host.m_pPane->RemoveAllPrograms(); }, "After"},
+        {"destroys the container window", [](PaneHost& host) { DestroyWindow(host.m_pContainer->Window()); }, nullptr},
         {"closes and releases the pane", [](PaneHost& host) { host.ClosePane(); }, nullptr},
     };
     for (const auto& t : triggers) {
@@ -61,12 +61,12 @@ TEST(Lifetime, HostsMayCallBackEmptyTheListOrEndThePaneInsideItsEvents) {
             CPluginPaneDouble plugin(t.source == PLUGIN_HOLDING_SITE);
             {
                 PaneHost host;
-                ASSERT_EQ(S_OK, host.pane_->SetDisplayMode(t.mode));
-                host.pane_->SetDeviceConnection(1, 0, nullptr);  // the list in report view
-                host.Add(Program("Cut"));                        // selected and focused
+                ASSERT_EQ(S_OK, host.m_pPane->SetDisplayMode(t.mode));
+                host.m_pPane->SetDeviceConnection(1, 0, nullptr);  // the list in report view
+                host.Add(Program("Cut"));                          // selected and focused
                 if (t.source <= PLUGIN_NOT_HOLDING_SITE) host.ShowPlugin(&plugin);
                 EventSink sink(DIID__IDeviceTransferEvents);
-                ASSERT_HRESULT_SUCCEEDED(sink.Connect(host.container_->Control()));
+                ASSERT_HRESULT_SUCCEEDED(sink.Connect(host.m_pContainer->Control()));
                 int fired = 0;
                 sink.SetHandler([&](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
                     if (event.dispid == t.dispid && ++fired == 1) h.handle(host);
@@ -82,7 +82,7 @@ TEST(Lifetime, HostsMayCallBackEmptyTheListOrEndThePaneInsideItsEvents) {
                 if (h.rowsAfter != nullptr) {
                     host.Add(Program("After"));
                     std::string rows;
-                    for (int i = 0; i < host.pane_->GetItemsCount(); ++i) rows += (i ? " " : "") + host.Cell(i, 0);
+                    for (int i = 0; i < host.m_pPane->GetItemsCount(); ++i) rows += (i ? " " : "") + host.Cell(i, 0);
                     EXPECT_EQ(h.rowsAfter, rows);
                 }
                 sink.Disconnect();

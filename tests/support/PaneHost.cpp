@@ -48,16 +48,16 @@ ComPtr<IAccessible> AccessibleOf(HWND window) {
 }
 
 PaneHost::PaneHost() {
-    registry_.Watch(HKEY_CURRENT_USER, ColumnWidths::kKeyPath, true);
+    m_Registry.Watch(HKEY_CURRENT_USER, ColumnWidths::kKeyPath, true);
     OpenPane();
 }
 
 void PaneHost::OpenPane() {
-    container_ = std::make_unique<TestContainer>(SIZE{900, 400});
-    ASSERT_HRESULT_SUCCEEDED(container_->Create(CreateDeviceTransfer));
-    ASSERT_HRESULT_SUCCEEDED(container_->Activate());
-    pane_ = container_->Query<IDeviceTransfer>(IID_IDeviceTransfer);
-    ASSERT_TRUE(pane_);
+    m_pContainer = std::make_unique<TestContainer>(SIZE{900, 400});
+    ASSERT_HRESULT_SUCCEEDED(m_pContainer->Create(CreateDeviceTransfer));
+    ASSERT_HRESULT_SUCCEEDED(m_pContainer->Activate());
+    m_pPane = m_pContainer->Query<IDeviceTransfer>(IID_IDeviceTransfer);
+    ASSERT_TRUE(m_pPane);
     ASSERT_NE(nullptr, List());
 }
 
@@ -73,14 +73,14 @@ void PaneHost::SetDevice(const char* name, INT64 used, INT64 total, int fields) 
     std::snprintf(info.szDeviceName, sizeof info.szDeviceName, "%s", name);
     info.usedMemory = used;
     info.totalMemory = total;
-    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
+    ASSERT_EQ(S_OK, m_pPane->SetDeviceInfo(info));
 }
 
 void PaneHost::ShowPlugin(IPluginDevicePane* plugin) {
     CDeviceInfo info{};
     info.fieldUsed = DEVICE_IMAGE;
     info.pPluginDevicePane = plugin;
-    ASSERT_EQ(S_OK, pane_->SetDeviceInfo(info));
+    ASSERT_EQ(S_OK, m_pPane->SetDeviceInfo(info));
 }
 
 void PaneHost::DragSegmentEnd(int end, int total, std::initializer_list<int> dxs) const {

@@ -38,16 +38,16 @@ class PaneHost {
     void OpenPane();
     // Destroys the pane and its window now.
     void ClosePane() {
-        pane_.Reset();
-        container_.reset();
+        m_pPane.Reset();
+        m_pContainer.reset();
     }
-    HWND Window() const { return container_->ControlWindow(); }
+    HWND Window() const { return m_pContainer->ControlWindow(); }
     HWND List() const { return GetDlgItem(Window(), CProgramList::kControlId); }
-    const CStatusArea& Status() const { return CDeviceTransfer::From(pane_.Get())->Status(); }
+    const CStatusArea& Status() const { return CDeviceTransfer::From(m_pPane.Get())->Status(); }
     std::string Cell(int item, int column) const;
     void SetDevice(const char* name, INT64 used = 0, INT64 total = 0, int fields = DEV_NAME | TOTAL_MEM | USED_MEMORY);
     void Add(const CDeviceProgram& program) {
-        ASSERT_EQ(S_OK, pane_->AddProgram(const_cast<CDeviceProgram*>(&program)));
+        ASSERT_EQ(S_OK, m_pPane->AddProgram(const_cast<CDeviceProgram*>(&program)));
     }
     // Drags the end thumb of row 0's segment, which ends at `end` of `total`
     // seconds, by each of `dxs` pixels in turn, with mouse messages as the
@@ -57,9 +57,9 @@ class PaneHost {
     // A device plug-in's pane in the status area; null takes it away.
     void ShowPlugin(IPluginDevicePane* plugin);
 
-    RegistryKeysGuard registry_;
-    std::unique_ptr<TestContainer> container_;
-    ComPtr<IDeviceTransfer> pane_;
+    RegistryKeysGuard m_Registry;
+    std::unique_ptr<TestContainer> m_pContainer;
+    ComPtr<IDeviceTransfer> m_pPane;
 };
 
 class PaneTest : public testing::Test, public PaneHost {
