@@ -10,6 +10,20 @@
 
 namespace {
 
+// The size of every structure with which a tool for a list window is added.
+std::vector<UINT> g_vecListToolSizes;
+
+LRESULT CALLBACK RecordListToolSizes(int code, WPARAM wp, LPARAM lp) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && sent->message == TTM_ADDTOOLA) {
+        const auto* tool = reinterpret_cast<const TTTOOLINFOA*>(sent->lParam);
+        char name[64] = {};
+        GetClassNameA(tool->hwnd, name, sizeof name);
+        if (lstrcmpiA(name, WC_LISTVIEWA) == 0) g_vecListToolSizes.push_back(tool->cbSize);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
 class SegmentCell : public PaneTest {
   protected:
     void SetUp() override {
@@ -74,6 +88,15 @@ TEST_F(SegmentCell, TooltipDescribesTheSegmentInEachMode) {
         EXPECT_EQ("", TipAt({middle.x, middle.y + 2 * rowHeight}, TTN_GETDISPINFOA)) << mode;
         EXPECT_EQ("", TipAt({middle.x, middle.y + 2 * rowHeight}, TTN_GETDISPINFOW)) << mode;
     }
+}
+
+// The size up to lParam: what comctl32 5 and 6 both accept in either build.
+TEST_F(SegmentCell, TheListsToolIsAddedWithTheStructureEveryCommonControlsVersionAccepts) {
+    const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, RecordListToolSizes, nullptr, GetCurrentThreadId());
+    ClosePane();
+    OpenPane();
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(std::vector<UINT>{TTTOOLINFOA_V2_SIZE}, g_vecListToolSizes);
 }
 
 TEST_F(SegmentCell, DraggingTheEndThumbProposesSegmentsThatTheHostLimits) {
