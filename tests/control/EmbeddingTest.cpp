@@ -220,15 +220,6 @@ TEST_F(ContainerInformation, MiscStatusAndUserTypeComeFromTheRegistryWhenRegiste
     CoTaskMemFree(type);
 }
 
-// The class and the default source as a tool finds them from the registry:
-// registration/TypeInfoWalkTest. Here: a kind it does not know.
-TEST_F(ContainerInformation, ClassInfoNamesTheDefaultSourceOnly) {
-    GUID guid = CLSID_DeviceTransfer;
-    EXPECT_EQ(E_FAIL, Ask<IProvideClassInfo2>(m_pPane.Get(), IID_IProvideClassInfo2)
-                          ->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID + 1, &guid));
-    EXPECT_EQ(GUID_NULL, guid);
-}
-
 TEST_F(ContainerInformation, PaneHasAnEmptyListOfPropertyPages) {
     CAUUID pages{5, reinterpret_cast<GUID*>(1)};
     ASSERT_EQ(S_OK, Ask<ISpecifyPropertyPages>(m_pPane.Get(), IID_ISpecifyPropertyPages)->GetPages(&pages));
