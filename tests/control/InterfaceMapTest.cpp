@@ -60,12 +60,15 @@ void ExpectInterfaceMap(IUnknown* control, char letter) {
     const ComPtr<IUnknown> identity = Ask<IUnknown>(control, IID_IUnknown);
     for (const auto& entry : kInterfaces) {
         const bool answers = std::strchr(entry.answeredBy, letter) != nullptr;
-        ComPtr<IUnknown> answer;
-        EXPECT_EQ(answers ? S_OK : E_NOINTERFACE,
-                  control->QueryInterface(*entry.iid, reinterpret_cast<void**>(answer.ReleaseAndGetAddressOf())))
-            << entry.name;
-        EXPECT_EQ(answers, answer != nullptr) << entry.name;
-        if (answer) EXPECT_EQ(identity.Get(), Ask<IUnknown>(answer.Get(), IID_IUnknown).Get()) << entry.name;
+        void* answer = reinterpret_cast<void*>(1);
+        EXPECT_EQ(answers ? S_OK : E_NOINTERFACE, control->QueryInterface(*entry.iid, &answer)) << entry.name;
+        if (!answers || answer == nullptr || answer == reinterpret_cast<void*>(1)) {
+            EXPECT_EQ(answers, answer != nullptr) << entry.name;
+            continue;
+        }
+        auto* unknown = static_cast<IUnknown*>(answer);
+        EXPECT_EQ(identity.Get(), Ask<IUnknown>(unknown, IID_IUnknown).Get()) << entry.name;
+        unknown->Release();
     }
 }
 
