@@ -77,39 +77,33 @@ TEST(BitmapElement, DrawsTheLoadedBitmapAtItsCornerAndSizeOrNothingForIdZero) {
     EXPECT_EQ(RectText(RECT{5, 7, 5 + info.bmWidth - 1, 7 + info.bmHeight - 1}), RectText(canvas.InkBounds()));
 }
 
-// The segment dialog's 9 x 8 start marker at (10, 10).
-class TriangleMarker : public testing::Test {
-  protected:
-    TriangleMarker() { marker.SetBounds(10, 10, 9, 8); }
-    bool Green(int x, int y) const { return canvas.At(x, y) == RGB(0, 128, 0); }
+// The segment dialog's 9 x 8 markers at (10, 10): the start one points
+// down, the end one up; neither has an outline, and turning one invalidates
+// nothing (the dialog sets it before the first paint).
+TEST(TriangleMarker, PointsDownFromConstructionAndUpAfterSetPointsDownFalse) {
+    for (const bool down : {true, false}) {
+        SCOPED_TRACE(down ? "down" : "up");
+        OwnerWindow owner;
+        CTriangleElement marker{RGB(0, 128, 0)};
+        marker.SetBounds(10, 10, 9, 8);
+        marker.SetOwner(owner.hwnd());
+        owner.Settle();
+        if (!down) marker.SetPointsDown(false);
+        EXPECT_EQ("(0, 0, 0, 0)", RectText(owner.UpdateRect()));
 
-    CTriangleElement marker{RGB(0, 128, 0)};
-    PixelCanvas canvas{30, 30};
-};
-
-TEST_F(TriangleMarker, PointsDownFromConstructionWithoutAnOutline) {
-    marker.Draw(canvas.dc(), nullptr);
-    EXPECT_TRUE(Green(11, 10) && Green(16, 10));  // wide at the top
-    EXPECT_TRUE(Green(14, 16));                   // narrow at the bottom
-    EXPECT_FALSE(Green(11, 16) || Green(17, 16));
-    EXPECT_EQ(canvas.Count(RGB(0, 128, 0)) + canvas.Count(RGB(255, 255, 255)), 30 * 30);
-}
-
-TEST_F(TriangleMarker, PointsUpAfterSetPointsDownFalseWhichInvalidatesNothing) {
-    OwnerWindow owner;
-    marker.SetOwner(owner.hwnd());
-    owner.Settle();
-    marker.SetPointsDown(false);
-    EXPECT_EQ("(0, 0, 0, 0)", RectText(owner.UpdateRect()));
-
-    SetPolyFillMode(canvas.dc(), ALTERNATE);
-    HGDIOBJ brush = GetCurrentObject(canvas.dc(), OBJ_BRUSH);
-    marker.Draw(canvas.dc(), nullptr);
-    EXPECT_TRUE(Green(14, 12));  // narrow at the top
-    EXPECT_FALSE(Green(11, 12) || Green(17, 12));
-    EXPECT_TRUE(Green(11, 17) && Green(16, 17));  // wide at the bottom
-    EXPECT_EQ(ALTERNATE, GetPolyFillMode(canvas.dc()));
-    EXPECT_EQ(brush, GetCurrentObject(canvas.dc(), OBJ_BRUSH));
+        PixelCanvas canvas(30, 30);
+        SetPolyFillMode(canvas.dc(), ALTERNATE);
+        const HGDIOBJ brush = GetCurrentObject(canvas.dc(), OBJ_BRUSH);
+        marker.Draw(canvas.dc(), nullptr);
+        const auto green = [&](int x, int y) { return canvas.At(x, y) == RGB(0, 128, 0); };
+        const int wide = down ? 10 : 17, narrow = down ? 16 : 12;
+        EXPECT_TRUE(green(11, wide) && green(16, wide));
+        EXPECT_TRUE(green(14, narrow));
+        EXPECT_FALSE(green(11, narrow) || green(17, narrow));
+        EXPECT_EQ(canvas.Count(RGB(0, 128, 0)) + canvas.Count(RGB(255, 255, 255)), 30 * 30);
+        EXPECT_EQ(ALTERNATE, GetPolyFillMode(canvas.dc()));
+        EXPECT_EQ(brush, GetCurrentObject(canvas.dc(), OBJ_BRUSH));
+    }
 }
 
 }  // namespace
