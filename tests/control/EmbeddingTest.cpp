@@ -89,14 +89,6 @@ INSTANTIATE_TEST_SUITE_P(BothControls, WindowedActivation,
                          testing::Values(WindowClassCase{CreateDeviceTransfer, "Lanthorn DeviceView", CS_DBLCLKS},
                                          WindowClassCase{CreateMenuCtrl, "Menu Control class", 0}));
 
-TEST(UIActivation, InPlaceActivateVerbLeavesTheUserInterfaceAlone) {
-    TestContainer container;
-    ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
-    ASSERT_HRESULT_SUCCEEDED(container.Activate(OLEIVERB_INPLACEACTIVATE));
-    EXPECT_TRUE(container.Site().InPlaceActive());
-    EXPECT_FALSE(container.Site().UIActive());
-}
-
 TEST(UIActivation, UIActivateVerbMakesTheActiveObjectWithTheFocusUntilUIDeactivation) {
     TestContainer container;
     ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));

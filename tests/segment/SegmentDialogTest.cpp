@@ -284,22 +284,6 @@ TEST_F(SegmentDialogTest, DragsApplyTheHostsCorrectionAndCancelRestoresTheOpenin
     EXPECT_GT(host.segments.size(), 4u);
 }
 
-TEST_F(SegmentDialogTest, OkAfterADragKeepsTheDraggedSegment) {
-    program = Program(3600, 600, 1200);
-    INT_PTR result = Run({Opened(),
-                          [&](ModalScript&) {
-                              const int x1 = Column(600);
-                              Drag(OnBar(x1 + 4), {OnBar(1)});  // the start thumb, to the bar's left end
-                          },
-                          [&](ModalScript&) {
-                              EXPECT_EQ("0+1800", SegmentOf(program));
-                              EXPECT_EQ("0:0-0:30", EditTimes(dialog));
-                              PressKey(VK_RETURN);
-                          }});
-    EXPECT_EQ(IDOK, result);
-    EXPECT_EQ("0+1800", SegmentOf(program));
-}
-
 // Ink of a band of the dialog's client area: the bounds of the pixels of
 // `colour`, or (with kDarkInk) of the dark ones; all -1 when none.
 RECT InkIn(HWND dialog, RECT band, COLORREF colour) {
