@@ -66,17 +66,10 @@ TEST(ConnectionPoints, PaneOffersPropertyNotifySinkThenItsEventsAndTheMenuItsEve
     EXPECT_EQ(nullptr, point);
 }
 
-TEST(ConnectionPoints, PointKnowsItsInterfaceAndContainerAndRefusesASinkWithoutTheEventInterface) {
+// Refused connections leave the cookie at zero.
+TEST(ConnectionPoints, PointRefusesASinkWithoutTheEventInterface) {
     const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
     const ComPtr<IConnectionPoint> point = PointOf(pane.Get(), DIID__IDeviceTransferEvents);
-    IID iid{};
-    ASSERT_EQ(S_OK, point->GetConnectionInterface(&iid));
-    EXPECT_EQ(DIID__IDeviceTransferEvents, iid);
-    ComPtr<IConnectionPointContainer> container;
-    ASSERT_EQ(S_OK, point->GetConnectionPointContainer(container.ReleaseAndGetAddressOf()));
-    EXPECT_EQ(pane.Get(), Ask<IUnknown>(container.Get(), IID_IUnknown).Get());
-
-    // Refused connections leave the cookie at zero.
     EventSink careless(IID_IDispatch);
     DWORD cookie = 99;
     EXPECT_EQ(CONNECT_E_CANNOTCONNECT, point->Advise(careless.Dispatch(), &cookie));
