@@ -93,11 +93,9 @@ ULONGLONG StreamPosition(IStream* stream) {
     return position.QuadPart;
 }
 
-void PutDword(std::vector<BYTE>& bytes, DWORD value) {
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<BYTE>(value >> (8 * i)));
-}
-
-void PutWord(std::vector<BYTE>& bytes, WORD value) {
-    bytes.push_back(static_cast<BYTE>(value));
-    bytes.push_back(static_cast<BYTE>(value >> 8));
+std::vector<BYTE> LittleEndian(std::initializer_list<std::pair<int, DWORD>> values) {
+    std::vector<BYTE> bytes;
+    for (const auto& [width, value] : values)
+        for (int i = 0; i < width; ++i) bytes.push_back(static_cast<BYTE>(value >> (8 * i)));
+    return bytes;
 }
