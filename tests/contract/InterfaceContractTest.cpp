@@ -135,20 +135,16 @@ std::string Name(ITypeInfo* info, MEMBERID member = MEMBERID_NIL) {
     return std::string(wide.begin(), wide.end());
 }
 
-class CTypeAttr {
-  public:
-    explicit CTypeAttr(ITypeInfo* info) : m_pInfo(info) { info->GetTypeAttr(&m_pAttr); }
-    ~CTypeAttr() {
-        if (m_pAttr != nullptr) m_pInfo->ReleaseTypeAttr(m_pAttr);
+// A copy of the type's attributes: the fields read here hold no pointers.
+TYPEATTR AttrOf(ITypeInfo* info) {
+    TYPEATTR copy{};
+    TYPEATTR* attr = nullptr;
+    if (SUCCEEDED(info->GetTypeAttr(&attr))) {
+        copy = *attr;
+        info->ReleaseTypeAttr(attr);
     }
-    CTypeAttr(const CTypeAttr&) = delete;
-    CTypeAttr& operator=(const CTypeAttr&) = delete;
-    const TYPEATTR* operator->() const { return m_pAttr; }
-
-  private:
-    ITypeInfo* m_pInfo;
-    TYPEATTR* m_pAttr = nullptr;
-};
+    return copy;
+}
 
 ComPtr<ITypeInfo> Referenced(ITypeInfo* info, HREFTYPE ref) {
     ComPtr<ITypeInfo> referenced;
@@ -161,18 +157,18 @@ std::vector<Slot> Vtable(ITypeInfo* info) {
     ComPtr<ITypeInfo> described(info);
     HREFTYPE ref = 0;
     // The vtable half of a dual interface.
-    if (CTypeAttr(info)->typekind == TKIND_DISPATCH && SUCCEEDED(info->GetRefTypeOfImplType(~0u, &ref)))
+    if (AttrOf(info).typekind == TKIND_DISPATCH && SUCCEEDED(info->GetRefTypeOfImplType(~0u, &ref)))
         described = Referenced(info, ref);
-    const CTypeAttr attr(described.Get());
+    const TYPEATTR attr = AttrOf(described.Get());
     std::vector<Slot> slots;
-    if (attr->cImplTypes > 0 && SUCCEEDED(described->GetRefTypeOfImplType(0, &ref)))
+    if (attr.cImplTypes > 0 && SUCCEEDED(described->GetRefTypeOfImplType(0, &ref)))
         slots = Vtable(Referenced(described.Get(), ref).Get());
     // The library's slot width, read from the library itself: the first own
     // slot follows the base's (Wine reports the offsets of a 32-bit library
     // in the reader's pointer size, so its SYSKIND does not tell).
     const size_t inherited = slots.size();
     UINT width = sizeof(void*);
-    for (UINT i = 0; i < attr->cFuncs; ++i) {
+    for (UINT i = 0; i < attr.cFuncs; ++i) {
         FUNCDESC* func = nullptr;
         if (FAILED(described->GetFuncDesc(i, &func))) continue;
         if (i == 0 && inherited > 0) width = static_cast<UINT>(func->oVft) / inherited;
@@ -211,9 +207,8 @@ class InterfaceContract : public testing::TestWithParam<Library> {
         for (UINT i = 0; i < m_pLibrary->GetTypeInfoCount(); ++i) {
             ComPtr<ITypeInfo> info;
             m_pLibrary->GetTypeInfo(i, info.ReleaseAndGetAddressOf());
-            const CTypeAttr attr(info.Get());
-            if (attr->typekind == kind &&
-                (kind != TKIND_DISPATCH || ((attr->wTypeFlags & TYPEFLAG_FDUAL) != 0) == dual))
+            const TYPEATTR attr = AttrOf(info.Get());
+            if (attr.typekind == kind && (kind != TKIND_DISPATCH || ((attr.wTypeFlags & TYPEFLAG_FDUAL) != 0) == dual))
                 entries[Name(info.Get())] = info;
         }
         return entries;
@@ -262,7 +257,7 @@ TEST_P(InterfaceContract, EveryEventAndEnumeratorOfTheLibraryHasTheCppValue) {
     };
     std::map<std::string, LONG> library;
     for (const auto& [name, events] : Entries(TKIND_DISPATCH, false)) {
-        for (UINT i = 0; i < CTypeAttr(events.Get())->cFuncs; ++i) {
+        for (UINT i = 0; i < AttrOf(events.Get()).cFuncs; ++i) {
             FUNCDESC* func = nullptr;
             ASSERT_EQ(S_OK, events->GetFuncDesc(i, &func));
             library[Name(events.Get(), func->memid)] = func->memid;
@@ -270,7 +265,7 @@ TEST_P(InterfaceContract, EveryEventAndEnumeratorOfTheLibraryHasTheCppValue) {
         }
     }
     for (const auto& [name, enumeration] : Entries(TKIND_ENUM)) {
-        for (UINT i = 0; i < CTypeAttr(enumeration.Get())->cVars; ++i) {
+        for (UINT i = 0; i < AttrOf(enumeration.Get()).cVars; ++i) {
             VARDESC* var = nullptr;
             ASSERT_EQ(S_OK, enumeration->GetVarDesc(i, &var));
             VARIANT value;
@@ -294,9 +289,9 @@ TEST_P(InterfaceContract, LibraryHasTheHeadersIdentityAndDeclaresTheRecordsWith1
     for (const auto& [name, size] : {std::pair{"CDeviceProgram", 1636ul}, {"CDeviceInfo", GetParam().deviceInfoSize}}) {
         const auto alias = Entries(TKIND_ALIAS)[name];
         ASSERT_TRUE(alias) << name;
-        const ComPtr<ITypeInfo> record = Referenced(alias.Get(), CTypeAttr(alias.Get())->tdescAlias.hreftype);
+        const ComPtr<ITypeInfo> record = Referenced(alias.Get(), AttrOf(alias.Get()).tdescAlias.hreftype);
         ASSERT_TRUE(record) << name;
-        EXPECT_EQ(size, CTypeAttr(record.Get())->cbSizeInstance) << name;
+        EXPECT_EQ(size, AttrOf(record.Get()).cbSizeInstance) << name;
     }
 }
 
