@@ -119,44 +119,27 @@ TEST_F(EventFiring, EventIsInvokedAsAMethodByDispidWithTheUserLocale) {
     EXPECT_EQ(0u, event.args.size());
 }
 
-TEST_F(EventFiring, SinkAfterAFailingSinkStillReceivesEveryEvent) {
-    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
-    ASSERT_HRESULT_SUCCEEDED(m_sinkSecond.Connect(m_pControl.Get()));
+// In the order of connection: a sink that fails, one that disconnects
+// itself and one that disconnects the next; the sink disconnected is skipped
+// and every other still receives every event.
+TEST_F(EventFiring, SinksThatFailOrDisconnectDuringAnEventDoNotStopTheOthers) {
+    EventSink third(DIID__IDeviceTransferEvents), fourth(DIID__IDeviceTransferEvents),
+        last(DIID__IDeviceTransferEvents);
+    for (EventSink* sink : {&m_sinkFirst, &m_sinkSecond, &third, &fourth, &last})
+        ASSERT_HRESULT_SUCCEEDED(sink->Connect(m_pControl.Get()));
     m_sinkFirst.FailInvoke(E_FAIL);
-
-    m_pPane->FireDeleteSelectedProgramsRequest();
-    m_pPane->FireOnRefreshRequest();
-
-    const std::vector<DISPID> expected{DISPID_DeleteSelectedProgramsRequest, DISPID_OnRefreshRequest};
-    EXPECT_EQ(expected, m_sinkFirst.Dispids());
-    EXPECT_EQ(expected, m_sinkSecond.Dispids());
-}
-
-TEST_F(EventFiring, SinkUnadvisingItselfDuringAnEventDoesNotStopTheOthers) {
-    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
-    ASSERT_HRESULT_SUCCEEDED(m_sinkSecond.Connect(m_pControl.Get()));
-    m_sinkFirst.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { m_sinkFirst.Disconnect(); });
+    m_sinkSecond.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { m_sinkSecond.Disconnect(); });
+    third.SetHandler([&fourth](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { fourth.Disconnect(); });
 
     m_pPane->FireOnRefreshRequest();
     m_pPane->FireOnDragLeave();
 
-    EXPECT_EQ(std::vector<DISPID>{DISPID_OnRefreshRequest}, m_sinkFirst.Dispids());
-    const std::vector<DISPID> expected{DISPID_OnRefreshRequest, DISPID_OnDragLeave};
-    EXPECT_EQ(expected, m_sinkSecond.Dispids());
-}
-
-TEST_F(EventFiring, SinkUnadvisedByAnotherDuringAnEventIsSkippedAndTheRestServed) {
-    EventSink third(DIID__IDeviceTransferEvents);
-    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
-    ASSERT_HRESULT_SUCCEEDED(m_sinkSecond.Connect(m_pControl.Get()));
-    ASSERT_HRESULT_SUCCEEDED(third.Connect(m_pControl.Get()));
-    m_sinkFirst.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { m_sinkSecond.Disconnect(); });
-
-    m_pPane->FireOnRefreshRequest();
-
-    EXPECT_EQ(1u, m_sinkFirst.Events().size());
-    EXPECT_EQ(0u, m_sinkSecond.Events().size());
-    EXPECT_EQ(1u, third.Events().size());
+    const std::vector<DISPID> both{DISPID_OnRefreshRequest, DISPID_OnDragLeave};
+    EXPECT_EQ(both, m_sinkFirst.Dispids());
+    EXPECT_EQ(std::vector<DISPID>{DISPID_OnRefreshRequest}, m_sinkSecond.Dispids());
+    EXPECT_EQ(both, third.Dispids());
+    EXPECT_EQ(0u, fourth.Events().size());
+    EXPECT_EQ(both, last.Dispids());
 }
 
 TEST_F(EventFiring, HostReleasingItsLastReferenceInAHandlerKeepsTheControlAliveUntilFiringReturns) {
