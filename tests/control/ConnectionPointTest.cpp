@@ -160,20 +160,32 @@ TEST_F(EventFiring, HostReleasingItsLastReferenceInAHandlerKeepsTheControlAliveU
     EXPECT_EQ(locksWithControl - 1, Module::LockCount());
 }
 
-TEST_F(EventFiring, ProgramDetailesArrivesWithTheDocumentFirstAndTheFlagSecond) {
+// Parameters in order: DISPPARAMS index 0 is the last one.
+TEST_F(EventFiring, DetailsAndSegmentEventsCarryTheirParametersInOrder) {
     ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
+    CDeviceProgram program{};
     m_pPane->FireOnProgramDetailes("<html>details</html>", true);
     m_pPane->FireOnProgramDetailes("host's", false);
+    m_pPane->FireOnAdjustProgramSegment(4, &program, true);
 
-    ASSERT_EQ(2u, m_sinkFirst.Events().size());
+    ASSERT_EQ(3u, m_sinkFirst.Events().size());
     const RecordedEvent& byUser = m_sinkFirst.Events()[0];
     EXPECT_EQ(DISPID_OnProgramDetailes, byUser.dispid);
     ASSERT_EQ(2u, byUser.args.size());
-    EXPECT_EQ(VT_BOOL, byUser.args[0].type());  // DISPPARAMS index 0: the last parameter
-    EXPECT_EQ(VARIANT_TRUE, V_BOOL(&byUser.args[0].get()));
-    EXPECT_EQ(VT_BSTR, byUser.args[1].type());
-    EXPECT_EQ(L"<html>details</html>", byUser.args[1].AsString());
-    EXPECT_EQ(VARIANT_FALSE, V_BOOL(&m_sinkFirst.Events()[1].args[0].get()));
+    EXPECT_EQ(VT_BSTR, byUser.Param(0).type());
+    EXPECT_EQ(L"<html>details</html>", byUser.Param(0).AsString());
+    EXPECT_EQ(VT_BOOL, byUser.Param(1).type());
+    EXPECT_EQ(VARIANT_TRUE, V_BOOL(&byUser.Param(1).get()));
+    EXPECT_EQ(VARIANT_FALSE, V_BOOL(&m_sinkFirst.Events()[1].Param(1).get()));
+
+    const RecordedEvent& segment = m_sinkFirst.Events()[2];
+    EXPECT_EQ(DISPID_OnAdjustProgramSegment, segment.dispid);
+    ASSERT_EQ(3u, segment.args.size());
+    EXPECT_EQ(VT_I4, segment.Param(0).type());
+    EXPECT_EQ(4, segment.Param(0).AsInteger());
+    EXPECT_EQ(reinterpret_cast<LONGLONG>(&program), segment.Param(1).AsInteger());
+    EXPECT_EQ(VT_I4, segment.Param(2).type());
+    EXPECT_EQ(1, segment.Param(2).AsInteger());
 }
 
 TEST_F(EventFiring, DragEventsPassAddressesAndReturnTheLastSinksResult) {
@@ -199,21 +211,6 @@ TEST_F(EventFiring, DragEventsPassAddressesAndReturnTheLastSinksResult) {
     EXPECT_EQ(sizeof(void*) == 8 ? VT_I8 : VT_I4, event.args[1].type());
     EXPECT_EQ(reinterpret_cast<LONGLONG>(m_pControl.Get()), event.args[1].AsInteger());
     EXPECT_EQ(reinterpret_cast<LONGLONG>(&effect), event.args[0].AsInteger());
-}
-
-TEST_F(EventFiring, SegmentEventCarriesIndexRecordAddressAndOrigin) {
-    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
-    CDeviceProgram program{};
-    m_pPane->FireOnAdjustProgramSegment(4, &program, true);
-
-    const RecordedEvent& event = m_sinkFirst.Events().at(0);
-    EXPECT_EQ(DISPID_OnAdjustProgramSegment, event.dispid);
-    ASSERT_EQ(3u, event.args.size());
-    EXPECT_EQ(VT_I4, event.Param(0).type());
-    EXPECT_EQ(4, event.Param(0).AsInteger());
-    EXPECT_EQ(reinterpret_cast<LONGLONG>(&program), event.Param(1).AsInteger());
-    EXPECT_EQ(VT_I4, event.Param(2).type());
-    EXPECT_EQ(1, event.Param(2).AsInteger());
 }
 
 TEST(MenuEvents, PopupEventsCarryTheItemAsShort) {
