@@ -17,46 +17,36 @@ bool IconIsValid(HICON icon) {
     return true;
 }
 
-class IconElementCopy : public testing::Test {
-  protected:
-    void SetUp() override {
-        element.MoveTo(10, 10);
-        element.SetOwner(owner.hwnd());
-    }
-    void TearDown() override { DestroyIcon(icon); }
-
-    HICON icon = CopyIcon(LoadIcon(nullptr, IDI_APPLICATION));  // the caller's own
+// A private copy of the caller's icon, sized to it and drawn; set to null,
+// or destroyed, the element leaves the caller's icon valid.
+TEST(IconElement, DrawsAPrivateCopySizedToTheIconAndLeavesTheCallersIconValid) {
+    const HICON icon = CopyIcon(LoadIcon(nullptr, IDI_APPLICATION));  // the caller's own
     OwnerWindow owner;
     CIconElement element;
-};
-
-TEST_F(IconElementCopy, SetIconSizesTheElementToAPrivateCopyThatItDraws) {
+    element.MoveTo(10, 10);
+    element.SetOwner(owner.hwnd());
+    {
+        CIconElement scoped;
+        scoped.SetIcon(icon);
+    }
     element.SetIcon(icon);
     RECT r;
     EXPECT_EQ("(10, 10, 42, 42)", RectText(element.GetRect(r)));
     EXPECT_NE(icon, element.GetIcon());
     PixelCanvas canvas(50, 50);
     element.Draw(canvas.dc(), nullptr);
-    const RECT ink = canvas.InkBounds();
-    EXPECT_GE(ink.left, 10);
-    EXPECT_LE(ink.right, 41);
-}
+    EXPECT_GE(canvas.InkBounds().left, 10);
+    EXPECT_LE(canvas.InkBounds().right, 41);
 
-TEST_F(IconElementCopy, SetIconNullLeavesAnEmptyRectangleAndTheCallersIconValid) {
-    {
-        CIconElement scoped;
-        scoped.SetIcon(icon);
-    }
-    element.SetIcon(icon);
     owner.Settle();
     element.SetIcon(nullptr);
-    RECT r;
     EXPECT_EQ("(10, 10, 10, 10)", RectText(element.GetRect(r)));
     EXPECT_EQ(nullptr, element.GetIcon());
     EXPECT_TRUE(IconIsValid(icon));
     ASSERT_EQ(3u, owner.Erases().size());
     EXPECT_EQ("(9, 9, 43, 43)", RectText(owner.Erases()[0]));  // the old icon's area
     EXPECT_EQ("(9, 9, 11, 11)", RectText(owner.Erases()[2]));
+    DestroyIcon(icon);
 }
 
 TEST(BitmapElement, DrawsTheLoadedBitmapAtItsCornerAndSizeOrNothingForIdZero) {
