@@ -145,8 +145,4 @@ TEST(MenuCtrlAggregation, EveryInterfaceOfTheBarDelegatesToTheOuterObjectAndRele
     EXPECT_EQ(locks, Module::LockCount());
 }
 
-// One module lock per live control: hosting/ContainerEmbeddingTest and the
-// aggregation above; a creation for an interface not answered:
-// registration/DllExportsTest.
-
 }  // namespace
