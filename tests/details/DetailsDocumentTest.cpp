@@ -54,11 +54,11 @@ testing::AssertionResult ShowsInOrder(const std::string& text, const std::vector
     return testing::AssertionSuccess();
 }
 
-std::wstring Directory(const std::wstring& path) { return path.substr(0, path.find_last_of(L"\\/")); }
 std::wstring ApplicationDirectory() {
     wchar_t path[MAX_PATH] = L"";
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return Directory(path);
+    const std::wstring program = path;
+    return program.substr(0, program.find_last_of(L"\\/"));
 }
 
 // Counts the frees of the COM task allocator, and spares blocks that are no

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
-#include <memory>
 #include <string>
 
 #include "support/KestrelDll.h"
@@ -19,11 +18,6 @@
 #include "support/ChildProcess.h"
 
 namespace {
-
-struct BstrFree {
-    void operator()(BSTR text) const { SysFreeString(text); }
-};
-using Bstr = std::unique_ptr<OLECHAR, BstrFree>;
 
 // Exit code of `regsvr32.exe /s [options] "dll"`, or ~0 if it did not run.
 DWORD RunRegsvr32(const std::wstring& options, const std::wstring& dll) {
@@ -160,7 +154,8 @@ TEST_F(Registration, ThroughWinesRegsvr32LeadsFromEachProgIdToTheClassAndItsType
         const auto minor = static_cast<WORD>(std::stoi(version.substr(version.find(L'.') + 1)));
         BSTR path = nullptr;
         ASSERT_EQ(S_OK, QueryPathOfRegTypeLib(libid, major, minor, 0x409, &path));
-        EXPECT_STREQ(dllPath.c_str(), Bstr(path).get());
+        EXPECT_STREQ(dllPath.c_str(), path);
+        SysFreeString(path);
         EXPECT_EQ(
             dllPath.substr(0, dllPath.find_last_of(L'\\') + 1),
             RegistryString(HKEY_CLASSES_ROOT, L"TypeLib\\" + BracedGuid(libid) + L"\\" + version + L"\\HELPDIR", L""));

@@ -3,25 +3,12 @@
 #include "module/Module.h"
 
 LANGID LanguageInForce() {
-    switch (PRIMARYLANGID(GetUserDefaultUILanguage())) {
-        case LANG_FRENCH:
-            return kFrench;
-        case LANG_GERMAN:
-            return kGerman;
-        default:
-            return kEnglish;
-    }
+    const WORD primary = PRIMARYLANGID(GetUserDefaultUILanguage());
+    return primary == LANG_FRENCH ? kFrench : primary == LANG_GERMAN ? kGerman : kEnglish;
 }
 
 const char* LanguageName(LANGID language) {
-    switch (language) {
-        case kFrench:
-            return "French";
-        case kGerman:
-            return "German";
-        default:
-            return "English";
-    }
+    return language == kFrench ? "French" : language == kGerman ? "German" : "English";
 }
 
 namespace {
