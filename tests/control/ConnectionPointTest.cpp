@@ -66,17 +66,10 @@ TEST(ConnectionPoints, PaneOffersPropertyNotifySinkThenItsEventsAndTheMenuItsEve
     EXPECT_EQ(nullptr, point);
 }
 
-TEST(ConnectionPoints, PointKnowsItsInterfaceAndContainerAndRefusesASinkWithoutTheEventInterface) {
+// Refused connections leave the cookie at zero.
+TEST(ConnectionPoints, PointRefusesASinkWithoutTheEventInterface) {
     const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
     const ComPtr<IConnectionPoint> point = PointOf(pane.Get(), DIID__IDeviceTransferEvents);
-    IID iid{};
-    ASSERT_EQ(S_OK, point->GetConnectionInterface(&iid));
-    EXPECT_EQ(DIID__IDeviceTransferEvents, iid);
-    ComPtr<IConnectionPointContainer> container;
-    ASSERT_EQ(S_OK, point->GetConnectionPointContainer(container.ReleaseAndGetAddressOf()));
-    EXPECT_EQ(pane.Get(), Ask<IUnknown>(container.Get(), IID_IUnknown).Get());
-
-    // Refused connections leave the cookie at zero.
     EventSink careless(IID_IDispatch);
     DWORD cookie = 99;
     EXPECT_EQ(CONNECT_E_CANNOTCONNECT, point->Advise(careless.Dispatch(), &cookie));
@@ -126,44 +119,27 @@ TEST_F(EventFiring, EventIsInvokedAsAMethodByDispidWithTheUserLocale) {
     EXPECT_EQ(0u, event.args.size());
 }
 
-TEST_F(EventFiring, SinkAfterAFailingSinkStillReceivesEveryEvent) {
-    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
-    ASSERT_HRESULT_SUCCEEDED(m_sinkSecond.Connect(m_pControl.Get()));
+// In the order of connection: a sink that fails, one that disconnects
+// itself and one that disconnects the next; the sink disconnected is skipped
+// and every other still receives every event.
+TEST_F(EventFiring, SinksThatFailOrDisconnectDuringAnEventDoNotStopTheOthers) {
+    EventSink third(DIID__IDeviceTransferEvents), fourth(DIID__IDeviceTransferEvents),
+        last(DIID__IDeviceTransferEvents);
+    for (EventSink* sink : {&m_sinkFirst, &m_sinkSecond, &third, &fourth, &last})
+        ASSERT_HRESULT_SUCCEEDED(sink->Connect(m_pControl.Get()));
     m_sinkFirst.FailInvoke(E_FAIL);
-
-    m_pPane->FireDeleteSelectedProgramsRequest();
-    m_pPane->FireOnRefreshRequest();
-
-    const std::vector<DISPID> expected{DISPID_DeleteSelectedProgramsRequest, DISPID_OnRefreshRequest};
-    EXPECT_EQ(expected, m_sinkFirst.Dispids());
-    EXPECT_EQ(expected, m_sinkSecond.Dispids());
-}
-
-TEST_F(EventFiring, SinkUnadvisingItselfDuringAnEventDoesNotStopTheOthers) {
-    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
-    ASSERT_HRESULT_SUCCEEDED(m_sinkSecond.Connect(m_pControl.Get()));
-    m_sinkFirst.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { m_sinkFirst.Disconnect(); });
+    m_sinkSecond.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { m_sinkSecond.Disconnect(); });
+    third.SetHandler([&fourth](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { fourth.Disconnect(); });
 
     m_pPane->FireOnRefreshRequest();
     m_pPane->FireOnDragLeave();
 
-    EXPECT_EQ(std::vector<DISPID>{DISPID_OnRefreshRequest}, m_sinkFirst.Dispids());
-    const std::vector<DISPID> expected{DISPID_OnRefreshRequest, DISPID_OnDragLeave};
-    EXPECT_EQ(expected, m_sinkSecond.Dispids());
-}
-
-TEST_F(EventFiring, SinkUnadvisedByAnotherDuringAnEventIsSkippedAndTheRestServed) {
-    EventSink third(DIID__IDeviceTransferEvents);
-    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
-    ASSERT_HRESULT_SUCCEEDED(m_sinkSecond.Connect(m_pControl.Get()));
-    ASSERT_HRESULT_SUCCEEDED(third.Connect(m_pControl.Get()));
-    m_sinkFirst.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { m_sinkSecond.Disconnect(); });
-
-    m_pPane->FireOnRefreshRequest();
-
-    EXPECT_EQ(1u, m_sinkFirst.Events().size());
-    EXPECT_EQ(0u, m_sinkSecond.Events().size());
-    EXPECT_EQ(1u, third.Events().size());
+    const std::vector<DISPID> both{DISPID_OnRefreshRequest, DISPID_OnDragLeave};
+    EXPECT_EQ(both, m_sinkFirst.Dispids());
+    EXPECT_EQ(std::vector<DISPID>{DISPID_OnRefreshRequest}, m_sinkSecond.Dispids());
+    EXPECT_EQ(both, third.Dispids());
+    EXPECT_EQ(0u, fourth.Events().size());
+    EXPECT_EQ(both, last.Dispids());
 }
 
 TEST_F(EventFiring, HostReleasingItsLastReferenceInAHandlerKeepsTheControlAliveUntilFiringReturns) {
@@ -184,20 +160,32 @@ TEST_F(EventFiring, HostReleasingItsLastReferenceInAHandlerKeepsTheControlAliveU
     EXPECT_EQ(locksWithControl - 1, Module::LockCount());
 }
 
-TEST_F(EventFiring, ProgramDetailesArrivesWithTheDocumentFirstAndTheFlagSecond) {
+// Parameters in order: DISPPARAMS index 0 is the last one.
+TEST_F(EventFiring, DetailsAndSegmentEventsCarryTheirParametersInOrder) {
     ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
+    CDeviceProgram program{};
     m_pPane->FireOnProgramDetailes("<html>details</html>", true);
     m_pPane->FireOnProgramDetailes("host's", false);
+    m_pPane->FireOnAdjustProgramSegment(4, &program, true);
 
-    ASSERT_EQ(2u, m_sinkFirst.Events().size());
+    ASSERT_EQ(3u, m_sinkFirst.Events().size());
     const RecordedEvent& byUser = m_sinkFirst.Events()[0];
     EXPECT_EQ(DISPID_OnProgramDetailes, byUser.dispid);
     ASSERT_EQ(2u, byUser.args.size());
-    EXPECT_EQ(VT_BOOL, byUser.args[0].type());  // DISPPARAMS index 0: the last parameter
-    EXPECT_EQ(VARIANT_TRUE, V_BOOL(&byUser.args[0].get()));
-    EXPECT_EQ(VT_BSTR, byUser.args[1].type());
-    EXPECT_EQ(L"<html>details</html>", byUser.args[1].AsString());
-    EXPECT_EQ(VARIANT_FALSE, V_BOOL(&m_sinkFirst.Events()[1].args[0].get()));
+    EXPECT_EQ(VT_BSTR, byUser.Param(0).type());
+    EXPECT_EQ(L"<html>details</html>", byUser.Param(0).AsString());
+    EXPECT_EQ(VT_BOOL, byUser.Param(1).type());
+    EXPECT_EQ(VARIANT_TRUE, V_BOOL(&byUser.Param(1).get()));
+    EXPECT_EQ(VARIANT_FALSE, V_BOOL(&m_sinkFirst.Events()[1].Param(1).get()));
+
+    const RecordedEvent& segment = m_sinkFirst.Events()[2];
+    EXPECT_EQ(DISPID_OnAdjustProgramSegment, segment.dispid);
+    ASSERT_EQ(3u, segment.args.size());
+    EXPECT_EQ(VT_I4, segment.Param(0).type());
+    EXPECT_EQ(4, segment.Param(0).AsInteger());
+    EXPECT_EQ(reinterpret_cast<LONGLONG>(&program), segment.Param(1).AsInteger());
+    EXPECT_EQ(VT_I4, segment.Param(2).type());
+    EXPECT_EQ(1, segment.Param(2).AsInteger());
 }
 
 TEST_F(EventFiring, DragEventsPassAddressesAndReturnTheLastSinksResult) {
@@ -223,21 +211,6 @@ TEST_F(EventFiring, DragEventsPassAddressesAndReturnTheLastSinksResult) {
     EXPECT_EQ(sizeof(void*) == 8 ? VT_I8 : VT_I4, event.args[1].type());
     EXPECT_EQ(reinterpret_cast<LONGLONG>(m_pControl.Get()), event.args[1].AsInteger());
     EXPECT_EQ(reinterpret_cast<LONGLONG>(&effect), event.args[0].AsInteger());
-}
-
-TEST_F(EventFiring, SegmentEventCarriesIndexRecordAddressAndOrigin) {
-    ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
-    CDeviceProgram program{};
-    m_pPane->FireOnAdjustProgramSegment(4, &program, true);
-
-    const RecordedEvent& event = m_sinkFirst.Events().at(0);
-    EXPECT_EQ(DISPID_OnAdjustProgramSegment, event.dispid);
-    ASSERT_EQ(3u, event.args.size());
-    EXPECT_EQ(VT_I4, event.Param(0).type());
-    EXPECT_EQ(4, event.Param(0).AsInteger());
-    EXPECT_EQ(reinterpret_cast<LONGLONG>(&program), event.Param(1).AsInteger());
-    EXPECT_EQ(VT_I4, event.Param(2).type());
-    EXPECT_EQ(1, event.Param(2).AsInteger());
 }
 
 TEST(MenuEvents, PopupEventsCarryTheItemAsShort) {

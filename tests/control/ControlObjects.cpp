@@ -19,7 +19,7 @@ ComPtr<IStream> StreamHolding(const std::vector<BYTE>& bytes) {
 
 namespace {
 
-// Every method but Write goes to a memory stream.
+// Write and Seek go to a memory stream.
 class FullMediumStream final : public IStream {
   public:
     FullMediumStream(ComPtr<IStream> inner, ULONG capacity) : m_pInner(std::move(inner)), m_cbCapacity(capacity) {}
@@ -45,24 +45,19 @@ class FullMediumStream final : public IStream {
         if (StreamPosition(m_pInner.Get()) + size > m_cbCapacity) return STG_E_MEDIUMFULL;
         return m_pInner->Write(data, size, written);
     }
-    STDMETHODIMP Read(void* data, ULONG size, ULONG* read) override { return m_pInner->Read(data, size, read); }
     STDMETHODIMP Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* position) override {
         return m_pInner->Seek(move, origin, position);
     }
-    STDMETHODIMP SetSize(ULARGE_INTEGER size) override { return m_pInner->SetSize(size); }
-    STDMETHODIMP CopyTo(IStream* to, ULARGE_INTEGER size, ULARGE_INTEGER* read, ULARGE_INTEGER* written) override {
-        return m_pInner->CopyTo(to, size, read, written);
-    }
-    STDMETHODIMP Commit(DWORD flags) override { return m_pInner->Commit(flags); }
-    STDMETHODIMP Revert() override { return m_pInner->Revert(); }
-    STDMETHODIMP LockRegion(ULARGE_INTEGER offset, ULARGE_INTEGER size, DWORD type) override {
-        return m_pInner->LockRegion(offset, size, type);
-    }
-    STDMETHODIMP UnlockRegion(ULARGE_INTEGER offset, ULARGE_INTEGER size, DWORD type) override {
-        return m_pInner->UnlockRegion(offset, size, type);
-    }
-    STDMETHODIMP Stat(STATSTG* stat, DWORD flags) override { return m_pInner->Stat(stat, flags); }
-    STDMETHODIMP Clone(IStream** clone) override { return m_pInner->Clone(clone); }
+    // A control saving itself has no use for the rest.
+    STDMETHODIMP Read(void*, ULONG, ULONG*) override { return E_NOTIMPL; }
+    STDMETHODIMP SetSize(ULARGE_INTEGER) override { return E_NOTIMPL; }
+    STDMETHODIMP CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*, ULARGE_INTEGER*) override { return E_NOTIMPL; }
+    STDMETHODIMP Commit(DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP Revert() override { return E_NOTIMPL; }
+    STDMETHODIMP LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP Stat(STATSTG*, DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP Clone(IStream**) override { return E_NOTIMPL; }
 
   private:
     ComPtr<IStream> m_pInner;
@@ -98,11 +93,9 @@ ULONGLONG StreamPosition(IStream* stream) {
     return position.QuadPart;
 }
 
-void PutDword(std::vector<BYTE>& bytes, DWORD value) {
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<BYTE>(value >> (8 * i)));
-}
-
-void PutWord(std::vector<BYTE>& bytes, WORD value) {
-    bytes.push_back(static_cast<BYTE>(value));
-    bytes.push_back(static_cast<BYTE>(value >> 8));
+std::vector<BYTE> LittleEndian(std::initializer_list<std::pair<int, DWORD>> values) {
+    std::vector<BYTE> bytes;
+    for (const auto& [width, value] : values)
+        for (int i = 0; i < width; ++i) bytes.push_back(static_cast<BYTE>(value >> (8 * i)));
+    return bytes;
 }

@@ -7,6 +7,8 @@
 #include <objidl.h>
 #include "module/ComPtr.h"
 
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 using ControlCreator = HRESULT (*)(IUnknown* outer, REFIID iid, void** ppv);
@@ -30,8 +32,7 @@ ComPtr<IStream> StreamFullAfter(ULONG capacity);
 std::vector<BYTE> StreamContent(IStream* stream);
 ULONGLONG StreamPosition(IStream* stream);
 
-// Little-endian pieces of an expected stream.
-void PutDword(std::vector<BYTE>& bytes, DWORD value);
-void PutWord(std::vector<BYTE>& bytes, WORD value);
+// An expected stream: each value little-endian in its width in bytes.
+std::vector<BYTE> LittleEndian(std::initializer_list<std::pair<int, DWORD>> values);
 
 #endif

@@ -46,25 +46,14 @@ OLE_COLOR ForeColorOf(IUnknown* bar) {
 
 // The stream of a bar with extent 1000 x 500 and the given colours.
 std::vector<BYTE> MenuStream(DWORD version, OLE_COLOR back, OLE_COLOR fore) {
-    std::vector<BYTE> bytes;
-    PutDword(bytes, version);
-    PutDword(bytes, 1000);
-    PutDword(bytes, 500);
-    PutWord(bytes, VT_UI4);
-    PutDword(bytes, back);
-    PutWord(bytes, VT_UI4);
-    PutDword(bytes, fore);
-    return bytes;
+    return LittleEndian({{4, version}, {4, 1000}, {4, 500}, {2, VT_UI4}, {4, back}, {2, VT_UI4}, {4, fore}});
 }
 
 TEST(ControlPersistence, FreshPaneSavesVersionAndExtentInTwelveBytesAndTheBarTwentyFour) {
     const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
     const SIZEL extent = ExtentOf(pane.Get());
-    std::vector<BYTE> expected;
-    PutDword(expected, 0x710);
-    PutDword(expected, static_cast<DWORD>(extent.cx));
-    PutDword(expected, static_cast<DWORD>(extent.cy));
-    EXPECT_EQ(expected, Saved(pane.Get()));
+    EXPECT_EQ(LittleEndian({{4, 0x710}, {4, static_cast<DWORD>(extent.cx)}, {4, static_cast<DWORD>(extent.cy)}}),
+              Saved(pane.Get()));
 
     ULARGE_INTEGER size{};
     ASSERT_EQ(S_OK, Ask<IPersistStreamInit>(pane.Get(), IID_IPersistStreamInit)->GetSizeMax(&size));
@@ -89,30 +78,28 @@ TEST(ControlPersistence, MenuSavesAndLoadsItsColoursAsVariantsAfterTheExtent) {
     EXPECT_EQ(0x00010203u, ForeColorOf(loaded.Get()));
 }
 
-TEST(ControlPersistence, LoadReadsExactlyTheLayoutAndNoFurther) {
+// A successful load also clears the dirty flag that InitNew set.
+TEST(ControlPersistence, LoadReadsExactlyTheLayoutAndNoFurtherAndLeavesTheControlClean) {
     const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
-    std::vector<BYTE> bytes;
-    PutDword(bytes, 0x710);
-    PutDword(bytes, 300);
-    PutDword(bytes, 200);
-    PutDword(bytes, 0xCAFE);  // the container's own data follows
-    const ComPtr<IStream> stream = StreamHolding(bytes);
+    const ComPtr<IPersistStreamInit> persist = Ask<IPersistStreamInit>(pane.Get(), IID_IPersistStreamInit);
+    ASSERT_EQ(S_OK, persist->InitNew());
+    EXPECT_EQ(S_OK, persist->IsDirty());
+    // The container's own data follows.
+    const ComPtr<IStream> stream = StreamHolding(LittleEndian({{4, 0x710}, {4, 300}, {4, 200}, {4, 0xCAFE}}));
 
-    ASSERT_EQ(S_OK, Ask<IPersistStreamInit>(pane.Get(), IID_IPersistStreamInit)->Load(stream.Get()));
+    ASSERT_EQ(S_OK, persist->Load(stream.Get()));
     EXPECT_EQ(12u, StreamPosition(stream.Get()));
     EXPECT_EQ(300, ExtentOf(pane.Get()).cx);
     EXPECT_EQ(200, ExtentOf(pane.Get()).cy);
+    EXPECT_EQ(S_FALSE, persist->IsDirty());
+    EXPECT_EQ(S_FALSE, Ask<IPersistStorage>(pane.Get(), IID_IPersistStorage)->IsDirty());
 }
 
 TEST(ControlPersistence, RefusedStreamChangesNothingAndKeepsTheControlDirty) {
     std::vector<BYTE> truncated = MenuStream(0x710, 0x00ABCDEF, 0x00010203);
     truncated.resize(truncated.size() - 2);  // the end of ForeColor is missing
-    std::vector<BYTE> bstr;
-    PutDword(bstr, 0x710);
-    PutDword(bstr, 1000);
-    PutDword(bstr, 500);
-    PutWord(bstr, VT_BSTR);  // a variant type without stream form
-    PutDword(bstr, 0x00ABCDEF);
+    // A variant type without stream form.
+    const std::vector<BYTE> bstr = LittleEndian({{4, 0x710}, {4, 1000}, {4, 500}, {2, VT_BSTR}, {4, 0x00ABCDEF}});
     const struct {
         const char* name;
         std::vector<BYTE> bytes;
@@ -211,21 +198,6 @@ TEST_F(StoragePersistence, SaveReplacesAnExistingContentsStream) {
 
     ASSERT_EQ(S_OK, Ask<IPersistStorage>(pane.Get(), IID_IPersistStorage)->Save(m_pStorage.Get(), TRUE));
     EXPECT_EQ(Saved(pane.Get()), Contents());
-}
-
-TEST(DirtyFlag, InitNewSetsItAndASuccessfulLoadClearsIt) {
-    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
-    const ComPtr<IPersistStreamInit> persist = Ask<IPersistStreamInit>(pane.Get(), IID_IPersistStreamInit);
-    ASSERT_EQ(S_OK, persist->InitNew());
-    EXPECT_EQ(S_OK, persist->IsDirty());
-
-    std::vector<BYTE> bytes;
-    PutDword(bytes, 0x710);
-    PutDword(bytes, 10);
-    PutDword(bytes, 20);
-    ASSERT_EQ(S_OK, Load(pane.Get(), bytes));
-    EXPECT_EQ(S_FALSE, persist->IsDirty());
-    EXPECT_EQ(S_FALSE, Ask<IPersistStorage>(pane.Get(), IID_IPersistStorage)->IsDirty());
 }
 
 TEST(DirtyFlag, PropertyAndExtentChangesSetItAndSavingClearsIt) {

@@ -85,13 +85,4 @@ TEST_F(ElementInvalidation, ElementsWithoutAnOwnerInvalidateNothingUntilTheListG
     EXPECT_EQ(2u, owner.Erases().size());
 }
 
-TEST(ElementIntersection, ANullRectangleAlwaysIntersects) {
-    SolidElement element(0);
-    element.SetBounds(10, 10, 20, 20);
-    const RECT touching{30, 10, 40, 20}, overlapping{29, 29, 40, 40};
-    EXPECT_TRUE(element.IntersectsRect(nullptr));
-    EXPECT_FALSE(element.IntersectsRect(&touching));
-    EXPECT_TRUE(element.IntersectsRect(&overlapping));
-}
-
 }  // namespace

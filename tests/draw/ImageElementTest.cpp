@@ -17,46 +17,36 @@ bool IconIsValid(HICON icon) {
     return true;
 }
 
-class IconElementCopy : public testing::Test {
-  protected:
-    void SetUp() override {
-        element.MoveTo(10, 10);
-        element.SetOwner(owner.hwnd());
-    }
-    void TearDown() override { DestroyIcon(icon); }
-
-    HICON icon = CopyIcon(LoadIcon(nullptr, IDI_APPLICATION));  // the caller's own
+// A private copy of the caller's icon, sized to it and drawn; set to null,
+// or destroyed, the element leaves the caller's icon valid.
+TEST(IconElement, DrawsAPrivateCopySizedToTheIconAndLeavesTheCallersIconValid) {
+    const HICON icon = CopyIcon(LoadIcon(nullptr, IDI_APPLICATION));  // the caller's own
     OwnerWindow owner;
     CIconElement element;
-};
-
-TEST_F(IconElementCopy, SetIconSizesTheElementToAPrivateCopyThatItDraws) {
+    element.MoveTo(10, 10);
+    element.SetOwner(owner.hwnd());
+    {
+        CIconElement scoped;
+        scoped.SetIcon(icon);
+    }
     element.SetIcon(icon);
     RECT r;
     EXPECT_EQ("(10, 10, 42, 42)", RectText(element.GetRect(r)));
     EXPECT_NE(icon, element.GetIcon());
     PixelCanvas canvas(50, 50);
     element.Draw(canvas.dc(), nullptr);
-    const RECT ink = canvas.InkBounds();
-    EXPECT_GE(ink.left, 10);
-    EXPECT_LE(ink.right, 41);
-}
+    EXPECT_GE(canvas.InkBounds().left, 10);
+    EXPECT_LE(canvas.InkBounds().right, 41);
 
-TEST_F(IconElementCopy, SetIconNullLeavesAnEmptyRectangleAndTheCallersIconValid) {
-    {
-        CIconElement scoped;
-        scoped.SetIcon(icon);
-    }
-    element.SetIcon(icon);
     owner.Settle();
     element.SetIcon(nullptr);
-    RECT r;
     EXPECT_EQ("(10, 10, 10, 10)", RectText(element.GetRect(r)));
     EXPECT_EQ(nullptr, element.GetIcon());
     EXPECT_TRUE(IconIsValid(icon));
     ASSERT_EQ(3u, owner.Erases().size());
     EXPECT_EQ("(9, 9, 43, 43)", RectText(owner.Erases()[0]));  // the old icon's area
     EXPECT_EQ("(9, 9, 11, 11)", RectText(owner.Erases()[2]));
+    DestroyIcon(icon);
 }
 
 TEST(BitmapElement, DrawsTheLoadedBitmapAtItsCornerAndSizeOrNothingForIdZero) {
@@ -77,39 +67,33 @@ TEST(BitmapElement, DrawsTheLoadedBitmapAtItsCornerAndSizeOrNothingForIdZero) {
     EXPECT_EQ(RectText(RECT{5, 7, 5 + info.bmWidth - 1, 7 + info.bmHeight - 1}), RectText(canvas.InkBounds()));
 }
 
-// The segment dialog's 9 x 8 start marker at (10, 10).
-class TriangleMarker : public testing::Test {
-  protected:
-    TriangleMarker() { marker.SetBounds(10, 10, 9, 8); }
-    bool Green(int x, int y) const { return canvas.At(x, y) == RGB(0, 128, 0); }
+// The segment dialog's 9 x 8 markers at (10, 10): the start one points
+// down, the end one up; neither has an outline, and turning one invalidates
+// nothing (the dialog sets it before the first paint).
+TEST(TriangleMarker, PointsDownFromConstructionAndUpAfterSetPointsDownFalse) {
+    for (const bool down : {true, false}) {
+        SCOPED_TRACE(down ? "down" : "up");
+        OwnerWindow owner;
+        CTriangleElement marker{RGB(0, 128, 0)};
+        marker.SetBounds(10, 10, 9, 8);
+        marker.SetOwner(owner.hwnd());
+        owner.Settle();
+        if (!down) marker.SetPointsDown(false);
+        EXPECT_EQ("(0, 0, 0, 0)", RectText(owner.UpdateRect()));
 
-    CTriangleElement marker{RGB(0, 128, 0)};
-    PixelCanvas canvas{30, 30};
-};
-
-TEST_F(TriangleMarker, PointsDownFromConstructionWithoutAnOutline) {
-    marker.Draw(canvas.dc(), nullptr);
-    EXPECT_TRUE(Green(11, 10) && Green(16, 10));  // wide at the top
-    EXPECT_TRUE(Green(14, 16));                   // narrow at the bottom
-    EXPECT_FALSE(Green(11, 16) || Green(17, 16));
-    EXPECT_EQ(canvas.Count(RGB(0, 128, 0)) + canvas.Count(RGB(255, 255, 255)), 30 * 30);
-}
-
-TEST_F(TriangleMarker, PointsUpAfterSetPointsDownFalseWhichInvalidatesNothing) {
-    OwnerWindow owner;
-    marker.SetOwner(owner.hwnd());
-    owner.Settle();
-    marker.SetPointsDown(false);
-    EXPECT_EQ("(0, 0, 0, 0)", RectText(owner.UpdateRect()));
-
-    SetPolyFillMode(canvas.dc(), ALTERNATE);
-    HGDIOBJ brush = GetCurrentObject(canvas.dc(), OBJ_BRUSH);
-    marker.Draw(canvas.dc(), nullptr);
-    EXPECT_TRUE(Green(14, 12));  // narrow at the top
-    EXPECT_FALSE(Green(11, 12) || Green(17, 12));
-    EXPECT_TRUE(Green(11, 17) && Green(16, 17));  // wide at the bottom
-    EXPECT_EQ(ALTERNATE, GetPolyFillMode(canvas.dc()));
-    EXPECT_EQ(brush, GetCurrentObject(canvas.dc(), OBJ_BRUSH));
+        PixelCanvas canvas(30, 30);
+        SetPolyFillMode(canvas.dc(), ALTERNATE);
+        const HGDIOBJ brush = GetCurrentObject(canvas.dc(), OBJ_BRUSH);
+        marker.Draw(canvas.dc(), nullptr);
+        const auto green = [&](int x, int y) { return canvas.At(x, y) == RGB(0, 128, 0); };
+        const int wide = down ? 10 : 17, narrow = down ? 16 : 12;
+        EXPECT_TRUE(green(11, wide) && green(16, wide));
+        EXPECT_TRUE(green(14, narrow));
+        EXPECT_FALSE(green(11, narrow) || green(17, narrow));
+        EXPECT_EQ(canvas.Count(RGB(0, 128, 0)) + canvas.Count(RGB(255, 255, 255)), 30 * 30);
+        EXPECT_EQ(ALTERNATE, GetPolyFillMode(canvas.dc()));
+        EXPECT_EQ(brush, GetCurrentObject(canvas.dc(), OBJ_BRUSH));
+    }
 }
 
 }  // namespace

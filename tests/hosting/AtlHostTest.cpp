@@ -50,24 +50,6 @@ class AtlHost : public testing::TestWithParam<ControlKind> {
         ASSERT_HRESULT_SUCCEEDED(m_registration.Result());
     }
 
-    // A child of the parent window of the given class, anywhere below it.
-    static HWND FindDescendant(HWND parent, const wchar_t* windowClass) {
-        Search search{windowClass, nullptr};
-        EnumChildWindows(parent, &MatchClass, reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-    struct Search {
-        const wchar_t* windowClass;
-        HWND found;
-    };
-    // A WNDENUMPROC must be CALLBACK: a captureless lambda is cdecl on i686.
-    static BOOL CALLBACK MatchClass(HWND window, LPARAM lp) {
-        auto* search = reinterpret_cast<Search*>(lp);
-        if (WindowClassName(window) != search->windowClass) return TRUE;
-        search->found = window;
-        return FALSE;
-    }
-
     KestrelRegistration m_registration;
     TestContainer m_parent;  // a plain top-level window here, with no control of its own
 };
@@ -78,8 +60,8 @@ TEST_P(AtlHost, AtlAxWinWindowHostsTheControlNamedByItsText) {
     ASSERT_NE(nullptr, host.get());
     TestContainer::ProcessMessages();
 
-    const HWND control = FindDescendant(host.get(), GetParam().windowClass);
-    ASSERT_NE(nullptr, control) << "no " << GetParam().name << " window under the AtlAxWin window";
+    const HWND control = FindWindowExW(host.get(), nullptr, GetParam().windowClass, nullptr);
+    ASSERT_NE(nullptr, control) << "no " << GetParam().name << " window in the AtlAxWin window";
     EXPECT_TRUE(IsWindowVisible(control));
 
     ComPtr<IUnknown> unknown;

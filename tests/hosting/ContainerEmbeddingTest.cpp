@@ -6,20 +6,13 @@
 
 namespace {
 
-class ContainerEmbedding : public testing::TestWithParam<ControlKind> {
-  protected:
-    void SetUp() override {
-        ASSERT_HRESULT_SUCCEEDED(m_container.Create(GetParam().creator));
-        ASSERT_HRESULT_SUCCEEDED(m_container.Activate());
-    }
-
-    TestContainer m_container;
-};
+class ContainerEmbedding : public testing::TestWithParam<ControlKind> {};
 
 // The site and the control hold each other until Close: afterwards the
 // caller's reference must be the last one, or every embedding leaks both.
 TEST_P(ContainerEmbedding, ClosingLeavesTheCallerTheLastReferenceToTheSite) {
-    ComPtr<ControlSite> site = ControlSite::Create(m_container.Window(), RECT{0, 0, 200, 100});
+    TestContainer parent;
+    ComPtr<ControlSite> site = ControlSite::Create(parent.Window(), RECT{0, 0, 200, 100});
     ComPtr<IUnknown> control;
     ASSERT_HRESULT_SUCCEEDED(
         GetParam().creator(nullptr, IID_IUnknown, reinterpret_cast<void**>(control.ReleaseAndGetAddressOf())));

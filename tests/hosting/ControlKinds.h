@@ -5,7 +5,6 @@
 #include "devicepane/DeviceTransfer.h"
 #include "menubar/MenuCtrl.h"
 #include "module/Kestrel.h"
-#include "container/EventSink.h"
 #include "support/TestContainer.h"
 
 #include <gtest/gtest.h>
@@ -18,24 +17,15 @@ struct ControlKind {
     TestContainer::Creator creator;
     const wchar_t* progId;
     const wchar_t* windowClass;
-    IID events;
     IID identity;  // an interface only this control answers
 };
 
-inline const ControlKind kDeviceTransfer{
-    "DeviceTransfer",       CreateDeviceTransfer,        L"Tessaly.DeviceTransfer.1",
-    L"Lanthorn DeviceView", DIID__IDeviceTransferEvents, IID_IDeviceTransfer};
-inline const ControlKind kMenuCtrl{
-    "MenuCtrl", CreateMenuCtrl, L"Menu.id", L"Menu Control class", DIID__IMenuCtrlEvents, IID_IMenuCtrl};
+inline const ControlKind kDeviceTransfer{"DeviceTransfer", CreateDeviceTransfer, L"Tessaly.DeviceTransfer.1",
+                                         L"Lanthorn DeviceView", IID_IDeviceTransfer};
+inline const ControlKind kMenuCtrl{"MenuCtrl", CreateMenuCtrl, L"Menu.id", L"Menu Control class", IID_IMenuCtrl};
 
 inline std::ostream& operator<<(std::ostream& out, const ControlKind& kind) { return out << kind.name; }
 
 inline std::string ControlKindName(const testing::TestParamInfo<ControlKind>& info) { return info.param.name; }
-
-// The class name of a window, for assertions.
-inline std::wstring WindowClassName(HWND window) {
-    wchar_t name[256] = L"";
-    return std::wstring(name, window != nullptr ? GetClassNameW(window, name, 256) : 0);
-}
 
 #endif

@@ -145,10 +145,4 @@ TEST_F(SampleHost, UnregisteredControlsAreReportedAndTheHostCarriesOn) {
     EXPECT_THAT(run.output, HasSubstr("Menu.id: not registered"));
 }
 
-TEST_F(SampleHost, UnknownArgumentsAreRefusedWithTheUsage) {
-    const ChildRun run = RunSampleHost(L"--exit-after soon");
-    EXPECT_EQ(2u, run.exitCode) << run.output;
-    EXPECT_THAT(run.output, HasSubstr("usage: SampleHost"));
-}
-
 }  // namespace

@@ -19,10 +19,9 @@ TEST(ModuleObject, IsTheModuleContainingTheCodeWhenNoEntryPointRanAndReadsTheSys
     EXPECT_EQ(GetSysColor(COLOR_MENUTEXT), Module::Object().MenuTextColor());
 }
 
-// The entry point's work on a module object of its own; the DLL's own
-// entry point seen from outside, and its class objects released at detach:
-// registration/DllEntryPointTest.
-TEST(ModuleEntryPoint, AnswersTrueAndKeepsServingWhenInitialisationFails) {
+// The entry point's work (DllMain passes every notification on), on a
+// module object of its own.
+TEST(ModuleEntryPoint, AnswersTrueKeepsServingWhenInitialisationFailsAndReleasesItsClassObjectsAtDetach) {
     CModule module;
     const HINSTANCE before = module.Instance();
     EXPECT_EQ(E_INVALIDARG, module.Init(nullptr));
@@ -32,6 +31,7 @@ TEST(ModuleEntryPoint, AnswersTrueAndKeepsServingWhenInitialisationFails) {
     ComPtr<IClassFactory> factory;
     EXPECT_EQ(S_OK, module.GetClassObject(CLSID_DeviceTransfer, IID_PPV_ARGS(factory.ReleaseAndGetAddressOf())));
     EXPECT_EQ(TRUE, module.OnEntryPoint(nullptr, DLL_PROCESS_DETACH));
+    EXPECT_EQ(0u, factory.Detach()->Release()) << "the cached class object outlived the detach";
 }
 
 TEST(TypeLibLocation, HelpDirectoryKeepsThePathUpToItsLastSeparatorAndFallbackChangesTheExtension) {

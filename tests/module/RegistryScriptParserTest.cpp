@@ -1,5 +1,5 @@
-// Reading registry scripts: what is accepted and what is refused (damaged
-// text at random: tests/fuzz/registry_script).
+// Reading registry scripts: what is refused (damaged text at random:
+// tests/fuzz/registry_script). What is read, applied: RegistryScriptRunnerTest.
 #include "module/RegistryScriptParser.h"
 
 #include <gtest/gtest.h>
@@ -30,32 +30,6 @@ const wchar_t kScript[] =
 std::optional<RegistryScript> Parse(std::wstring_view text) {
     RegistryScriptError error;
     return RegistryScriptParser::Parse(text, error);
-}
-
-TEST(RegistryScriptParser, ReadsKeysValuesMarksAndNesting) {
-    const auto script = Parse(kScript);
-    ASSERT_TRUE(script);
-    ASSERT_EQ(2u, script->classesRootKeys.size());
-    const RegistryScriptKey& progId = script->classesRootKeys[0];
-    EXPECT_EQ(L"Prog.Id.1", progId.name);
-    EXPECT_EQ(L"Some Class", progId.defaultValue.value_or(L"(none)"));
-    ASSERT_EQ(1u, progId.subkeys.size());
-    EXPECT_EQ(L"{1234}", progId.subkeys[0].defaultValue.value_or(L"(none)"));
-
-    const RegistryScriptKey& clsid = script->classesRootKeys[1];
-    EXPECT_EQ(RegistryKeyMark::NoRemove, clsid.mark);
-    EXPECT_FALSE(clsid.defaultValue);
-    const RegistryScriptKey& classKey = clsid.subkeys.at(0);
-    EXPECT_EQ(L"{1234}", classKey.name);
-    EXPECT_EQ(RegistryKeyMark::ForceRemove, classKey.mark);
-    ASSERT_EQ(3u, classKey.subkeys.size());
-    const RegistryScriptKey& server = classKey.subkeys[0];
-    EXPECT_EQ(L"C:\\it's\\Kestrel.dll", server.defaultValue.value_or(L"(none)"));
-    ASSERT_EQ(1u, server.values.size());
-    EXPECT_EQ(L"ThreadingModel", server.values[0].name);
-    EXPECT_EQ(L"Both", server.values[0].data);
-    EXPECT_EQ(L"1", classKey.subkeys[1].name);
-    EXPECT_EQ(RegistryKeyMark::ForceRemove, classKey.subkeys[2].mark);
 }
 
 TEST(RegistryScriptParser, MatchesKeywordsWithoutRegardToCaseUnlessQuoted) {

@@ -1,5 +1,5 @@
-// Applying scripts in registration and unregistration mode, against a
-// registry held in memory.
+// Reading and applying scripts in registration and unregistration mode,
+// against a registry held in memory.
 #include "module/RegistryScriptRunner.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +10,17 @@
 
 namespace {
 
-// The shape of the class scripts: ProgID keys, a NoRemove CLSID holding a
-// ForceRemove class key.
+// The shape of the class scripts, as the resources spell them: ProgID keys,
+// a NoRemove CLSID holding a ForceRemove class key, quoted names and data.
 const wchar_t kClassScript[] =
-    L"HKCR {"
-    L"  Prog.1 = s 'Class' { CLSID = s '{C}' }"
-    L"  NoRemove CLSID {"
-    L"    ForceRemove {C} = s 'Class' {"
-    L"      InprocServer32 = s '%MODULE%' { val ThreadingModel = s 'Both' }"
-    L"      ForceRemove Control"
-    L"    }"
-    L"  }"
-    L" }";
+    L"HKCR\r\n{\r\n"
+    L"\tProg.1 = s 'Joe''s Class' { CLSID = s '{C}' }\r\n"
+    L"\tNoRemove CLSID {\r\n"
+    L"\t\tForceRemove {C} = s 'Class' {\r\n"
+    L"\t\t\tInprocServer32 = s '%MODULE%' { val ThreadingModel = s 'Both' }\r\n"
+    L"\t\t\t'1' = s '131473'\r\n"
+    L"\t\t\tForceRemove Control\r\n"
+    L"\t\t}\r\n\t}\r\n}\r\n";
 
 constexpr long kAccessDenied = 5;
 
@@ -46,11 +45,12 @@ TEST_F(RegistryScriptRegistration, CreatesEveryKeyWithItsValuesOnceWhenRunTwice)
     ASSERT_EQ(0, Register());
     ASSERT_EQ(0, Register());
     const RegistryContents expected{
-        {L"Prog.1", {{L"", L"Class"}}},
+        {L"Prog.1", {{L"", L"Joe's Class"}}},
         {L"Prog.1\\CLSID", {{L"", L"{C}"}}},
         {L"CLSID", {}},
         {L"CLSID\\{C}", {{L"", L"Class"}}},
         {L"CLSID\\{C}\\InprocServer32", {{L"", L"%MODULE%"}, {L"ThreadingModel", L"Both"}}},
+        {L"CLSID\\{C}\\1", {{L"", L"131473"}}},
         {L"CLSID\\{C}\\Control", {}},
     };
     EXPECT_EQ(expected, registry.contents);

@@ -1,12 +1,14 @@
 // Self-registration against Wine's real registry: through Wine's own
 // regsvr32 and through the export, twice, undone, from a path with a quote,
-// and the classes created through COM afterwards.
+// and what COM and a tool find from the registry afterwards.
 #include <windows.h>
+#include <ocidl.h>
 #include <oleauto.h>
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <cwchar>
+#include <string>
 
 #include "support/KestrelDll.h"
 #include "RegistrationTables.h"
@@ -16,11 +18,6 @@
 #include "support/ChildProcess.h"
 
 namespace {
-
-struct BstrFree {
-    void operator()(BSTR text) const { SysFreeString(text); }
-};
-using Bstr = std::unique_ptr<OLECHAR, BstrFree>;
 
 // Exit code of `regsvr32.exe /s [options] "dll"`, or ~0 if it did not run.
 DWORD RunRegsvr32(const std::wstring& options, const std::wstring& dll) {
@@ -53,7 +50,7 @@ class Registration : public testing::Test {
 };
 
 // Twice, with a stale entry in between: the same keys, without the stale entry.
-TEST_F(Registration, ThroughTheExportWritesTheSameKeysTwiceAndUndoneKeepsTheClsidKey) {
+TEST_F(Registration, ThroughTheExportWritesTheSameKeysTwiceAndUndoneKeepsWhatIsNotItsOwn) {
     KestrelDll dll(dllPath);
     ASSERT_TRUE(dll.Loaded());
     ASSERT_EQ(S_OK, dll.RegisterServer());
@@ -64,20 +61,13 @@ TEST_F(Registration, ThroughTheExportWritesTheSameKeysTwiceAndUndoneKeepsTheClsi
     ASSERT_EQ(S_OK, dll.RegisterServer());
     EXPECT_EQ(first, CurrentRegistration());
 
-    ASSERT_EQ(S_OK, dll.UnregisterServer());
-    EXPECT_EQ(RegistryContents(), CurrentRegistration());
-    EXPECT_TRUE(RegistryKeyExists(HKEY_CLASSES_ROOT, L"CLSID"));
-}
-
-TEST_F(Registration, UndoneKeepsAProgIdKeyThatAnotherProgramExtended) {
-    KestrelDll dll(dllPath);
-    ASSERT_EQ(S_OK, dll.RegisterServer());
+    // Undone, it keeps the CLSID key and a ProgID key that another program extended.
     RegSetKeyValueW(HKEY_CLASSES_ROOT, L"Menu.id\\shell\\open", nullptr, REG_SZ, L"theirs", sizeof L"theirs");
     ASSERT_EQ(S_OK, dll.UnregisterServer());
-    EXPECT_TRUE(RegistryKeyExists(HKEY_CLASSES_ROOT, L"Menu.id\\shell\\open"));
-    EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, L"Menu.id\\CLSID"));
-    EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, L"Menu.id\\CurVer"));
-    EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, L"Menu.id.1"));
+    for (const wchar_t* key : {L"Menu.id\\shell\\open", L"CLSID"})
+        EXPECT_TRUE(RegistryKeyExists(HKEY_CLASSES_ROOT, key));
+    for (const wchar_t* key : {L"Menu.id\\CLSID", L"Menu.id\\CurVer", L"Menu.id.1", L"Tessaly.DeviceTransfer.1"})
+        EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, key));
 }
 
 TEST_F(Registration, WritesAModulePathWithASingleQuoteIntact) {
@@ -98,24 +88,45 @@ TEST_F(Registration, WritesAModulePathWithASingleQuoteIntact) {
     RemoveDirectoryW(folder.c_str());
 }
 
-TEST_F(Registration, RegistersTheTypeLibraryAtTheModuleAndUnregistersIt) {
-    KestrelDll dll(dllPath);
-    ASSERT_EQ(S_OK, dll.RegisterServer());
-    BSTR path = nullptr;
-    ASSERT_EQ(S_OK, QueryPathOfRegTypeLib(LIBID_KESTRELLib, 1, 0, 0x409, &path));
-    const Bstr registered(path);
-    EXPECT_STREQ(dllPath.c_str(), registered.get());
-    const std::wstring directory = dllPath.substr(0, dllPath.find_last_of(L'\\') + 1);
-    EXPECT_EQ(directory,
-              RegistryString(HKEY_CLASSES_ROOT, L"TypeLib\\" + BracedGuid(LIBID_KESTRELLib) + L"\\1.0\\HELPDIR", L""));
-
-    ASSERT_EQ(S_OK, dll.UnregisterServer());
-    path = nullptr;
-    EXPECT_NE(S_OK, QueryPathOfRegTypeLib(LIBID_KESTRELLib, 1, 0, 0x409, &path));
-    const Bstr unregistered(path);
+GUID GuidOf(ITypeInfo* info) {
+    TYPEATTR* attr = nullptr;
+    if (info == nullptr || FAILED(info->GetTypeAttr(&attr))) return GUID_NULL;
+    const GUID guid = attr->guid;
+    info->ReleaseTypeAttr(attr);
+    return guid;
 }
 
-TEST_F(Registration, ThroughWinesRegsvr32LetsCOMCreateBothClassesByClsidAndProgIdAndIsUndone) {
+// The coclass's implemented type with exactly `flags` among default and source.
+GUID ImplementedWithFlags(ITypeInfo* coclass, INT flags) {
+    TYPEATTR* attr = nullptr;
+    coclass->GetTypeAttr(&attr);
+    const UINT count = attr->cImplTypes;
+    coclass->ReleaseTypeAttr(attr);
+    for (UINT i = 0; i < count; ++i) {
+        INT found = 0;
+        HREFTYPE ref = 0;
+        ComPtr<ITypeInfo> implemented;
+        coclass->GetImplTypeFlags(i, &found);
+        if ((found & (IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE)) != flags) continue;
+        coclass->GetRefTypeOfImplType(i, &ref);
+        coclass->GetRefTypeInfo(ref, implemented.ReleaseAndGetAddressOf());
+        return GuidOf(implemented.Get());
+    }
+    return GUID_NULL;
+}
+
+GUID GuidFromRegistry(const std::wstring& key) {
+    GUID guid = GUID_NULL;
+    CLSIDFromString(RegistryString(HKEY_CLASSES_ROOT, key, L"").c_str(), &guid);
+    return guid;
+}
+
+// What a host and a tool find after Wine's regsvr32: each ProgID names the
+// class, which COM creates; the class's TypeLib and Version lead to the
+// library registered at the module (help directory beside it) and to the
+// coclass of that CLSID, whose default and source interfaces are the ones
+// the live object answers and names. Undone, nothing of it is left.
+TEST_F(Registration, ThroughWinesRegsvr32LeadsFromEachProgIdToTheClassAndItsTypeInformationAndIsUndone) {
     ASSERT_EQ(0u, RunRegsvr32(L"", dllPath));
     ExpectRegisteredAt(dllPath);
     struct Class {
@@ -124,21 +135,53 @@ TEST_F(Registration, ThroughWinesRegsvr32LetsCOMCreateBothClassesByClsidAndProgI
     };
     for (const Class& cls : {Class{CLSID_DeviceTransfer, {L"Tessaly.DeviceTransfer.1", L"Tessaly.DeviceTransfer.1.1"}},
                              Class{CLSID_MenuCtrl, {L"Menu.id", L"Menu.id.1"}}}) {
-        ComPtr<IUnknown> instance;
-        EXPECT_EQ(S_OK, CoCreateInstance(cls.clsid, nullptr, CLSCTX_INPROC_SERVER,
-                                         IID_PPV_ARGS(instance.ReleaseAndGetAddressOf())));
+        SCOPED_TRACE(std::string(cls.progIds[0], cls.progIds[0] + wcslen(cls.progIds[0])));
+        ComPtr<IUnknown> object;
         for (const wchar_t* progId : cls.progIds) {
             CLSID found{};
             EXPECT_EQ(S_OK, CLSIDFromProgID(progId, &found)) << progId;
             EXPECT_TRUE(IsEqualCLSID(cls.clsid, found)) << progId;
             EXPECT_EQ(S_OK, CoCreateInstance(found, nullptr, CLSCTX_INPROC_SERVER,
-                                             IID_PPV_ARGS(instance.ReleaseAndGetAddressOf())))
+                                             IID_PPV_ARGS(object.ReleaseAndGetAddressOf())))
                 << progId;
         }
+        ASSERT_TRUE(object);
+        const std::wstring classKey = L"CLSID\\" + BracedGuid(cls.clsid);
+        const GUID libid = GuidFromRegistry(classKey + L"\\TypeLib");
+        const std::wstring version = RegistryString(HKEY_CLASSES_ROOT, classKey + L"\\Version", L"");
+        ASSERT_NE(std::wstring::npos, version.find(L'.'));
+        const auto major = static_cast<WORD>(std::stoi(version));
+        const auto minor = static_cast<WORD>(std::stoi(version.substr(version.find(L'.') + 1)));
+        BSTR path = nullptr;
+        ASSERT_EQ(S_OK, QueryPathOfRegTypeLib(libid, major, minor, 0x409, &path));
+        EXPECT_STREQ(dllPath.c_str(), path);
+        SysFreeString(path);
+        EXPECT_EQ(
+            dllPath.substr(0, dllPath.find_last_of(L'\\') + 1),
+            RegistryString(HKEY_CLASSES_ROOT, L"TypeLib\\" + BracedGuid(libid) + L"\\" + version + L"\\HELPDIR", L""));
+        ComPtr<ITypeLib> library;
+        ASSERT_EQ(S_OK, LoadRegTypeLib(libid, major, minor, 0x409, library.ReleaseAndGetAddressOf()));
+        ComPtr<ITypeInfo> coclass;
+        ASSERT_EQ(S_OK, library->GetTypeInfoOfGuid(cls.clsid, coclass.ReleaseAndGetAddressOf()));
+
+        ComPtr<IProvideClassInfo2> classInfo;
+        ASSERT_EQ(S_OK, object->QueryInterface(IID_PPV_ARGS(classInfo.ReleaseAndGetAddressOf())));
+        GUID source = GUID_NULL;
+        EXPECT_EQ(S_OK, classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source));
+        EXPECT_EQ(BracedGuid(ImplementedWithFlags(coclass.Get(), IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE)),
+                  BracedGuid(source));
+        ComPtr<ITypeInfo> answeredClass;
+        ASSERT_EQ(S_OK, classInfo->GetClassInfo(answeredClass.ReleaseAndGetAddressOf()));
+        EXPECT_EQ(BracedGuid(cls.clsid), BracedGuid(GuidOf(answeredClass.Get())));
+        ComPtr<IUnknown> asDefault;
+        EXPECT_EQ(S_OK, object->QueryInterface(ImplementedWithFlags(coclass.Get(), IMPLTYPEFLAG_FDEFAULT),
+                                               reinterpret_cast<void**>(asDefault.ReleaseAndGetAddressOf())));
     }
     CoFreeUnusedLibraries();
     ASSERT_EQ(0u, RunRegsvr32(L"/u", dllPath));
     EXPECT_EQ(RegistryContents(), CurrentRegistration());
+    ComPtr<ITypeLib> library;
+    EXPECT_NE(S_OK, LoadRegTypeLib(LIBID_KESTRELLib, 1, 0, 0x409, library.ReleaseAndGetAddressOf()));
 }
 
 }  // namespace

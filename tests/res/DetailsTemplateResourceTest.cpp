@@ -5,23 +5,13 @@
 
 #include "format/DetailsTemplate.h"
 #include "res/resource.h"
+#include "support/LeftPlaceholder.h"
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <string>
 
 namespace {
-
-// A "%NAME%" left in a page, or empty.
-std::string LeftPlaceholder(const std::string& html) {
-    for (size_t at = html.find('%'); at != std::string::npos; at = html.find('%', at + 1)) {
-        size_t end = at + 1;
-        while (end < html.size() && (std::isupper(static_cast<unsigned char>(html[end])) || html[end] == '_')) ++end;
-        if (end > at + 1 && end < html.size() && html[end] == '%') return html.substr(at, end - at + 1);
-    }
-    return {};
-}
 
 TEST(DetailsTemplateResource, EveryTemplateInEveryLanguageFillsEachOfItsPlaceholders) {
     CDetailsFields fields;

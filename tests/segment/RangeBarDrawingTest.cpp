@@ -79,14 +79,7 @@ TEST_F(RangeBarDrawing, ThumbsNeverShowOutsideTheSegmentAndTheCallersClipIsKept)
     DeleteObject(left);
 }
 
-TEST_F(RangeBarDrawing, ASliderWithATotalOfZeroOrLessDrawsOnlyThePlainBar) {
-    CRangeSlider slider(0x9F9860, 0, 0, 100);
-    slider.SetBounds(0, 0, 280, 20);
-    slider.Draw(canvas.dc(), nullptr);
-    EXPECT_EQ(280 * 20, canvas.Count(0x9F9860));
-}
-
-TEST_F(RangeBarDrawing, ACellWithATotalOfZeroOrLessDrawsNothing) {
+TEST_F(RangeBarDrawing, WithATotalOfZeroOrLessACellDrawsNothingAndASliderOnlyThePlainBar) {
     const struct {
         int total;
         bool withThumbs;
@@ -95,9 +88,13 @@ TEST_F(RangeBarDrawing, ACellWithATotalOfZeroOrLessDrawsNothing) {
         DrawRangeCell(canvas.dc(), 0, 0, 280, 30, 0, 1800, c.total, 0, c.withThumbs);
         EXPECT_EQ(-1, canvas.InkBounds().left) << "total " << c.total << (c.withThumbs ? " with thumbs" : "");
     }
+    CRangeSlider slider(0x9F9860, 0, 0, 100);
+    slider.SetBounds(0, 0, 280, 20);
+    slider.Draw(canvas.dc(), nullptr);
+    EXPECT_EQ(280 * 20, canvas.Count(0x9F9860));
 }
 
-TEST_F(RangeBarDrawing, ThePlaybackMarkerTipIsAtLeftPlusOneForPositionZero) {
+TEST_F(RangeBarDrawing, ThePlaybackMarkerTipIsAtLeftPlusOneForPositionZeroAndACellWithThumbsHasNone) {
     SetPolyFillMode(canvas.dc(), ALTERNATE);
     HGDIOBJ brush = GetCurrentObject(canvas.dc(), OBJ_BRUSH);
     DrawRangeCell(canvas.dc(), 10, 5, 290, 25, 0, 1800, 3600, 0, false);
@@ -111,13 +108,12 @@ TEST_F(RangeBarDrawing, ThePlaybackMarkerTipIsAtLeftPlusOneForPositionZero) {
     EXPECT_EQ(kSegment, At(13, 10));  // no thumb
     EXPECT_EQ(ALTERNATE, GetPolyFillMode(canvas.dc()));
     EXPECT_EQ(brush, GetCurrentObject(canvas.dc(), OBJ_BRUSH));
-}
 
-TEST_F(RangeBarDrawing, ACellWithThumbsHasNoMarker) {
-    DrawRangeCell(canvas.dc(), 10, 5, 290, 25, 900, 1800, 3600, 0, true);
-    EXPECT_EQ(kRaised, At(83, 10));  // segment at 80..219
-    EXPECT_EQ(kThumbShadow, At(85, 10));
-    EXPECT_EQ(kBar, At(11, 8));
+    PixelCanvas thumbs(300, 30);
+    DrawRangeCell(thumbs.dc(), 10, 5, 290, 25, 900, 1800, 3600, 0, true);
+    EXPECT_EQ(kRaised, ColorText(thumbs.At(83, 10)));  // segment at 80..219
+    EXPECT_EQ(kThumbShadow, ColorText(thumbs.At(85, 10)));
+    EXPECT_EQ(kBar, ColorText(thumbs.At(11, 8)));
 }
 
 TEST(RangeBarValues, SetStartAndSetEndClampAndInvalidateOnceWithoutErasingOnAChange) {

@@ -150,8 +150,11 @@ TEST_F(SliderDrag, AListenersValuesAreDrawnAndKeptAndTheNextMoveStartsFromThePre
     ReleaseDC(owner.hwnd(), dc);
 }
 
+// Another window taking the capture ends the drag after that message, and
+// keeps the capture.
 TEST_F(SliderDrag, LosingTheCaptureStopsTheDragAfterThatMessage) {
-    owner.onApp = [](WPARAM) { ReleaseCapture(); };
+    OwnerWindow other;
+    owner.onApp = [&other](WPARAM) { SetCapture(other.hwnd()); };
     Post(WM_MOUSEMOVE, 184);
     Post(WM_APP);
     Post(WM_MOUSEMOVE, 284);
@@ -159,13 +162,6 @@ TEST_F(SliderDrag, LosingTheCaptureStopsTheDragAfterThatMessage) {
     EXPECT_EQ("21857..27000", Values());
     MSG left{};
     EXPECT_TRUE(PeekMessageA(&left, owner.hwnd(), WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE));
-}
-
-TEST_F(SliderDrag, AWindowThatTakesTheCaptureKeepsIt) {
-    OwnerWindow other;
-    owner.onApp = [&other](WPARAM) { SetCapture(other.hwnd()); };
-    Post(WM_APP);
-    EXPECT_TRUE(slider.OnLButtonDown(MK_LBUTTON, 84, 20));
     EXPECT_EQ(other.hwnd(), GetCapture());
     ReleaseCapture();
 }

@@ -33,52 +33,15 @@ void Require(bool condition) {
     if (!condition) __builtin_trap();
 }
 
-// The DISPID each member answers to, by the name table.
-std::int32_t DispidOf(Member member) {
-    switch (member) {
-        case Member::GET_PARENT:
-            return -5000;
-        case Member::GET_CHILD_COUNT:
-            return -5001;
-        case Member::GET_CHILD:
-            return -5002;
-        case Member::GET_NAME:
-        case Member::PUT_NAME:
-            return -5003;
-        case Member::GET_VALUE:
-        case Member::PUT_VALUE:
-            return -5004;
-        case Member::GET_DESCRIPTION:
-            return -5005;
-        case Member::GET_ROLE:
-            return -5006;
-        case Member::GET_STATE:
-            return -5007;
-        case Member::GET_HELP:
-            return -5008;
-        case Member::GET_HELP_TOPIC:
-            return -5009;
-        case Member::GET_KEYBOARD_SHORTCUT:
-            return -5010;
-        case Member::GET_FOCUS:
-            return -5011;
-        case Member::GET_SELECTION:
-            return -5012;
-        case Member::GET_DEFAULT_ACTION:
-            return -5013;
-        case Member::SELECT:
-            return -5014;
-        case Member::LOCATION:
-            return -5015;
-        case Member::NAVIGATE:
-            return -5016;
-        case Member::HIT_TEST:
-            return -5017;
-        case Member::DO_DEFAULT_ACTION:
-            return -5018;
-    }
-    return 0;
-}
+// The DISPID each member answers to, in the order of Member: oleacc.h's
+// DISPID_ACC_PARENT (-5000) to DISPID_ACC_DODEFAULTACTION (-5018), the
+// property puts sharing their gets' DISPIDs.
+constexpr std::int32_t kDispids[] = {-5000, -5001, -5002, -5003, -5003, -5004, -5004, -5005, -5006, -5007, -5008,
+                                     -5009, -5010, -5011, -5012, -5013, -5014, -5015, -5016, -5017, -5018};
+
+static_assert(sizeof kDispids / sizeof kDispids[0] == static_cast<unsigned>(Member::DO_DEFAULT_ACTION) + 1);
+
+std::int32_t DispidOf(Member member) { return kDispids[static_cast<unsigned>(member)]; }
 
 // Whether an argument of `type` can take a parameter used as `use`.
 bool Accepts(Use use, std::uint16_t type) {

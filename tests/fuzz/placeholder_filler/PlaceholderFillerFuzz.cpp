@@ -52,12 +52,6 @@ std::size_t BareAmpersands(std::string_view text) {
     return bare;
 }
 
-std::size_t Count(std::string_view text, char c) {
-    std::size_t n = 0;
-    for (const char t : text) n += t == c;
-    return n;
-}
-
 std::string Unescaped(std::string_view text) {
     std::string plain;
     for (std::size_t i = 0; i < text.size();) {
@@ -103,10 +97,9 @@ void CheckFill(const std::string& text, DetailsKind kind, const CDetailsFields& 
         int count = 0;
         expected = ReplacedInOriginal(expected, placeholder, value, count);
     }
+    // With the values checked above, markup in the document is the
+    // template's own, never a value's.
     Require(filled == expected);
-    // Markup in the document is the template's own, never a value's.
-    for (const char c : {'<', '>', '"'}) Require(Count(filled, c) == Count(text, c));
-    Require(BareAmpersands(filled) <= BareAmpersands(text));
 }
 
 void CheckReplace(const std::string& text, const std::string& placeholder, const std::string& value,
