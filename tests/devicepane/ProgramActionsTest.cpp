@@ -51,7 +51,7 @@ LRESULT CALLBACK CountContextMenus(HWND window, UINT message, WPARAM wp, LPARAM 
 class ProgramActions : public PaneTest {
   protected:
     void SetUp() override {
-        ASSERT_HRESULT_SUCCEEDED(sink_.Connect(m_pContainer->Control()));
+        ASSERT_HRESULT_SUCCEEDED(m_Sink.Connect(m_pContainer->Control()));
         SetDevice("Player");
         m_pPane->SetDeviceConnection(1, 0, nullptr);
         SetForegroundWindow(m_pContainer->Window());
@@ -75,9 +75,9 @@ class ProgramActions : public PaneTest {
             TestContainer::ProcessMessages();
         }
     }
-    std::vector<DISPID> Events() const { return sink_.Dispids(); }
+    std::vector<DISPID> Events() const { return m_Sink.Dispids(); }
 
-    EventSink sink_{DIID__IDeviceTransferEvents};
+    EventSink m_Sink{DIID__IDeviceTransferEvents};
 };
 
 TEST_F(ProgramActions, TheContextMenuShowsDetailsOnlyWhereTheyExistAndMakesThemTheDefault) {
@@ -145,7 +145,7 @@ TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
     Add(Program("Second", 120, 60, 1000));
     Settle();
     Select(0);
-    sink_.Clear();
+    m_Sink.Clear();
 
     HWND popup = nullptr;
     RECT bounds{};
@@ -178,27 +178,27 @@ TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
         {"double-click", [](ProgramActions& t) { DoubleClick(t.ItemPoint(0)); }, {DISPID_OnProgramDetailes}},
     };
     for (const Gesture& g : gestures) {
-        sink_.Clear();
+        m_Sink.Clear();
         g.act(*this);
         Settle();
         EXPECT_EQ(g.fired, Events()) << g.name;
     }
-    ASSERT_FALSE(sink_.Events().empty());
-    EXPECT_EQ(VARIANT_TRUE, sink_.Events().back().Param(1).AsInteger()) << "asked for by the user";
-    EXPECT_NE(std::wstring::npos, sink_.Events().back().Param(0).AsString().find(L"1 min 30 s"));
+    ASSERT_FALSE(m_Sink.Events().empty());
+    EXPECT_EQ(VARIANT_TRUE, m_Sink.Events().back().Param(1).AsInteger()) << "asked for by the user";
+    EXPECT_NE(std::wstring::npos, m_Sink.Events().back().Param(0).AsString().find(L"1 min 30 s"));
 
     // The host's request: no flag; outside the device view, with a
     // resizable program focused and selected, neither event nor dialog.
-    sink_.Clear();
+    m_Sink.Clear();
     EXPECT_EQ(S_OK, m_pPane->ShowSelectedProgramDetails());
-    ASSERT_EQ(1u, sink_.Events().size());
-    EXPECT_EQ(0, sink_.Events()[0].Param(1).AsInteger());
+    ASSERT_EQ(1u, m_Sink.Events().size());
+    EXPECT_EQ(0, m_Sink.Events()[0].Param(1).AsInteger());
     ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(CDBURN_VIEW));
     Add(Program("Great Speeches", 3661, 600, 1572864, 60, 30));
     Settle();
     Select(0);
     ASSERT_EQ(1, m_pPane->GetSelCount());
-    sink_.Clear();
+    m_Sink.Clear();
     bool dialog = false;
     ModalScript host({[&](ModalScript&) {
         if (ActiveDialog() == nullptr) return;
@@ -219,7 +219,7 @@ TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
 }
 
 TEST_F(ProgramActions, TheHostsSegmentDialogAnswersOkOrCancelAndSeesTheHostsCorrection) {
-    sink_.SetHandler([](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+    m_Sink.SetHandler([](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
         if (event.dispid != DISPID_OnAdjustProgramSegment) return;
         EXPECT_EQ(1, event.Param(2).AsInteger()) << "from the dialog";
         auto* program = reinterpret_cast<CDeviceProgram*>(static_cast<INT_PTR>(event.Param(1).AsInteger()));
@@ -267,9 +267,9 @@ TEST_F(ProgramActions, DragAndDropOverStatusAreaAndListReachesTheHost) {
     const POINT list = ItemPoint(0);
     for (const bool refuse : {false, true}) {
         SCOPED_TRACE(refuse ? "the host refuses" : "no handler");
-        sink_.Clear();
+        m_Sink.Clear();
         std::vector<HWND> overWindows;  // under the cursor at each OnDragOver
-        sink_.SetHandler([refuse, &overWindows](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+        m_Sink.SetHandler([refuse, &overWindows](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
             if (event.dispid != DISPID_OnDragOver) return;
             POINT cursor{};
             GetCursorPos(&cursor);
@@ -304,7 +304,7 @@ TEST_F(ProgramActions, DragAndDropOverStatusAreaAndListReachesTheHost) {
         EXPECT_EQ(DWORD{DROPEFFECT_COPY}, source.effects.front()) << "the copy cursor on entry";
         if (!refuse) {
             EXPECT_EQ(DISPID_OnDrop, fired.back());
-            const auto& events = sink_.Events();
+            const auto& events = m_Sink.Events();
             EXPECT_EQ(reinterpret_cast<INT_PTR>(data.Get()), events.front().Param(0).AsInteger());
             EXPECT_EQ(events.front().Param(0).AsInteger(), events.back().Param(0).AsInteger());
         } else {

@@ -77,16 +77,16 @@ ComPtr<IStream> StreamOf(const void* bytes, ULONG size) {
 class BadInput : public PaneTest {
   protected:
     void SetUp() override {
-        ASSERT_HRESULT_SUCCEEDED(barHost_.Create(CreateMenuCtrl));
-        ASSERT_HRESULT_SUCCEEDED(barHost_.Activate());
-        bar_ = barHost_.Query<IMenuCtrl>(IID_IMenuCtrl);
+        ASSERT_HRESULT_SUCCEEDED(m_BarHost.Create(CreateMenuCtrl));
+        ASSERT_HRESULT_SUCCEEDED(m_BarHost.Activate());
+        bar_ = m_BarHost.Query<IMenuCtrl>(IID_IMenuCtrl);
         ASSERT_TRUE(bar_ && object_ && stream_ && storage_ && view_ && inPlace_ && points_ && data_ && quick_);
         ASSERT_TRUE(classInfo_ && text_ && dispatch_ && acc_);
         ASSERT_EQ(S_OK, points_->FindConnectionPoint(DIID__IDeviceTransferEvents, point_.ReleaseAndGetAddressOf()));
         const HMENU menu = CreateMenu();
         AppendMenuA(menu, MF_STRING, 101, "&File");
         AppendMenuA(menu, MF_STRING, 102, "&Help");
-        ASSERT_EQ(S_OK, bar_->put_Owner(OleHandle(barHost_.Window())));
+        ASSERT_EQ(S_OK, bar_->put_Owner(OleHandle(m_BarHost.Window())));
         ASSERT_EQ(S_OK, bar_->put_Menu(OleHandle(menu)));
         Add(Program("Morning News"));
     }
@@ -113,7 +113,7 @@ class BadInput : public PaneTest {
         PaneTest::TearDown();
     }
 
-    TestContainer barHost_;
+    TestContainer m_BarHost;
     ComPtr<IMenuCtrl> bar_;
     IUnknown* const control_ = m_pContainer->Control();
     const ComPtr<IOleObject> object_ = Ask<IOleObject>(control_);
@@ -263,7 +263,7 @@ TEST_F(BadInput, NumbersHandlesAndKindsOutOfRange) {
         ROW(E_INVALIDARG, bar_->put_Owner(0x7FFFFFF0)),
         ROW(E_INVALIDARG, bar_->put_Menu(0)),
         ROW(E_INVALIDARG, bar_->put_Menu(OleHandle(gone))),
-        ROW(E_INVALIDARG, bar_->put_Menu(OleHandle(barHost_.Window()))),
+        ROW(E_INVALIDARG, bar_->put_Menu(OleHandle(m_BarHost.Window()))),
         ROW(E_INVALIDARG, bar_->put_ImageList(0)),
         ROW(S_OK, bar_->put_BackColor(0x7F000000)),
         ROW(S_OK, bar_->put_MenuColor(0x800000FF)),
