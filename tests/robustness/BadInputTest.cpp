@@ -79,15 +79,16 @@ class BadInput : public PaneTest {
     void SetUp() override {
         ASSERT_HRESULT_SUCCEEDED(m_BarHost.Create(CreateMenuCtrl));
         ASSERT_HRESULT_SUCCEEDED(m_BarHost.Activate());
-        bar_ = m_BarHost.Query<IMenuCtrl>(IID_IMenuCtrl);
-        ASSERT_TRUE(bar_ && object_ && stream_ && storage_ && view_ && inPlace_ && points_ && data_ && quick_);
-        ASSERT_TRUE(classInfo_ && text_ && dispatch_ && acc_);
-        ASSERT_EQ(S_OK, points_->FindConnectionPoint(DIID__IDeviceTransferEvents, point_.ReleaseAndGetAddressOf()));
+        m_pBar = m_BarHost.Query<IMenuCtrl>(IID_IMenuCtrl);
+        ASSERT_TRUE(m_pBar && m_pObject && m_pStream && m_pStorage && m_pView && m_pInPlace && m_pPoints && m_pData &&
+                    m_pQuick);
+        ASSERT_TRUE(m_pClassInfo && m_pText && m_pDispatch && m_pAccessible);
+        ASSERT_EQ(S_OK, m_pPoints->FindConnectionPoint(DIID__IDeviceTransferEvents, m_pPoint.ReleaseAndGetAddressOf()));
         const HMENU menu = CreateMenu();
         AppendMenuA(menu, MF_STRING, 101, "&File");
         AppendMenuA(menu, MF_STRING, 102, "&Help");
-        ASSERT_EQ(S_OK, bar_->put_Owner(OleHandle(m_BarHost.Window())));
-        ASSERT_EQ(S_OK, bar_->put_Menu(OleHandle(menu)));
+        ASSERT_EQ(S_OK, m_pBar->put_Owner(OleHandle(m_BarHost.Window())));
+        ASSERT_EQ(S_OK, m_pBar->put_Menu(OleHandle(menu)));
         Add(Program("Morning News"));
     }
 
@@ -104,38 +105,38 @@ class BadInput : public PaneTest {
         EXPECT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, "Connected"));
         const PixelCanvas canvas(100, 50);
         const RECTL bounds{0, 0, 100, 50};
-        EXPECT_EQ(S_OK, view_->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, canvas.dc(), &bounds, nullptr,
-                                    nullptr, 0));
+        EXPECT_EQ(S_OK, m_pView->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, canvas.dc(), &bounds, nullptr,
+                                      nullptr, 0));
         RECT rect{};
-        EXPECT_EQ(S_OK, bar_->GetItemRect(1, reinterpret_cast<LONG_PTR>(&rect)));
+        EXPECT_EQ(S_OK, m_pBar->GetItemRect(1, reinterpret_cast<LONG_PTR>(&rect)));
         EXPECT_GT(rect.right, rect.left);
         TestContainer::ProcessMessages();
         PaneTest::TearDown();
     }
 
     TestContainer m_BarHost;
-    ComPtr<IMenuCtrl> bar_;
-    IUnknown* const control_ = m_pContainer->Control();
-    const ComPtr<IOleObject> object_ = Ask<IOleObject>(control_);
-    const ComPtr<IPersistStreamInit> stream_ = Ask<IPersistStreamInit>(control_);
-    const ComPtr<IPersistStorage> storage_ = Ask<IPersistStorage>(control_);
-    const ComPtr<IViewObject2> view_ = Ask<IViewObject2>(control_);
-    const ComPtr<IOleInPlaceObject> inPlace_ = Ask<IOleInPlaceObject>(control_);
-    const ComPtr<IConnectionPointContainer> points_ = Ask<IConnectionPointContainer>(control_);
-    ComPtr<IConnectionPoint> point_;
-    const ComPtr<IDataObject> data_ = Ask<IDataObject>(control_);
-    const ComPtr<IProvideClassInfo2> classInfo_ = Ask<IProvideClassInfo2>(control_);
-    const ComPtr<IQuickActivate> quick_ = Ask<IQuickActivate>(control_);
-    const ComPtr<IPluginText> text_ = m_pContainer->Query<IPluginText>(IID_IPluginText);
-    const ComPtr<IDispatch> dispatch_ = Ask<IDispatch>(control_);
-    const ComPtr<IAccessible> acc_ = Ask<IAccessible>(control_);  // the pane's own, not the proxy
-    const VARIANT self_ = Variant::Int32(CHILDID_SELF).get();
-    VARIANT result_{};
-    BSTR bstr_ = nullptr;
-    FORMATETC format_{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-    STGMEDIUM medium_{};
-    DISPID dispid_ = 0;
-    DWORD cookie_ = 0;
+    ComPtr<IMenuCtrl> m_pBar;
+    IUnknown* const m_pControl = m_pContainer->Control();
+    const ComPtr<IOleObject> m_pObject = Ask<IOleObject>(m_pControl);
+    const ComPtr<IPersistStreamInit> m_pStream = Ask<IPersistStreamInit>(m_pControl);
+    const ComPtr<IPersistStorage> m_pStorage = Ask<IPersistStorage>(m_pControl);
+    const ComPtr<IViewObject2> m_pView = Ask<IViewObject2>(m_pControl);
+    const ComPtr<IOleInPlaceObject> m_pInPlace = Ask<IOleInPlaceObject>(m_pControl);
+    const ComPtr<IConnectionPointContainer> m_pPoints = Ask<IConnectionPointContainer>(m_pControl);
+    ComPtr<IConnectionPoint> m_pPoint;
+    const ComPtr<IDataObject> m_pData = Ask<IDataObject>(m_pControl);
+    const ComPtr<IProvideClassInfo2> m_pClassInfo = Ask<IProvideClassInfo2>(m_pControl);
+    const ComPtr<IQuickActivate> m_pQuick = Ask<IQuickActivate>(m_pControl);
+    const ComPtr<IPluginText> m_pText = m_pContainer->Query<IPluginText>(IID_IPluginText);
+    const ComPtr<IDispatch> m_pDispatch = Ask<IDispatch>(m_pControl);
+    const ComPtr<IAccessible> m_pAccessible = Ask<IAccessible>(m_pControl);  // the pane's own, not the proxy
+    const VARIANT m_vSelf = Variant::Int32(CHILDID_SELF).get();
+    VARIANT m_vResult{};
+    BSTR m_bstrText = nullptr;
+    FORMATETC m_Format{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM m_Medium{};
+    DISPID m_dispid = 0;
+    DWORD m_dwCookie = 0;
 };
 
 TEST_F(BadInput, NullPointers) {
@@ -143,32 +144,32 @@ TEST_F(BadInput, NullPointers) {
     const RECTL bounds{0, 0, 100, 50};
     LONG n = 0;
     ExpectAnswers({
-        ROW(E_POINTER, object_->GetExtent(DVASPECT_CONTENT, nullptr)),
-        ROW(E_POINTER, object_->GetUserClassID(nullptr)),
-        ROW(E_POINTER, object_->Advise(nullptr, &cookie_)),
-        ROW(E_POINTER, stream_->GetSizeMax(nullptr)),
+        ROW(E_POINTER, m_pObject->GetExtent(DVASPECT_CONTENT, nullptr)),
+        ROW(E_POINTER, m_pObject->GetUserClassID(nullptr)),
+        ROW(E_POINTER, m_pObject->Advise(nullptr, &m_dwCookie)),
+        ROW(E_POINTER, m_pStream->GetSizeMax(nullptr)),
         ROW(E_INVALIDARG,
-            view_->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, screen, nullptr, nullptr, nullptr, 0)),
+            m_pView->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, screen, nullptr, nullptr, nullptr, 0)),
         ROW(E_INVALIDARG,
-            view_->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, nullptr, &bounds, nullptr, nullptr, 0)),
-        ROW(S_OK, view_->GetAdvise(nullptr, nullptr, nullptr)),
-        ROW(E_POINTER, view_->GetExtent(DVASPECT_CONTENT, -1, nullptr, nullptr)),
-        ROW(E_POINTER, inPlace_->GetWindow(nullptr)),
-        ROW(E_POINTER, inPlace_->SetObjectRects(nullptr, nullptr)),
-        ROW(E_POINTER, points_->FindConnectionPoint(DIID__IDeviceTransferEvents, nullptr)),
-        ROW(E_POINTER, points_->EnumConnectionPoints(nullptr)),
-        ROW(E_POINTER, point_->Advise(control_, nullptr)),
-        ROW(E_POINTER, point_->GetConnectionInterface(nullptr)),
-        ROW(E_POINTER, data_->GetData(nullptr, &medium_)),
-        ROW(E_POINTER, data_->GetData(&format_, nullptr)),
-        ROW(E_POINTER, data_->DAdvise(nullptr, 0, nullptr, nullptr)),
-        ROW(E_POINTER, classInfo_->GetClassInfo(nullptr)),
-        ROW(E_POINTER, classInfo_->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, nullptr)),
-        ROW(E_POINTER, quick_->QuickActivate(nullptr, nullptr)),
-        ROW(E_POINTER, quick_->GetContentExtent(nullptr)),
-        ROW(E_POINTER, bar_->get_Menu(nullptr)),
-        ROW(E_POINTER, bar_->get_Orientation(nullptr)),
-        ROW(E_POINTER, bar_->AutoSize(nullptr)),
+            m_pView->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, nullptr, &bounds, nullptr, nullptr, 0)),
+        ROW(S_OK, m_pView->GetAdvise(nullptr, nullptr, nullptr)),
+        ROW(E_POINTER, m_pView->GetExtent(DVASPECT_CONTENT, -1, nullptr, nullptr)),
+        ROW(E_POINTER, m_pInPlace->GetWindow(nullptr)),
+        ROW(E_POINTER, m_pInPlace->SetObjectRects(nullptr, nullptr)),
+        ROW(E_POINTER, m_pPoints->FindConnectionPoint(DIID__IDeviceTransferEvents, nullptr)),
+        ROW(E_POINTER, m_pPoints->EnumConnectionPoints(nullptr)),
+        ROW(E_POINTER, m_pPoint->Advise(m_pControl, nullptr)),
+        ROW(E_POINTER, m_pPoint->GetConnectionInterface(nullptr)),
+        ROW(E_POINTER, m_pData->GetData(nullptr, &m_Medium)),
+        ROW(E_POINTER, m_pData->GetData(&m_Format, nullptr)),
+        ROW(E_POINTER, m_pData->DAdvise(nullptr, 0, nullptr, nullptr)),
+        ROW(E_POINTER, m_pClassInfo->GetClassInfo(nullptr)),
+        ROW(E_POINTER, m_pClassInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, nullptr)),
+        ROW(E_POINTER, m_pQuick->QuickActivate(nullptr, nullptr)),
+        ROW(E_POINTER, m_pQuick->GetContentExtent(nullptr)),
+        ROW(E_POINTER, m_pBar->get_Menu(nullptr)),
+        ROW(E_POINTER, m_pBar->get_Orientation(nullptr)),
+        ROW(E_POINTER, m_pBar->AutoSize(nullptr)),
         ROW(E_POINTER, m_pPane->AddProgram(nullptr)),
         ROW(E_POINTER, m_pPane->GetProgramProperties(0, nullptr)),
         ROW(E_POINTER, m_pPane->UpdateProgram(0, nullptr, 1)),
@@ -176,15 +177,16 @@ TEST_F(BadInput, NullPointers) {
         ROW(E_POINTER, m_pPane->GetSelItems(nullptr, 4)),
         ROW(E_POINTER, m_pPane->CreateProgramAdjustDialog(nullptr, -1)),
         ROW(E_POINTER, m_pPane->SetAboutDeviceText(nullptr)),
-        ROW(E_POINTER, text_->SetPluginText(1, nullptr)),
-        ROW(E_POINTER, dispatch_->GetTypeInfoCount(nullptr)),
-        ROW(E_POINTER, dispatch_->GetIDsOfNames(IID_NULL, nullptr, 1, 0, &dispid_)),
-        ROW(DISP_E_BADVARTYPE, dispatch_->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, nullptr, &result_, nullptr, nullptr)),
-        ROW(E_POINTER, acc_->get_accName(self_, nullptr)),
-        ROW(E_POINTER, acc_->get_accFocus(nullptr)),
-        ROW(E_POINTER, acc_->accLocation(nullptr, nullptr, nullptr, nullptr, self_)),
-        ROW(E_POINTER, acc_->accLocation(&n, &n, &n, nullptr, self_)),
-        ROW(E_POINTER, acc_->accHitTest(0, 0, nullptr)),
+        ROW(E_POINTER, m_pText->SetPluginText(1, nullptr)),
+        ROW(E_POINTER, m_pDispatch->GetTypeInfoCount(nullptr)),
+        ROW(E_POINTER, m_pDispatch->GetIDsOfNames(IID_NULL, nullptr, 1, 0, &m_dispid)),
+        ROW(DISP_E_BADVARTYPE,
+            m_pDispatch->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, nullptr, &m_vResult, nullptr, nullptr)),
+        ROW(E_POINTER, m_pAccessible->get_accName(m_vSelf, nullptr)),
+        ROW(E_POINTER, m_pAccessible->get_accFocus(nullptr)),
+        ROW(E_POINTER, m_pAccessible->accLocation(nullptr, nullptr, nullptr, nullptr, m_vSelf)),
+        ROW(E_POINTER, m_pAccessible->accLocation(&n, &n, &n, nullptr, m_vSelf)),
+        ROW(E_POINTER, m_pAccessible->accHitTest(0, 0, nullptr)),
     });
     ReleaseDC(nullptr, screen);
 }
@@ -211,7 +213,7 @@ TEST_F(BadInput, TextsWithoutATerminatorOrOfAMegabyte) {
     info.hDeviceImage = reinterpret_cast<HICON>(static_cast<UINT_PTR>(0xBAD0));
     LPOLESTR name = openWide;
     ExpectAnswers({
-        ROW(S_OK, object_->SetHostNames(openWide, openWide)),
+        ROW(S_OK, m_pObject->SetHostNames(openWide, openWide)),
         ROW(S_OK, m_pPane->AddProgram(&program)),
         ROW(S_OK, m_pPane->UpdateProgram(0, &program, 1)),
         ROW(S_OK, m_pPane->SetDeviceConnection(1, 1, open)),
@@ -221,12 +223,12 @@ TEST_F(BadInput, TextsWithoutATerminatorOrOfAMegabyte) {
         ROW(S_OK, m_pPane->SetTransferProgram(huge)),
         ROW(E_POINTER, m_pPane->SetAboutDeviceText(open)),
         ROW(S_OK, m_pPane->SetAboutDeviceText(huge)),
-        ROW(E_POINTER, text_->SetPluginText(1, open)),
-        ROW(S_OK, text_->SetPluginText(INT_MIN, huge)),
-        ROW(S_OK, text_->LockPluginText(-9)),
+        ROW(E_POINTER, m_pText->SetPluginText(1, open)),
+        ROW(S_OK, m_pText->SetPluginText(INT_MIN, huge)),
+        ROW(S_OK, m_pText->LockPluginText(-9)),
         ROW(S_OK, m_pPane->SetDeviceConnection(0, 1, open)),
-        ROW(S_OK, text_->LockPluginText(0)),
-        ROW(DISP_E_UNKNOWNNAME, dispatch_->GetIDsOfNames(IID_NULL, &name, 1, 0, &dispid_)),
+        ROW(S_OK, m_pText->LockPluginText(0)),
+        ROW(DISP_E_UNKNOWNNAME, m_pDispatch->GetIDsOfNames(IID_NULL, &name, 1, 0, &m_dispid)),
     });
     EXPECT_EQ(S_OK, m_pPane->RemoveAllPrograms());
 }
@@ -250,28 +252,28 @@ TEST_F(BadInput, NumbersHandlesAndKindsOutOfRange) {
     const HMENU gone = CreateMenu();
     DestroyMenu(gone);
     ExpectAnswers({
-        ROW(E_FAIL, object_->GetExtent(0x40, &size)),
-        ROW(DV_E_DVASPECT, object_->SetExtent(0x40, &size)),
-        ROW(OLEOBJ_S_INVALIDVERB, object_->DoVerb(9999, nullptr, nullptr, 0, m_pContainer->Window(), &rect)),
-        ROW(OLE_E_NOCONNECTION, object_->Unadvise(0xBAD)),
-        ROW(S_OK, view_->SetAdvise(0x40, 0, nullptr)),
-        ROW(DV_E_FORMATETC, data_->GetData(&format_, &medium_)),
-        ROW(OLE_E_NOCONNECTION, data_->DUnadvise(0xBAD)),
-        ROW(E_FAIL, classInfo_->GetGUID(99, &guid)),
-        ROW(E_INVALIDARG, bar_->put_Owner(0)),
-        ROW(E_INVALIDARG, bar_->put_Owner(OleHandle(destroyed))),
-        ROW(E_INVALIDARG, bar_->put_Owner(0x7FFFFFF0)),
-        ROW(E_INVALIDARG, bar_->put_Menu(0)),
-        ROW(E_INVALIDARG, bar_->put_Menu(OleHandle(gone))),
-        ROW(E_INVALIDARG, bar_->put_Menu(OleHandle(m_BarHost.Window()))),
-        ROW(E_INVALIDARG, bar_->put_ImageList(0)),
-        ROW(S_OK, bar_->put_BackColor(0x7F000000)),
-        ROW(S_OK, bar_->put_MenuColor(0x800000FF)),
-        ROW(S_OK, bar_->put_Orientation(-300)),
-        ROW(S_OK, bar_->SetMenuItemImage(-1, 5)),
-        ROW(S_OK, bar_->SetMenuItemImage(101, INT_MAX)),
-        ROW(E_INVALIDARG, bar_->GetItemRect(-1, reinterpret_cast<LONG_PTR>(&itemRect))),
-        ROW(E_INVALIDARG, bar_->GetItemRect(2, reinterpret_cast<LONG_PTR>(&itemRect))),
+        ROW(E_FAIL, m_pObject->GetExtent(0x40, &size)),
+        ROW(DV_E_DVASPECT, m_pObject->SetExtent(0x40, &size)),
+        ROW(OLEOBJ_S_INVALIDVERB, m_pObject->DoVerb(9999, nullptr, nullptr, 0, m_pContainer->Window(), &rect)),
+        ROW(OLE_E_NOCONNECTION, m_pObject->Unadvise(0xBAD)),
+        ROW(S_OK, m_pView->SetAdvise(0x40, 0, nullptr)),
+        ROW(DV_E_FORMATETC, m_pData->GetData(&m_Format, &m_Medium)),
+        ROW(OLE_E_NOCONNECTION, m_pData->DUnadvise(0xBAD)),
+        ROW(E_FAIL, m_pClassInfo->GetGUID(99, &guid)),
+        ROW(E_INVALIDARG, m_pBar->put_Owner(0)),
+        ROW(E_INVALIDARG, m_pBar->put_Owner(OleHandle(destroyed))),
+        ROW(E_INVALIDARG, m_pBar->put_Owner(0x7FFFFFF0)),
+        ROW(E_INVALIDARG, m_pBar->put_Menu(0)),
+        ROW(E_INVALIDARG, m_pBar->put_Menu(OleHandle(gone))),
+        ROW(E_INVALIDARG, m_pBar->put_Menu(OleHandle(m_BarHost.Window()))),
+        ROW(E_INVALIDARG, m_pBar->put_ImageList(0)),
+        ROW(S_OK, m_pBar->put_BackColor(0x7F000000)),
+        ROW(S_OK, m_pBar->put_MenuColor(0x800000FF)),
+        ROW(S_OK, m_pBar->put_Orientation(-300)),
+        ROW(S_OK, m_pBar->SetMenuItemImage(-1, 5)),
+        ROW(S_OK, m_pBar->SetMenuItemImage(101, INT_MAX)),
+        ROW(E_INVALIDARG, m_pBar->GetItemRect(-1, reinterpret_cast<LONG_PTR>(&itemRect))),
+        ROW(E_INVALIDARG, m_pBar->GetItemRect(2, reinterpret_cast<LONG_PTR>(&itemRect))),
         ROW(S_OK, m_pPane->RemoveProgram(INT_MIN)),
         ROW(S_FALSE, m_pPane->RemoveProgram(INT_MAX)),
         ROW(E_FAIL, m_pPane->GetProgramProperties(-1, &out)),
@@ -280,19 +282,19 @@ TEST_F(BadInput, NumbersHandlesAndKindsOutOfRange) {
         ROW(S_OK, m_pPane->GetSelItems(items, -1)),
         ROW(S_OK, m_pPane->SetImageList(reinterpret_cast<void*>(static_cast<UINT_PTR>(0xBAD0)))),
         ROW(DISP_E_MEMBERNOTFOUND,
-            dispatch_->Invoke(12345, IID_NULL, 0, DISPATCH_METHOD, &none, &result_, nullptr, nullptr)),
+            m_pDispatch->Invoke(12345, IID_NULL, 0, DISPATCH_METHOD, &none, &m_vResult, nullptr, nullptr)),
         ROW(DISP_E_MEMBERNOTFOUND,
-            dispatch_->Invoke(1, IID_IDispatch, 0, DISPATCH_METHOD, &none, &result_, nullptr, nullptr)),
-        ROW(E_INVALIDARG, acc_->get_accChild(distant, &child)),
-        ROW(S_OK, acc_->get_accName(distant, &bstr_)),
-        ROW(E_INVALIDARG, acc_->get_accName(wrongType, &bstr_)),
-        ROW(E_INVALIDARG, acc_->get_accName(empty, &bstr_)),
-        ROW(E_INVALIDARG, acc_->get_accRole(distant, &result_)),
-        ROW(E_INVALIDARG, acc_->accLocation(&n, &n, &n, &n, distant)),
-        ROW(E_INVALIDARG, acc_->put_accValue(distant, nullptr)),
+            m_pDispatch->Invoke(1, IID_IDispatch, 0, DISPATCH_METHOD, &none, &m_vResult, nullptr, nullptr)),
+        ROW(E_INVALIDARG, m_pAccessible->get_accChild(distant, &child)),
+        ROW(S_OK, m_pAccessible->get_accName(distant, &m_bstrText)),
+        ROW(E_INVALIDARG, m_pAccessible->get_accName(wrongType, &m_bstrText)),
+        ROW(E_INVALIDARG, m_pAccessible->get_accName(empty, &m_bstrText)),
+        ROW(E_INVALIDARG, m_pAccessible->get_accRole(distant, &m_vResult)),
+        ROW(E_INVALIDARG, m_pAccessible->accLocation(&n, &n, &n, &n, distant)),
+        ROW(E_INVALIDARG, m_pAccessible->put_accValue(distant, nullptr)),
     });
-    SysFreeString(bstr_);
-    VariantClear(&result_);
+    SysFreeString(m_bstrText);
+    VariantClear(&m_vResult);
     // With the selection gone, the details of nothing.
     m_pPane->RemoveAllPrograms();
     EXPECT_EQ(S_OK, m_pPane->ShowSelectedProgramDetails());
@@ -305,11 +307,11 @@ TEST_F(BadInput, AddressesThatCannotTakeARect) {
     void* const readOnly = VirtualAlloc(nullptr, 1, MEM_RESERVE | MEM_COMMIT, PAGE_READONLY);
     ASSERT_NE(nullptr, readOnly);
     ExpectAnswers({
-        ROW(E_INVALIDARG, bar_->GetItemRect(0, 0)),
-        ROW(E_INVALIDARG, bar_->GetItemRect(0, 1)),
-        ROW(E_INVALIDARG, bar_->GetItemRect(0, inaccessible - 8)),
-        ROW(E_INVALIDARG, bar_->GetItemRect(0, inaccessible)),
-        ROW(E_INVALIDARG, bar_->GetItemRect(0, reinterpret_cast<LONG_PTR>(readOnly))),
+        ROW(E_INVALIDARG, m_pBar->GetItemRect(0, 0)),
+        ROW(E_INVALIDARG, m_pBar->GetItemRect(0, 1)),
+        ROW(E_INVALIDARG, m_pBar->GetItemRect(0, inaccessible - 8)),
+        ROW(E_INVALIDARG, m_pBar->GetItemRect(0, inaccessible)),
+        ROW(E_INVALIDARG, m_pBar->GetItemRect(0, reinterpret_cast<LONG_PTR>(readOnly))),
     });
     VirtualFree(readOnly, 0, MEM_RELEASE);
 }
@@ -322,16 +324,16 @@ TEST_F(BadInput, MalformedStreamsAndStorages) {
     StgCreateDocfileOnILockBytes(bytes.Get(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0,
                                  empty.ReleaseAndGetAddressOf());
     ExpectAnswers({
-        ROW(E_INVALIDARG, stream_->Load(nullptr)),
-        ROW(E_INVALIDARG, stream_->Save(nullptr, TRUE)),
-        ROW(E_FAIL, stream_->Load(StreamOf(nullptr, 0).Get())),
-        ROW(E_FAIL, stream_->Load(StreamOf(garbage, sizeof garbage).Get())),
-        ROW(E_INVALIDARG, storage_->InitNew(nullptr)),
-        ROW(E_INVALIDARG, storage_->Load(nullptr)),
-        ROW(E_INVALIDARG, storage_->Save(nullptr, TRUE)),
-        ROW(STG_E_FILENOTFOUND, storage_->Load(empty.Get())),
+        ROW(E_INVALIDARG, m_pStream->Load(nullptr)),
+        ROW(E_INVALIDARG, m_pStream->Save(nullptr, TRUE)),
+        ROW(E_FAIL, m_pStream->Load(StreamOf(nullptr, 0).Get())),
+        ROW(E_FAIL, m_pStream->Load(StreamOf(garbage, sizeof garbage).Get())),
+        ROW(E_INVALIDARG, m_pStorage->InitNew(nullptr)),
+        ROW(E_INVALIDARG, m_pStorage->Load(nullptr)),
+        ROW(E_INVALIDARG, m_pStorage->Save(nullptr, TRUE)),
+        ROW(STG_E_FILENOTFOUND, m_pStorage->Load(empty.Get())),
     });
-    EXPECT_EQ(S_OK, stream_->Save(StreamOf(nullptr, 0).Get(), FALSE));
+    EXPECT_EQ(S_OK, m_pStream->Save(StreamOf(nullptr, 0).Get(), FALSE));
 }
 
 }  // namespace
