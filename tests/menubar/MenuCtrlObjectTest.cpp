@@ -39,27 +39,7 @@ HIMAGELIST NewImageList(int images) {
 
 WNDPROC ProcOf(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)); }
 
-class MenuBarObject : public testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_HRESULT_SUCCEEDED(container.Create(CreateMenuCtrl));
-        ASSERT_HRESULT_SUCCEEDED(container.Activate());
-        bar = container.Query<IMenuCtrl>(IID_IMenuCtrl);
-        ASSERT_TRUE(bar);
-        menu = CreateTestMenu();
-        ASSERT_EQ(S_OK, bar->put_Owner(OleHandle(container.Window())));
-        ASSERT_EQ(S_OK, bar->put_Menu(OleHandle(menu)));
-    }
-    RECT ItemRect(short item) {
-        RECT r{-1, -1, -1, -1};
-        EXPECT_EQ(S_OK, bar->GetItemRect(item, reinterpret_cast<LONG_PTR>(&r)));
-        return r;
-    }
-
-    TestContainer container;
-    ComPtr<IMenuCtrl> bar;
-    HMENU menu = nullptr;
-};
+using MenuBarObject = MenuFixture;
 
 TEST_F(MenuBarObject, StartsWithDefinedColoursAndKeepsItsOwnerAndMenu) {
     OLE_COLOR colour = 1;
@@ -72,17 +52,16 @@ TEST_F(MenuBarObject, StartsWithDefinedColoursAndKeepsItsOwnerAndMenu) {
     EXPECT_EQ(S_OK, bar->get_MenuTextColor(&colour));
     EXPECT_EQ(GetSysColor(COLOR_MENUTEXT), colour);
 
-    // Handles that are none: the robustness sweep.
     OLE_HANDLE value = 0;
     EXPECT_EQ(S_OK, bar->get_Owner(&value));
-    EXPECT_EQ(OleHandle(container.Window()), value);
+    EXPECT_EQ(OleHandle(owner), value);
     EXPECT_EQ(S_OK, bar->put_Owner(value));  // the same owner: nothing changes
-    EXPECT_EQ(CMenuCtrl::From(bar.Get()), COwnerMap::Find(container.Window()));
+    EXPECT_EQ(CMenuCtrl::From(bar.Get()), COwnerMap::Find(owner));
     EXPECT_EQ(S_OK, bar->get_Menu(&value));
     EXPECT_EQ(OleHandle(menu), value);
     EXPECT_EQ(3, ItemRect(3).top);  // the four items are kept
 
-    EXPECT_EQ(-1, SendMessageA(container.ControlWindow(), WM_PRINTCLIENT, 0, PRF_CLIENT));
+    EXPECT_EQ(-1, SendMessageA(BarWindow(), WM_PRINTCLIENT, 0, PRF_CLIENT));
 }
 
 TEST_F(MenuBarObject, LaysItemsOutInEitherOrientationAndSizesItselfToThem) {
@@ -94,7 +73,7 @@ TEST_F(MenuBarObject, LaysItemsOutInEitherOrientationAndSizesItselfToThem) {
     EXPECT_EQ(S_OK, bar->AutoSize(&result));
     EXPECT_EQ(1, result);
     RECT window{};
-    GetClientRect(container.ControlWindow(), &window);
+    GetClientRect(BarWindow(), &window);
     EXPECT_EQ(tools.right - 3 + 5, window.right);
     EXPECT_EQ(tools.bottom - 3 + 5, window.bottom);
 
@@ -122,6 +101,35 @@ TEST_F(MenuBarObject, KeepsItsOwnCopyOfTheImageList) {
     bar->get_ImageList(&after);
     EXPECT_EQ(copy, after);
     ImageList_Destroy(none);
+}
+
+// The owner's menu messages: a popup opened from the bar has its items
+// owner-drawn, but not one carrying the host's own data; a submenu (opened
+// at its position in its popup) stays system-drawn; the loop's end puts
+// every item back and leaves the host's data.
+TEST_F(MenuBarObject, OnlyTheBarsPopupItemsWithoutTheHostsDataAreOwnerDrawn) {
+    const HMENU view = SubMenuOf(menu, 2), panes = GetSubMenu(view, 2);
+    SendMessageA(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 0);
+    SendMessageA(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(panes), 2);
+    const struct {
+        const char* name;
+        HMENU popup;
+        UINT position;
+        bool fOwnerDrawn;
+    } items[] = {
+        {"Zoom", view, 0, true}, {"Ruler, the host's data", view, 4, false}, {"Left, submenu", panes, 0, false}};
+    for (const auto& item : items) {
+        const MENUITEMINFOA info = ItemInfo(item.popup, item.position);
+        EXPECT_EQ(item.fOwnerDrawn, (info.fType & MFT_OWNERDRAW) != 0) << item.name;
+        EXPECT_EQ(item.fOwnerDrawn, CMenuItemData::FromItemData(info.dwItemData) != nullptr) << item.name;
+    }
+    EXPECT_EQ(kForeignData, ItemInfo(view, 4).dwItemData);
+    // The host measures its own items (DefWindowProc here: 0).
+    MEASUREITEMSTRUCT mis{ODT_MENU, 0, ID_RULER, 0, 0, kForeignData};
+    EXPECT_EQ(0, SendMessageA(owner, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis)));
+    SendMessageA(owner, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_FALSE(ItemInfo(view, 0).fType & MFT_OWNERDRAW);
+    EXPECT_EQ(kForeignData, ItemInfo(view, 4).dwItemData);
 }
 
 #ifdef _WIN64
@@ -190,10 +198,7 @@ TEST(MenuBarLifetimes, HooksAndOwnerChainFollowTheBarsAndOwners) {
     earlier->SetMenuItemImage(ID_OPEN, 1);
     const HMENU file = SubMenuOf(menu, 0);
     SendMessageA(owner.hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_DATA | MIIM_FTYPE;
-    GetMenuItemInfoA(file, ID_OPEN, FALSE, &info);
+    const MENUITEMINFOA info = ItemInfo(file, 0);
     const CMenuItemData* record = CMenuItemData::FromItemData(info.dwItemData);
     ASSERT_NE(nullptr, record);
     EXPECT_EQ(-1, record->m_nImage);
