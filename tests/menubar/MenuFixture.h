@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,15 +27,11 @@ enum TestCommand : UINT {
     ID_SAVE = 102,   // checked
     ID_EXIT = 103,   // default item
     ID_PRINT = 104,  // grayed
-    ID_SEND = 105,   // "&Send": a second S
-    ID_COPY = 201,
-    ID_PASTE = 202,
+    ID_SEND = 105,   // a second S
     ID_ZOOM = 301,
     ID_GRID = 302,
-    ID_LEFT = 303,   // in the submenu "&Panes"
     ID_FULL = 304,   // "\tF11": a text that begins with a tab
-    ID_RULER = 305,  // the host's own item data, kForeignData
-    ID_OPTIONS = 401,
+    ID_RULER = 305,  // with the host's own item data, kForeignData
 };
 constexpr ULONG_PTR kForeignData = 0x5EED;
 
@@ -45,8 +42,9 @@ HMENU CreateTestMenu();
 HMENU SubMenuOf(HMENU menu, int barItem);
 // Type, state, data and text of the item at `position`.
 MENUITEMINFOA ItemInfo(HMENU menu, UINT position, std::string* text = nullptr);
-
-IMAGELIST_HANDLE ImageListValue(HIMAGELIST list);
+inline IMAGELIST_HANDLE ImageListValue(HIMAGELIST list) {
+    return static_cast<IMAGELIST_HANDLE>(reinterpret_cast<UINT_PTR>(list));
+}
 
 // Dispatches messages until `done` answers true or `timeoutMs` passes;
 // true when `done` did.
@@ -54,20 +52,19 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 4000);
 inline void PumpFor(DWORD ms) {
     PumpUntil([] { return false; }, ms);
 }
-
 // The visible popup menu window (class #32768) and its menu.
 HWND PopupWindow();
 HMENU PopupMenu();
 
-// A bar embedded in a shared container, the container its owner, with the
-// test menu; the focus on a child of the owner that keeps system keys, and
-// the owner in the foreground. Records the keys the bar passed on, the menu
-// start and end notifications and the popup events.
-class MenuFixture : public testing::Test {
-  public:
-    static std::vector<WPARAM>& KeysSeen();  // passed on by the bar, Alt going down aside
-    static std::vector<std::pair<DWORD, HWND>>& WinEvents();
+// Keys the bar passed on (Alt going down aside), and its menu start and end
+// notifications.
+inline std::vector<WPARAM> g_vecKeysSeen;
+inline std::vector<std::pair<DWORD, HWND>> g_vecWinEvents;
 
+// A bar embedded in a shared container, the container its owner, with the
+// test menu; the owner in the foreground and the focus on a child of it
+// that keeps system keys. Records the popup events.
+class MenuFixture : public testing::Test {
   protected:
     struct CPopupEvent {
         DISPID dispid;
@@ -82,20 +79,41 @@ class MenuFixture : public testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    RECT ItemRect(short item) const;
-    POINT ItemCentre(short item) const;
     HWND BarWindow() const { return s_pContainer->ControlWindow(); }
-    void FocusOnRecorder() const;
+    RECT ItemRect(short item) const {
+        RECT r{-1, -1, -1, -1};
+        EXPECT_EQ(S_OK, bar->GetItemRect(item, reinterpret_cast<LONG_PTR>(&r)));
+        return r;
+    }
+    POINT ItemCentre(short item) const {
+        const RECT r = ItemRect(item);
+        return ScreenPoint(BarWindow(), (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    }
+    void FocusOnRecorder() const {
+        SetForegroundWindow(owner);
+        SetFocus(s_hWndRecorder);
+        TestContainer::ProcessMessages();
+    }
     // The items (BeforePopup, AfterPopup) in the order they were fired.
     std::string PopupTrace() const;
-    size_t Count(DISPID dispid) const;
+    size_t AfterPopups() const {
+        return static_cast<size_t>(
+            std::count_if(popups.begin(), popups.end(), [](auto& e) { return e.dispid == DISPID_AfterPopup; }));
+    }
     // A step that waits for the popup of bar item `item` to be open.
-    ModalScript::Step PopupOf(int item) const;
+    ModalScript::Step PopupOf(int item) const {
+        return [this, item](ModalScript& s) {
+            if (PopupMenu() != SubMenuOf(menu, item)) s.Again();
+        };
+    }
     static ModalScript::Step Do(std::function<void()> action) {
         return [action](ModalScript&) { action(); };
     }
-    // The text the bar answers to WM_GETTEXT.
-    std::string BarText() const;
+    std::string BarText() const {
+        char text[32] = {};
+        SendMessageA(BarWindow(), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
 
     static TestContainer* s_pContainer;
     static HWND s_hWndRecorder;
