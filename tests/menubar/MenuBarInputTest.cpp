@@ -56,34 +56,6 @@ class MenuBarInput : public MenuFixture {
     }
 };
 
-TEST_F(MenuBarInput, AClickOpensTheOwnerDrawnPopupAndAChosenCommandIsPostedBetweenTheEvents) {
-    const HMENU file = SubMenuOf(menu, 0);
-    MENUITEMINFOA during{};
-    std::string recordText;
-    ModalScript script({PopupOf(0), Do([&] {
-                            // While the loop runs, the items are owner-drawn with a record.
-                            during = ItemInfo(file, 0);
-                            if (const CMenuItemData* record = CMenuItemData::FromItemData(during.dwItemData))
-                                recordText = record->m_strText;
-                            PressKey(VK_DOWN);
-                        }),
-                        Do([] { PressKey(VK_RETURN); })},
-                       120);
-    Click(ItemCentre(0));
-    ASSERT_TRUE(PumpUntil([&] { return AfterPopups() == 1; })) << PopupTrace();
-    EXPECT_TRUE(during.fType & MFT_OWNERDRAW);
-    EXPECT_EQ("&Open...\tCtrl+O", recordText);
-    ASSERT_EQ("B0 A0 ", PopupTrace());
-    EXPECT_FALSE(popups[0].fCommandQueued);
-    EXPECT_TRUE(popups[1].fCommandQueued);
-    EXPECT_EQ(ID_OPEN, popups[1].nCommand);
-    EXPECT_EQ(0, popups[1].lCommand);
-    ExpectItemsPutBack(file);
-    std::string text;
-    ItemInfo(file, 0, &text);
-    EXPECT_EQ("&Open...\tCtrl+O", text);
-}
-
 // Below the item, left-aligned with it; above it when the popup would not
 // fit below. (Wine keeps a popup on the screen by itself: the clamp of x to
 // the work area is the native placement test's.)
@@ -244,16 +216,20 @@ TEST_F(MenuBarInput, AltWithAnUpperCaseMnemonicOpensItsPopupAndALowerCaseOneNoth
     EXPECT_EQ("B2 A2 ", PopupTrace());
 }
 
-// Owner-drawn items have no text for the system to match a key against: the
-// bar answers. Two S items: the one after the highlighted item is selected,
-// round to the first; a single X is executed.
+// A click opens the popup with owner-drawn items. They have no text for the
+// system to match a key against: the bar answers. Two S items: the one
+// after the highlighted item is selected, round to the first; a single X is
+// executed, its command posted between the events; the items are put back.
 TEST_F(MenuBarInput, MnemonicKeysInAPopupSelectOrExecuteItsOwnerDrawnItems) {
     const HMENU file = SubMenuOf(menu, 0);
     std::vector<LRESULT> answers;
     const auto ask = [&](char key) {
         answers.push_back(SendMessageA(owner, WM_MENUCHAR, MAKEWPARAM(key, MF_POPUP), reinterpret_cast<LPARAM>(file)));
     };
+    std::string recordText;
     ModalScript script({PopupOf(0), Do([&] {
+                            if (const auto* record = CMenuItemData::FromItemData(ItemInfo(file, 0).dwItemData))
+                                recordText = record->m_strText;
                             ask('s');  // nothing highlighted
                             PressKey(VK_DOWN);
                             PressKey(VK_DOWN);
@@ -270,24 +246,48 @@ TEST_F(MenuBarInput, MnemonicKeysInAPopupSelectOrExecuteItsOwnerDrawnItems) {
                        120);
     Click(ItemCentre(0));
     ASSERT_TRUE(PumpUntil([&] { return AfterPopups() == 1; })) << PopupTrace();
+    EXPECT_EQ("&Open...\tCtrl+O", recordText);
     EXPECT_EQ(
         (std::vector<LRESULT>{MAKELRESULT(1, MNC_SELECT), MAKELRESULT(5, MNC_SELECT), MAKELRESULT(1, MNC_SELECT)}),
         answers);
-    EXPECT_EQ(ID_EXIT, popups.at(1).nCommand);
+    ASSERT_EQ("B0 A0 ", PopupTrace());
+    EXPECT_FALSE(popups[0].fCommandQueued);
+    EXPECT_TRUE(popups[1].fCommandQueued);
+    EXPECT_EQ(ID_EXIT, popups[1].nCommand);
+    EXPECT_EQ(0, popups[1].lCommand);
+    ExpectItemsPutBack(file);
+    std::string text;
+    ItemInfo(file, 0, &text);
+    EXPECT_EQ("&Open...\tCtrl+O", text);
 }
 
-// Where the bar has no say, Alt, the arrows and mnemonics reach the
-// application as if it were not there: an owned window of the owner is
-// active; the focus is on the owner itself, outside its descendants; the
-// owner's serving bar has no window yet.
-TEST_F(MenuBarInput, KeysPassThroughWhileTheOwnerIsInactiveOrTheFocusOutsideIt) {
-    enum class WHERE { OWNED_WINDOW, OWNER, WINDOWLESS_BAR };
+// Where the bar has no say, Alt and the arrows reach the application as if
+// it were not there: an owned window of the owner is active; the focus is on
+// the owner itself, outside its descendants; the owner's serving bar has no
+// window. Wine's input cannot give the Alt releases below, so the keyboard
+// hook gets them directly: an Alt release while another thread's window is
+// in the foreground ends the menu mode; a left-Alt release whose press the
+// bar never saw is swallowed and changes nothing.
+TEST_F(MenuBarInput, KeysPassThroughWhereTheBarHasNoSay) {
+    enum class WHERE { OWNED_WINDOW, OWNER, WINDOWLESS_BAR, ALT_UP, ALT_UP_WITHOUT_PRESS, OTHER_FOREGROUND };
+    std::atomic<HWND> other{nullptr};
+    std::atomic<bool> fStop{false};
+    std::thread thread([&] {
+        other = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
+        while (!fStop) PumpFor(5);
+        DestroyWindow(other);
+    });
+    while (other == nullptr) Sleep(5);
     const struct {
         const char* name;
         WHERE where;
-    } cases[] = {{"an owned window is active", WHERE::OWNED_WINDOW},
-                 {"the focus is on the owner", WHERE::OWNER},
-                 {"a bar without a window", WHERE::WINDOWLESS_BAR}};
+        DWORD event;  // 0: none
+    } cases[] = {{"an owned window is active", WHERE::OWNED_WINDOW, 0},
+                 {"the focus is on the owner", WHERE::OWNER, 0},
+                 {"a bar without a window", WHERE::WINDOWLESS_BAR, 0},
+                 {"a left-Alt release", WHERE::ALT_UP, EVENT_SYSTEM_MENUSTART},
+                 {"a left-Alt release without its press", WHERE::ALT_UP_WITHOUT_PRESS, 0},
+                 {"another thread's window in the foreground", WHERE::OTHER_FOREGROUND, EVENT_SYSTEM_MENUEND}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Restart();
@@ -300,62 +300,32 @@ TEST_F(MenuBarInput, KeysPassThroughWhileTheOwnerIsInactiveOrTheFocusOutsideIt) 
             SetFocus(owned);
         } else if (c.where == WHERE::OWNER) {
             SetFocus(owner);
-        } else {
+        } else if (c.where == WHERE::WINDOWLESS_BAR) {
             ASSERT_HRESULT_SUCCEEDED(
                 CreateMenuCtrl(nullptr, IID_IMenuCtrl, reinterpret_cast<void**>(windowless.ReleaseAndGetAddressOf())));
             windowless->put_Menu(OleHandle(CreateTestMenu()));
             windowless->put_Owner(OleHandle(owner));  // the owner's serving bar from now on
-        }
-        TestContainer::ProcessMessages();
-        g_vecKeysSeen.clear();
-        PressKey(VK_MENU);  // no more: a popup opened by mistake would hold the test
-        PressKey(VK_RIGHT);
-        PressKey(VK_TAB);
-        PumpFor(400);
-        EXPECT_EQ((std::vector<WPARAM>{VK_RIGHT, VK_TAB}), g_vecKeysSeen);
-        EXPECT_TRUE(g_vecWinEvents.empty());
-        EXPECT_TRUE(popups.empty());
-        if (owned != nullptr) DestroyWindow(owned);
-    }
-}
-
-// Neither comes from Wine's input, so the keyboard hook gets them directly:
-// an Alt release while another thread's window is in the foreground ends
-// the menu mode; a left-Alt release whose press the bar never saw is
-// swallowed and changes nothing.
-TEST_F(MenuBarInput, AltReleasesThatAreNotAToggleLeaveTheMenuModeOff) {
-    std::atomic<HWND> other{nullptr};
-    std::atomic<bool> fStop{false};
-    std::thread thread([&] {
-        other = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
-        while (!fStop) {
-            TestContainer::ProcessMessages();
-            Sleep(5);
-        }
-        DestroyWindow(other);
-    });
-    while (other == nullptr) Sleep(5);
-    const struct {
-        const char* name;
-        bool fElsewhere;
-        LPARAM keyData;
-        DWORD event;  // 0: none
-    } cases[] = {
-        {"a left-Alt release", false, 0xC0380001, EVENT_SYSTEM_MENUSTART},
-        {"a left-Alt release without its press", false, 0x80380001, 0},
-        {"another thread's window in the foreground", true, 0xC0380001, EVENT_SYSTEM_MENUEND},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Restart();
-        if (c.fElsewhere) {
+        } else if (c.where == WHERE::OTHER_FOREGROUND) {
             SetForegroundWindow(other);
             SetActiveWindow(owner);  // this thread's, not the foreground
         }
-        EXPECT_EQ(1, CMenuCtrl::From(bar.Get())->OnKeyboardHook(HC_ACTION, VK_MENU, c.keyData));
-        PumpFor(200);
+        TestContainer::ProcessMessages();
+        g_vecKeysSeen.clear();
+        if (c.where < WHERE::ALT_UP) {
+            PressKey(VK_MENU);  // no more: a popup opened by mistake would hold the test
+            PressKey(VK_RIGHT);
+            PressKey(VK_TAB);
+        } else {
+            const LPARAM keyData = c.where == WHERE::ALT_UP_WITHOUT_PRESS ? 0x80380001 : 0xC0380001;
+            EXPECT_EQ(1, CMenuCtrl::From(bar.Get())->OnKeyboardHook(HC_ACTION, VK_MENU, keyData));
+        }
+        PumpFor(400);
         const EventList expected = c.event == 0 ? EventList() : EventList{{c.event, owner}};
         EXPECT_EQ(expected, g_vecWinEvents);
+        EXPECT_EQ((c.where < WHERE::ALT_UP ? std::vector<WPARAM>{VK_RIGHT, VK_TAB} : std::vector<WPARAM>{}),
+                  g_vecKeysSeen);
+        EXPECT_TRUE(popups.empty());
+        if (owned != nullptr) DestroyWindow(owned);
     }
     fStop = true;
     thread.join();

@@ -112,48 +112,6 @@ TEST_F(MenuBarObject, OnlyTheBarsPopupItemsWithoutTheHostsDataAreOwnerDrawn) {
     EXPECT_EQ(kForeignData, ItemInfo(view, 4).dwItemData);
 }
 
-#ifdef _WIN64
-// An image list is a pointer in x64: one allocated above 4 GB must reach the
-// bar whole and come back whole.
-TEST(MenuBarImageList, AListAbove4GBSurvivesTheRoundTrip) {
-    const ComPtr<IMenuCtrl> bar = NewBar();
-    ASSERT_TRUE(bar);
-    // Fill the address space below 4 GB and the process heap's free blocks,
-    // so that the next allocations land above.
-    std::vector<void*> reserved, blocks;
-    MEMORY_BASIC_INFORMATION info{};
-    for (BYTE* p = nullptr; reinterpret_cast<ULONG_PTR>(p) < 0x100000000ull; p += info.RegionSize) {
-        if (VirtualQuery(p, &info, sizeof info) == 0) break;
-        if (info.State == MEM_FREE)
-            if (void* r = VirtualAlloc(info.BaseAddress, info.RegionSize, MEM_RESERVE, PAGE_NOACCESS))
-                reserved.push_back(r);
-    }
-    for (SIZE_T size : {SIZE_T(65536), SIZE_T(4096), SIZE_T(256), SIZE_T(16)})
-        for (;;) {
-            void* block = HeapAlloc(GetProcessHeap(), 0, size);
-            if (block == nullptr) break;
-            if (reinterpret_cast<ULONG_PTR>(block) >= 0x100000000ull) {
-                HeapFree(GetProcessHeap(), 0, block);
-                break;
-            }
-            blocks.push_back(block);
-        }
-    const HIMAGELIST high = NewImageList(3);
-    IMAGELIST_HANDLE copy = 0;
-    bar->put_ImageList(ImageListValue(high));
-    bar->get_ImageList(&copy);
-    const HIMAGELIST back = reinterpret_cast<HIMAGELIST>(static_cast<UINT_PTR>(copy));
-    const int count = ImageList_GetImageCount(back);
-    for (void* block : blocks) HeapFree(GetProcessHeap(), 0, block);
-    for (void* r : reserved) VirtualFree(r, 0, MEM_RELEASE);
-
-    EXPECT_GE(reinterpret_cast<ULONG_PTR>(high), 0x100000000ull) << "the list was not allocated above 4 GB";
-    EXPECT_GE(reinterpret_cast<ULONG_PTR>(back), 0x100000000ull);
-    EXPECT_EQ(3, count);
-    ImageList_Destroy(high);
-}
-#endif
-
 // The hooks and the owner chain across bars and owners that come and go in
 // any order: two bars on one owner, the later one serving; the owner's
 // procedure back with the last; a bar that outlives its owner.

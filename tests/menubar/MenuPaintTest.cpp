@@ -83,21 +83,19 @@ class PopupItemPixels : public testing::Test {
     }
     // Draws the item at `position` into a fresh canvas of the menu colour.
     void Draw(PixelCanvas& canvas, HMENU popup, UINT position, UINT state, int height = 22) {
-        DRAWITEMSTRUCT dis{};
-        dis.CtlType = ODT_MENU;
-        dis.itemID = GetMenuItemID(popup, static_cast<int>(position));
-        dis.itemAction = ODA_DRAWENTIRE;
-        dis.itemState = state;
-        dis.hwndItem = reinterpret_cast<HWND>(popup);
-        dis.hDC = canvas.dc();
-        dis.rcItem = {0, 0, 200, height};
-        dis.itemData = reinterpret_cast<ULONG_PTR>(Record(popup, position));
+        const DRAWITEMSTRUCT dis{ODT_MENU,
+                                 0,
+                                 GetMenuItemID(popup, static_cast<int>(position)),
+                                 ODA_DRAWENTIRE,
+                                 state,
+                                 reinterpret_cast<HWND>(popup),
+                                 canvas.dc(),
+                                 {0, 0, 200, height},
+                                 reinterpret_cast<ULONG_PTR>(Record(popup, position))};
         ASSERT_TRUE(painter.DrawItem(&dis));
     }
     MEASUREITEMSTRUCT Measure(UINT position) {
-        MEASUREITEMSTRUCT mis{};
-        mis.CtlType = ODT_MENU;
-        mis.itemData = reinterpret_cast<ULONG_PTR>(Record(file, position));
+        MEASUREITEMSTRUCT mis{ODT_MENU, 0, 0, 0, 0, reinterpret_cast<ULONG_PTR>(Record(file, position))};
         EXPECT_TRUE(painter.MeasureItem(&mis));
         return mis;
     }
@@ -108,29 +106,31 @@ class PopupItemPixels : public testing::Test {
 };
 
 // The button is 20 x 20 at (0, 1); the image at (2, 3), its square at (6..13, 7..14).
-TEST_F(PopupItemPixels, ImagesShowPlainCheckedAndGrayed) {
-    PixelCanvas plain(200, 22, back);
-    Draw(plain, file, 0, 0);
-    EXPECT_EQ(ColorText(RGB(255, 0, 0)), ColorText(plain.At(9, 10)));
-    EXPECT_EQ(ColorText(back), ColorText(plain.At(0, 1)));  // no frame
-
-    PixelCanvas checked(200, 22, back);
-    Draw(checked, file, 1, ODS_CHECKED);
-    EXPECT_EQ(ColorText(RGB(255, 0, 0)), ColorText(checked.At(9, 10)));
-    EXPECT_EQ(ColorText(AdjustLuminance(back, +250)), ColorText(checked.At(3, 4)));  // lightened fill
-    EXPECT_EQ(ColorText(AdjustLuminance(back, -50)), ColorText(checked.At(0, 1)));   // sunken frame
-    EXPECT_EQ(ColorText(AdjustLuminance(back, +50)), ColorText(checked.At(19, 20)));
-
-    PixelCanvas selected(200, 22, back);
-    Draw(selected, file, 0, ODS_SELECTED);
-    EXPECT_EQ(ColorText(AdjustLuminance(back, +50)), ColorText(selected.At(0, 1)));  // raised frame
-    EXPECT_EQ(ColorText(GetSysColor(COLOR_HIGHLIGHT)), ColorText(selected.At(198, 1)));
-
-    PixelCanvas grayed(200, 22, back);
-    Draw(grayed, file, 3, ODS_GRAYED);
-    EXPECT_EQ(ColorText(GetSysColor(COLOR_3DSHADOW)), ColorText(grayed.At(6, 7)));
-    EXPECT_EQ(ColorText(GetSysColor(COLOR_3DHILIGHT)), ColorText(grayed.At(14, 15)));
-    EXPECT_EQ(0, grayed.Count(RGB(255, 0, 0)));
+TEST_F(PopupItemPixels, ImagesShowPlainCheckedSelectedAndGrayed) {
+    const COLORREF red = RGB(255, 0, 0), light = AdjustLuminance(back, +50), dark = AdjustLuminance(back, -50);
+    const struct {
+        UINT position, state;
+        POINT at;
+        COLORREF expected;
+    } probes[] = {
+        {0, 0, {9, 10}, red},
+        {0, 0, {0, 1}, back},  // no frame
+        {1, ODS_CHECKED, {9, 10}, red},
+        {1, ODS_CHECKED, {3, 4}, AdjustLuminance(back, +250)},  // lightened fill
+        {1, ODS_CHECKED, {0, 1}, dark},                         // sunken frame
+        {1, ODS_CHECKED, {19, 20}, light},
+        {0, ODS_SELECTED, {0, 1}, light},  // raised frame
+        {0, ODS_SELECTED, {198, 1}, GetSysColor(COLOR_HIGHLIGHT)},
+        {3, ODS_GRAYED, {6, 7}, GetSysColor(COLOR_3DSHADOW)},  // embossed
+        {3, ODS_GRAYED, {14, 15}, GetSysColor(COLOR_3DHILIGHT)},
+    };
+    for (const auto& p : probes) {
+        PixelCanvas canvas(200, 22, back);
+        Draw(canvas, file, p.position, p.state);
+        EXPECT_EQ(ColorText(p.expected), ColorText(canvas.At(p.at.x, p.at.y)))
+            << "item " << p.position << ", state " << p.state << " at " << p.at.x << ", " << p.at.y;
+        EXPECT_TRUE(p.state != ODS_GRAYED || canvas.Count(red) == 0);
+    }
 }
 
 TEST_F(PopupItemPixels, CheckMarkSeparatorAcceleratorAndBoldDefault) {
@@ -140,17 +140,10 @@ TEST_F(PopupItemPixels, CheckMarkSeparatorAcceleratorAndBoldDefault) {
     // The system check mark in a sunken frame one pixel around it.
     PixelCanvas checked(200, 22, back);
     Draw(checked, file, 1, ODS_CHECKED);
-    // The left column's ink: its top-left pixel is the frame's dark corner.
-    POINT corner{-1, -1};
-    for (int y = 0; y < 22 && corner.x < 0; ++y)
-        for (int x = 0; x < 20; ++x)
-            if (checked.At(x, y) != back) {
-                corner = {x, y};
-                break;
-            }
-    ASSERT_GE(corner.x, 0);
-    EXPECT_EQ(ColorText(AdjustLuminance(back, -50)), ColorText(checked.At(corner.x, corner.y)));
-    EXPECT_EQ(ColorText(AdjustLuminance(back, -25)), ColorText(checked.At(corner.x + 1, corner.y + 1)));
+    // The ink's top-left pixel is the frame's dark corner.
+    const RECT ink = checked.InkBounds();
+    EXPECT_EQ(ColorText(AdjustLuminance(back, -50)), ColorText(checked.At(ink.left, ink.top)));
+    EXPECT_EQ(ColorText(AdjustLuminance(back, -25)), ColorText(checked.At(ink.left + 1, ink.top + 1)));
 
     EXPECT_EQ(static_cast<UINT>(GetSystemMetrics(SM_CYMENU) / 2), Measure(2).itemHeight);
     PixelCanvas separator(200, 10, back);
@@ -161,12 +154,8 @@ TEST_F(PopupItemPixels, CheckMarkSeparatorAcceleratorAndBoldDefault) {
     // "Ctrl+O" ends at the text rectangle's right edge, 20 short of the item's.
     PixelCanvas open(200, 22, back);
     Draw(open, file, 0, 0);
-    int rightmost = -1;
-    for (int x = 120; x < 200; ++x)
-        for (int y = 0; y < 22; ++y)
-            if (open.At(x, y) != back) rightmost = x;
-    EXPECT_GT(rightmost, 160);
-    EXPECT_LT(rightmost, 180);
+    EXPECT_GT(open.InkBounds().right, 160);
+    EXPECT_LT(open.InkBounds().right, 180);
 
     // The default item is measured (and drawn) in bold.
     const UINT bold = Measure(4).itemWidth;
