@@ -1,5 +1,5 @@
 // The bar's arithmetic: placement in both orientations, hit testing on a
-// shared edge, the auto-size extent, mnemonics and accelerator texts.
+// shared edge, the auto-size extent and mnemonics.
 #include "menubar/BarLayout.h"
 
 #include <gtest/gtest.h>
@@ -36,16 +36,12 @@ TEST(BarLayout, PlacesHitsAndSizesItemsInEitherOrientation) {
     EXPECT_EQ(0, WrapItemIndex(3, 3));
 }
 
-TEST(BarText, MnemonicsAndAccelerators) {
+TEST(BarText, MnemonicsOfBarItemsAndPopupItems) {
     const struct {
         const char* text;
         int mnemonic;
     } mnemonics[] = {{"&File", 'F'}, {"Edit", 'E'}, {"&&Tools", '&'}, {"&\xE9t\xE9", -23}, {"Trailing&", 0}};
     for (const auto& m : mnemonics) EXPECT_EQ(m.mnemonic, MnemonicOf(m.text)) << m.text;
-    const CItemTextParts open = SplitAtTab("&Open...\tCtrl+O");
-    EXPECT_EQ("&Open...", open.strLabel);
-    EXPECT_EQ("Ctrl+O", open.strAccelerator);
-    EXPECT_FALSE(SplitAtTab("Close").fHasTab);
     EXPECT_TRUE(HasMnemonic("&save", 'S'));
     EXPECT_FALSE(HasMnemonic("Save", 'S'));
 }
