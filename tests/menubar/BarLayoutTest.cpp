@@ -1,6 +1,5 @@
 // The bar's arithmetic: placement in both orientations, hit testing on a
-// shared edge, the auto-size extent, mnemonics and a popup's answer to a
-// mnemonic key.
+// shared edge, the auto-size extent and mnemonics.
 #include "menubar/BarLayout.h"
 
 #include <gtest/gtest.h>
@@ -37,27 +36,14 @@ TEST(BarLayout, PlacesHitsAndSizesItemsInEitherOrientation) {
     EXPECT_EQ(0, WrapItemIndex(3, 3));
 }
 
-TEST(BarText, MnemonicsAcceleratorsAndMenuCharAnswers) {
+TEST(BarText, MnemonicsOfBarItemsAndPopupItems) {
     const struct {
         const char* text;
         int mnemonic;
     } mnemonics[] = {{"&File", 'F'}, {"Edit", 'E'}, {"&&Tools", '&'}, {"&\xE9t\xE9", -23}, {"Trailing&", 0}};
     for (const auto& m : mnemonics) EXPECT_EQ(m.mnemonic, MnemonicOf(m.text)) << m.text;
-    const CItemTextParts open = SplitAtTab("&Open...\tCtrl+O");
-    EXPECT_EQ("&Open...", open.strLabel);
-    EXPECT_EQ("Ctrl+O", open.strAccelerator);
-    EXPECT_FALSE(SplitAtTab("Close").fHasTab);
     EXPECT_TRUE(HasMnemonic("&save", 'S'));
     EXPECT_FALSE(HasMnemonic("Save", 'S'));
-
-    // Two matches at 1 and 3: the one after the highlight, round to the first.
-    const struct {
-        std::vector<int> matches;
-        int hilite;
-        long result;
-    } answers[] = {{{}, -1, 0},          {{4}, -1, 0x20004},   {{1, 3}, -1, 0x30001},
-                   {{1, 3}, 1, 0x30003}, {{1, 3}, 3, 0x30001}, {{1, 3}, 2, 0x30003}};
-    for (const auto& a : answers) EXPECT_EQ(a.result, ChooseMenuCharResult(a.matches, a.hilite)) << a.hilite;
 }
 
 }  // namespace

@@ -8,14 +8,6 @@
 
 #include "MenuFixture.h"
 #include "support/OwnerWindow.h"
-#include "support/TestContainer.h"
-
-#include <gtest/gtest.h>
-
-#include <commctrl.h>
-
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -27,145 +19,98 @@ ComPtr<IMenuCtrl> NewBar() {
 
 HIMAGELIST NewImageList(int images) {
     const HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 4, 4);
-    for (int i = 0; i < images; ++i) {
-        const HDC screen = GetDC(nullptr);
-        const HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
-        ReleaseDC(nullptr, screen);
-        ImageList_AddMasked(list, bitmap, RGB(255, 0, 255));
-        DeleteObject(bitmap);
-    }
+    const HBITMAP bitmap = CreateBitmap(16, 16, 1, 32, nullptr);
+    for (int i = 0; i < images; ++i) ImageList_AddMasked(list, bitmap, RGB(255, 0, 255));
+    DeleteObject(bitmap);
     return list;
 }
 
 WNDPROC ProcOf(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)); }
 
-class MenuBarObject : public testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_HRESULT_SUCCEEDED(container.Create(CreateMenuCtrl));
-        ASSERT_HRESULT_SUCCEEDED(container.Activate());
-        bar = container.Query<IMenuCtrl>(IID_IMenuCtrl);
-        ASSERT_TRUE(bar);
-        menu = CreateTestMenu();
-        ASSERT_EQ(S_OK, bar->put_Owner(OleHandle(container.Window())));
-        ASSERT_EQ(S_OK, bar->put_Menu(OleHandle(menu)));
+using MenuBarObject = MenuFixture;
+
+TEST_F(MenuBarObject, StartsWithDefinedColoursAndKeepsItsOwnerMenuAndImageList) {
+    const struct {
+        HRESULT (STDMETHODCALLTYPE IMenuCtrl::*get)(OLE_COLOR*);
+        int system;
+    } colours[] = {{&IMenuCtrl::get_BackColor, COLOR_BTNFACE},
+                   {&IMenuCtrl::get_ForeColor, COLOR_BTNTEXT},
+                   {&IMenuCtrl::get_MenuColor, COLOR_MENU},
+                   {&IMenuCtrl::get_MenuTextColor, COLOR_MENUTEXT}};
+    for (const auto& c : colours) {
+        OLE_COLOR colour = 1;
+        (bar.Get()->*c.get)(&colour);
+        EXPECT_EQ(GetSysColor(c.system), colour) << c.system;
     }
-    RECT ItemRect(short item) {
-        RECT r{-1, -1, -1, -1};
-        EXPECT_EQ(S_OK, bar->GetItemRect(item, reinterpret_cast<LONG_PTR>(&r)));
-        return r;
-    }
-
-    TestContainer container;
-    ComPtr<IMenuCtrl> bar;
-    HMENU menu = nullptr;
-};
-
-TEST_F(MenuBarObject, StartsWithDefinedColoursAndKeepsItsOwnerAndMenu) {
-    OLE_COLOR colour = 1;
-    EXPECT_EQ(S_OK, bar->get_BackColor(&colour));
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), colour);
-    EXPECT_EQ(S_OK, bar->get_ForeColor(&colour));
-    EXPECT_EQ(GetSysColor(COLOR_BTNTEXT), colour);
-    EXPECT_EQ(S_OK, bar->get_MenuColor(&colour));
-    EXPECT_EQ(GetSysColor(COLOR_MENU), colour);
-    EXPECT_EQ(S_OK, bar->get_MenuTextColor(&colour));
-    EXPECT_EQ(GetSysColor(COLOR_MENUTEXT), colour);
-
-    // Handles that are none: the robustness sweep.
     OLE_HANDLE value = 0;
-    EXPECT_EQ(S_OK, bar->get_Owner(&value));
-    EXPECT_EQ(OleHandle(container.Window()), value);
-    EXPECT_EQ(S_OK, bar->put_Owner(value));  // the same owner: nothing changes
-    EXPECT_EQ(CMenuCtrl::From(bar.Get()), COwnerMap::Find(container.Window()));
-    EXPECT_EQ(S_OK, bar->get_Menu(&value));
+    bar->get_Owner(&value);
+    EXPECT_EQ(OleHandle(owner), value);
+    bar->put_Owner(value);  // the same owner: nothing changes
+    EXPECT_EQ(CMenuCtrl::From(bar.Get()), COwnerMap::Find(owner));
+    bar->get_Menu(&value);
     EXPECT_EQ(OleHandle(menu), value);
-    EXPECT_EQ(3, ItemRect(3).top);  // the four items are kept
 
-    EXPECT_EQ(-1, SendMessageA(container.ControlWindow(), WM_PRINTCLIENT, 0, PRF_CLIENT));
-}
-
-TEST_F(MenuBarObject, LaysItemsOutInEitherOrientationAndSizesItselfToThem) {
-    const RECT file = ItemRect(0), edit = ItemRect(1), tools = ItemRect(3);
-    EXPECT_EQ(3, file.left);
-    EXPECT_EQ(file.right, edit.left);
-    EXPECT_EQ(file.top, tools.top);
-    long result = 0;
-    EXPECT_EQ(S_OK, bar->AutoSize(&result));
-    EXPECT_EQ(1, result);
-    RECT window{};
-    GetClientRect(container.ControlWindow(), &window);
-    EXPECT_EQ(tools.right - 3 + 5, window.right);
-    EXPECT_EQ(tools.bottom - 3 + 5, window.bottom);
-
-    EXPECT_EQ(S_OK, bar->put_Orientation(1));
-    short orientation = 0;
-    EXPECT_EQ(S_OK, bar->get_Orientation(&orientation));
-    EXPECT_EQ(1, orientation);
-    const RECT up0 = ItemRect(0), up1 = ItemRect(1);
-    EXPECT_EQ(3, up1.left);
-    EXPECT_EQ(up0.bottom, up1.top);
-    // Turned text: the item is longer than it is wide.
-    EXPECT_GT(up0.bottom - up0.top, up0.right - up0.left);
-}
-
-TEST_F(MenuBarObject, KeepsItsOwnCopyOfTheImageList) {
     const HIMAGELIST two = NewImageList(2), none = NewImageList(0);
-    EXPECT_EQ(S_OK, bar->put_ImageList(ImageListValue(two)));
-    IMAGELIST_HANDLE copy = 0;
-    EXPECT_EQ(S_OK, bar->get_ImageList(&copy));
+    bar->put_ImageList(ImageListValue(two));
+    IMAGELIST_HANDLE copy = 0, after = 0;
+    bar->get_ImageList(&copy);
     EXPECT_NE(ImageListValue(two), copy);
     ImageList_Destroy(two);
     EXPECT_EQ(2, ImageList_GetImageCount(reinterpret_cast<HIMAGELIST>(static_cast<UINT_PTR>(copy))));
     EXPECT_EQ(S_OK, bar->put_ImageList(ImageListValue(none)));  // no images: the copy stays
-    IMAGELIST_HANDLE after = 0;
     bar->get_ImageList(&after);
     EXPECT_EQ(copy, after);
     ImageList_Destroy(none);
 }
 
-#ifdef _WIN64
-// An image list is a pointer in x64: one allocated above 4 GB must reach the
-// bar whole and come back whole.
-TEST(MenuBarImageList, AListAbove4GBSurvivesTheRoundTrip) {
-    const ComPtr<IMenuCtrl> bar = NewBar();
-    ASSERT_TRUE(bar);
-    // Fill the address space below 4 GB and the process heap's free blocks,
-    // so that the next allocations land above.
-    std::vector<void*> reserved, blocks;
-    MEMORY_BASIC_INFORMATION info{};
-    for (BYTE* p = nullptr; reinterpret_cast<ULONG_PTR>(p) < 0x100000000ull; p += info.RegionSize) {
-        if (VirtualQuery(p, &info, sizeof info) == 0) break;
-        if (info.State == MEM_FREE)
-            if (void* r = VirtualAlloc(info.BaseAddress, info.RegionSize, MEM_RESERVE, PAGE_NOACCESS))
-                reserved.push_back(r);
-    }
-    for (SIZE_T size : {SIZE_T(65536), SIZE_T(4096), SIZE_T(256), SIZE_T(16)})
-        for (;;) {
-            void* block = HeapAlloc(GetProcessHeap(), 0, size);
-            if (block == nullptr) break;
-            if (reinterpret_cast<ULONG_PTR>(block) >= 0x100000000ull) {
-                HeapFree(GetProcessHeap(), 0, block);
-                break;
-            }
-            blocks.push_back(block);
-        }
-    const HIMAGELIST high = NewImageList(3);
-    IMAGELIST_HANDLE copy = 0;
-    const HRESULT put = bar->put_ImageList(ImageListValue(high));
-    bar->get_ImageList(&copy);
-    const HIMAGELIST back = reinterpret_cast<HIMAGELIST>(static_cast<UINT_PTR>(copy));
-    const int count = ImageList_GetImageCount(back);
-    for (void* block : blocks) HeapFree(GetProcessHeap(), 0, block);
-    for (void* r : reserved) VirtualFree(r, 0, MEM_RELEASE);
+TEST_F(MenuBarObject, SizesItselfToItsItemsAndLaysThemOutAgainWhenTurned) {
+    const RECT tools = ItemRect(3);
+    long result = 0;
+    bar->AutoSize(&result);
+    EXPECT_EQ(1, result);
+    RECT window{};
+    GetClientRect(BarWindow(), &window);
+    EXPECT_EQ(tools.right - 3 + 5, window.right);
+    EXPECT_EQ(tools.bottom - 3 + 5, window.bottom);
+    EXPECT_EQ(-1, SendMessageA(BarWindow(), WM_PRINTCLIENT, 0, PRF_CLIENT));
 
-    EXPECT_GE(reinterpret_cast<ULONG_PTR>(high), 0x100000000ull) << "the list was not allocated above 4 GB";
-    EXPECT_EQ(S_OK, put);
-    EXPECT_GE(reinterpret_cast<ULONG_PTR>(back), 0x100000000ull);
-    EXPECT_EQ(3, count);
-    ImageList_Destroy(high);
+    bar->put_Orientation(1);
+    short orientation = 0;
+    bar->get_Orientation(&orientation);
+    EXPECT_EQ(1, orientation);
+    const RECT up0 = ItemRect(0), up1 = ItemRect(1);
+    EXPECT_EQ(up0.bottom, up1.top);
+    EXPECT_GT(up0.bottom - up0.top, up0.right - up0.left);  // turned text
 }
-#endif
+
+// The owner's menu messages: a popup opened from the bar has its items
+// owner-drawn, but not one carrying the host's own data; a submenu (opened
+// at its position in its popup) stays system-drawn; the loop's end puts
+// every item back and leaves the host's data.
+TEST_F(MenuBarObject, OnlyTheBarsPopupItemsWithoutTheHostsDataAreOwnerDrawn) {
+    const HMENU view = SubMenuOf(menu, 2), panes = GetSubMenu(view, 2);
+    SendMessageA(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 0);
+    SendMessageA(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(panes), 2);
+    const struct {
+        const char* name;
+        HMENU popup;
+        UINT position;
+        bool fOwnerDrawn;
+    } items[] = {
+        {"Zoom", view, 0, true}, {"Ruler, the host's data", view, 4, false}, {"Left, submenu", panes, 0, false}};
+    for (const auto& item : items) {
+        const MENUITEMINFOA info = ItemInfo(item.popup, item.position);
+        EXPECT_EQ(item.fOwnerDrawn, (info.fType & MFT_OWNERDRAW) != 0) << item.name;
+        EXPECT_EQ(item.fOwnerDrawn, CMenuItemData::FromItemData(info.dwItemData) != nullptr) << item.name;
+    }
+    EXPECT_EQ(kForeignData, ItemInfo(view, 4).dwItemData);
+    // The host measures its own items (DefWindowProc here: 0).
+    MEASUREITEMSTRUCT mis{ODT_MENU, 0, ID_RULER, 0, 0, kForeignData};
+    EXPECT_EQ(0, SendMessageA(owner, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis)));
+    SendMessageA(owner, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_FALSE(ItemInfo(view, 0).fType & MFT_OWNERDRAW);
+    EXPECT_EQ(kForeignData, ItemInfo(view, 4).dwItemData);
+}
 
 // The hooks and the owner chain across bars and owners that come and go in
 // any order: two bars on one owner, the later one serving; the owner's
@@ -176,12 +121,12 @@ TEST(MenuBarLifetimes, HooksAndOwnerChainFollowTheBarsAndOwners) {
     ComPtr<IMenuCtrl> earlier = NewBar(), later = NewBar();
     ASSERT_TRUE(earlier && later);
     const HMENU menu = CreateTestMenu();
-    EXPECT_EQ(S_OK, later->put_Menu(OleHandle(menu)));
+    later->put_Menu(OleHandle(menu));
     EXPECT_TRUE(MenuThreadHooks::Installed());
-    EXPECT_EQ(S_OK, earlier->put_Owner(OleHandle(owner.hwnd())));
+    earlier->put_Owner(OleHandle(owner.hwnd()));
     const WNDPROC subclassed = ProcOf(owner.hwnd());
     EXPECT_NE(original, subclassed);
-    EXPECT_EQ(S_OK, later->put_Owner(OleHandle(owner.hwnd())));
+    later->put_Owner(OleHandle(owner.hwnd()));
     EXPECT_EQ(subclassed, ProcOf(owner.hwnd()));
     EXPECT_EQ(CMenuCtrl::From(later.Get()), COwnerMap::Find(owner.hwnd()));
 
@@ -190,10 +135,7 @@ TEST(MenuBarLifetimes, HooksAndOwnerChainFollowTheBarsAndOwners) {
     earlier->SetMenuItemImage(ID_OPEN, 1);
     const HMENU file = SubMenuOf(menu, 0);
     SendMessageA(owner.hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_DATA | MIIM_FTYPE;
-    GetMenuItemInfoA(file, ID_OPEN, FALSE, &info);
+    const MENUITEMINFOA info = ItemInfo(file, 0);
     const CMenuItemData* record = CMenuItemData::FromItemData(info.dwItemData);
     ASSERT_NE(nullptr, record);
     EXPECT_EQ(-1, record->m_nImage);
@@ -225,7 +167,7 @@ TEST(MenuBarLifetimes, HooksAndOwnerChainFollowTheBarsAndOwners) {
     }
     EXPECT_EQ(nullptr, COwnerMap::Find(gone));
     OwnerWindow next;
-    EXPECT_EQ(S_OK, survivor->put_Owner(OleHandle(next.hwnd())));
+    survivor->put_Owner(OleHandle(next.hwnd()));
     survivor.Reset();
     EXPECT_EQ(nullptr, COwnerMap::Find(next.hwnd()));
 }
@@ -238,7 +180,7 @@ TEST(MenuBarItemText, TheAccessibleCountAndBufferAgree) {
     OwnerWindow owner;
     const ComPtr<IMenuCtrl> bar = NewBar();
     ASSERT_TRUE(bar);
-    ASSERT_EQ(S_OK, bar->put_Owner(OleHandle(owner.hwnd())));
+    bar->put_Owner(OleHandle(owner.hwnd()));
     const wchar_t* const texts[] = {
         L"&Open...\tCtrl+O",
         L"\x30D5\x30A1\x30A4\x30EB(&F)",  // "File" in katakana: two bytes a character in Japanese
@@ -254,10 +196,7 @@ TEST(MenuBarItemText, TheAccessibleCountAndBufferAgree) {
     }
     SendMessageA(owner.hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
     for (size_t i = 0; i < ansi.size(); ++i) {
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_DATA;
-        GetMenuItemInfoA(popup, static_cast<UINT>(i), TRUE, &info);
+        const MENUITEMINFOA info = ItemInfo(popup, static_cast<UINT>(i));
         const CMenuItemData* record = CMenuItemData::FromItemData(info.dwItemData);
         ASSERT_NE(nullptr, record) << i;
         const auto* header = reinterpret_cast<const MSAAMENUINFO*>(info.dwItemData);

@@ -1,42 +1,127 @@
-// What the menu bar tests share: a menu like a host's, the handle
-// conversions of the interface, a message pump and the popup on screen (real
-// input and steps inside menu loops: support/RealInput).
+// What the menu bar tests share: a menu like a host's, a bar embedded in a
+// container that owns it, a message pump, the popup on screen and what
+// reached the application (real input and steps inside menu loops:
+// support/RealInput).
 #ifndef KESTREL_TESTS_MENU_FIXTURE_H
 #define KESTREL_TESTS_MENU_FIXTURE_H
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
+#include <string>
+#include <vector>
 
+#include "container/EventSink.h"
 #include "container/OleHandle.h"
 #include "module/Kestrel.h"
+#include "support/RealInput.h"
+#include "support/TestContainer.h"
+
+#include <gtest/gtest.h>
 
 // Command identifiers of the test menu.
 enum TestCommand : UINT {
-    ID_OPEN = 101,   // "&Open...\tCtrl+O", image 1
+    ID_OPEN = 101,   // "&Open...\tCtrl+O"
     ID_SAVE = 102,   // checked
     ID_EXIT = 103,   // default item
     ID_PRINT = 104,  // grayed
-    ID_COPY = 201,   // "&Copy\tCtrl+C"
-    ID_PASTE = 202,
+    ID_SEND = 105,   // a second S
     ID_ZOOM = 301,
-    ID_OPTIONS = 401,
+    ID_GRID = 302,
+    ID_FULL = 304,   // "\tF11": a text that begins with a tab
+    ID_RULER = 305,  // with the host's own item data, kForeignData
 };
+constexpr ULONG_PTR kForeignData = 0x5EED;
 
-// Bar items: 0 "&File", 1 "&Edit", (a separator, no item), 2 "&View",
-// 3 "&tools" (a lower-case mnemonic).
+// Bar items: 0 "&File" (Open, Save, a separator, Print, Exit, Send), 1 "&Edit",
+// (a separator, no item), 2 "&View" (Zoom, Grid, the submenu Panes, F11,
+// Ruler), 3 "&tools" (a lower-case mnemonic).
 HMENU CreateTestMenu();
 HMENU SubMenuOf(HMENU menu, int barItem);
-
-IMAGELIST_HANDLE ImageListValue(HIMAGELIST list);
+// Type, state, data and text of the item at `position`.
+MENUITEMINFOA ItemInfo(HMENU menu, UINT position, std::string* text = nullptr);
+inline IMAGELIST_HANDLE ImageListValue(HIMAGELIST list) {
+    return static_cast<IMAGELIST_HANDLE>(reinterpret_cast<UINT_PTR>(list));
+}
 
 // Dispatches messages until `done` answers true or `timeoutMs` passes;
 // true when `done` did.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 4000);
-
+inline void PumpFor(DWORD ms) {
+    PumpUntil([] { return false; }, ms);
+}
 // The visible popup menu window (class #32768) and its menu.
 HWND PopupWindow();
 HMENU PopupMenu();
+
+// Keys the bar passed on (Alt going down aside), and its menu start and end
+// notifications.
+inline std::vector<WPARAM> g_vecKeysSeen;
+inline std::vector<std::pair<DWORD, HWND>> g_vecWinEvents;
+
+// A bar embedded in a shared container, the container its owner, with the
+// test menu; the owner in the foreground and the focus on a child of it
+// that keeps system keys. Records the popup events.
+class MenuFixture : public testing::Test {
+  protected:
+    struct CPopupEvent {
+        DISPID dispid;
+        short nItem;
+        bool fCommandQueued;  // a WM_COMMAND was waiting for the owner
+        UINT nCommand;
+        LPARAM lCommand;
+    };
+
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND BarWindow() const { return s_pContainer->ControlWindow(); }
+    RECT ItemRect(short item) const {
+        RECT r{-1, -1, -1, -1};
+        EXPECT_EQ(S_OK, bar->GetItemRect(item, reinterpret_cast<LONG_PTR>(&r)));
+        return r;
+    }
+    POINT ItemCentre(short item) const {
+        const RECT r = ItemRect(item);
+        return ScreenPoint(BarWindow(), (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    }
+    void FocusOnRecorder() const {
+        SetForegroundWindow(owner);
+        SetFocus(s_hWndRecorder);
+        TestContainer::ProcessMessages();
+    }
+    // The items (BeforePopup, AfterPopup) in the order they were fired.
+    std::string PopupTrace() const;
+    size_t AfterPopups() const {
+        return static_cast<size_t>(
+            std::count_if(popups.begin(), popups.end(), [](auto& e) { return e.dispid == DISPID_AfterPopup; }));
+    }
+    // A step that waits for the popup of bar item `item` to be open.
+    ModalScript::Step PopupOf(int item) const {
+        return [this, item](ModalScript& s) {
+            if (PopupMenu() != SubMenuOf(menu, item)) s.Again();
+        };
+    }
+    static ModalScript::Step Do(std::function<void()> action) {
+        return [action](ModalScript&) { action(); };
+    }
+    std::string BarText() const {
+        char text[32] = {};
+        SendMessageA(BarWindow(), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+
+    static TestContainer* s_pContainer;
+    static HWND s_hWndRecorder;
+    ComPtr<IMenuCtrl> bar;
+    HMENU menu = nullptr;
+    HWND owner = nullptr;
+    EventSink sink{DIID__IMenuCtrlEvents};
+    std::vector<CPopupEvent> popups;
+};
 
 #endif

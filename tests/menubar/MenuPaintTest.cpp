@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr COLORREF kBack = RGB(192, 192, 192);
@@ -67,71 +69,68 @@ class PopupItemPixels : public testing::Test {
         for (UINT id : {ID_OPEN, ID_SAVE, ID_PRINT}) painter.SetItemImage(static_cast<long>(id), 0);
         menu = CreateTestMenu();
         file = SubMenuOf(menu, 0);
+        view = SubMenuOf(menu, 2);
         painter.ConvertPopup(file);
+        painter.ConvertPopup(view);
     }
     void TearDown() override {
         painter.RevertAll();
         EXPECT_EQ(0u, CMenuItemData::LiveCount());
         DestroyMenu(menu);
     }
-    CMenuItemData* Record(UINT position) {
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_DATA;
-        GetMenuItemInfoA(file, position, TRUE, &info);
-        return CMenuItemData::FromItemData(info.dwItemData);
+    CMenuItemData* Record(HMENU popup, UINT position) {
+        return CMenuItemData::FromItemData(ItemInfo(popup, position).dwItemData);
     }
     // Draws the item at `position` into a fresh canvas of the menu colour.
-    void Draw(PixelCanvas& canvas, UINT position, UINT state, int height = 22) {
-        DRAWITEMSTRUCT dis{};
-        dis.CtlType = ODT_MENU;
-        dis.itemID = GetMenuItemID(file, static_cast<int>(position));
-        dis.itemAction = ODA_DRAWENTIRE;
-        dis.itemState = state;
-        dis.hwndItem = reinterpret_cast<HWND>(file);
-        dis.hDC = canvas.dc();
-        dis.rcItem = {0, 0, 200, height};
-        dis.itemData = reinterpret_cast<ULONG_PTR>(Record(position));
+    void Draw(PixelCanvas& canvas, HMENU popup, UINT position, UINT state, int height = 22) {
+        const DRAWITEMSTRUCT dis{ODT_MENU,
+                                 0,
+                                 GetMenuItemID(popup, static_cast<int>(position)),
+                                 ODA_DRAWENTIRE,
+                                 state,
+                                 reinterpret_cast<HWND>(popup),
+                                 canvas.dc(),
+                                 {0, 0, 200, height},
+                                 reinterpret_cast<ULONG_PTR>(Record(popup, position))};
         ASSERT_TRUE(painter.DrawItem(&dis));
     }
-    UINT Width(UINT position) {
-        MEASUREITEMSTRUCT mis{};
-        mis.CtlType = ODT_MENU;
-        mis.itemData = reinterpret_cast<ULONG_PTR>(Record(position));
+    MEASUREITEMSTRUCT Measure(UINT position) {
+        MEASUREITEMSTRUCT mis{ODT_MENU, 0, 0, 0, 0, reinterpret_cast<ULONG_PTR>(Record(file, position))};
         EXPECT_TRUE(painter.MeasureItem(&mis));
-        return mis.itemWidth;
+        return mis;
     }
 
     const COLORREF back = Module::Object().MenuColor();
     CPopupPainter painter;
-    HMENU menu = nullptr;
-    HMENU file = nullptr;
+    HMENU menu = nullptr, file = nullptr, view = nullptr;
 };
 
 // The button is 20 x 20 at (0, 1); the image at (2, 3), its square at (6..13, 7..14).
-TEST_F(PopupItemPixels, ImagesShowPlainCheckedAndGrayed) {
-    PixelCanvas plain(200, 22, back);
-    Draw(plain, 0, 0);
-    EXPECT_EQ(ColorText(RGB(255, 0, 0)), ColorText(plain.At(9, 10)));
-    EXPECT_EQ(ColorText(back), ColorText(plain.At(0, 1)));  // no frame
-
-    PixelCanvas checked(200, 22, back);
-    Draw(checked, 1, ODS_CHECKED);
-    EXPECT_EQ(ColorText(RGB(255, 0, 0)), ColorText(checked.At(9, 10)));
-    EXPECT_EQ(ColorText(AdjustLuminance(back, +250)), ColorText(checked.At(3, 4)));  // lightened fill
-    EXPECT_EQ(ColorText(AdjustLuminance(back, -50)), ColorText(checked.At(0, 1)));   // sunken frame
-    EXPECT_EQ(ColorText(AdjustLuminance(back, +50)), ColorText(checked.At(19, 20)));
-
-    PixelCanvas selected(200, 22, back);
-    Draw(selected, 0, ODS_SELECTED);
-    EXPECT_EQ(ColorText(AdjustLuminance(back, +50)), ColorText(selected.At(0, 1)));  // raised frame
-    EXPECT_EQ(ColorText(GetSysColor(COLOR_HIGHLIGHT)), ColorText(selected.At(198, 1)));
-
-    PixelCanvas grayed(200, 22, back);
-    Draw(grayed, 3, ODS_GRAYED);
-    EXPECT_EQ(ColorText(GetSysColor(COLOR_3DSHADOW)), ColorText(grayed.At(6, 7)));
-    EXPECT_EQ(ColorText(GetSysColor(COLOR_3DHILIGHT)), ColorText(grayed.At(14, 15)));
-    EXPECT_EQ(0, grayed.Count(RGB(255, 0, 0)));
+TEST_F(PopupItemPixels, ImagesShowPlainCheckedSelectedAndGrayed) {
+    const COLORREF red = RGB(255, 0, 0), light = AdjustLuminance(back, +50), dark = AdjustLuminance(back, -50);
+    const struct {
+        UINT position, state;
+        POINT at;
+        COLORREF expected;
+    } probes[] = {
+        {0, 0, {9, 10}, red},
+        {0, 0, {0, 1}, back},  // no frame
+        {1, ODS_CHECKED, {9, 10}, red},
+        {1, ODS_CHECKED, {3, 4}, AdjustLuminance(back, +250)},  // lightened fill
+        {1, ODS_CHECKED, {0, 1}, dark},                         // sunken frame
+        {1, ODS_CHECKED, {19, 20}, light},
+        {0, ODS_SELECTED, {0, 1}, light},  // raised frame
+        {0, ODS_SELECTED, {198, 1}, GetSysColor(COLOR_HIGHLIGHT)},
+        {3, ODS_GRAYED, {6, 7}, GetSysColor(COLOR_3DSHADOW)},  // embossed
+        {3, ODS_GRAYED, {14, 15}, GetSysColor(COLOR_3DHILIGHT)},
+    };
+    for (const auto& p : probes) {
+        PixelCanvas canvas(200, 22, back);
+        Draw(canvas, file, p.position, p.state);
+        EXPECT_EQ(ColorText(p.expected), ColorText(canvas.At(p.at.x, p.at.y)))
+            << "item " << p.position << ", state " << p.state << " at " << p.at.x << ", " << p.at.y;
+        EXPECT_TRUE(p.state != ODS_GRAYED || canvas.Count(red) == 0);
+    }
 }
 
 TEST_F(PopupItemPixels, CheckMarkSeparatorAcceleratorAndBoldDefault) {
@@ -140,52 +139,89 @@ TEST_F(PopupItemPixels, CheckMarkSeparatorAcceleratorAndBoldDefault) {
     painter.ConvertPopup(file);
     // The system check mark in a sunken frame one pixel around it.
     PixelCanvas checked(200, 22, back);
-    Draw(checked, 1, ODS_CHECKED);
-    // The left column's ink: its top-left pixel is the frame's dark corner.
-    POINT corner{-1, -1};
-    for (int y = 0; y < 22 && corner.x < 0; ++y)
-        for (int x = 0; x < 20; ++x)
-            if (checked.At(x, y) != back) {
-                corner = {x, y};
-                break;
-            }
-    ASSERT_GE(corner.x, 0);
-    EXPECT_EQ(ColorText(AdjustLuminance(back, -50)), ColorText(checked.At(corner.x, corner.y)));
-    EXPECT_EQ(ColorText(AdjustLuminance(back, -25)), ColorText(checked.At(corner.x + 1, corner.y + 1)));
+    Draw(checked, file, 1, ODS_CHECKED);
+    // The ink's top-left pixel is the frame's dark corner.
+    const RECT ink = checked.InkBounds();
+    EXPECT_EQ(ColorText(AdjustLuminance(back, -50)), ColorText(checked.At(ink.left, ink.top)));
+    EXPECT_EQ(ColorText(AdjustLuminance(back, -25)), ColorText(checked.At(ink.left + 1, ink.top + 1)));
 
-    MEASUREITEMSTRUCT mis{};
-    mis.CtlType = ODT_MENU;
-    mis.itemData = reinterpret_cast<ULONG_PTR>(Record(2));
-    EXPECT_TRUE(painter.MeasureItem(&mis));
-    EXPECT_EQ(static_cast<UINT>(GetSystemMetrics(SM_CYMENU) / 2), mis.itemHeight);
+    EXPECT_EQ(static_cast<UINT>(GetSystemMetrics(SM_CYMENU) / 2), Measure(2).itemHeight);
     PixelCanvas separator(200, 10, back);
-    Draw(separator, 2, 0, 10);
+    Draw(separator, file, 2, 0, 10);
     EXPECT_EQ(ColorText(AdjustLuminance(back, -250)), ColorText(separator.At(10, 6)));
     EXPECT_EQ(ColorText(AdjustLuminance(back, +250)), ColorText(separator.At(10, 7)));
 
     // "Ctrl+O" ends at the text rectangle's right edge, 20 short of the item's.
     PixelCanvas open(200, 22, back);
-    Draw(open, 0, 0);
-    int rightmost = -1;
-    for (int x = 120; x < 200; ++x)
-        for (int y = 0; y < 22; ++y)
-            if (open.At(x, y) != back) rightmost = x;
-    EXPECT_GT(rightmost, 160);
-    EXPECT_LT(rightmost, 180);
+    Draw(open, file, 0, 0);
+    EXPECT_GT(open.InkBounds().right, 160);
+    EXPECT_LT(open.InkBounds().right, 180);
 
     // The default item is measured (and drawn) in bold.
-    const UINT bold = Width(4);
-    Record(4)->m_fState &= ~static_cast<UINT>(MFS_DEFAULT);
-    EXPECT_GT(bold, Width(4));
+    const UINT bold = Measure(4).itemWidth;
+    Record(file, 4)->m_fState &= ~static_cast<UINT>(MFS_DEFAULT);
+    EXPECT_GT(bold, Measure(4).itemWidth);
+}
+
+// Items without an image: an unchecked one shows nothing beside it but its
+// own unchecked bitmap; a text that begins with a tab shows nothing; grayed
+// text has a highlight copy one pixel right and down, unless selected.
+TEST_F(PopupItemPixels, PlainGrayedAndTabbedItems) {
+    const WORD clear[8] = {};
+    const HBITMAP own = CreateBitmap(8, 8, 1, 1, clear);  // drawn in the text colour
+    SetMenuItemBitmaps(view, ID_GRID, MF_BYCOMMAND, own, nullptr);
+    // Wine's highlight colour is the menu's: one that shows, for this test.
+    const int element = COLOR_3DHILIGHT;
+    const COLORREF oldHighlight = GetSysColor(element), highlight = RGB(255, 255, 0),
+                   gray = GetSysColor(COLOR_GRAYTEXT);
+    SetSysColors(1, &element, &highlight);
+    const struct {
+        const char* name;
+        HMENU popup;
+        UINT position, state;
+        bool fLeftInk, fTextInk, fHighlightCopy;
+    } cases[] = {
+        {"unchecked", view, 0, 0, false, true, false},
+        {"unchecked, its own bitmap", view, 1, 0, true, true, false},
+        {"a text that begins with a tab", view, 3, 0, false, false, false},
+        {"grayed", file, 3, ODS_GRAYED, true, true, true},
+        {"grayed and selected", file, 3, ODS_GRAYED | ODS_SELECTED, true, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PixelCanvas canvas(200, 22, back);
+        Draw(canvas, c.popup, c.position, c.state);
+        const COLORREF fill = (c.state & ODS_SELECTED) ? GetSysColor(COLOR_HIGHLIGHT) : back;
+        bool fLeftInk = false, fTextInk = false;
+        POINT lit{-1, -1}, grayed{-1, -1};  // the right and bottom ends of each ink
+        for (int y = 0; y < 22; ++y)
+            for (int x = 0; x < 200; ++x) {
+                const COLORREF at = canvas.At(x, y);
+                fLeftInk |= x < 20 && at != back;
+                fTextInk |= x >= 22 && at != fill;
+                POINT* ink = x < 22 ? nullptr : at == highlight ? &lit : at == gray ? &grayed : nullptr;
+                if (ink != nullptr) *ink = {std::max<LONG>(ink->x, x), y};
+            }
+        EXPECT_EQ(c.fLeftInk, fLeftInk);
+        EXPECT_EQ(c.fTextInk, fTextInk);
+        if (c.fHighlightCopy) {
+            EXPECT_EQ(grayed.x + 1, lit.x);
+            EXPECT_EQ(grayed.y + 1, lit.y);
+        } else {
+            EXPECT_EQ(-1, lit.x);
+        }
+    }
+    SetSysColors(1, &element, &oldHighlight);
+    DeleteObject(own);
 }
 
 // With ODS_NOACCEL the system says the cues are hidden: "&Open..." loses
 // only its underline, one row of text ink under the O.
 TEST_F(PopupItemPixels, NoAccelStateHidesTheMnemonicUnderline) {
     PixelCanvas underlined(200, 22, back);
-    Draw(underlined, 0, 0);
+    Draw(underlined, file, 0, 0);
     PixelCanvas plain(200, 22, back);
-    Draw(plain, 0, ODS_NOACCEL);
+    Draw(plain, file, 0, ODS_NOACCEL);
     int row = -1, differing = 0;
     for (int y = 0; y < 22; ++y)
         for (int x = 0; x < 200; ++x) {
