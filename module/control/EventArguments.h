@@ -40,7 +40,7 @@ class EventArguments {
     // Makes room at index 0 for the newest (so far last) parameter.
     VARIANT* PushFront();
 
-    VARIANT m_args[kMaxArguments] = {};
+    VARIANT m_args[kMaxArguments];  // the first m_count are set, by PushFront
     std::size_t m_count = 0;
     DISPPARAMS m_params = {};
 };

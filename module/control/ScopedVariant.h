@@ -10,8 +10,8 @@ class ScopedVariant {
   public:
     // Empty, and with a zero value: a caller may read the value of an
     // out parameter that nobody filled.
-    ScopedVariant() : m_value{} { VariantInit(&m_value); }
-    ~ScopedVariant() { VariantClear(&m_value); }
+    ScopedVariant() : m_value{} {}  // all zero: VT_EMPTY
+    ~ScopedVariant() { Clear(); }
     ScopedVariant(const ScopedVariant&) = delete;
     ScopedVariant& operator=(const ScopedVariant&) = delete;
     // A VARIANT moves by its bits: the source is left empty.
@@ -29,11 +29,17 @@ class ScopedVariant {
     const VARIANT& Get() const { return m_value; }
     // For an out parameter: the old content is cleared first.
     VARIANT* Receive() {
-        VariantClear(&m_value);
+        Clear();
         return &m_value;
     }
 
   private:
+    // An empty value has nothing to release: events fire with an empty
+    // result mostly, and this spares them two calls into the system.
+    void Clear() {
+        if (V_VT(&m_value) != VT_EMPTY) VariantClear(&m_value);
+    }
+
     VARIANT m_value;
 };
 
