@@ -18,7 +18,7 @@ class ScopedVariant {
     ScopedVariant(ScopedVariant&& other) noexcept : m_value(other.m_value) { VariantInit(&other.m_value); }
     ScopedVariant& operator=(ScopedVariant&& other) noexcept {
         if (this != &other) {
-            VariantClear(&m_value);
+            Clear();
             m_value = other.m_value;
             VariantInit(&other.m_value);
         }
