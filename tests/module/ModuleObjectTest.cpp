@@ -1,22 +1,73 @@
-// What the module object holds for the rest of the code, and the scripts
-// it carries.
-#include "module/Module.h"
-#include "module/RegistryScriptResource.h"
+// The module object: DllGetClassObject's work in process (each class object
+// created once, also when threads race for it, checking what CreateInstance
+// is given), its entry point and where it finds its type library. The lock
+// count and the answers seen from outside: registration/DllExportsTest.
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "MemoryRegistry.h"
+#include <future>
+#include <thread>
+#include <utility>
+#include <vector>
+
 #include "module/ComPtr.h"
 #include "module/Kestrel.h"
+#include "module/Module.h"
 #include "module/TypeLibRegistration.h"
 
 namespace {
 
-TEST(ModuleObject, IsTheModuleContainingTheCodeWhenNoEntryPointRanAndReadsTheSystemsMenuColours) {
-    EXPECT_EQ(GetModuleHandleW(nullptr), Module::Instance());
-    EXPECT_EQ(GetCurrentThreadId(), Module::Object().LoadingThreadId());
-    EXPECT_EQ(GetSysColor(COLOR_MENU), Module::Object().MenuColor());
-    EXPECT_EQ(GetSysColor(COLOR_MENUTEXT), Module::Object().MenuTextColor());
+class ClassObjects : public testing::Test {
+  protected:
+    static HRESULT Get(REFCLSID clsid, REFIID iid, void** ppv) {
+        return Module::Object().GetClassObject(clsid, iid, ppv);
+    }
+
+    ComPtr<IClassFactory> Factory(REFCLSID clsid) {
+        ComPtr<IClassFactory> factory;
+        EXPECT_EQ(S_OK, Get(clsid, IID_PPV_ARGS(factory.ReleaseAndGetAddressOf())));
+        return factory;
+    }
+};
+
+// COM's rule: an aggregated object hands its outer object only its own
+// unknown. The pane is never aggregated; the bar's delegation:
+// control/InterfaceMapTest.
+TEST_F(ClassObjects, RefuseAnInstanceWithoutAnOutPointerAnAggregatedPaneAndAnAggregatedBarAskedForMore) {
+    EXPECT_EQ(E_POINTER, Factory(CLSID_DeviceTransfer)->CreateInstance(nullptr, IID_IUnknown, nullptr));
+    ComPtr<IUnknown> outer;
+    ASSERT_EQ(S_OK, Factory(CLSID_MenuCtrl)->CreateInstance(nullptr, IID_PPV_ARGS(outer.ReleaseAndGetAddressOf())));
+    for (const auto& [clsid, iid] :
+         {std::pair{&CLSID_MenuCtrl, &IID_IDispatch}, {&CLSID_DeviceTransfer, &IID_IUnknown}}) {
+        void* instance = reinterpret_cast<void*>(1);
+        EXPECT_EQ(CLASS_E_NOAGGREGATION, Factory(*clsid)->CreateInstance(outer.Get(), *iid, &instance));
+        EXPECT_EQ(nullptr, instance);
+    }
+}
+
+// Created once and cached, also when threads race for the first creation.
+TEST_F(ClassObjects, AreTheSameForThreadsAskingAtOnce) {
+    constexpr int kThreads = 8;
+    for (int round = 0; round < 50; ++round) {
+        Module::Object().Term();  // empties the cache: the race is for the first creation
+        std::promise<void> start;
+        const std::shared_future<void> started = start.get_future().share();
+        std::vector<IUnknown*> seen(kThreads, nullptr);
+        std::vector<std::thread> threads;
+        for (int i = 0; i < kThreads; ++i)
+            threads.emplace_back([&, i] {
+                started.wait();
+                Get(CLSID_MenuCtrl, IID_IUnknown, reinterpret_cast<void**>(&seen[i]));
+            });
+        start.set_value();
+        for (auto& thread : threads) thread.join();
+        for (int i = 0; i < kThreads; ++i) {
+            ASSERT_NE(nullptr, seen[i]);
+            EXPECT_EQ(seen[0], seen[i]) << "round " << round << ", thread " << i;
+        }
+        for (IUnknown* object : seen) object->Release();
+    }
 }
 
 // The entry point's work (DllMain passes every notification on), on a
@@ -42,14 +93,6 @@ TEST(TypeLibLocation, HelpDirectoryKeepsThePathUpToItsLastSeparatorAndFallbackCh
     // The fallback replaces only the file name's extension.
     EXPECT_EQ(L"C:\\Lanthorn\\Kestrel.tlb", TypeLibFallbackPath(L"C:\\Lanthorn\\Kestrel.dll"));
     EXPECT_EQ(L"C:\\Lanthorn 1.2\\Kestrel.tlb", TypeLibFallbackPath(L"C:\\Lanthorn 1.2\\Kestrel"));
-}
-
-TEST(RegistryScriptResource, FailsForAScriptTheModuleDoesNotCarry) {
-    MemoryRegistry registry;
-    const HRESULT hr =
-        RunRegistryScriptResource(Module::Instance(), 9999, L"C:\\Kestrel.dll", registry, RegistryScriptMode::Register);
-    EXPECT_TRUE(FAILED(hr)) << std::hex << hr;
-    EXPECT_EQ(0, registry.WritesSeen());
 }
 
 }  // namespace

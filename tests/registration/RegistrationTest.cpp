@@ -1,6 +1,6 @@
 // Self-registration against Wine's real registry: through Wine's own
-// regsvr32 and through the export, twice, undone, from a path with a quote,
-// and what COM and a tool find from the registry afterwards.
+// regsvr32 and through the export, twice, undone, and what COM and a tool
+// find from the registry afterwards.
 #include <windows.h>
 #include <ocidl.h>
 #include <oleauto.h>
@@ -11,13 +11,26 @@
 #include <string>
 
 #include "support/KestrelDll.h"
-#include "RegistrationTables.h"
 #include "module/ComPtr.h"
 #include "module/Kestrel.h"
 #include "support/BuildPaths.h"
 #include "support/ChildProcess.h"
+#include "support/KestrelRegistration.h"
 
 namespace {
+
+// Both classes' ProgID and class keys as they are now.
+RegistryContents CurrentRegistration() {
+    RegistryContents contents;
+    for (const wchar_t* progId : kKestrelProgIds) contents.merge(RegistrySnapshot(HKEY_CLASSES_ROOT, progId));
+    for (const CLSID* clsid : {&CLSID_DeviceTransfer, &CLSID_MenuCtrl})
+        contents.merge(RegistrySnapshot(HKEY_CLASSES_ROOT, L"CLSID\\" + BracedGuid(*clsid)));
+    return contents;
+}
+
+std::wstring ServerPath(const CLSID& clsid) {
+    return RegistryString(HKEY_CLASSES_ROOT, L"CLSID\\" + BracedGuid(clsid) + L"\\InprocServer32", L"");
+}
 
 // Exit code of `regsvr32.exe /s [options] "dll"`, or ~0 if it did not run.
 DWORD RunRegsvr32(const std::wstring& options, const std::wstring& dll) {
@@ -68,24 +81,6 @@ TEST_F(Registration, ThroughTheExportWritesTheSameKeysTwiceAndUndoneKeepsWhatIsN
         EXPECT_TRUE(RegistryKeyExists(HKEY_CLASSES_ROOT, key));
     for (const wchar_t* key : {L"Menu.id\\CLSID", L"Menu.id\\CurVer", L"Menu.id.1", L"Tessaly.DeviceTransfer.1"})
         EXPECT_FALSE(RegistryKeyExists(HKEY_CLASSES_ROOT, key));
-}
-
-TEST_F(Registration, WritesAModulePathWithASingleQuoteIntact) {
-    wchar_t temp[MAX_PATH];
-    ASSERT_NE(0u, GetTempPathW(MAX_PATH, temp));
-    const std::wstring folder = std::wstring(temp) + L"Kestrel's copy";
-    const std::wstring copy = folder + L"\\Kestrel.dll";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileW(dllPath.c_str(), copy.c_str(), FALSE));
-    {
-        KestrelDll dll(copy);
-        ASSERT_TRUE(dll.Loaded());
-        ASSERT_EQ(S_OK, dll.RegisterServer());
-        ExpectRegisteredAt(copy);
-        EXPECT_EQ(S_OK, dll.UnregisterServer());
-    }
-    DeleteFileW(copy.c_str());
-    RemoveDirectoryW(folder.c_str());
 }
 
 GUID GuidOf(ITypeInfo* info) {

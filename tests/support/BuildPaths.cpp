@@ -2,17 +2,12 @@
 
 #include <windows.h>
 
-namespace {
-
 std::wstring Environment(const wchar_t* name) {
     wchar_t value[MAX_PATH * 2];
     const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH * 2);
     return length > 0 && length < MAX_PATH * 2 ? std::wstring(value, length) : std::wstring();
 }
 
-}  // namespace
-
 std::wstring KestrelDllPath() { return Environment(L"KESTREL_DLL"); }
-std::wstring KestrelTypeLibPath() { return Environment(L"KESTREL_TLB"); }
 std::wstring KestrelTypeLib32Path() { return Environment(L"KESTREL_TLB32"); }
 std::wstring GrainholdDllPath() { return Environment(L"KESTREL_GRAINHOLD"); }

@@ -7,11 +7,11 @@
 
 // The x64 Kestrel.dll.
 std::wstring KestrelDllPath();
-// The type library built for this architecture.
-std::wstring KestrelTypeLibPath();
 // The stand-in Grainhold.dll of the samples.
 std::wstring GrainholdDllPath();
 // The 32-bit type library of the product build; empty when not built.
 std::wstring KestrelTypeLib32Path();
+// An environment variable's value; empty when it is not set.
+std::wstring Environment(const wchar_t* name);
 
 #endif

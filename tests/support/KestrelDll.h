@@ -15,7 +15,6 @@ class KestrelDll {
     KestrelDll& operator=(const KestrelDll&) = delete;
 
     bool Loaded() const { return m_hModule != nullptr; }
-    HMODULE Handle() const { return m_hModule; }
 
     HRESULT CanUnloadNow() const;
     HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** ppv) const;
@@ -23,7 +22,14 @@ class KestrelDll {
     HRESULT UnregisterServer() const;
 
   private:
-    FARPROC Export(const char* name) const;
+    // GetProcAddress answers with a generic function type; going through
+    // void(*)() is the cast the compiler accepts as deliberate.
+    template <class... Args>
+    HRESULT Call(const char* name, Args... args) const {
+        const FARPROC entry = m_hModule != nullptr ? GetProcAddress(m_hModule, name) : nullptr;
+        if (entry == nullptr) return E_UNEXPECTED;
+        return reinterpret_cast<HRESULT(STDAPICALLTYPE*)(Args...)>(reinterpret_cast<void (*)()>(entry))(args...);
+    }
 
     HMODULE m_hModule;
 };

@@ -1,36 +1,36 @@
 #include "support/KestrelRegistration.h"
 
-#include "module/KestrelIds.h"
+#include <objbase.h>
+
+#include "module/Kestrel.h"
 #include "support/BuildPaths.h"
 
-namespace {
+const wchar_t* const kKestrelProgIds[4] = {L"Tessaly.DeviceTransfer.1.1", L"Tessaly.DeviceTransfer.1", L"Menu.id.1",
+                                           L"Menu.id"};
 
-#define KESTREL_BRACED(text) L"{" text L"}"
+std::wstring BracedGuid(const GUID& guid) {
+    wchar_t text[40];
+    StringFromGUID2(guid, text, 40);
+    return text;
+}
 
-// Everything the two registry scripts and the type library registration write.
-const wchar_t* const kRegisteredKeys[] = {
-    L"Tessaly.DeviceTransfer.1",
-    L"Tessaly.DeviceTransfer.1.1",
-    L"Menu.id",
-    L"Menu.id.1",
-    L"CLSID\\" KESTREL_BRACED(KESTREL_CLSID_DEVICETRANSFER_TEXT),
-    L"CLSID\\" KESTREL_BRACED(KESTREL_CLSID_MENUCTRL_TEXT),
-    L"TypeLib\\" KESTREL_BRACED(KESTREL_LIBID_TEXT),
-    L"Interface\\" KESTREL_BRACED(KESTREL_IID_IDUMMYDISPATCH_TEXT),
-    L"Interface\\" KESTREL_BRACED(KESTREL_DIID_IDEVICETRANSFEREVENTS_TEXT),
-    L"Interface\\" KESTREL_BRACED(KESTREL_IID_IDEVICETRANSFER_TEXT),
-    L"Interface\\" KESTREL_BRACED(KESTREL_IID_IPLUGINTEXT_TEXT),
-    L"Interface\\" KESTREL_BRACED(KESTREL_DIID_IMENUCTRLEVENTS_TEXT),
-    L"Interface\\" KESTREL_BRACED(KESTREL_IID_IMENUCTRL_TEXT),
-};
-
-#undef KESTREL_BRACED
-
-}  // namespace
+void WatchRegistrationKeys(RegistryKeysGuard& guard) {
+    for (const wchar_t* progId : kKestrelProgIds) guard.Watch(HKEY_CLASSES_ROOT, progId, true);
+    for (const CLSID* clsid : {&CLSID_DeviceTransfer, &CLSID_MenuCtrl})
+        guard.Watch(HKEY_CLASSES_ROOT, L"CLSID\\" + BracedGuid(*clsid), true);
+    // The type library's own entries; Wine writes the 32-bit view as well.
+    for (const std::wstring classes : {L"Software\\Classes\\", L"Software\\Classes\\Wow6432Node\\"}) {
+        guard.Watch(HKEY_LOCAL_MACHINE, classes + L"TypeLib\\" + BracedGuid(LIBID_KESTRELLib), true);
+        for (const GUID* iid :
+             {&IID_IDummyDispatch, &DIID__IDeviceTransferEvents, &IID_IDeviceTransfer, &IID_IPluginText,
+              &DIID__IMenuCtrlEvents, &IID_IMenuCtrl, &IID_IAccessibleOwner, &IID_IAccessibleProxyLink})
+            guard.Watch(HKEY_LOCAL_MACHINE, classes + L"Interface\\" + BracedGuid(*iid), true);
+    }
+}
 
 // Controls created through COM keep the DLL loaded by COM's own reference
 // once the object frees its own.
 KestrelRegistration::KestrelRegistration() : m_dll(KestrelDllPath()) {
-    for (const wchar_t* key : kRegisteredKeys) m_registry.Watch(HKEY_CLASSES_ROOT, key);
+    WatchRegistrationKeys(m_registry);
     m_hrResult = m_dll.Loaded() ? m_dll.RegisterServer() : HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
 }

@@ -2,17 +2,22 @@
 // regsvr32 registers it, through its own DllRegisterServer, for the
 // lifetime of the object. Every registry key that registration writes is
 // put back as it was afterwards, so a test run leaves the prefix clean.
-//
-//   KestrelRegistration registration;
-//   ASSERT_HRESULT_SUCCEEDED(registration.Result());
-//   ... CoCreateInstance / CLSIDFromProgID(L"Tessaly.DeviceTransfer.1") ...
 #ifndef KESTREL_TESTS_KESTREL_REGISTRATION_H
 #define KESTREL_TESTS_KESTREL_REGISTRATION_H
 
 #include <windows.h>
 
+#include <string>
+
 #include "support/KestrelDll.h"
 #include "support/RegistryKeys.h"
+
+// Both classes' ProgIDs, versioned and not.
+extern const wchar_t* const kKestrelProgIds[4];
+std::wstring BracedGuid(const GUID& guid);
+// Every key that registration writes, type library and interfaces
+// included, begins empty and is put back as it was.
+void WatchRegistrationKeys(RegistryKeysGuard& guard);
 
 class KestrelRegistration {
   public:

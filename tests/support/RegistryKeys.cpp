@@ -44,6 +44,18 @@ RegistryTree Read(HKEY key) {
     return tree;
 }
 
+void Flatten(const std::wstring& path, const RegistryTree& tree, RegistryContents& contents) {
+    auto& values = contents[path];
+    for (const auto& value : tree.values) {
+        std::wstring text = value.type == REG_SZ ? std::wstring(reinterpret_cast<const wchar_t*>(value.data.data()),
+                                                                value.data.size() / sizeof(wchar_t))
+                                                 : L"(value of type " + std::to_wstring(value.type) + L")";
+        while (!text.empty() && text.back() == L'\0') text.pop_back();
+        values[value.name] = text;
+    }
+    for (const auto& [name, subtree] : tree.subkeys) Flatten(path + L'\\' + name, subtree, contents);
+}
+
 void Write(HKEY root, const std::wstring& path, const RegistryTree& tree) {
     RegKey key;
     if (key.Create(root, path, KEY_ALL_ACCESS) != ERROR_SUCCESS) return;
@@ -57,7 +69,7 @@ void Write(HKEY root, const std::wstring& path, const RegistryTree& tree) {
 
 RegistryKeysGuard::~RegistryKeysGuard() {
     for (auto it = m_vecWatched.rbegin(); it != m_vecWatched.rend(); ++it) {
-        RegistryDeleteTree(it->root, it->path);
+        RegDeleteTreeW(it->root, it->path.c_str());
         if (it->before) Write(it->root, it->path, *it->before);
     }
 }
@@ -65,10 +77,16 @@ RegistryKeysGuard::~RegistryKeysGuard() {
 void RegistryKeysGuard::Watch(HKEY root, const std::wstring& path, bool startEmpty) {
     const RegKey key = OpenKey(root, path, KEY_READ);
     m_vecWatched.push_back({root, path, key ? std::make_shared<RegistryTree>(Read(key.Get())) : nullptr});
-    if (startEmpty) RegistryDeleteTree(root, path);
+    if (startEmpty) RegDeleteTreeW(root, path.c_str());
 }
 
 bool RegistryKeyExists(HKEY root, const std::wstring& path) { return static_cast<bool>(OpenKey(root, path, KEY_READ)); }
+
+RegistryContents RegistrySnapshot(HKEY root, const std::wstring& path) {
+    RegistryContents contents;
+    if (const RegKey key = OpenKey(root, path, KEY_READ)) Flatten(path, Read(key.Get()), contents);
+    return contents;
+}
 
 std::wstring RegistryString(HKEY root, const std::wstring& path, const std::wstring& name, bool* found) {
     if (found != nullptr) *found = false;
@@ -85,13 +103,3 @@ std::wstring RegistryString(HKEY root, const std::wstring& path, const std::wstr
     while (!value.empty() && value.back() == L'\0') value.pop_back();
     return value;
 }
-
-std::vector<std::wstring> RegistrySubkeys(HKEY root, const std::wstring& path) {
-    std::vector<std::wstring> names;
-    const RegKey key = OpenKey(root, path, KEY_READ);
-    if (!key) return names;
-    for (const auto& [name, subtree] : Read(key.Get()).subkeys) names.push_back(name);
-    return names;
-}
-
-void RegistryDeleteTree(HKEY root, const std::wstring& path) { RegDeleteTreeW(root, path.c_str()); }

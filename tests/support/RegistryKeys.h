@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,10 +35,11 @@ class RegistryKeysGuard {
 
 // Small registry readers for assertions.
 bool RegistryKeyExists(HKEY root, const std::wstring& path);
+// Key path -> (value name -> data) of a key and everything below it; the
+// default value has the empty name, a value that is no string its type.
+using RegistryContents = std::map<std::wstring, std::map<std::wstring, std::wstring>>;
+RegistryContents RegistrySnapshot(HKEY root, const std::wstring& path);
 // The string value `name` (empty name: the default value); `found` false when absent.
 std::wstring RegistryString(HKEY root, const std::wstring& path, const std::wstring& name, bool* found = nullptr);
-std::vector<std::wstring> RegistrySubkeys(HKEY root, const std::wstring& path);
-// Deletes a key with everything beneath it; absent is fine.
-void RegistryDeleteTree(HKEY root, const std::wstring& path);
 
 #endif
