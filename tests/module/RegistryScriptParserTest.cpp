@@ -6,26 +6,12 @@
 
 namespace {
 
+// Every construct the class scripts use, each cut short in the truncation test.
 const wchar_t kScript[] =
-    L"HKCR\r\n"
-    L"{\r\n"
-    L"\tProg.Id.1 = s 'Some Class'\r\n"
-    L"\t{\r\n"
-    L"\t\tCLSID = s '{1234}'\r\n"
-    L"\t}\r\n"
-    L"\tNoRemove CLSID\r\n"
-    L"\t{\r\n"
-    L"\t\tForceRemove {1234} = s 'Some Class'\r\n"
-    L"\t\t{\r\n"
-    L"\t\t\tInprocServer32 = s 'C:\\it''s\\Kestrel.dll'\r\n"
-    L"\t\t\t{\r\n"
-    L"\t\t\t\tval ThreadingModel = s 'Both'\r\n"
-    L"\t\t\t}\r\n"
-    L"\t\t\t'1' = s '131473'\r\n"
-    L"\t\t\tForceRemove Control\r\n"
-    L"\t\t}\r\n"
-    L"\t}\r\n"
-    L"}\r\n";
+    L"HKCR\r\n{\r\n\tProg.Id.1 = s 'Some Class' { CLSID = s '{1234}' }\r\n"
+    L"\tNoRemove CLSID { ForceRemove {1234} = s 'Some Class' {\r\n"
+    L"\t\tInprocServer32 = s 'C:\\it''s\\Kestrel.dll' { val ThreadingModel = s 'Both' }\r\n"
+    L"\t\t'1' = s '131473'\r\n\t\tForceRemove Control\r\n\t} }\r\n}\r\n";
 
 std::optional<RegistryScript> Parse(std::wstring_view text) {
     RegistryScriptError error;
