@@ -23,12 +23,10 @@ ComPtr<I> Ask(IUnknown* control, REFIID iid) {
     return result;
 }
 
-// A stream on memory holding `bytes`, positioned at its start.
 ComPtr<IStream> StreamHolding(const std::vector<BYTE>& bytes);
 // A stream on a medium that holds `capacity` bytes: a write that does not
 // fit writes nothing and fails with STG_E_MEDIUMFULL, as a full disk does.
 ComPtr<IStream> StreamFullAfter(ULONG capacity);
-// Everything the stream holds, from its start.
 std::vector<BYTE> StreamContent(IStream* stream);
 ULONGLONG StreamPosition(IStream* stream);
 

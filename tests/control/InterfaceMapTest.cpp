@@ -1,5 +1,5 @@
-// Which interfaces each control answers, the identity rules, aggregation
-// and the module lock that every live control holds.
+// Which interfaces each control answers, the identity rules, aggregation,
+// the module lock that every live control holds, and the bar's IDispatch.
 #include "control/ControlObjects.h"
 
 #include "devicepane/DeviceTransfer.h"
@@ -8,6 +8,7 @@
 #include "module/Module.h"
 
 #include <oleacc.h>
+#include <olectl.h>
 
 #include <gtest/gtest.h>
 
@@ -105,27 +106,22 @@ class OuterObject final : public IUnknown {
     ComPtr<IUnknown> m_pInner;
 };
 
-TEST(DeviceTransferInterfaces, AnswersItsListWithIdentityIDummyDispatchAndAnotherIDispatchObject) {
-    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
-    ASSERT_TRUE(pane);
+// The pane's IDispatch is its accessible object's, not its identity's; the
+// bar's is IMenuCtrl.
+TEST(ControlInterfaces, EachControlAnswersItsListWithOneIdentity) {
+    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer), bar = NewControl(CreateMenuCtrl);
+    ASSERT_TRUE(pane && bar);
     ExpectInterfaceMap(pane.Get(), 'P');
-    const ComPtr<IUnknown> dummy = Ask<IUnknown>(pane.Get(), IID_IDummyDispatch);
-    const ComPtr<IUnknown> dispatch = Ask<IUnknown>(pane.Get(), IID_IDispatch);
-    EXPECT_EQ(pane.Get(), dummy.Get());
-    EXPECT_NE(dummy.Get(), dispatch.Get());
-    EXPECT_EQ(Ask<IUnknown>(pane.Get(), IID_IAccessible).Get(), dispatch.Get());
-}
-
-TEST(MenuCtrlInterfaces, AnswersItsListWithIdentityIMenuCtrlWhichIsAlsoItsIDispatch) {
-    const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
-    ASSERT_TRUE(bar);
     ExpectInterfaceMap(bar.Get(), 'M');
+    const ComPtr<IUnknown> dispatch = Ask<IUnknown>(pane.Get(), IID_IDispatch);
+    EXPECT_EQ(pane.Get(), Ask<IUnknown>(pane.Get(), IID_IDummyDispatch).Get());
+    EXPECT_NE(pane.Get(), dispatch.Get());
+    EXPECT_EQ(Ask<IUnknown>(pane.Get(), IID_IAccessible).Get(), dispatch.Get());
     EXPECT_EQ(bar.Get(), Ask<IUnknown>(bar.Get(), IID_IMenuCtrl).Get());
     EXPECT_EQ(bar.Get(), Ask<IUnknown>(bar.Get(), IID_IDispatch).Get());
 }
 
-// Refused aggregation, through the class objects: registration/DllExportsTest
-// and module/ClassObjectsTest.
+// Refused aggregation, through the class objects: module/ModuleObjectTest.
 TEST(MenuCtrlAggregation, EveryInterfaceOfTheBarDelegatesToTheOuterObjectAndReleasingTheInnerDestroysIt) {
     const LONG locks = Module::LockCount();
     OuterObject outer;
@@ -143,6 +139,33 @@ TEST(MenuCtrlAggregation, EveryInterfaceOfTheBarDelegatesToTheOuterObjectAndRele
     }
     outer.DropInner();
     EXPECT_EQ(locks, Module::LockCount());
+}
+
+// The bar's dual interface as a script host calls it, through the type library.
+DISPID IdOfName(IDispatch* dispatch, const wchar_t* name) {
+    DISPID id = 12345;
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    const HRESULT hr = dispatch->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+    return SUCCEEDED(hr) ? id : hr;
+}
+
+TEST(MenuDispatch, StockColoursAreReachedByNameAndDispid) {
+    const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
+    const ComPtr<IDispatch> dispatch = Ask<IDispatch>(bar.Get(), IID_IDispatch);
+    EXPECT_EQ(DISPID_BACKCOLOR, IdOfName(dispatch.Get(), L"BackColor"));
+    EXPECT_EQ(DISPID_FORECOLOR, IdOfName(dispatch.Get(), L"ForeColor"));
+
+    VARIANT colour;
+    VariantInit(&colour);
+    V_VT(&colour) = VT_I4;
+    V_I4(&colour) = 0x00112233;
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS put{&colour, &named, 1, 1};
+    ASSERT_EQ(S_OK, dispatch->Invoke(DISPID_BACKCOLOR, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &put,
+                                     nullptr, nullptr, nullptr));
+    OLE_COLOR stored = 0;
+    Ask<IMenuCtrl>(bar.Get(), IID_IMenuCtrl)->get_BackColor(&stored);
+    EXPECT_EQ(0x00112233u, stored);
 }
 
 }  // namespace

@@ -32,15 +32,9 @@ HRESULT Load(IUnknown* control, const std::vector<BYTE>& bytes) {
     return Ask<IPersistStreamInit>(control, IID_IPersistStreamInit)->Load(stream.Get());
 }
 
-OLE_COLOR BackColorOf(IUnknown* bar) {
+OLE_COLOR ColourOf(IUnknown* bar, HRESULT (STDMETHODCALLTYPE IMenuCtrl::*get)(OLE_COLOR*) = &IMenuCtrl::get_BackColor) {
     OLE_COLOR color = 0;
-    Ask<IMenuCtrl>(bar, IID_IMenuCtrl)->get_BackColor(&color);
-    return color;
-}
-
-OLE_COLOR ForeColorOf(IUnknown* bar) {
-    OLE_COLOR color = 0;
-    Ask<IMenuCtrl>(bar, IID_IMenuCtrl)->get_ForeColor(&color);
+    (Ask<IMenuCtrl>(bar, IID_IMenuCtrl).Get()->*get)(&color);
     return color;
 }
 
@@ -49,33 +43,31 @@ std::vector<BYTE> MenuStream(DWORD version, OLE_COLOR back, OLE_COLOR fore) {
     return LittleEndian({{4, version}, {4, 1000}, {4, 500}, {2, VT_UI4}, {4, back}, {2, VT_UI4}, {4, fore}});
 }
 
-TEST(ControlPersistence, FreshPaneSavesVersionAndExtentInTwelveBytesAndTheBarTwentyFour) {
+TEST(ControlPersistence, PaneSavesVersionAndExtentAndTheBarItsColoursAsVariantsAfterThem) {
     const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
     const SIZEL extent = ExtentOf(pane.Get());
     EXPECT_EQ(LittleEndian({{4, 0x710}, {4, static_cast<DWORD>(extent.cx)}, {4, static_cast<DWORD>(extent.cy)}}),
               Saved(pane.Get()));
-
     ULARGE_INTEGER size{};
     ASSERT_EQ(S_OK, Ask<IPersistStreamInit>(pane.Get(), IID_IPersistStreamInit)->GetSizeMax(&size));
     EXPECT_EQ(12u, size.QuadPart);
-    const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
-    ASSERT_EQ(S_OK, Ask<IPersistStreamInit>(bar.Get(), IID_IPersistStreamInit)->GetSizeMax(&size));
-    EXPECT_EQ(24u, size.QuadPart);
-}
 
-TEST(ControlPersistence, MenuSavesAndLoadsItsColoursAsVariantsAfterTheExtent) {
+    // Loaded clean; a property or the extent changed makes it dirty, a save clean.
     const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
-    SetExtentOf(bar.Get(), 1000, 500);
+    const ComPtr<IPersistStreamInit> persist = Ask<IPersistStreamInit>(bar.Get(), IID_IPersistStreamInit);
+    ASSERT_EQ(S_OK, Load(bar.Get(), MenuStream(0x710, 0x00ABCDEF, 0x00010203)));
+    EXPECT_EQ(0x00ABCDEFu, ColourOf(bar.Get()));
+    EXPECT_EQ(0x00010203u, ColourOf(bar.Get(), &IMenuCtrl::get_ForeColor));
+    EXPECT_EQ(S_FALSE, persist->IsDirty());
     Ask<IMenuCtrl>(bar.Get(), IID_IMenuCtrl)->put_BackColor(0x00123456);
+    EXPECT_EQ(S_OK, persist->IsDirty());
     Ask<IMenuCtrl>(bar.Get(), IID_IMenuCtrl)->put_ForeColor(0x00654321);
     EXPECT_EQ(MenuStream(0x710, 0x00123456, 0x00654321), Saved(bar.Get()));
-
-    const ComPtr<IUnknown> loaded = NewControl(CreateMenuCtrl);
-    ASSERT_EQ(S_OK, Load(loaded.Get(), MenuStream(0x710, 0x00ABCDEF, 0x00010203)));
-    EXPECT_EQ(1000, ExtentOf(loaded.Get()).cx);
-    EXPECT_EQ(500, ExtentOf(loaded.Get()).cy);
-    EXPECT_EQ(0x00ABCDEFu, BackColorOf(loaded.Get()));
-    EXPECT_EQ(0x00010203u, ForeColorOf(loaded.Get()));
+    EXPECT_EQ(S_FALSE, persist->IsDirty());
+    ASSERT_EQ(S_OK, persist->GetSizeMax(&size));
+    EXPECT_EQ(24u, size.QuadPart);
+    SetExtentOf(bar.Get(), 4000, 600);
+    EXPECT_EQ(S_OK, persist->IsDirty());
 }
 
 // A successful load also clears the dirty flag that InitNew set.
@@ -113,12 +105,12 @@ TEST(ControlPersistence, RefusedStreamChangesNothingAndKeepsTheControlDirty) {
         const ComPtr<IPersistStreamInit> persist = Ask<IPersistStreamInit>(bar.Get(), IID_IPersistStreamInit);
         ASSERT_EQ(S_OK, persist->InitNew());
         const SIZEL extent = ExtentOf(bar.Get());
-        const OLE_COLOR back = BackColorOf(bar.Get());
+        const OLE_COLOR back = ColourOf(bar.Get());
 
         EXPECT_EQ(E_FAIL, Load(bar.Get(), c.bytes)) << "case " << c.name;
         EXPECT_EQ(extent.cx, ExtentOf(bar.Get()).cx) << "case " << c.name;
         EXPECT_EQ(extent.cy, ExtentOf(bar.Get()).cy) << "case " << c.name;
-        EXPECT_EQ(back, BackColorOf(bar.Get())) << "case " << c.name;
+        EXPECT_EQ(back, ColourOf(bar.Get())) << "case " << c.name;
         EXPECT_EQ(S_OK, persist->IsDirty()) << "case " << c.name;
     }
 }
@@ -149,68 +141,37 @@ TEST(ControlPersistence, SaveThatCannotWriteAnEntryFailsAndKeepsTheControlDirty)
     }
 }
 
-class StoragePersistence : public testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_HRESULT_SUCCEEDED(CreateILockBytesOnHGlobal(nullptr, TRUE, m_pBytes.ReleaseAndGetAddressOf()));
-        ASSERT_HRESULT_SUCCEEDED(StgCreateDocfileOnILockBytes(m_pBytes.Get(),
-                                                              STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0,
-                                                              m_pStorage.ReleaseAndGetAddressOf()));
-    }
-
-    std::vector<BYTE> Contents() {
-        ComPtr<IStream> stream;
-        EXPECT_HRESULT_SUCCEEDED(m_pStorage->OpenStream(L"Contents", nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0,
-                                                        stream.ReleaseAndGetAddressOf()));
-        return stream ? StreamContent(stream.Get()) : std::vector<BYTE>();
-    }
-
-    ComPtr<ILockBytes> m_pBytes;
-    ComPtr<IStorage> m_pStorage;
-};
-
-TEST_F(StoragePersistence, SaveWritesTheStreamLayoutIntoContentsAndLoadReadsIt) {
+// An existing, longer "Contents" stream is replaced.
+TEST(StoragePersistence, SaveWritesTheStreamLayoutIntoContentsAndLoadReadsIt) {
+    ComPtr<ILockBytes> bytes;
+    ComPtr<IStorage> storage;
+    ASSERT_HRESULT_SUCCEEDED(CreateILockBytesOnHGlobal(nullptr, TRUE, bytes.ReleaseAndGetAddressOf()));
+    ASSERT_HRESULT_SUCCEEDED(StgCreateDocfileOnILockBytes(
+        bytes.Get(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, storage.ReleaseAndGetAddressOf()));
     const ComPtr<IUnknown> loaded = NewControl(CreateMenuCtrl);
     const SIZEL extent = ExtentOf(loaded.Get());
-    EXPECT_EQ(STG_E_FILENOTFOUND, Ask<IPersistStorage>(loaded.Get(), IID_IPersistStorage)->Load(m_pStorage.Get()));
+    EXPECT_EQ(STG_E_FILENOTFOUND, Ask<IPersistStorage>(loaded.Get(), IID_IPersistStorage)->Load(storage.Get()));
     EXPECT_EQ(extent.cx, ExtentOf(loaded.Get()).cx);
 
+    ComPtr<IStream> contents;
+    const DWORD mode = STGM_READWRITE | STGM_SHARE_EXCLUSIVE;
+    ASSERT_HRESULT_SUCCEEDED(
+        storage->CreateStream(L"Contents", STGM_CREATE | mode, 0, 0, contents.ReleaseAndGetAddressOf()));
+    const char junk[40] = "an older and longer content than ours";
+    contents->Write(junk, sizeof junk, nullptr);
+    contents.Reset();
     const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
     SetExtentOf(bar.Get(), 1000, 500);
     Ask<IMenuCtrl>(bar.Get(), IID_IMenuCtrl)->put_BackColor(0x00123456);
     Ask<IMenuCtrl>(bar.Get(), IID_IMenuCtrl)->put_ForeColor(0x00654321);
-    ASSERT_EQ(S_OK, Ask<IPersistStorage>(bar.Get(), IID_IPersistStorage)->Save(m_pStorage.Get(), TRUE));
-    EXPECT_EQ(MenuStream(0x710, 0x00123456, 0x00654321), Contents());
+    ASSERT_EQ(S_OK, Ask<IPersistStorage>(bar.Get(), IID_IPersistStorage)->Save(storage.Get(), TRUE));
+    ASSERT_HRESULT_SUCCEEDED(storage->OpenStream(L"Contents", nullptr, mode, 0, contents.ReleaseAndGetAddressOf()));
+    EXPECT_EQ(MenuStream(0x710, 0x00123456, 0x00654321), StreamContent(contents.Get()));
+    contents.Reset();
 
-    ASSERT_EQ(S_OK, Ask<IPersistStorage>(loaded.Get(), IID_IPersistStorage)->Load(m_pStorage.Get()));
+    ASSERT_EQ(S_OK, Ask<IPersistStorage>(loaded.Get(), IID_IPersistStorage)->Load(storage.Get()));
     EXPECT_EQ(1000, ExtentOf(loaded.Get()).cx);
-    EXPECT_EQ(0x00123456u, BackColorOf(loaded.Get()));
-}
-
-TEST_F(StoragePersistence, SaveReplacesAnExistingContentsStream) {
-    ComPtr<IStream> old;
-    ASSERT_HRESULT_SUCCEEDED(m_pStorage->CreateStream(L"Contents", STGM_CREATE | STGM_WRITE | STGM_SHARE_EXCLUSIVE, 0,
-                                                      0, old.ReleaseAndGetAddressOf()));
-    const char junk[40] = "an older and longer content than ours";
-    old->Write(junk, sizeof junk, nullptr);
-    old.Reset();
-    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
-
-    ASSERT_EQ(S_OK, Ask<IPersistStorage>(pane.Get(), IID_IPersistStorage)->Save(m_pStorage.Get(), TRUE));
-    EXPECT_EQ(Saved(pane.Get()), Contents());
-}
-
-TEST(DirtyFlag, PropertyAndExtentChangesSetItAndSavingClearsIt) {
-    const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
-    const ComPtr<IPersistStreamInit> persist = Ask<IPersistStreamInit>(bar.Get(), IID_IPersistStreamInit);
-    ASSERT_EQ(S_OK, Load(bar.Get(), MenuStream(0x710, 1, 2)));
-
-    Ask<IMenuCtrl>(bar.Get(), IID_IMenuCtrl)->put_BackColor(0x00FF0000);
-    EXPECT_EQ(S_OK, persist->IsDirty());
-    Saved(bar.Get());
-    EXPECT_EQ(S_FALSE, persist->IsDirty());
-    SetExtentOf(bar.Get(), 4000, 600);
-    EXPECT_EQ(S_OK, persist->IsDirty());
+    EXPECT_EQ(0x00123456u, ColourOf(loaded.Get()));
 }
 
 }  // namespace
