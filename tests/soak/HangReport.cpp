@@ -1,4 +1,4 @@
-#include "HangReport.h"
+#include "HostProcess.h"
 
 #include <tlhelp32.h>
 
@@ -7,8 +7,6 @@
 #include <fstream>
 #include <sstream>
 #include <vector>
-
-#include "support/ChildProcess.h"
 
 namespace {
 
@@ -24,8 +22,7 @@ std::string Narrow(const wchar_t* text) {
 
 std::string Hex(const void* value) {
     char text[32];
-    std::snprintf(text, sizeof text, "%p", value);
-    return text;
+    return std::string(text, std::snprintf(text, sizeof text, "%p", value));
 }
 
 std::string DescribeWindow(HWND window) {
@@ -47,11 +44,9 @@ BOOL CALLBACK AddWindow(HWND window, LPARAM lp) {
 
 // User and kernel time of a thread so far, in 100 ns units.
 ULONGLONG CpuTime(DWORD threadId) {
-    const HANDLE thread = OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE, threadId);
-    if (thread == nullptr) return 0;
+    const ScopedHandle thread(OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE, threadId));
     FILETIME created{}, ended{}, kernel{}, user{};
-    GetThreadTimes(thread, &created, &ended, &kernel, &user);
-    CloseHandle(thread);
+    if (!thread || !GetThreadTimes(thread.get(), &created, &ended, &kernel, &user)) return 0;
     const auto value = [](const FILETIME& t) { return (ULONGLONG{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
     return value(kernel) + value(user);
 }

@@ -27,8 +27,8 @@ CHostProcess::CHostProcess(std::wstring commandLine, std::wstring log)
 
 bool CHostProcess::Start(DWORD timeoutMs) {
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-    const CHandle output(CreateFileW(m_strLog.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
-                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const ScopedHandle output(CreateFileW(m_strLog.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                          &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (output.get() == INVALID_HANDLE_VALUE) return false;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -49,13 +49,11 @@ bool CHostProcess::Start(DWORD timeoutMs) {
             m_hWndMain = search.hWndFound;
             return true;
         }
-        if (Ended(nullptr)) return false;
+        if (WaitForEnd()) return false;
         Sleep(100);
     }
     return false;
 }
-
-bool CHostProcess::Ended(DWORD* code) const { return WaitForEnd(0, code); }
 
 bool CHostProcess::WaitForEnd(DWORD timeoutMs, DWORD* code) const {
     if (!m_hProcess || WaitForSingleObject(m_hProcess.get(), timeoutMs) != WAIT_OBJECT_0) return false;

@@ -5,8 +5,9 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
+
+#include "support/ChildProcess.h"
 
 class CHostProcess {
   public:
@@ -15,9 +16,8 @@ class CHostProcess {
 
     // Starts the host and waits until its main window shows.
     bool Start(DWORD timeoutMs);
-    // The process has ended; its exit code in `code`.
-    bool Ended(DWORD* code) const;
-    bool WaitForEnd(DWORD timeoutMs, DWORD* code) const;
+    // The process has ended (within `timeoutMs`); its exit code in `code`.
+    bool WaitForEnd(DWORD timeoutMs = 0, DWORD* code = nullptr) const;
     // The main window answers a sent message within `timeoutMs`.
     bool Answers(DWORD timeoutMs) const;
     void Kill();
@@ -27,19 +27,20 @@ class CHostProcess {
     const std::wstring& LogPath() const { return m_strLog; }
 
   private:
-    struct CHandleCloser {
-        void operator()(HANDLE handle) const { CloseHandle(handle); }
-    };
-    using CHandle = std::unique_ptr<void, CHandleCloser>;
-
     std::wstring m_strCommandLine;
     std::wstring m_strLog;
-    CHandle m_hProcess;
+    ScopedHandle m_hProcess;
     DWORD m_dwProcessId = 0;
     HWND m_hWndMain = nullptr;
 };
 
 // The sample host's main window class.
 extern const wchar_t kHostWindowClass[];
+
+// What a host that stopped answering was doing: each of its threads with
+// its windows (class, title, shown, enabled) and its input state (menu
+// mode, move or size loop, capture, focus), the last lines of its event
+// log and every thread's stack as the debugger sees it.
+std::string DescribeHang(const CHostProcess& host);
 
 #endif

@@ -15,12 +15,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 
-#include "EventTally.h"
-#include "HangReport.h"
 #include "HostProcess.h"
 #include "RandomInput.h"
+#include "support/BuildPaths.h"
 #include "support/KestrelRegistration.h"
 
 namespace {
@@ -39,25 +41,14 @@ struct CSoakOptions {
     std::wstring host;
 };
 
-std::wstring Environment(const wchar_t* name) {
-    wchar_t value[MAX_PATH * 2] = L"";
-    const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH * 2);
-    return length > 0 && length < MAX_PATH * 2 ? value : L"";
-}
-
 bool ParseOptions(int argc, wchar_t** argv, CSoakOptions& options) {
     std::wstring seed = Environment(L"KESTREL_SOAK_SEED"), seconds = Environment(L"KESTREL_SOAK_SECONDS");
     options.host = Environment(L"KESTREL_SAMPLE_HOST");
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring name = argv[i];
-        if (name == L"--seed")
-            seed = argv[i + 1];
-        else if (name == L"--seconds")
-            seconds = argv[i + 1];
-        else if (name == L"--host")
-            options.host = argv[i + 1];
-        else
-            return false;
+        std::wstring* value = name == L"--seed" ? &seed : name == L"--seconds" ? &seconds : &options.host;
+        if (value == &options.host && name != L"--host") return false;
+        *value = argv[i + 1];
     }
     if (argc % 2 == 0) return false;
     if (!seed.empty()) options.seed = std::wcstoul(seed.c_str(), nullptr, 10);
@@ -70,6 +61,31 @@ std::wstring HostLogPath() {
     GetTempPathW(MAX_PATH, folder);
     return std::wstring(folder) + L"kestrel-soak-host-" + std::to_wstring(GetCurrentProcessId()) + L".log";
 }
+
+// What the controls fired, by event name, read from the sample host's log
+// ("DeviceTransfer event 7 DeleteSelectedProgramsRequest (...)"): evidence
+// that the input reached popups, details, deletes and refreshes.
+class CEventTally {
+  public:
+    void AddLog(const std::wstring& path) {
+        std::ifstream file(path.c_str());
+        for (std::string line; std::getline(file, line);) {
+            std::istringstream words(line);
+            std::string control, event, number, name;
+            if (words >> control >> event >> number >> name && event == "event")
+                ++m_mapCounts[name.substr(0, name.find('('))];
+        }
+    }
+    std::string Text() const {
+        std::string text;
+        for (const auto& [name, count] : m_mapCounts)
+            text += (text.empty() ? "" : ", ") + name + " " + std::to_string(count);
+        return text.empty() ? "none" : text;
+    }
+
+  private:
+    std::map<std::string, unsigned long> m_mapCounts;
+};
 
 class CSoak {
   public:
@@ -110,7 +126,7 @@ bool CSoak::StartHost() {
     m_bHostUp = m_host.Start(kStartMs);
     if (m_bHostUp) return true;
     DWORD code = 0;
-    if (m_host.Ended(&code)) {
+    if (m_host.WaitForEnd(0, &code)) {
         CountEnd(code);
     } else {
         CountHang("the host's main window did not show");
@@ -135,7 +151,7 @@ RECT CSoak::Target() const {
 }
 
 void CSoak::SendBurst() {
-    for (int i = 0; i < kEventsPerBurst && !m_host.Ended(nullptr); ++i) {
+    for (int i = 0; i < kEventsPerBurst && !m_host.WaitForEnd(); ++i) {
         m_input.SendOne(Target());
         ++m_nEvents;
         Sleep(kPauseMs);
@@ -143,29 +159,16 @@ void CSoak::SendBurst() {
 }
 
 bool CSoak::CheckHost() {
+    if (IsWindow(m_host.MainWindow()) && m_host.Answers(kAnswerMs)) return true;
+    // A host whose main window is gone (also while we asked) is on its way
+    // out, and must now end.
+    const bool windowGone = !IsWindow(m_host.MainWindow());
     DWORD code = 0;
-    if (m_host.Ended(&code) || (!IsWindow(m_host.MainWindow()) && m_host.WaitForEnd(kAnswerMs, &code))) {
-        CountEnd(code);
-        return false;
-    }
-    if (!IsWindow(m_host.MainWindow())) {
-        CountHang("the main window is gone, the process lives on");
-        return false;
-    }
-    if (m_host.Answers(kAnswerMs)) return true;
-    // A window destroyed while we asked fails the question at once: the
-    // host was on its way out, and must now end.
-    if (!IsWindow(m_host.MainWindow())) {
-        if (m_host.WaitForEnd(kAnswerMs, &code))
-            CountEnd(code);
-        else
-            CountHang("the process did not end after its main window closed");
-        return false;
-    }
-    if (m_host.WaitForEnd(0, &code))
+    if (m_host.WaitForEnd(windowGone ? kAnswerMs : 0, &code))
         CountEnd(code);
     else
-        CountHang("the main window answers no sent message");
+        CountHang(windowGone ? "the process did not end after its main window closed"
+                             : "the main window answers no sent message");
     return false;
 }
 

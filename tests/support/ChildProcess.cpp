@@ -1,16 +1,5 @@
 #include "support/ChildProcess.h"
 
-#include <memory>
-
-namespace {
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using Handle = std::unique_ptr<void, HandleCloser>;
-
-}  // namespace
-
 ChildRun RunChild(std::wstring commandLine, const std::wstring& directory, DWORD timeoutMs) {
     ChildRun run;
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
@@ -19,8 +8,8 @@ ChildRun RunChild(std::wstring commandLine, const std::wstring& directory, DWORD
         run.output = "CreatePipe failed: error " + std::to_string(GetLastError());
         return run;
     }
-    const Handle reader(readEnd);
-    Handle writer(writeEnd);
+    const ScopedHandle reader(readEnd);
+    ScopedHandle writer(writeEnd);
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
 
     STARTUPINFOW startup{};
@@ -34,7 +23,7 @@ ChildRun RunChild(std::wstring commandLine, const std::wstring& directory, DWORD
         run.output = "CreateProcess failed: error " + std::to_string(GetLastError());
         return run;
     }
-    const Handle processHandle(process.hProcess), threadHandle(process.hThread);
+    const ScopedHandle processHandle(process.hProcess), threadHandle(process.hThread);
     writer.reset();  // so that reading ends when the child exits
 
     char buffer[4096];
