@@ -50,79 +50,62 @@ Slot CppSlot(const char* name, R (STDMETHODCALLTYPE C::*method)(Args...)) {
     EXPECT_EQ(1u, raw.ptr & 1) << name << " is not virtual";
     return {static_cast<UINT>((raw.ptr - 1) / sizeof(void*)), name, sizeof...(Args)};
 }
-// The method M of the interface I in scope.
-#define SLOT(M) CppSlot(#M, &I::M)
+// The method M of the interface I.
+#define SLOT(I, M) CppSlot(#M, &I::M)
 
 std::vector<Slot> With(std::vector<Slot> base, std::initializer_list<Slot> own) {
     base.insert(base.end(), own);
     return base;
 }
 
-std::vector<Slot> Unknown() {
-    using I = IUnknown;
-    using QueryInterface = HRESULT (STDMETHODCALLTYPE I::*)(REFIID, void**);
-    return {CppSlot("QueryInterface", static_cast<QueryInterface>(&I::QueryInterface)), SLOT(AddRef), SLOT(Release)};
-}
-
-std::vector<Slot> Dispatch() {
-    using I = IDispatch;
-    return With(Unknown(), {SLOT(GetTypeInfoCount), SLOT(GetTypeInfo), SLOT(GetIDsOfNames), SLOT(Invoke)});
-}
-
 // Every C++ interface of Kestrel.h, by the name the library uses.
 std::map<std::string, std::vector<Slot>> CppInterfaces() {
-    std::map<std::string, std::vector<Slot>> cxx;
-    cxx["IDummyDispatch"] = Dispatch();  // no members of its own
-    {
-        using I = IDeviceTransfer;
-        cxx["IDeviceTransfer"] = With(Unknown(), {SLOT(GetItemsCount),
-                                                  SLOT(AddProgram),
-                                                  SLOT(RemoveProgram),
-                                                  SLOT(GetProgramProperties),
-                                                  SLOT(SetDeviceConnection),
-                                                  SLOT(SetDeviceInfo),
-                                                  SLOT(GetDeviceInfo),
-                                                  SLOT(RemoveAllPrograms),
-                                                  SLOT(GetSelCount),
-                                                  SLOT(GetSelItems),
-                                                  SLOT(ShowSelectedProgramDetails),
-                                                  SLOT(SetImageList),
-                                                  SLOT(SetDisplayMode),
-                                                  SLOT(GetDisplayMode),
-                                                  SLOT(UpdateProgram),
-                                                  SLOT(SetFocus),
-                                                  SLOT(CreateProgramAdjustDialog),
-                                                  SLOT(SetTransferProgram),
-                                                  SLOT(SetAboutDeviceText),
-                                                  SLOT(SetRedraw)});
-    }
-    {
-        using I = IPluginText;
-        cxx["IPluginText"] = With(Unknown(), {SLOT(LockPluginText), SLOT(SetPluginText)});
-    }
-    {
-        using I = IMenuCtrl;
-        cxx["IMenuCtrl"] =
-            With(Dispatch(), {SLOT(put_BackColor), SLOT(get_BackColor), SLOT(put_ForeColor), SLOT(get_ForeColor),
-                              SLOT(put_Owner), SLOT(get_Owner), SLOT(put_Menu), SLOT(get_Menu), SLOT(put_ImageList),
-                              SLOT(get_ImageList), SLOT(put_MenuColor), SLOT(get_MenuColor), SLOT(put_MenuTextColor),
-                              SLOT(get_MenuTextColor), SLOT(put_Orientation), SLOT(get_Orientation),
-                              SLOT(SetMenuItemImage), SLOT(AutoSize), SLOT(GetItemRect)});
-    }
-    {
-        using I = IAccessibleOwner;
-        cxx["IAccessibleOwner"] = With(Unknown(), {SLOT(SetProxy), SLOT(GetWindowHandle), SLOT(Reserved)});
-    }
-    {
-        using I = IPluginDevicePane;
-        cxx["IPluginDevicePane"] = {SLOT(AddRef), SLOT(Release), SLOT(CreatePaneWindow), SLOT(SetPaneSite),
-                                    SLOT(ClosePane)};
-    }
-    {
-        using I = IPluginPaneSite;
-        cxx["IPluginPaneSite"] = {SLOT(AddRef), SLOT(Release), SLOT(OnPaneNotify)};
-    }
-    return cxx;
+    using QueryInterface = HRESULT (STDMETHODCALLTYPE IUnknown::*)(REFIID, void**);
+    const std::vector<Slot> unknown = {
+        CppSlot("QueryInterface", static_cast<QueryInterface>(&IUnknown::QueryInterface)), SLOT(IUnknown, AddRef),
+        SLOT(IUnknown, Release)};
+    const std::vector<Slot> dispatch = With(unknown, {SLOT(IDispatch, GetTypeInfoCount), SLOT(IDispatch, GetTypeInfo),
+                                                      SLOT(IDispatch, GetIDsOfNames), SLOT(IDispatch, Invoke)});
+    using D = IDeviceTransfer;
+    const std::vector<Slot> device = With(unknown, {SLOT(D, GetItemsCount),
+                                                    SLOT(D, AddProgram),
+                                                    SLOT(D, RemoveProgram),
+                                                    SLOT(D, GetProgramProperties),
+                                                    SLOT(D, SetDeviceConnection),
+                                                    SLOT(D, SetDeviceInfo),
+                                                    SLOT(D, GetDeviceInfo),
+                                                    SLOT(D, RemoveAllPrograms),
+                                                    SLOT(D, GetSelCount),
+                                                    SLOT(D, GetSelItems),
+                                                    SLOT(D, ShowSelectedProgramDetails),
+                                                    SLOT(D, SetImageList),
+                                                    SLOT(D, SetDisplayMode),
+                                                    SLOT(D, GetDisplayMode),
+                                                    SLOT(D, UpdateProgram),
+                                                    SLOT(D, SetFocus),
+                                                    SLOT(D, CreateProgramAdjustDialog),
+                                                    SLOT(D, SetTransferProgram),
+                                                    SLOT(D, SetAboutDeviceText),
+                                                    SLOT(D, SetRedraw)});
+    using M = IMenuCtrl;
+    return {
+        {"IDummyDispatch", dispatch},  // no members of its own
+        {"IDeviceTransfer", device},
+        {"IPluginText", With(unknown, {SLOT(IPluginText, LockPluginText), SLOT(IPluginText, SetPluginText)})},
+        {"IMenuCtrl", With(dispatch, {SLOT(M, put_BackColor), SLOT(M, get_BackColor), SLOT(M, put_ForeColor),
+                                      SLOT(M, get_ForeColor), SLOT(M, put_Owner), SLOT(M, get_Owner), SLOT(M, put_Menu),
+                                      SLOT(M, get_Menu), SLOT(M, put_ImageList), SLOT(M, get_ImageList),
+                                      SLOT(M, put_MenuColor), SLOT(M, get_MenuColor), SLOT(M, put_MenuTextColor),
+                                      SLOT(M, get_MenuTextColor), SLOT(M, put_Orientation), SLOT(M, get_Orientation),
+                                      SLOT(M, SetMenuItemImage), SLOT(M, AutoSize), SLOT(M, GetItemRect)})},
+        {"IAccessibleOwner", With(unknown, {SLOT(IAccessibleOwner, SetProxy), SLOT(IAccessibleOwner, GetWindowHandle),
+                                            SLOT(IAccessibleOwner, Reserved)})},
+        {"IPluginDevicePane",
+         {SLOT(IPluginDevicePane, AddRef), SLOT(IPluginDevicePane, Release), SLOT(IPluginDevicePane, CreatePaneWindow),
+          SLOT(IPluginDevicePane, SetPaneSite), SLOT(IPluginDevicePane, ClosePane)}},
+        {"IPluginPaneSite",
+         {SLOT(IPluginPaneSite, AddRef), SLOT(IPluginPaneSite, Release), SLOT(IPluginPaneSite, OnPaneNotify)}},
+    };
 }
 
 // -------------------------------------------------------- the library's side

@@ -42,16 +42,11 @@ expect_system_imports() {
   done
 }
 
-expect_machine "$i686_dll" i686-w64-mingw32-objdump pei-i386 010b
-expect_machine "$x64_dll" x86_64-w64-mingw32-objdump pei-x86-64 020b
-for pair in "$i686_dll i686-w64-mingw32-objdump" "$x64_dll x86_64-w64-mingw32-objdump"; do
-  set -- $pair
+for image in "$i686_dll i686-w64-mingw32-objdump pei-i386 010b" "$x64_dll x86_64-w64-mingw32-objdump pei-x86-64 020b"; do
+  set -- $image
+  expect_machine "$@"
   expect_exports "$1" "$2"
   expect_system_imports "$1" "$2"
 done
 
-if [ $failures -eq 0 ]; then
-  echo "PE image checks passed"
-  exit 0
-fi
-exit 1
+[ $failures -eq 0 ] && echo "PE image checks passed"
