@@ -159,7 +159,7 @@ void CSoak::SendBurst() {
 }
 
 bool CSoak::CheckHost() {
-    if (IsWindow(m_host.MainWindow()) && m_host.Answers(kAnswerMs)) return true;
+    if (!m_host.WaitForEnd() && IsWindow(m_host.MainWindow()) && m_host.Answers(kAnswerMs)) return true;
     // A host whose main window is gone (also while we asked) is on its way
     // out, and must now end.
     const bool windowGone = !IsWindow(m_host.MainWindow());
