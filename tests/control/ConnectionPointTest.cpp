@@ -49,10 +49,6 @@ std::vector<DWORD> LiveCookies(IConnectionPoint* point) {
     return cookies;
 }
 
-CDeviceTransfer* PaneOf(IUnknown* control) {
-    return CDeviceTransfer::From(Ask<IDeviceTransfer>(control, IID_IDeviceTransfer).Get());
-}
-
 TEST(ConnectionPoints, PaneOffersPropertyNotifySinkThenItsEventsAndTheMenuItsEventsOnly) {
     const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
     const std::vector<IID> paneExpected{IID_IPropertyNotifySink, DIID__IDeviceTransferEvents};
@@ -94,7 +90,7 @@ TEST(ConnectionPoints, RefuseSinksWithoutTheEventInterfaceAndListAndUnadviseOnly
 class EventFiring : public testing::Test {
   protected:
     ComPtr<IUnknown> m_pControl = NewControl(CreateDeviceTransfer);
-    CDeviceTransfer* m_pPane = PaneOf(m_pControl.Get());
+    CDeviceTransfer* m_pPane = CDeviceTransfer::From(Ask<IDeviceTransfer>(m_pControl.Get(), IID_IDeviceTransfer).Get());
     EventSink m_sinkFirst{DIID__IDeviceTransferEvents};
     EventSink m_sinkSecond{DIID__IDeviceTransferEvents};
 };

@@ -9,7 +9,7 @@
 #include "module/Module.h"
 #include "container/EventSink.h"
 #include "support/RealInput.h"
-#include "support/RegistryKeys.h"
+#include "support/KestrelRegistration.h"
 #include "support/TestContainer.h"
 
 #include <gtest/gtest.h>
@@ -28,12 +28,6 @@ std::string ClassNameOf(HWND window) {
 
 bool Called(const ControlSite& site, const std::string& call) {
     return std::find(site.Calls().begin(), site.Calls().end(), call) != site.Calls().end();
-}
-
-std::wstring ClassKey(const CLSID& clsid) {
-    wchar_t text[64];
-    StringFromGUID2(clsid, text, 64);
-    return std::wstring(L"CLSID\\") + text;
 }
 
 struct WindowClassCase {
@@ -160,7 +154,7 @@ TEST(ControlClose, ControlReleasedWhileActiveDestroysItsWindow) {
 // Unregistered (whatever the prefix holds), the class gives the status and
 // name it registers; registered, the registry's.
 TEST(ContainerInformation, MiscStatusAndUserTypeComeFromTheRegistryOrTheClassItself) {
-    const std::wstring key = ClassKey(CLSID_DeviceTransfer);
+    const std::wstring key = L"CLSID\\" + BracedGuid(CLSID_DeviceTransfer);
     RegistryKeysGuard registry;
     registry.Watch(HKEY_CLASSES_ROOT, key, true);
     const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);

@@ -76,8 +76,6 @@ void ExpectInterfaceMap(IUnknown* control, char letter) {
 // An object that aggregates a control, as a host's extended control does.
 class OuterObject final : public IUnknown {
   public:
-    ~OuterObject() { m_pInner.Reset(); }
-
     HRESULT Aggregate(ControlCreator creator) {
         return creator(this, IID_IUnknown, reinterpret_cast<void**>(m_pInner.ReleaseAndGetAddressOf()));
     }
