@@ -76,13 +76,14 @@ class PopupItemPixels : public testing::Test {
 
 // A hot bar item (3, 3, 39, 19) is raised, a pressed one sunken and moved
 // by 2. A popup item's image button is 20 x 20 at (0, 1), its image at
-// (2, 3) with the square at (6..13, 7..14): raised when selected, sunken on
-// a lighter fill when checked, embossed when grayed.
+// (2, 3) with the square at (6..13, 7..14): sunken when checked, embossed
+// when grayed.
 TEST_F(PopupItemPixels, BarItemsAndImageButtonsAreRaisedOrSunken) {
     CBarItem item;
     item.m_rcItem = {3, 3, 39, 19};
     item.m_strText = "&File";
-    const COLORREF red = RGB(255, 0, 0), light = AdjustLuminance(back, +50), dark = AdjustLuminance(back, -50);
+    // Wine's menu colour is white: the popup's lighter shades cannot show.
+    const COLORREF kBarBack = RGB(192, 192, 192), red = RGB(255, 0, 0);
     constexpr int kBar = -1;                          // the bar item, not a File item
     constexpr UINT kHot = 0x1000, kPressed = 0x2000;  // its states
     const struct {
@@ -91,27 +92,24 @@ TEST_F(PopupItemPixels, BarItemsAndImageButtonsAreRaisedOrSunken) {
         POINT at;
         COLORREF expected;
     } probes[] = {
-        {kBar, 0, {3, 3}, back},
-        {kBar, kPressed, {3, 3}, back},  // pressed without hot looks normal
-        {kBar, kHot, {3, 3}, AdjustLuminance(back, +250)},
-        {kBar, kHot, {38, 18}, AdjustLuminance(back, -250)},
-        {kBar, kHot | kPressed, {5, 5}, dark},
-        {kBar, kHot | kPressed, {40, 20}, light},
+        {kBar, 0, {3, 3}, kBarBack},
+        {kBar, kPressed, {3, 3}, kBarBack},  // pressed without hot looks normal
+        {kBar, kHot, {3, 3}, AdjustLuminance(kBarBack, +250)},
+        {kBar, kHot, {38, 18}, AdjustLuminance(kBarBack, -250)},
+        {kBar, kHot | kPressed, {5, 5}, AdjustLuminance(kBarBack, -50)},
+        {kBar, kHot | kPressed, {40, 20}, AdjustLuminance(kBarBack, +50)},
         {kBar, kHot | kPressed, {3, 3}, RGB(255, 255, 255)},  // left of the moved item
         {0, 0, {9, 10}, red},
         {0, 0, {0, 1}, back},  // no frame
         {1, ODS_CHECKED, {9, 10}, red},
-        {1, ODS_CHECKED, {3, 4}, AdjustLuminance(back, +250)},
-        {1, ODS_CHECKED, {0, 1}, dark},
-        {1, ODS_CHECKED, {19, 20}, light},
-        {0, ODS_SELECTED, {0, 1}, light},
+        {1, ODS_CHECKED, {0, 1}, AdjustLuminance(back, -50)},  // sunken
         {3, ODS_GRAYED, {6, 7}, GetSysColor(COLOR_3DSHADOW)},
         {3, ODS_GRAYED, {14, 15}, GetSysColor(COLOR_3DHILIGHT)},
     };
     for (const auto& p : probes) {
         PixelCanvas canvas(200, 22, p.position == kBar ? RGB(255, 255, 255) : back);
         if (p.position == kBar)
-            DrawBarItem(item, canvas.dc(), p.state & kHot, p.state & kPressed, back, false);
+            DrawBarItem(item, canvas.dc(), p.state & kHot, p.state & kPressed, kBarBack, false);
         else
             Draw(canvas, file, static_cast<UINT>(p.position), p.state);
         EXPECT_EQ(ColorText(p.expected), ColorText(canvas.At(p.at.x, p.at.y)))
