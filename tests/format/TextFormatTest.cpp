@@ -5,6 +5,7 @@
 #include <climits>
 #include <clocale>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,33 +26,19 @@ TEST(FormatSize, PrintsBytesKilobytesAndMegabytesAtTheirBoundaries) {
     for (const auto& [bytes, text] : cases) EXPECT_EQ(text, FormatSize(bytes)) << "bytes = " << bytes;
 }
 
-// Switches the C runtime's numeric locale for one test (to the first of
-// `names` that the runtime knows) and puts the one it found back.
-class NumericLocale {
-  public:
-    explicit NumericLocale(std::initializer_list<const char*> names)
-        : m_strPrevious(std::setlocale(LC_NUMERIC, nullptr)) {
-        for (const char* name : names)
-            if (!m_fSet) m_fSet = std::setlocale(LC_NUMERIC, name) != nullptr;
-    }
-    ~NumericLocale() { std::setlocale(LC_NUMERIC, m_strPrevious.c_str()); }
-    NumericLocale(const NumericLocale&) = delete;
-    NumericLocale& operator=(const NumericLocale&) = delete;
-    bool IsSet() const { return m_fSet; }
-
-  private:
-    std::string m_strPrevious;
-    bool m_fSet = false;
-};
-
+// The C runtime's numeric locale is switched inside the block only.
 TEST(FormatSize, WritesTheDecimalPointOfTheRuntimesNumericLocale) {
     {
-        NumericLocale german({"German_Germany.1252", "de-DE", "German", "de_DE.UTF-8"});
+        const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+        const std::shared_ptr<void> restore(nullptr, [&](void*) { std::setlocale(LC_NUMERIC, previous.c_str()); });
+        bool german = false;
+        for (const char* name : {"German_Germany.1252", "de-DE", "German", "de_DE.UTF-8"})
+            german = german || std::setlocale(LC_NUMERIC, name) != nullptr;
 #ifdef _WIN32
-        ASSERT_TRUE(german.IsSet());
+        ASSERT_TRUE(german);
 #else
         // A Linux machine may have no locale but C and POSIX installed.
-        if (!german.IsSet()) GTEST_SKIP() << "no German locale installed";
+        if (!german) GTEST_SKIP() << "no German locale installed";
 #endif
         ASSERT_STREQ(",", std::localeconv()->decimal_point);
         EXPECT_EQ("1,3 MB", FormatSize(1310720));

@@ -1,6 +1,5 @@
-// The menu bar object: its properties and their refusals, the image list's
-// round trip, the owner chain and the thread hooks across the lives of bars
-// and owners.
+// The menu bar object: the image list's copy, the popups it converts, the
+// owner chain and the thread hooks across the lives of bars.
 #include "menubar/MenuCtrl.h"
 #include "menubar/MenuItemData.h"
 #include "menubar/OwnerMap.h"
@@ -29,27 +28,7 @@ WNDPROC ProcOf(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA
 
 using MenuBarObject = MenuFixture;
 
-TEST_F(MenuBarObject, StartsWithDefinedColoursAndKeepsItsOwnerMenuAndImageList) {
-    const struct {
-        HRESULT (STDMETHODCALLTYPE IMenuCtrl::*get)(OLE_COLOR*);
-        int system;
-    } colours[] = {{&IMenuCtrl::get_BackColor, COLOR_BTNFACE},
-                   {&IMenuCtrl::get_ForeColor, COLOR_BTNTEXT},
-                   {&IMenuCtrl::get_MenuColor, COLOR_MENU},
-                   {&IMenuCtrl::get_MenuTextColor, COLOR_MENUTEXT}};
-    for (const auto& c : colours) {
-        OLE_COLOR colour = 1;
-        (bar.Get()->*c.get)(&colour);
-        EXPECT_EQ(GetSysColor(c.system), colour) << c.system;
-    }
-    OLE_HANDLE value = 0;
-    bar->get_Owner(&value);
-    EXPECT_EQ(OleHandle(owner), value);
-    bar->put_Owner(value);  // the same owner: nothing changes
-    EXPECT_EQ(CMenuCtrl::From(bar.Get()), COwnerMap::Find(owner));
-    bar->get_Menu(&value);
-    EXPECT_EQ(OleHandle(menu), value);
-
+TEST_F(MenuBarObject, KeepsACopyOfTheImageList) {
     const HIMAGELIST two = NewImageList(2), none = NewImageList(0);
     bar->put_ImageList(ImageListValue(two));
     IMAGELIST_HANDLE copy = 0, after = 0;
@@ -61,26 +40,6 @@ TEST_F(MenuBarObject, StartsWithDefinedColoursAndKeepsItsOwnerMenuAndImageList) 
     bar->get_ImageList(&after);
     EXPECT_EQ(copy, after);
     ImageList_Destroy(none);
-}
-
-TEST_F(MenuBarObject, SizesItselfToItsItemsAndLaysThemOutAgainWhenTurned) {
-    const RECT tools = ItemRect(3);
-    long result = 0;
-    bar->AutoSize(&result);
-    EXPECT_EQ(1, result);
-    RECT window{};
-    GetClientRect(BarWindow(), &window);
-    EXPECT_EQ(tools.right - 3 + 5, window.right);
-    EXPECT_EQ(tools.bottom - 3 + 5, window.bottom);
-    EXPECT_EQ(-1, SendMessageA(BarWindow(), WM_PRINTCLIENT, 0, PRF_CLIENT));
-
-    bar->put_Orientation(1);
-    short orientation = 0;
-    bar->get_Orientation(&orientation);
-    EXPECT_EQ(1, orientation);
-    const RECT up0 = ItemRect(0), up1 = ItemRect(1);
-    EXPECT_EQ(up0.bottom, up1.top);
-    EXPECT_GT(up0.bottom - up0.top, up0.right - up0.left);  // turned text
 }
 
 // The owner's menu messages: a popup opened from the bar has its items
@@ -112,9 +71,9 @@ TEST_F(MenuBarObject, OnlyTheBarsPopupItemsWithoutTheHostsDataAreOwnerDrawn) {
     EXPECT_EQ(kForeignData, ItemInfo(view, 4).dwItemData);
 }
 
-// The hooks and the owner chain across bars and owners that come and go in
-// any order: two bars on one owner, the later one serving; the owner's
-// procedure back with the last; a bar that outlives its owner.
+// Two bars on one owner: the later one serves it, the earlier one again once
+// the later goes, and the owner's own procedure and the hooks are back with
+// the last. (An owner that goes first: the robustness suite's lifetimes.)
 TEST(MenuBarLifetimes, HooksAndOwnerChainFollowTheBarsAndOwners) {
     OwnerWindow owner;
     const WNDPROC original = ProcOf(owner.hwnd());
@@ -130,21 +89,6 @@ TEST(MenuBarLifetimes, HooksAndOwnerChainFollowTheBarsAndOwners) {
     EXPECT_EQ(subclassed, ProcOf(owner.hwnd()));
     EXPECT_EQ(CMenuCtrl::From(later.Get()), COwnerMap::Find(owner.hwnd()));
 
-    // The later bar serves the owner's popups: its painter converts them,
-    // with its own image table, and puts them back at the loop's end.
-    earlier->SetMenuItemImage(ID_OPEN, 1);
-    const HMENU file = SubMenuOf(menu, 0);
-    SendMessageA(owner.hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
-    const MENUITEMINFOA info = ItemInfo(file, 0);
-    const CMenuItemData* record = CMenuItemData::FromItemData(info.dwItemData);
-    ASSERT_NE(nullptr, record);
-    EXPECT_EQ(-1, record->m_nImage);
-    EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
-    SendMessageA(owner.hwnd(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
-    EXPECT_EQ(0u, CMenuItemData::LiveCount());
-
-    // Destroying the later bar hands the owner back to the earlier one and
-    // leaves the hooks for it.
     later.Reset();
     EXPECT_FALSE(IsMenu(menu));  // the bar's last menu went with it
     EXPECT_TRUE(MenuThreadHooks::Installed());
@@ -154,22 +98,6 @@ TEST(MenuBarLifetimes, HooksAndOwnerChainFollowTheBarsAndOwners) {
     EXPECT_EQ(original, ProcOf(owner.hwnd()));
     EXPECT_EQ(nullptr, COwnerMap::Find(owner.hwnd()));
     EXPECT_FALSE(MenuThreadHooks::Installed());
-
-    // A bar whose owner goes first forgets it; destroying the bar later
-    // touches nothing.
-    ComPtr<IMenuCtrl> survivor = NewBar();
-    HWND gone = nullptr;
-    {
-        OwnerWindow shortLived;
-        gone = shortLived.hwnd();
-        survivor->put_Owner(OleHandle(gone));
-        EXPECT_EQ(CMenuCtrl::From(survivor.Get()), COwnerMap::Find(gone));
-    }
-    EXPECT_EQ(nullptr, COwnerMap::Find(gone));
-    OwnerWindow next;
-    survivor->put_Owner(OleHandle(next.hwnd()));
-    survivor.Reset();
-    EXPECT_EQ(nullptr, COwnerMap::Find(next.hwnd()));
 }
 
 // What a screen reader reads of an owner-drawn item: cchWText wide

@@ -1,7 +1,5 @@
 // What the menu bar tests share: a menu like a host's, a bar embedded in a
-// container that owns it, a message pump, the popup on screen and what
-// reached the application (real input and steps inside menu loops:
-// support/RealInput).
+// container that owns it, and what reached the application.
 #ifndef KESTREL_TESTS_MENU_FIXTURE_H
 #define KESTREL_TESTS_MENU_FIXTURE_H
 
@@ -40,7 +38,6 @@ constexpr ULONG_PTR kForeignData = 0x5EED;
 // Ruler), 3 "&tools" (a lower-case mnemonic).
 HMENU CreateTestMenu();
 HMENU SubMenuOf(HMENU menu, int barItem);
-// Type, state, data and text of the item at `position`.
 MENUITEMINFOA ItemInfo(HMENU menu, UINT position, std::string* text = nullptr);
 inline IMAGELIST_HANDLE ImageListValue(HIMAGELIST list) {
     return static_cast<IMAGELIST_HANDLE>(reinterpret_cast<UINT_PTR>(list));
@@ -100,7 +97,6 @@ class MenuFixture : public testing::Test {
         return static_cast<size_t>(
             std::count_if(popups.begin(), popups.end(), [](auto& e) { return e.dispid == DISPID_AfterPopup; }));
     }
-    // A step that waits for the popup of bar item `item` to be open.
     ModalScript::Step PopupOf(int item) const {
         return [this, item](ModalScript& s) {
             if (PopupMenu() != SubMenuOf(menu, item)) s.Again();

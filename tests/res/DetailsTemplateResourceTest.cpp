@@ -1,6 +1,4 @@
-// Both details templates in every language fill without error: Windows-1252
-// text without a NUL, every placeholder of its kind present and whole, none
-// left after filling. The filled page itself: details/DetailsDocumentTest.
+// The templates as resources; the filled page itself: details/DetailsDocumentTest.
 #include "ResourceTestSupport.h"
 
 #include "format/DetailsTemplate.h"

@@ -1,5 +1,3 @@
-// What the resource tests share: the language the loader is expected to
-// pick in this run and raw access to one language's copy of a resource.
 #ifndef KESTREL_TESTS_RES_RESOURCE_TEST_SUPPORT_H
 #define KESTREL_TESTS_RES_RESOURCE_TEST_SUPPORT_H
 

@@ -1,7 +1,7 @@
 // The string table in its three languages: every identifier present in
 // each, each translation fillable with the arguments the code passes (the
 // same conversions as the English text), the French texts that begin with
-// a blank, and the buffer form of the loader.
+// a blank.
 #include "ResourceTestSupport.h"
 
 #include "module/ResourceString.h"
@@ -81,34 +81,6 @@ TEST(StringTable, TheFrenchStatusAndDescriptionTemplatesBeginWithABlank) {
         const std::string french = StringOf(id, kFrench);
         EXPECT_EQ(" %s", french.substr(0, 3)) << "string " << id << ": \"" << french << "\"";
         EXPECT_NE(" ", StringOf(id, kEnglish).substr(0, 1)) << "string " << id;
-    }
-}
-
-// Into a buffer: the characters copied, the text cut to the buffer and
-// always terminated, nothing written without room for a character.
-TEST(StringTable, BufferFormCutsAndTerminatesTheText) {
-    const UINT id = IDS_COLUMN_SIZE_ON_PLAYER;
-    const std::string text = LoadResourceString(id);
-    ASSERT_GT(text.size(), 5u);
-    char buffer[260];
-    const struct {
-        UINT id;
-        char* buffer;
-        int size;
-        int copied;
-        std::string left;
-    } cases[] = {
-        {id, buffer, 260, static_cast<int>(text.size()), text},
-        {id, buffer, 6, 5, text.substr(0, 5)},
-        {id, buffer, 1, 0, ""},
-        {9999, buffer, 16, 0, ""},
-        {id, buffer, 0, 0, "untouched"},
-        {id, nullptr, 16, 0, "untouched"},
-    };
-    for (const auto& c : cases) {
-        std::strcpy(buffer, "untouched");
-        EXPECT_EQ(c.copied, LoadResourceString(c.id, c.buffer, c.size)) << "case " << c.id << ", size " << c.size;
-        EXPECT_EQ(c.left, std::string(buffer)) << "case " << c.id << ", size " << c.size;
     }
 }
 
