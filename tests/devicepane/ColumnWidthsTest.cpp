@@ -24,20 +24,16 @@ void SetWidth(HWND list, int column, int width) {
 }
 
 // The stored width; -1 when there is none.
+constexpr char kColumns[] = "Software\\Tessaly\\Manager\\Settings\\DevicePane\\Columns";
 int Stored(UINT titleId) {
     DWORD value = 0, size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, "Software\\Tessaly\\Manager\\Settings\\DevicePane\\Columns",
-                     Text(titleId).c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
-        return -1;
-    return static_cast<int>(value);
+    const LSTATUS status =
+        RegGetValueA(HKEY_CURRENT_USER, kColumns, Text(titleId).c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return status == ERROR_SUCCESS ? static_cast<int>(value) : -1;
 }
 
 void Store(UINT titleId, const void* data, DWORD size, DWORD type = REG_DWORD) {
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, ColumnWidths::kKeyPath, 0, nullptr, 0, KEY_WRITE,
-                                             nullptr, &key, nullptr));
-    RegSetValueExA(key, Text(titleId).c_str(), 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(key);
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, kColumns, Text(titleId).c_str(), type, data, size));
 }
 
 // Without a key the pane shows its defaults and writes them at destruction;

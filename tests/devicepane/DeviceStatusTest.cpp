@@ -168,7 +168,7 @@ TEST_F(DeviceStatus, PluginPaneIsTakenInOrderPlacedAboveTheMemoryBlockAndLetGo) 
     RECT label;
     EXPECT_EQ(95, Status().m_MemoryLabelText.GetRect(label).top);
 
-    CPluginPaneDouble plugin(false, 200), failing(false, 10, E_FAIL);
+    CPluginPaneDouble plugin(false, 200), failing(false, 10, E_FAIL), later(false, 50);
     ShowPlugin(&plugin);
     EXPECT_EQ("AddRef SetPaneSite CreatePaneWindow", plugin.m_strCalls);
     EXPECT_EQ(PLUGIN_PANE_ID, GetDlgCtrlID(plugin.m_hWnd));
@@ -186,9 +186,14 @@ TEST_F(DeviceStatus, PluginPaneIsTakenInOrderPlacedAboveTheMemoryBlockAndLetGo) 
     ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(TRANSFER_LIST_VIEW));
     EXPECT_FALSE(IsWindowVisible(plugin.m_hWnd));
 
-    ShowPlugin(&failing);
+    // One made while the transfer list shows stays hidden until the mode changes.
+    ShowPlugin(&later);
     EXPECT_EQ("AddRef SetPaneSite CreatePaneWindow ClosePane Release", plugin.m_strCalls);
     EXPECT_EQ(0u, plugin.m_nRefs);
+    EXPECT_FALSE(IsWindowVisible(later.m_hWnd));
+    ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(DEVICE_VIEW));
+    EXPECT_TRUE(IsWindowVisible(later.m_hWnd));
+    ShowPlugin(&failing);
     sink.Disconnect();
     ClosePane();
     EXPECT_EQ("AddRef SetPaneSite CreatePaneWindow Release", failing.m_strCalls);
