@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <vector>
 
 #include "format/TextFormat.h"
@@ -28,9 +27,7 @@ std::wstring Wide(const std::string& text) {
 // String `id` filled by the C rules, as the string table defines its templates.
 template <class... Args>
 std::wstring Filled(UINT id, Args... args) {
-    char text[2048];
-    std::snprintf(text, sizeof text, Text(id).c_str(), args...);
-    return Wide(text);
+    return Wide(Printf(id, args...));
 }
 
 // One property of the pane (child 0) or of a program, as text.
@@ -87,8 +84,9 @@ class PaneReading : public PaneTest {
 
 // Without a chosen device the name is empty and the text says so, whatever
 // the connection; a disconnected device has no children, and its one
-// program reads as the status message.
-TEST_F(PaneReading, NoDeviceAndADisconnectedDeviceSayWhyThereIsNothingToRead) {
+// program reads as the status message; a connected player is described in
+// three sentences.
+TEST_F(PaneReading, ThePaneSaysWhatIsConnectedOrWhyThereIsNothingToRead) {
     const struct {
         std::string device;
         int status;
@@ -97,12 +95,14 @@ TEST_F(PaneReading, NoDeviceAndADisconnectedDeviceSayWhyThereIsNothingToRead) {
         {Text(114), 0, L"", Wide(Text(122)), L"0", Wide(Text(122))},
         {Text(114), 1, L"", Wide(Text(122)), L"1", L"Chapter 1"},
         {"Player", 0, Wide(Text(120)), Filled(123, "Player"), L"0", Filled(116, "Player")},
+        {"Player", 1, Filled(121, "Player"),
+         Filled(115, "Player", "Player") + L". " + Filled(129, 200.0) + L". " + Filled(128, 100.0), L"1", L"Chapter 1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.device << " " << c.status);
-        SetDevice(c.device.c_str());
+        SetDevice(c.device.c_str(), 104857600, 209715200);
         m_pPane->RemoveAllPrograms();
-        Add(Program("Chapter 1", 3600, 600, 600 * 4000));
+        Add(Program("Chapter 1", 3600, 600, 600 * 4000, 60, 30));
         ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(c.status, 0, nullptr));
         const auto r = ReadEveryWay(1);
         EXPECT_EQ(c.name, r[NAME]);
@@ -110,28 +110,16 @@ TEST_F(PaneReading, NoDeviceAndADisconnectedDeviceSayWhyThereIsNothingToRead) {
         EXPECT_EQ(c.count, r[COUNT]);
         EXPECT_EQ(c.firstChild, r[c.status == 0 ? FIRST_CHILD + 1 : FIRST_CHILD]);
     }
-}
-
-TEST_F(PaneReading, AConnectedPlayerIsDescribedInThreeSentencesAndEachProgramByItsSegment) {
-    SetDevice("Player", 104857600, 209715200);
-    Add(Program("Chapter 1", 3600, 600, 600 * 4000, 60, 30));
-    ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, nullptr));
-    auto r = ReadEveryWay(1);
-    EXPECT_EQ(Filled(121, "Player"), r[NAME]);
-    EXPECT_EQ(Filled(115, "Player", "Player") + L". " + Filled(129, 200.0) + L". " + Filled(128, 100.0),
-              r[DESCRIPTION]);
-    EXPECT_EQ(L"1", r[COUNT]);
-    EXPECT_EQ(L"Chapter 1", r[FIRST_CHILD]);
+    // Each program by its segment; one queued for transfer as it will be after it.
     std::string segment =
         Printf(103, "Player", FormatDuration(60).c_str(), FormatDuration(660).c_str(), FormatDuration(90).c_str());
-    EXPECT_EQ(Filled(124, "Chapter 1", segment.c_str(), Cell(0, 1).c_str(), Cell(0, 3).c_str()), r[FIRST_CHILD + 1]);
-
-    // Programs queued for transfer are described as they will be after it.
+    EXPECT_EQ(Filled(124, "Chapter 1", segment.c_str(), Cell(0, 1).c_str(), Cell(0, 3).c_str()),
+              ReadEveryWay(1)[FIRST_CHILD + 1]);
     ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(TRANSFER_LIST_VIEW));  // empties the list
     Add(Program("Chapter 2", 3600, 1200, 1200 * 4000));
-    r = ReadEveryWay(1);
     segment = Printf(104, "Player", FormatDuration(0).c_str(), FormatDuration(1200).c_str(), FormatDuration(0).c_str());
-    EXPECT_EQ(Filled(124, "Chapter 2", segment.c_str(), Cell(0, 1).c_str(), Cell(0, 3).c_str()), r[FIRST_CHILD + 1]);
+    EXPECT_EQ(Filled(124, "Chapter 2", segment.c_str(), Cell(0, 1).c_str(), Cell(0, 3).c_str()),
+              ReadEveryWay(1)[FIRST_CHILD + 1]);
 }
 
 std::vector<DWORD>* g_events = nullptr;

@@ -77,19 +77,14 @@ TEST_F(DeviceStatus, LockedPluginTextKeepsTheStatusLine) {
 }
 
 TEST_F(DeviceStatus, MemoryLinesInMegabytesOrCdTime) {
-    auto megabytes = [](UINT id, double value) {
-        char text[260];
-        std::snprintf(text, sizeof text, Text(id).c_str(), value);
-        return std::string(text);
-    };
     SetDevice("Player", 104857600, 209715200);
-    EXPECT_EQ(megabytes(IDS_USED_MB, 100.0), Status().m_UsedText.GetText());
-    EXPECT_EQ(megabytes(IDS_FREE_MB, 100.0), Status().m_FreeText.GetText());
-    EXPECT_EQ(megabytes(IDS_TOTAL_MB, 200.0), Status().m_TotalText.GetText());
+    EXPECT_EQ(Printf(IDS_USED_MB, 100.0), Status().m_UsedText.GetText());
+    EXPECT_EQ(Printf(IDS_FREE_MB, 100.0), Status().m_FreeText.GetText());
+    EXPECT_EQ(Printf(IDS_TOTAL_MB, 200.0), Status().m_TotalText.GetText());
     EXPECT_DOUBLE_EQ(0.5, Status().m_MemoryGauge.GetFraction());
     // Only the total: the used figure of before stays.
     SetDevice("", 0, 419430400, TOTAL_MEM);
-    EXPECT_EQ(megabytes(IDS_FREE_MB, 300.0), Status().m_FreeText.GetText());
+    EXPECT_EQ(Printf(IDS_FREE_MB, 300.0), Status().m_FreeText.GetText());
     EXPECT_DOUBLE_EQ(0.25, Status().m_MemoryGauge.GetFraction());
 
     ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(CDBURN_VIEW));

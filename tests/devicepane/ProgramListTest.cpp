@@ -32,9 +32,7 @@ TEST_F(ProgramList, CellsOfAddAndUpdateDifferAsHostsExpect) {
         // An update writes "0 min" and always megabytes.
         ASSERT_EQ(S_OK, m_pPane->UpdateProgram(last, &program, 0));
         EXPECT_EQ(FormatDuration(c.time), Cell(last, 1));
-        char megabytes[64];
-        std::snprintf(megabytes, sizeof megabytes, Text(IDS_SIZE_MB).c_str(), c.size / 1048576.0);
-        EXPECT_EQ(megabytes, Cell(last, 3));
+        EXPECT_EQ(Printf(IDS_SIZE_MB, c.size / 1048576.0), Cell(last, 3));
     }
     EXPECT_EQ(3, m_pPane->GetItemsCount());
 }
