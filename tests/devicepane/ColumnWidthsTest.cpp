@@ -8,19 +8,15 @@ namespace {
 
 using ColumnWidthsTest = PaneTest;
 
-// The report columns' widths, whatever the view type.
-int Width(HWND list, int column) {
+// A report column's width, whatever the view type, after setting it to
+// `set` when that is not -1.
+int Width(HWND list, int column, int set = -1) {
     LVCOLUMNA info{};
     info.mask = LVCF_WIDTH;
+    info.cx = set;
+    if (set != -1) SendMessageA(list, LVM_SETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
     SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
     return info.cx;
-}
-
-void SetWidth(HWND list, int column, int width) {
-    LVCOLUMNA info{};
-    info.mask = LVCF_WIDTH;
-    info.cx = width;
-    SendMessageA(list, LVM_SETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
 }
 
 // The stored width; -1 when there is none.
@@ -61,8 +57,8 @@ TEST_F(ColumnWidthsTest, StoredWidthsComeBackAndZeroWidthsAreNeitherReadNorSaved
     // Closed in the CD view, with one column dragged shut: the device view's
     // titles hold the widths, and the shut column keeps its stored value.
     ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(CDBURN_VIEW));
-    SetWidth(List(), 0, 150);
-    SetWidth(List(), 2, 0);
+    Width(List(), 0, 150);
+    Width(List(), 2, 0);
     ClosePane();
     EXPECT_EQ(150, Stored(IDS_COLUMN_TITLE));
     EXPECT_EQ(333, Stored(IDS_COLUMN_SEGMENT_ON_PLAYER));

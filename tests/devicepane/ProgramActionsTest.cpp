@@ -59,7 +59,6 @@ class ProgramActions : public PaneTest {
     }
 
   public:
-    // The centre of an item's title, on screen.
     POINT ItemPoint(int item) const {
         RECT label{};
         ListView_GetItemRect(List(), item, &label, LVIR_LABEL);
@@ -221,8 +220,6 @@ TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
     EXPECT_EQ(DISPID_OnAdjustProgramSegment, m_Sink.Events().back().dispid);
     EXPECT_EQ(1, m_Sink.Events().back().Param(2).AsInteger());
 }
-
-// ------------------------------------------------------- drag and drop
 
 // Drops when told to, and keeps the effects OLE shows.
 class ScriptedSource final : public IDropSource {

@@ -106,7 +106,6 @@ TEST_F(ProgramList, RecordsGoWithTheirRowsExactlyOnce) {
              for (int i = 0; i < kRows; ++i) ASSERT_EQ(S_OK, m_pPane->RemoveProgram(0));
          }},
         {"RemoveAllPrograms", [&] { ASSERT_EQ(S_OK, m_pPane->RemoveAllPrograms()); }},
-        {"SetDisplayMode", [&] { ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(DEVICE_VIEW)); }},
         {"the window destroyed",
          [&] {
              ClosePane();
@@ -119,7 +118,6 @@ TEST_F(ProgramList, RecordsGoWithTheirRowsExactlyOnce) {
         for (int round = 0; round < 2; ++round) {
             if (round == 1) before = heap();
             fill();
-            // Each row still has a record of its own.
             for (int i = 0; i < kRows; i += 7) {
                 CDeviceProgram back{};
                 ASSERT_EQ(S_OK, m_pPane->GetProgramProperties(i, &back));

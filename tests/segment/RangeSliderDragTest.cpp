@@ -57,7 +57,6 @@ class SliderDrag : public testing::Test {
         s.SetOwner(owner.hwnd());
     }
     void Post(UINT message, int x = 0) { PostMessageA(owner.hwnd(), message, 0, MAKELPARAM(x, 20)); }
-    // Pointer moves to each x, then the button goes up.
     void Queue(const std::vector<int>& xs) {
         for (int x : xs) Post(WM_MOUSEMOVE, x);
         Post(WM_LBUTTONUP);
