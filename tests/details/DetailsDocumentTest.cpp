@@ -8,6 +8,7 @@
 #include "res/resource.h"
 #include "support/BuildPaths.h"
 #include "support/LeftPlaceholder.h"
+#include "support/PaneHost.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -26,15 +27,8 @@ std::optional<std::string> Details(const CDeviceProgram& record, const char* dev
 }
 
 CDeviceProgram ExampleRecord(int resizable, const char* title = "Great Speeches", const char* productId = "WMA9") {
-    CDeviceProgram p{};
+    CDeviceProgram p = Program(title, 3661, 600, 1572864, 60, 30, resizable != 0);
     std::strcpy(p.m_szProductID, productId);
-    std::strcpy(p.m_szTitle, title);
-    p.m_TotalTime = 3661;
-    p.m_TimeOnDevice = 600;
-    p.m_ProgramStart = 60;
-    p.m_PlayBackPos = 30;
-    p.m_SizeOnDevice = 1572864;
-    p.m_fCanProgramBeResized = resizable;
     return p;
 }
 

@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -45,17 +44,6 @@ class HostDouble : public ISegmentDialogHost {
     std::vector<std::string> segments;
     std::vector<std::string> plays;
 };
-
-CDeviceProgram Program(int total, int start, int length, const char* title = "Great Speeches") {
-    CDeviceProgram p{};
-    std::strcpy(p.m_szProductID, "WMA9");
-    std::strcpy(p.m_szTitle, title);
-    p.m_TotalTime = total;
-    p.m_ProgramStart = start;
-    p.m_TimeOnDevice = length;
-    p.m_fCanProgramBeResized = 1;
-    return p;
-}
 
 std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 std::string EditTimes(HWND dialog) {
@@ -111,7 +99,7 @@ class SegmentDialogTest : public testing::Test {
     int BarWidth() const { return Bar().right - Bar().left; }
     int Column(int value) const { return value * BarWidth() / program.m_TotalTime; }
 
-    CDeviceProgram program = Program(3600, 600, 30);
+    CDeviceProgram program = Program("Great Speeches", 3600, 30, 0, 600);
     HostDouble host;
     HWND dialog = nullptr;
 };
@@ -133,7 +121,7 @@ TEST_F(SegmentDialogTest, OpensWithAtLeastAMinuteButNeverBeyondTheTotal) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(SegmentText(c.start, c.length) + " of " + std::to_string(c.total));
-        program = Program(c.total, c.start, c.length, c.title);
+        program = Program(c.title, c.total, c.length, 0, c.start);
         host.segments.clear();
         const INT_PTR result = Run({Opened(), [&](ModalScript&) {
                                         EXPECT_EQ(*c.title ? c.title : "Select Program Segment", WindowText(dialog));
@@ -158,7 +146,7 @@ TEST_F(SegmentDialogTest, ShowsTheHostsSizeAndLengthAndThePlayCommandFiresForThe
                                     EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_PLAY_STOP)));
                                     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PLAY_STOP, BN_CLICKED),
                                                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PLAY_STOP)));
-                                    EXPECT_EQ(std::vector<std::string>{"WMA9@600"}, host.plays);
+                                    EXPECT_EQ(std::vector<std::string>{"id-Great Speeches@600"}, host.plays);
                                     // The hidden button is no tab stop in practice.
                                     PressKey(VK_TAB);
                                     PressKey(VK_TAB);
@@ -192,7 +180,7 @@ TEST_F(SegmentDialogTest, TypedTimesApplyWhenTheFieldIsLeftAndOkChecksThem) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.typed[0]) + ":" + c.typed[1] + "-" + c.typed[2] + ":" + c.typed[3] + " of " +
                      std::to_string(c.total));
-        program = Program(c.total, c.start, c.length);
+        program = Program("Great Speeches", c.total, c.length, 0, c.start);
         std::vector<ModalScript::Step> steps{Opened(),
                                              [&](ModalScript&) {
                                                  PressKey(VK_TAB);
@@ -236,7 +224,7 @@ TEST_F(SegmentDialogTest, EndingFromAnEditAppliesItOnceForOkAndNotAtAllForCancel
     EXPECT_EQ(1, std::count(host.segments.begin(), host.segments.end(), "600+1200"));
 
     // Esc in the start hours: Cancel's restore is the last word.
-    program = Program(3600, 600, 30);
+    program = Program("Great Speeches", 3600, 30, 0, 600);
     host.segments.clear();
     result = Run({Opened(),
                   [&](ModalScript&) {
@@ -260,7 +248,7 @@ TEST_F(SegmentDialogTest, EndingFromAnEditAppliesItOnceForOkAndNotAtAllForCancel
 }
 
 TEST_F(SegmentDialogTest, DragsApplyTheHostsCorrectionAndCancelRestoresTheOpeningSegment) {
-    program = Program(3600, 600, 1200);
+    program = Program("Great Speeches", 3600, 1200, 0, 600);
     host.roundToMinutes = true;
     int draggedEnd = 0;
     INT_PTR result = Run({Opened(),
@@ -319,7 +307,7 @@ TEST_F(SegmentDialogTest, MarkersAndLabelsFollowTheSliderAndTheEditsTakeTwoDigit
     const int cases[][3] = {{3600, 600, 1200}, {3600, 1800, 30}};
     for (const auto& c : cases) {
         SCOPED_TRACE(SegmentText(c[1], c[2]));
-        program = Program(c[0], c[1], c[2]);
+        program = Program("Great Speeches", c[0], c[2], 0, c[1]);
         Run({Opened(), [&](ModalScript&) {
                  RECT bar{};
                  GetWindowRect(GetDlgItem(dialog, IDC_SLIDER_PLACE), &bar);
