@@ -89,8 +89,7 @@ TEST(AccessibleProxy, ChecksItsOutPointersBeforeItForwardsToThePane) {
     LONG n = 0;
     BSTR text = nullptr;
     IDispatch* dispatch = nullptr;
-    VARIANT out;
-    VariantInit(&out);
+    VARIANT out{};
     // Each member: with one of its out pointers null, then with all given.
     const struct {
         const char* name;
@@ -140,8 +139,7 @@ TEST(AccessibleProxy, ChecksItsOutPointersBeforeItForwardsToThePane) {
 
 void ExpectDisconnected(IAccessible* proxy) {
     const VARIANT self = Variant::Int32(CHILDID_SELF).get();
-    VARIANT out;
-    VariantInit(&out);
+    VARIANT out{};
     LONG n = 0;
     BSTR text = nullptr;
     DISPID dispid = 0;

@@ -32,8 +32,7 @@ std::wstring Filled(UINT id, Args... args) {
 
 // One property of the pane (child 0) or of a program, as text.
 std::wstring Read(IAccessible* acc, bool byName, DISPID id, LONG child) {
-    VARIANT argument = Variant::Int32(child).get(), result;
-    VariantInit(&result);
+    VARIANT argument = Variant::Int32(child).get(), result{};
     if (byName) {
         DISPPARAMS params{&argument, nullptr, id == DISPID_ACC_CHILDCOUNT ? 0u : 1u, 0};
         EXPECT_EQ(S_OK, acc->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYGET, &params, &result, nullptr, nullptr));
