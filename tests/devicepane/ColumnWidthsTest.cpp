@@ -8,36 +8,28 @@ namespace {
 
 using ColumnWidthsTest = PaneTest;
 
-// The report columns' widths, whatever the view type.
-int Width(HWND list, int column) {
+// A report column's width, whatever the view type, after setting it to
+// `set` when that is not -1.
+int Width(HWND list, int column, int set = -1) {
     LVCOLUMNA info{};
     info.mask = LVCF_WIDTH;
+    info.cx = set;
+    if (set != -1) SendMessageA(list, LVM_SETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
     SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
     return info.cx;
 }
 
-void SetWidth(HWND list, int column, int width) {
-    LVCOLUMNA info{};
-    info.mask = LVCF_WIDTH;
-    info.cx = width;
-    SendMessageA(list, LVM_SETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
-}
-
 // The stored width; -1 when there is none.
+constexpr char kColumns[] = "Software\\Tessaly\\Manager\\Settings\\DevicePane\\Columns";
 int Stored(UINT titleId) {
     DWORD value = 0, size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, "Software\\Tessaly\\Manager\\Settings\\DevicePane\\Columns",
-                     Text(titleId).c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
-        return -1;
-    return static_cast<int>(value);
+    const LSTATUS status =
+        RegGetValueA(HKEY_CURRENT_USER, kColumns, Text(titleId).c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return status == ERROR_SUCCESS ? static_cast<int>(value) : -1;
 }
 
 void Store(UINT titleId, const void* data, DWORD size, DWORD type = REG_DWORD) {
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, ColumnWidths::kKeyPath, 0, nullptr, 0, KEY_WRITE,
-                                             nullptr, &key, nullptr));
-    RegSetValueExA(key, Text(titleId).c_str(), 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(key);
+    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, kColumns, Text(titleId).c_str(), type, data, size));
 }
 
 // Without a key the pane shows its defaults and writes them at destruction;
@@ -65,8 +57,8 @@ TEST_F(ColumnWidthsTest, StoredWidthsComeBackAndZeroWidthsAreNeitherReadNorSaved
     // Closed in the CD view, with one column dragged shut: the device view's
     // titles hold the widths, and the shut column keeps its stored value.
     ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(CDBURN_VIEW));
-    SetWidth(List(), 0, 150);
-    SetWidth(List(), 2, 0);
+    Width(List(), 0, 150);
+    Width(List(), 2, 0);
     ClosePane();
     EXPECT_EQ(150, Stored(IDS_COLUMN_TITLE));
     EXPECT_EQ(333, Stored(IDS_COLUMN_SEGMENT_ON_PLAYER));

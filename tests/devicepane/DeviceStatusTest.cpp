@@ -77,19 +77,14 @@ TEST_F(DeviceStatus, LockedPluginTextKeepsTheStatusLine) {
 }
 
 TEST_F(DeviceStatus, MemoryLinesInMegabytesOrCdTime) {
-    auto megabytes = [](UINT id, double value) {
-        char text[260];
-        std::snprintf(text, sizeof text, Text(id).c_str(), value);
-        return std::string(text);
-    };
     SetDevice("Player", 104857600, 209715200);
-    EXPECT_EQ(megabytes(IDS_USED_MB, 100.0), Status().m_UsedText.GetText());
-    EXPECT_EQ(megabytes(IDS_FREE_MB, 100.0), Status().m_FreeText.GetText());
-    EXPECT_EQ(megabytes(IDS_TOTAL_MB, 200.0), Status().m_TotalText.GetText());
+    EXPECT_EQ(Printf(IDS_USED_MB, 100.0), Status().m_UsedText.GetText());
+    EXPECT_EQ(Printf(IDS_FREE_MB, 100.0), Status().m_FreeText.GetText());
+    EXPECT_EQ(Printf(IDS_TOTAL_MB, 200.0), Status().m_TotalText.GetText());
     EXPECT_DOUBLE_EQ(0.5, Status().m_MemoryGauge.GetFraction());
     // Only the total: the used figure of before stays.
     SetDevice("", 0, 419430400, TOTAL_MEM);
-    EXPECT_EQ(megabytes(IDS_FREE_MB, 300.0), Status().m_FreeText.GetText());
+    EXPECT_EQ(Printf(IDS_FREE_MB, 300.0), Status().m_FreeText.GetText());
     EXPECT_DOUBLE_EQ(0.25, Status().m_MemoryGauge.GetFraction());
 
     ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(CDBURN_VIEW));
@@ -168,7 +163,7 @@ TEST_F(DeviceStatus, PluginPaneIsTakenInOrderPlacedAboveTheMemoryBlockAndLetGo) 
     RECT label;
     EXPECT_EQ(95, Status().m_MemoryLabelText.GetRect(label).top);
 
-    CPluginPaneDouble plugin(false, 200), failing(false, 10, E_FAIL);
+    CPluginPaneDouble plugin(false, 200), failing(false, 10, E_FAIL), later(false, 50);
     ShowPlugin(&plugin);
     EXPECT_EQ("AddRef SetPaneSite CreatePaneWindow", plugin.m_strCalls);
     EXPECT_EQ(PLUGIN_PANE_ID, GetDlgCtrlID(plugin.m_hWnd));
@@ -186,9 +181,14 @@ TEST_F(DeviceStatus, PluginPaneIsTakenInOrderPlacedAboveTheMemoryBlockAndLetGo) 
     ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(TRANSFER_LIST_VIEW));
     EXPECT_FALSE(IsWindowVisible(plugin.m_hWnd));
 
-    ShowPlugin(&failing);
+    // One made while the transfer list shows stays hidden until the mode changes.
+    ShowPlugin(&later);
     EXPECT_EQ("AddRef SetPaneSite CreatePaneWindow ClosePane Release", plugin.m_strCalls);
     EXPECT_EQ(0u, plugin.m_nRefs);
+    EXPECT_FALSE(IsWindowVisible(later.m_hWnd));
+    ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(DEVICE_VIEW));
+    EXPECT_TRUE(IsWindowVisible(later.m_hWnd));
+    ShowPlugin(&failing);
     sink.Disconnect();
     ClosePane();
     EXPECT_EQ("AddRef SetPaneSite CreatePaneWindow Release", failing.m_strCalls);

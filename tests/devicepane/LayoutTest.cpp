@@ -6,7 +6,6 @@
 
 #include "module/ResourceString.h"
 #include "res/resource.h"
-#include "support/PluginPaneDouble.h"
 
 #include "devicepane/PaneTexts.h"
 #include "support/PixelCanvas.h"
@@ -91,19 +90,6 @@ TEST_F(PaneLayoutTest, TheListIsMadeWithItsStylesExtendedStylesAndTexts) {
     EXPECT_EQ(LoadResourceString(IDS_LIST_WINDOW_TEXT), text);
     const HWND header = reinterpret_cast<HWND>(SendMessageA(List(), LVM_GETHEADER, 0, 0));
     EXPECT_EQ(4, SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
-}
-
-// A plug-in pane made while the transfer list shows is hidden until the
-// mode changes.
-TEST_F(PaneLayoutTest, APluginPaneMadeInTheTransferListViewIsHidden) {
-    ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(TRANSFER_LIST_VIEW));
-    CPluginPaneDouble plugin(false, 50);
-    ShowPlugin(&plugin);
-    ASSERT_TRUE(IsWindow(plugin.m_hWnd));
-    EXPECT_FALSE(IsWindowVisible(plugin.m_hWnd));
-    ASSERT_EQ(S_OK, m_pPane->SetDisplayMode(DEVICE_VIEW));
-    EXPECT_TRUE(IsWindowVisible(plugin.m_hWnd));
-    ClosePane();
 }
 
 TEST(PaneTextFilling, TemplatesAreFilledInTurnAndCut) {

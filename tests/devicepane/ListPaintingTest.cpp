@@ -13,7 +13,6 @@ namespace {
 
 using ListPainting = PaneTest;
 
-// Pixels within an area of the list.
 struct AreaCount {
     int bar = 0;   // the bar's base colour
     int dark = 0;  // text ink

@@ -31,7 +31,6 @@ class SegmentCell : public PaneTest {
         ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, nullptr));  // report view
     }
 
-    // The segment cell of row 0, in screen coordinates.
     RECT ScreenCell() const {
         RECT cell{};
         ListView_GetSubItemRect(List(), 0, CProgramList::kSegmentColumn, LVIR_BOUNDS, &cell);

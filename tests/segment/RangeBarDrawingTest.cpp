@@ -116,7 +116,8 @@ TEST_F(RangeBarDrawing, ThePlaybackMarkerTipIsAtLeftPlusOneForPositionZeroAndACe
     EXPECT_EQ(kBar, ColorText(thumbs.At(11, 8)));
 }
 
-TEST(RangeBarValues, SetStartAndSetEndClampAndInvalidateOnceWithoutErasingOnAChange) {
+// The clamps themselves: RangeMathTest.
+TEST(RangeBarValues, AChangeInvalidatesTheBarOnceWithoutErasing) {
     OwnerWindow owner;
     CRangeBar bar(0x9F9860, 36000, 9000, 27000);
     bar.SetBounds(10, 10, 280, 20);
@@ -125,19 +126,9 @@ TEST(RangeBarValues, SetStartAndSetEndClampAndInvalidateOnceWithoutErasingOnACha
     bar.SetStart(9000);
     bar.SetEnd(27000);
     EXPECT_EQ("(0, 0, 0, 0)", RectText(owner.UpdateRect()));
-
     EXPECT_EQ(9000, bar.SetStart(-5));
-    EXPECT_EQ(0, bar.GetStart());
     EXPECT_EQ("(9, 9, 291, 31)", RectText(owner.UpdateRect()));
     EXPECT_TRUE(owner.Erases().empty());
-    EXPECT_EQ(27000, bar.SetEnd(50000));
-    EXPECT_EQ(36000, bar.GetEnd());
-    bar.SetStart(40000);
-    EXPECT_EQ(36000, bar.GetStart());
-    bar.SetEnd(0);
-    EXPECT_EQ(36001, bar.GetEnd());
-    RECT r;
-    EXPECT_EQ("(290, 10, 290, 30)", RectText(bar.GetRangeRect(r)));
 }
 
 }  // namespace

@@ -5,13 +5,13 @@
 #include "module/ResourceString.h"
 #include "res/resource.h"
 #include "segment/RangeMath.h"
+#include "support/PaneHost.h"
 #include "support/PixelCanvas.h"
 #include "support/RealInput.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -45,21 +45,18 @@ class HostDouble : public ISegmentDialogHost {
     std::vector<std::string> plays;
 };
 
-CDeviceProgram Program(int total, int start, int length, const char* title = "Great Speeches") {
-    CDeviceProgram p{};
-    std::strcpy(p.m_szProductID, "WMA9");
-    std::strcpy(p.m_szTitle, title);
-    p.m_TotalTime = total;
-    p.m_ProgramStart = start;
-    p.m_TimeOnDevice = length;
-    p.m_fCanProgramBeResized = 1;
-    return p;
-}
-
 std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 std::string EditTimes(HWND dialog) {
     return ItemText(dialog, IDC_START_HOURS) + ":" + ItemText(dialog, IDC_START_MINUTES) + "-" +
            ItemText(dialog, IDC_END_HOURS) + ":" + ItemText(dialog, IDC_END_MINUTES);
+}
+
+// Where the dialog last was when its window went.
+RECT g_lastPlace;
+WNDPROC g_pDialogProc = nullptr;
+LRESULT CALLBACK RecordLastPlace(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) GetWindowRect(window, &g_lastPlace);
+    return CallWindowProcA(g_pDialogProc, window, message, wParam, lParam);
 }
 
 class SegmentDialogTest : public testing::Test {
@@ -69,14 +66,19 @@ class SegmentDialogTest : public testing::Test {
         CSegmentDialog dialog(7, &program, &host);
         return dialog.DoModal(nullptr);
     }
-    // The first step: waits for the dialog and keeps it.
+    // The first step: waits for the dialog, keeps it and records where it ends.
     ModalScript::Step Opened() {
         return [this](ModalScript& s) {
             dialog = ActiveDialog();
-            if (dialog == nullptr) s.Again();
+            if (dialog == nullptr) return s.Again();
+            g_lastPlace = RECT{};
+            g_pDialogProc = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordLastPlace)));
         };
     }
-    // Waits for the message box over the dialog, checks it and closes it.
+    // OK moves the dialog off the screen before it ends, so that nothing of
+    // it shows while the host works; Cancel leaves it where it is.
+    static bool EndedOffScreen() { return g_lastPlace.left == -10000 && g_lastPlace.top == -10000; }
     ModalScript::Step Message(UINT stringId) {
         return [this, stringId](ModalScript& s) {
             const HWND box = ActiveDialog();
@@ -97,7 +99,7 @@ class SegmentDialogTest : public testing::Test {
     int BarWidth() const { return Bar().right - Bar().left; }
     int Column(int value) const { return value * BarWidth() / program.m_TotalTime; }
 
-    CDeviceProgram program = Program(3600, 600, 30);
+    CDeviceProgram program = Program("Great Speeches", 3600, 30, 0, 600);
     HostDouble host;
     HWND dialog = nullptr;
 };
@@ -105,22 +107,24 @@ class SegmentDialogTest : public testing::Test {
 TEST_F(SegmentDialogTest, OpensWithAtLeastAMinuteButNeverBeyondTheTotal) {
     struct Case {
         int total, start, length;
+        const char* title;  // an empty one leaves the template's caption
         const char* applied;
         const char* edits;
     };
     const Case cases[] = {
-        {3600, 600, 30, "600+60", "0:10-0:11"},  // a 30 s segment opens as a minute
-        {3600, 600, 1200, "600+1200", "0:10-0:30"},
-        {45, 0, 30, "0+45", "0:0-0:0"},  // a short program opens whole
-        {3600, 3580, 10, "3580+20", "0:59-1:0"},
-        {0, 0, 0, "0+0", "0:0-0:0"},  // no length: nothing to divide by
-        {-5, 0, 0, "0+0", "0:0-0:0"},
+        {3600, 600, 30, "Great Speeches", "600+60", "0:10-0:11"},  // a 30 s segment opens as a minute
+        {3600, 600, 1200, "Great Speeches", "600+1200", "0:10-0:30"},
+        {45, 0, 30, "", "0+45", "0:0-0:0"},  // a short program opens whole
+        {3600, 3580, 10, "Great Speeches", "3580+20", "0:59-1:0"},
+        {0, 0, 0, "Great Speeches", "0+0", "0:0-0:0"},  // no length: nothing to divide by
+        {-5, 0, 0, "Great Speeches", "0+0", "0:0-0:0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(SegmentText(c.start, c.length) + " of " + std::to_string(c.total));
-        program = Program(c.total, c.start, c.length);
+        program = Program(c.title, c.total, c.length, 0, c.start);
         host.segments.clear();
         const INT_PTR result = Run({Opened(), [&](ModalScript&) {
+                                        EXPECT_EQ(*c.title ? c.title : "Select Program Segment", WindowText(dialog));
                                         EXPECT_EQ(std::vector<std::string>{c.applied}, host.segments);
                                         EXPECT_EQ(c.applied, SegmentOf(program));
                                         EXPECT_EQ(c.edits, EditTimes(dialog));
@@ -135,16 +139,14 @@ TEST_F(SegmentDialogTest, OpensWithAtLeastAMinuteButNeverBeyondTheTotal) {
 TEST_F(SegmentDialogTest, ShowsTheHostsSizeAndLengthAndThePlayCommandFiresForTheRecord) {
     const INT_PTR result = Run({Opened(),
                                 [&](ModalScript&) {
-                                    EXPECT_EQ("Great Speeches", WindowText(dialog));
                                     // Its close box sends what Alt+F4 sends.
                                     EXPECT_NE(0, GetWindowLongA(dialog, GWL_STYLE) & WS_SYSMENU) << "no close box";
                                     EXPECT_EQ("0.1 MB", ItemText(dialog, IDC_SEGMENT_SIZE));  // 60,000 bytes
                                     EXPECT_EQ("1 min 0 s", ItemText(dialog, IDC_SEGMENT_LENGTH));
-                                    EXPECT_EQ(60000, program.m_SizeOnDevice);
                                     EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_PLAY_STOP)));
                                     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PLAY_STOP, BN_CLICKED),
                                                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PLAY_STOP)));
-                                    EXPECT_EQ(std::vector<std::string>{"WMA9@600"}, host.plays);
+                                    EXPECT_EQ(std::vector<std::string>{"id-Great Speeches@600"}, host.plays);
                                     // The hidden button is no tab stop in practice.
                                     PressKey(VK_TAB);
                                     PressKey(VK_TAB);
@@ -154,13 +156,6 @@ TEST_F(SegmentDialogTest, ShowsTheHostsSizeAndLengthAndThePlayCommandFiresForThe
                                     PressKeyWith(VK_MENU, VK_F4);
                                 }});
     EXPECT_EQ(IDCANCEL, result);
-
-    // An empty title leaves the template's caption.
-    program = Program(3600, 600, 30, "");
-    Run({Opened(), [&](ModalScript&) {
-             EXPECT_EQ("Select Program Segment", WindowText(dialog));
-             PressKey(VK_ESCAPE);
-         }});
 }
 
 TEST_F(SegmentDialogTest, TypedTimesApplyWhenTheFieldIsLeftAndOkChecksThem) {
@@ -185,7 +180,7 @@ TEST_F(SegmentDialogTest, TypedTimesApplyWhenTheFieldIsLeftAndOkChecksThem) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.typed[0]) + ":" + c.typed[1] + "-" + c.typed[2] + ":" + c.typed[3] + " of " +
                      std::to_string(c.total));
-        program = Program(c.total, c.start, c.length);
+        program = Program("Great Speeches", c.total, c.length, 0, c.start);
         std::vector<ModalScript::Step> steps{Opened(),
                                              [&](ModalScript&) {
                                                  PressKey(VK_TAB);
@@ -223,12 +218,13 @@ TEST_F(SegmentDialogTest, EndingFromAnEditAppliesItOnceForOkAndNotAtAllForCancel
                               PressKey(VK_RETURN);
                           }});
     EXPECT_EQ(IDOK, result);
+    EXPECT_TRUE(EndedOffScreen());
     EXPECT_EQ("600+1200", SegmentOf(program));
     EXPECT_EQ("600+1200", host.segments.back());
     EXPECT_EQ(1, std::count(host.segments.begin(), host.segments.end(), "600+1200"));
 
     // Esc in the start hours: Cancel's restore is the last word.
-    program = Program(3600, 600, 30);
+    program = Program("Great Speeches", 3600, 30, 0, 600);
     host.segments.clear();
     result = Run({Opened(),
                   [&](ModalScript&) {
@@ -245,13 +241,14 @@ TEST_F(SegmentDialogTest, EndingFromAnEditAppliesItOnceForOkAndNotAtAllForCancel
                       PressKey(VK_ESCAPE);
                   }});
     EXPECT_EQ(IDCANCEL, result);
+    EXPECT_FALSE(EndedOffScreen());
     EXPECT_EQ("600+30", SegmentOf(program));
     ASSERT_FALSE(host.segments.empty());
     EXPECT_EQ("600+30", host.segments.back());
 }
 
 TEST_F(SegmentDialogTest, DragsApplyTheHostsCorrectionAndCancelRestoresTheOpeningSegment) {
-    program = Program(3600, 600, 1200);
+    program = Program("Great Speeches", 3600, 1200, 0, 600);
     host.roundToMinutes = true;
     int draggedEnd = 0;
     INT_PTR result = Run({Opened(),
@@ -286,16 +283,13 @@ TEST_F(SegmentDialogTest, DragsApplyTheHostsCorrectionAndCancelRestoresTheOpenin
 // Ink of a band of the dialog's client area: the bounds of the pixels of
 // `colour`, or (with kDarkInk) of the dark ones; all -1 when none.
 RECT InkIn(HWND dialog, RECT band, COLORREF colour) {
+    const auto canvas = Capture(dialog);
     RECT client;
     GetClientRect(dialog, &client);
-    PixelCanvas canvas(client.right, client.bottom);
-    const HDC dc = GetDC(dialog);
-    BitBlt(canvas.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    ReleaseDC(dialog, dc);
     RECT ink{-1, -1, -1, -1};
     for (int y = std::max(0L, band.top); y < std::min(client.bottom, band.bottom); ++y)
         for (int x = std::max(0L, band.left); x < std::min(client.right, band.right); ++x) {
-            const COLORREF pixel = canvas.At(x, y);
+            const COLORREF pixel = canvas->At(x, y);
             const bool dark = GetRValue(pixel) < 0x60 && GetGValue(pixel) < 0x60 && GetBValue(pixel) < 0x60;
             if (colour == kDarkInk ? !dark : pixel != colour) continue;
             if (ink.left < 0 || x < ink.left) ink.left = x;
@@ -313,7 +307,7 @@ TEST_F(SegmentDialogTest, MarkersAndLabelsFollowTheSliderAndTheEditsTakeTwoDigit
     const int cases[][3] = {{3600, 600, 1200}, {3600, 1800, 30}};
     for (const auto& c : cases) {
         SCOPED_TRACE(SegmentText(c[1], c[2]));
-        program = Program(c[0], c[1], c[2]);
+        program = Program("Great Speeches", c[0], c[2], 0, c[1]);
         Run({Opened(), [&](ModalScript&) {
                  RECT bar{};
                  GetWindowRect(GetDlgItem(dialog, IDC_SLIDER_PLACE), &bar);
@@ -336,29 +330,6 @@ TEST_F(SegmentDialogTest, MarkersAndLabelsFollowTheSliderAndTheEditsTakeTwoDigit
                  }
                  PressKey(VK_ESCAPE);
              }});
-    }
-}
-
-// Where the dialog last was when its window went.
-RECT g_lastPlace;
-WNDPROC g_pDialogProc = nullptr;
-LRESULT CALLBACK RecordLastPlace(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) GetWindowRect(window, &g_lastPlace);
-    return CallWindowProcA(g_pDialogProc, window, message, wParam, lParam);
-}
-
-// OK moves the dialog off the screen before it ends, so that nothing of it
-// shows while the host works; Cancel leaves it where it is.
-TEST_F(SegmentDialogTest, OkMovesTheDialogOffTheScreenBeforeItEnds) {
-    for (const auto& [key, offScreen] : {std::pair{WORD{VK_RETURN}, true}, std::pair{WORD{VK_ESCAPE}, false}}) {
-        g_lastPlace = RECT{};
-        Run({Opened(), [&, key = key](ModalScript&) {
-                 g_pDialogProc = reinterpret_cast<WNDPROC>(
-                     SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordLastPlace)));
-                 PressKey(key);
-             }});
-        EXPECT_EQ(offScreen, g_lastPlace.left == -10000 && g_lastPlace.top == -10000)
-            << "last at " << g_lastPlace.left << "," << g_lastPlace.top;
     }
 }
 

@@ -22,12 +22,6 @@ CDeviceProgram Program(const char* title, int totalTime, int timeOnDevice, int s
 
 std::string Text(UINT id) { return LoadResourceString(id); }
 
-std::string Printf(UINT id, const char* a, const char* b, const char* c, const char* d) {
-    char text[2048];
-    std::snprintf(text, sizeof text, Text(id).c_str(), a, b, c, d);
-    return text;
-}
-
 std::unique_ptr<PixelCanvas> Capture(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
     UpdateWindow(window);

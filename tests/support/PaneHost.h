@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -23,7 +24,12 @@ CDeviceProgram Program(const char* title, int totalTime = 400, int timeOnDevice 
 // A string of the module's table in the current language, and a template
 // of it filled by printf (an independent filling to compare with).
 std::string Text(UINT id);
-std::string Printf(UINT id, const char* a, const char* b = "", const char* c = "", const char* d = "");
+template <class... Args>
+std::string Printf(UINT id, Args... args) {
+    char text[2048];
+    std::snprintf(text, sizeof text, Text(id).c_str(), args...);
+    return text;
+}
 
 class PixelCanvas;
 // The window's client area as it paints itself now.
