@@ -1,7 +1,3 @@
-// The proxy that WM_GETOBJECT hands to clients: one per pane while held, a
-// new one after release, the module lock it holds, its own pointer checks
-// (against a pane that checks none), and its disconnection when the pane's
-// window goes first.
 #include <windows.h>
 #include <oleacc.h>
 

@@ -1,7 +1,3 @@
-// What a screen reader reads of the device pane and its programs: through
-// AccessibleObjectFromWindow on the pane window and on the list window, by
-// IAccessible and by IDispatch::Invoke by name; and the two events after
-// every status update.
 #include <windows.h>
 #include <oleacc.h>
 

@@ -1,6 +1,3 @@
-// Connection points of both controls and the firing of events to their
-// sinks, including sinks that change the connections, or let the control
-// go, while an event is being delivered.
 #include "control/ControlObjects.h"
 
 #include "devicepane/DeviceTransfer.h"

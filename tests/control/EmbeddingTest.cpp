@@ -1,6 +1,3 @@
-// Both controls embedded in a container as a host embeds them: windowed
-// in-place activation, UI activation, deactivation, and what the container
-// learns about them.
 #include "control/ControlObjects.h"
 
 #include "devicepane/DeviceTransfer.h"

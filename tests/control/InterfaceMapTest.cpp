@@ -1,5 +1,3 @@
-// Which interfaces each control answers, the identity rules, aggregation,
-// the module lock that every live control holds, and the bar's IDispatch.
 #include "control/ControlObjects.h"
 
 #include "devicepane/DeviceTransfer.h"

@@ -1,5 +1,3 @@
-// The persisted state of both controls: stream layout, "Contents" storage,
-// refused and damaged streams, and the dirty flag.
 #include "control/ControlObjects.h"
 
 #include "devicepane/DeviceTransfer.h"

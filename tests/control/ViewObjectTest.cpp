@@ -1,5 +1,3 @@
-// Drawing the controls through their view object into a container's
-// drawing context (a memory bitmap, a metafile), and redrawing on change.
 #include "control/ControlObjects.h"
 
 #include "menubar/MenuCtrl.h"

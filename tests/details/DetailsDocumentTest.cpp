@@ -1,7 +1,4 @@
-// The details documents: both templates in the language of this run filled
-// with the example record, escaping, a title inserted once, and the codec
-// name from Grainhold.dll. Filling against a model of it:
-// tests/fuzz/placeholder_filler.
+// The filling against a model: tests/fuzz/placeholder_filler.
 #include "format/DetailsDocument.h"
 #include "format/DetailsTemplate.h"
 

@@ -1,4 +1,3 @@
-// Column widths in HKEY_CURRENT_USER under the device view's titles.
 #include "support/PaneHost.h"
 
 #include "devicepane/ColumnWidths.h"

@@ -1,5 +1,3 @@
-// Device status: the status message, its colour and the list's view type,
-// the memory lines, the device record and a plug-in's pane.
 #include "support/PaneHost.h"
 
 #include <cstring>

@@ -1,5 +1,3 @@
-// The pane's windows: how the list is made, where the pane puts it and its
-// status area, and what the display modes change.
 #include "support/PaneHost.h"
 
 #include <algorithm>

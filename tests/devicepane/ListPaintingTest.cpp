@@ -1,5 +1,3 @@
-// What the list paints: segment bars where a program can be cut, and the
-// row of the program being transferred in bold.
 #include "support/PaneHost.h"
 
 #include <climits>

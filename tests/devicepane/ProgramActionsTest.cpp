@@ -1,6 +1,3 @@
-// What the user asks of programs through the list (context menu, keys,
-// double-click) and drag and drop over the pane: real input on a pane in
-// the test container.
 #include "support/PaneHost.h"
 
 #include <ole2.h>

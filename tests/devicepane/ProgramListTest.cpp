@@ -1,4 +1,3 @@
-// The program list through IDeviceTransfer: cells, order, records, selection.
 #include "support/PaneHost.h"
 
 #include <cstring>

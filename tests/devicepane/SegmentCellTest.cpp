@@ -1,5 +1,3 @@
-// The segment column: its tooltip and in-place editing by mouse messages,
-// with a host that corrects the segment through the record's address.
 #include "support/PaneHost.h"
 
 #include <vector>

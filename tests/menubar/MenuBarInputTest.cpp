@@ -1,5 +1,3 @@
-// The bar driven as a user drives it: real mouse and keyboard input with the
-// owner in the foreground; popups inspected from inside their loop.
 #include "menubar/MenuCtrl.h"
 #include "menubar/MenuItemData.h"
 

@@ -1,5 +1,3 @@
-// The menu bar object: the image list's copy, the popups it converts, the
-// owner chain and the thread hooks across the lives of bars.
 #include "menubar/MenuCtrl.h"
 #include "menubar/MenuItemData.h"
 #include "menubar/OwnerMap.h"

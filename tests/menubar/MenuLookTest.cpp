@@ -1,6 +1,3 @@
-// The Windows-free choices behind the bar: its layout, hit testing and
-// mnemonics, the popup on its item's monitor, the colours in and out of high
-// contrast, and the keyboard cues.
 #include "menubar/BarLayout.h"
 #include "menubar/MenuLook.h"
 #include "menubar/PopupPlacement.h"

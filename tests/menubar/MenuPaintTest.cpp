@@ -1,5 +1,3 @@
-// The pixels of bar items and of owner-drawn popup items, drawn by their
-// painters into memory.
 #include "menubar/BarPainter.h"
 #include "menubar/PopupPainter.h"
 

@@ -1,7 +1,4 @@
-// The module object: DllGetClassObject's work in process (each class object
-// created once, also when threads race for it, checking what CreateInstance
-// is given), its entry point and where it finds its type library. The lock
-// count and the answers seen from outside: registration/DllExportsTest.
+// The lock count and the answers seen from outside: registration/DllExportsTest.
 #include <windows.h>
 
 #include <gtest/gtest.h>

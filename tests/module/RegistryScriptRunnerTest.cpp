@@ -1,5 +1,3 @@
-// Reading and applying scripts in registration and unregistration mode,
-// against a registry held in memory.
 #include "module/RegistryScriptRunner.h"
 
 #include <gtest/gtest.h>

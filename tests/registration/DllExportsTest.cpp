@@ -1,5 +1,3 @@
-// The DLL's class-object exports, called as COM calls them: the answers of
-// DllGetClassObject and when DllCanUnloadNow lets the DLL go.
 #include <windows.h>
 
 #include <gtest/gtest.h>

@@ -1,6 +1,3 @@
-// Self-registration against Wine's real registry: through Wine's own
-// regsvr32 and through the export, twice, undone, and what COM and a tool
-// find from the registry afterwards.
 #include <windows.h>
 #include <ocidl.h>
 #include <oleauto.h>

@@ -1,7 +1,3 @@
-// The string table in its three languages: every identifier present in
-// each, each translation fillable with the arguments the code passes (the
-// same conversions as the English text), the French texts that begin with
-// a blank.
 #include "ResourceTestSupport.h"
 
 #include "module/ResourceString.h"

@@ -1,9 +1,6 @@
-// Bad input through the interfaces of both controls, one table per kind:
-// null pointers, texts without a terminator or of a megabyte, numbers,
-// handles, kinds and addresses out of range. Each call answers with its
-// status and both controls keep working. Malformed streams:
-// control/PersistenceTest and tests/fuzz/property_stream. The standard OLE interfaces are the control
-// frame's, the same for both: they are asked of the pane.
+// Malformed streams: control/PersistenceTest and tests/fuzz/property_stream.
+// The standard OLE interfaces are the control frame's, the same for both:
+// they are asked of the pane.
 #include <windows.h>
 #include <ole2.h>
 #include <ocidl.h>

@@ -1,6 +1,3 @@
-// Lifetimes: a host that calls back into the control from inside one of
-// its events, or ends it there, and panes and bars made and destroyed over
-// and over without the process growing.
 #include <windows.h>
 
 #include <gtest/gtest.h>

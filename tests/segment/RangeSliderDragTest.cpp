@@ -1,5 +1,3 @@
-// The slider's modal drag loop, driven by mouse messages posted to its owner
-// before the press (as the system queues them) and by real input.
 #include "segment/RangeSlider.h"
 
 #include "support/OwnerWindow.h"

@@ -1,5 +1,3 @@
-// The segment dialog driven as a user drives it: real keys and mouse on the
-// modal dialog, from a thread timer, against a host that corrects segments.
 #include "segment/SegmentDialog.h"
 
 #include "module/ResourceString.h"
