@@ -15,7 +15,6 @@ using ControlCreator = HRESULT (*)(IUnknown* outer, REFIID iid, void** ppv);
 
 ComPtr<IUnknown> NewControl(ControlCreator creator);
 
-// The control's interface `iid`, null when it does not answer.
 template <class I>
 ComPtr<I> Ask(IUnknown* control, REFIID iid) {
     ComPtr<I> result;

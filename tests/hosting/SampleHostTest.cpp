@@ -36,12 +36,10 @@ std::wstring TemporaryFolder() {
     return std::wstring(file) + L"\\";
 }
 
-// Runs the sample with `arguments`, collecting its standard output.
 ChildRun RunSampleHost(const std::wstring& arguments) {
     return RunChild(L"\"" + SampleHostPath() + L"\" " + arguments);
 }
 
-// The bytes of a file; empty when it cannot be read.
 std::string FileBytes(const std::wstring& path) {
     std::ifstream file(path.c_str(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});

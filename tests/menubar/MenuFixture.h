@@ -19,7 +19,6 @@
 
 #include <gtest/gtest.h>
 
-// Command identifiers of the test menu.
 enum TestCommand : UINT {
     ID_OPEN = 101,   // "&Open...\tCtrl+O"
     ID_SAVE = 102,   // checked

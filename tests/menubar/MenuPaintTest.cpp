@@ -48,7 +48,6 @@ class PopupItemPixels : public testing::Test {
     CMenuItemData* Record(HMENU popup, UINT position) {
         return CMenuItemData::FromItemData(ItemInfo(popup, position).dwItemData);
     }
-    // Draws the item at `position` into a fresh canvas of the menu colour.
     void Draw(PixelCanvas& canvas, HMENU popup, UINT position, UINT state, int height = 22) {
         const DRAWITEMSTRUCT dis{ODT_MENU,
                                  0,

@@ -92,7 +92,6 @@ class SegmentDialogTest : public testing::Test {
         GetWindowRect(GetDlgItem(dialog, IDC_SLIDER_PLACE), &bar);
         return bar;
     }
-    // A point of the slider's bar, `x` pixels from its left end.
     POINT OnBar(int x) const { return POINT{Bar().left + x, (Bar().top + Bar().bottom) / 2}; }
     int BarWidth() const { return Bar().right - Bar().left; }
     int Column(int value) const { return value * BarWidth() / program.m_TotalTime; }

@@ -11,7 +11,6 @@ std::wstring KestrelDllPath();
 std::wstring GrainholdDllPath();
 // The 32-bit type library of the product build; empty when not built.
 std::wstring KestrelTypeLib32Path();
-// An environment variable's value; empty when it is not set.
 std::wstring Environment(const wchar_t* name);
 
 #endif

@@ -1,4 +1,3 @@
-// Whether a filled details page still holds a placeholder.
 #ifndef KESTREL_TESTS_LEFT_PLACEHOLDER_H
 #define KESTREL_TESTS_LEFT_PLACEHOLDER_H
 

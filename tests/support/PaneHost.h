@@ -35,14 +35,12 @@ class PixelCanvas;
 // The window's client area as it paints itself now.
 std::unique_ptr<PixelCanvas> Capture(HWND window);
 
-// What a screen reader gets for a window.
 ComPtr<IAccessible> AccessibleOf(HWND window);
 
 class PaneHost {
   public:
     PaneHost();
     void OpenPane();
-    // Destroys the pane and its window now.
     void ClosePane() {
         m_pPane.Reset();
         m_pContainer.reset();

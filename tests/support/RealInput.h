@@ -33,7 +33,6 @@ void DoubleClick(POINT at);
 // Press at `from`, move through each point, release at the last one.
 void Drag(POINT from, std::initializer_list<POINT> through);
 
-// The centre of a window, in screen coordinates.
 POINT CentreOf(HWND window);
 // A point of a window's client area, in screen coordinates.
 POINT ScreenPoint(HWND window, int x, int y);
@@ -70,7 +69,6 @@ class ModalScript {
 // The enabled, visible top-level dialog (class #32770) of this thread that
 // is active; null when there is none.
 HWND ActiveDialog();
-// The text of a window.
 std::string WindowText(HWND window);
 
 #endif

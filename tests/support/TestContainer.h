@@ -43,7 +43,6 @@ class TestContainer {
     IUnknown* Control() const { return m_pSite->Control(); }
     ControlSite& Site() const { return *m_pSite.Get(); }
 
-    // The control's interface `iid`; null when it does not answer.
     template <class I>
     ComPtr<I> Query(REFIID iid) const {
         ComPtr<I> result;
