@@ -17,19 +17,12 @@
 
 namespace {
 
-std::string ClassNameOf(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
 bool Called(const ControlSite& site, const std::string& call) {
     return std::find(site.Calls().begin(), site.Calls().end(), call) != site.Calls().end();
 }
 
 struct WindowClassCase {
     ControlCreator creator;
-    const char* name;
     UINT style;
 };
 
@@ -42,7 +35,6 @@ TEST_P(WindowedActivation, ChildWindowOfTheControlsClassFollowsTheRectanglesUnti
     const HWND window = container.ControlWindow();
 
     ASSERT_TRUE(IsWindow(window));
-    EXPECT_EQ(GetParam().name, ClassNameOf(window));
     EXPECT_EQ(container.Window(), GetParent(window));
     EXPECT_TRUE(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD);
     EXPECT_EQ(GetParam().style, GetClassLongPtrA(window, GCL_STYLE));
@@ -61,10 +53,10 @@ TEST_P(WindowedActivation, ChildWindowOfTheControlsClassFollowsTheRectanglesUnti
     EXPECT_TRUE(Called(container.Site(), "OnInPlaceDeactivate"));
 
     // Activated again it makes a new window; closed, it lets go of its lock.
+    // (The class names: hosting/SampleHostTest and the kit check.)
     ASSERT_HRESULT_SUCCEEDED(container.Activate());
     const HWND second = container.ControlWindow();
     EXPECT_TRUE(IsWindowVisible(second));
-    EXPECT_EQ(GetParam().name, ClassNameOf(second));
     const LONG locks = Module::LockCount();
     container.Close();
     EXPECT_FALSE(IsWindow(second));
@@ -72,8 +64,8 @@ TEST_P(WindowedActivation, ChildWindowOfTheControlsClassFollowsTheRectanglesUnti
 }
 
 INSTANTIATE_TEST_SUITE_P(BothControls, WindowedActivation,
-                         testing::Values(WindowClassCase{CreateDeviceTransfer, "Lanthorn DeviceView", CS_DBLCLKS},
-                                         WindowClassCase{CreateMenuCtrl, "Menu Control class", 0}));
+                         testing::Values(WindowClassCase{CreateDeviceTransfer, CS_DBLCLKS},
+                                         WindowClassCase{CreateMenuCtrl, 0}));
 
 // A host that puts the focus on the pane (as a dialog does on Tab) sees it
 // go on to the list, with the selected program in view, and the user

@@ -102,13 +102,12 @@ class SegmentDialogTest : public testing::Test {
 };
 
 TEST_F(SegmentDialogTest, OpensWithAtLeastAMinuteButNeverBeyondTheTotal) {
-    struct Case {
+    const struct {
         int total, start, length;
         const char* title;  // an empty one leaves the template's caption
         const char* applied;
         const char* edits;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {3600, 600, 30, "Great Speeches", "600+60", "0:10-0:11"},  // a 30 s segment opens as a minute
         {3600, 600, 1200, "Great Speeches", "600+1200", "0:10-0:30"},
         {45, 0, 30, "", "0+45", "0:0-0:0"},  // a short program opens whole
@@ -116,7 +115,7 @@ TEST_F(SegmentDialogTest, OpensWithAtLeastAMinuteButNeverBeyondTheTotal) {
         {0, 0, 0, "Great Speeches", "0+0", "0:0-0:0"},  // no length: nothing to divide by
         {-5, 0, 0, "Great Speeches", "0+0", "0:0-0:0"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(SegmentText(c.start, c.length) + " of " + std::to_string(c.total));
         program = Program(c.title, c.total, c.length, 0, c.start);
         host.segments.clear();

@@ -33,7 +33,6 @@ class RegistryKeysGuard {
     std::vector<Watched> m_vecWatched;
 };
 
-// Small registry readers for assertions.
 bool RegistryKeyExists(HKEY root, const std::wstring& path);
 // Key path -> (value name -> data) of a key and everything below it; the
 // default value has the empty name, a value that is no string its type.
