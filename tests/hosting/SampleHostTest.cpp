@@ -17,9 +17,9 @@ using testing::HasSubstr;
 namespace {
 
 // The sample is built beside the DLL, in samples/; the DLL path may use either separator.
-std::wstring SampleHostPath() {
-    std::wstring path = KestrelDllPath();
-    return path.substr(0, path.find_last_of(L"\\/") + 1) + L"samples\\SampleHost.exe";
+ChildRun RunSampleHost(const std::wstring& arguments) {
+    const std::wstring dll = KestrelDllPath();
+    return RunChild(L"\"" + dll.substr(0, dll.find_last_of(L"\\/") + 1) + L"samples\\SampleHost.exe\" " + arguments);
 }
 
 // The scenes' file names, in the order the sample photographs them.
@@ -49,8 +49,7 @@ class SampleHost : public testing::Test {
 TEST_F(SampleHost, EmbedsTheRegisteredControlsByProgIdAndWritesAPictureOfEachPaneScene) {
     KestrelRegistration registration;
     ASSERT_HRESULT_SUCCEEDED(registration.Result());
-    const ChildRun run = RunChild(L"\"" + SampleHostPath() + L"\" --screenshots \"" +
-                                  m_strFolder.substr(0, m_strFolder.size() - 1) + L"\"");
+    const ChildRun run = RunSampleHost(L"--screenshots \"" + m_strFolder.substr(0, m_strFolder.size() - 1) + L"\"");
     ASSERT_EQ(0u, run.exitCode) << run.output;
     EXPECT_THAT(run.output, HasSubstr("Menu.id: embedded, window class \"Menu Control class\", events connected"));
     EXPECT_THAT(run.output, HasSubstr("Tessaly.DeviceTransfer.1: embedded, window class \"Lanthorn DeviceView\", "

@@ -16,7 +16,6 @@
 
 namespace {
 
-// Both classes' ProgID and class keys as they are now.
 RegistryContents CurrentRegistration() {
     RegistryContents contents;
     for (const wchar_t* progId : kKestrelProgIds) contents.merge(RegistrySnapshot(HKEY_CLASSES_ROOT, progId));
