@@ -130,9 +130,12 @@ std::string HostStacks(const std::string& all, DWORD processId) {
 std::string DescribeHang(const CHostProcess& host) {
     std::string text = "windows and input state of each thread:\n" + DescribeThreads(host.ProcessId());
     text += "the host's last log lines:\n" + LastLines(host.LogPath());
-    const ChildRun debugger =
-        RunChild(L"winedbg --command \"bt all\" " + std::to_wstring(host.ProcessId()), {}, kDebuggerTimeoutMs);
-    text += "stacks (winedbg, exit code " + std::to_string(debugger.exitCode) + "):\n" +
-            HostStacks(debugger.output, host.ProcessId());
+    // Three samples a second apart tell a busy loop from a wait.
+    for (int sample = 1; sample <= 3; Sleep(1000), ++sample) {
+        const ChildRun debugger =
+            RunChild(L"winedbg --command \"bt all\" " + std::to_wstring(host.ProcessId()), {}, kDebuggerTimeoutMs);
+        text += "stacks, sample " + std::to_string(sample) + " (winedbg, exit code " +
+                std::to_string(debugger.exitCode) + "):\n" + HostStacks(debugger.output, host.ProcessId());
+    }
     return text;
 }

@@ -3,10 +3,12 @@
 // started again. It reports the events sent, the clean exits, the crashes
 // with their exit codes and the hangs with what the host was doing.
 //
-//   soak_tests [--seed N] [--seconds N] [--host SampleHost.exe]
+//   soak_tests [--seed N] [--seconds N] [--hasty 0|1] [--host SampleHost.exe]
 //
-// KESTREL_SOAK_SEED, KESTREL_SOAK_SECONDS and KESTREL_SAMPLE_HOST give the
-// same where no argument does; KESTREL_DLL names the DLL registered for the
+// Hasty input comes without pauses and goes to whatever window is in the
+// foreground, the host's or not, instead of bringing the host forward first.
+// KESTREL_SOAK_SEED, KESTREL_SOAK_SECONDS, KESTREL_SOAK_HASTY and
+// KESTREL_SAMPLE_HOST give the same where no argument does; KESTREL_DLL names the DLL registered for the
 // run (the registry is put back afterwards). Exit status 0 when there was
 // neither crash nor hang.
 #include <windows.h>
@@ -38,21 +40,27 @@ constexpr ULONGLONG kProgressMs = 60000;
 struct CSoakOptions {
     unsigned long seed = 1;
     unsigned long seconds = 60;
+    bool bHasty = false;
     std::wstring host;
 };
 
 bool ParseOptions(int argc, wchar_t** argv, CSoakOptions& options) {
     std::wstring seed = Environment(L"KESTREL_SOAK_SEED"), seconds = Environment(L"KESTREL_SOAK_SECONDS");
+    std::wstring hasty = Environment(L"KESTREL_SOAK_HASTY");
     options.host = Environment(L"KESTREL_SAMPLE_HOST");
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring name = argv[i];
-        std::wstring* value = name == L"--seed" ? &seed : name == L"--seconds" ? &seconds : &options.host;
+        std::wstring* value = name == L"--seed"      ? &seed
+                              : name == L"--seconds" ? &seconds
+                              : name == L"--hasty"   ? &hasty
+                                                     : &options.host;
         if (value == &options.host && name != L"--host") return false;
         *value = argv[i + 1];
     }
     if (argc % 2 == 0) return false;
     if (!seed.empty()) options.seed = std::wcstoul(seed.c_str(), nullptr, 10);
     if (!seconds.empty()) options.seconds = std::wcstoul(seconds.c_str(), nullptr, 10);
+    options.bHasty = hasty == L"1";
     return !options.host.empty();
 }
 
@@ -141,8 +149,11 @@ RECT CSoak::Target() const {
     DWORD process = 0;
     GetWindowThreadProcessId(target, &process);
     if (process != m_host.ProcessId()) {
-        if (IsIconic(main)) ShowWindowAsync(main, SW_RESTORE);
-        SetForegroundWindow(main);
+        // Hasty input lands wherever the system sends it.
+        if (!m_options.bHasty) {
+            if (IsIconic(main)) ShowWindowAsync(main, SW_RESTORE);
+            SetForegroundWindow(main);
+        }
         target = main;
     }
     RECT rect{};
@@ -154,7 +165,7 @@ void CSoak::SendBurst() {
     for (int i = 0; i < kEventsPerBurst && !m_host.WaitForEnd(); ++i) {
         m_input.SendOne(Target());
         ++m_nEvents;
-        Sleep(kPauseMs);
+        if (!m_options.bHasty) Sleep(kPauseMs);
     }
 }
 
