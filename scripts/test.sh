@@ -33,7 +33,7 @@ ctest --test-dir "$build/x64" --output-on-failure "$@"
 
 # The same suites on the product DLL in the emulated i686 guest, with
 # KESTREL_I686=1 (CI sets it): the guest is made when its cache is missing
-# (about 12 minutes) and reused otherwise. Packages that cannot be fetched
+# (8 to 12 minutes) and reused otherwise. Packages that cannot be fetched
 # skip this stage alone; a suite that fails in the guest fails the run.
 if [ "${KESTREL_I686:-}" != 1 ]; then
   echo "i686 guest suites skipped (KESTREL_I686=1 runs them, making the guest first if needed)"
