@@ -82,13 +82,12 @@ std::string DescribeThread(DWORD threadId, ULONGLONG busyMs) {
 
 std::string DescribeThreads(DWORD processId) {
     std::vector<DWORD> threads;
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return "no thread snapshot\n";
+    const ScopedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    if (snapshot.get() == INVALID_HANDLE_VALUE) return "no thread snapshot\n";
     THREADENTRY32 entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+    for (BOOL more = Thread32First(snapshot.get(), &entry); more; more = Thread32Next(snapshot.get(), &entry))
         if (entry.th32OwnerProcessID == processId) threads.push_back(entry.th32ThreadID);
-    CloseHandle(snapshot);
     std::vector<ULONGLONG> before;
     for (DWORD thread : threads) before.push_back(CpuTime(thread));
     Sleep(1000);

@@ -8,9 +8,9 @@
 // Hasty input comes without pauses and goes to whatever window is in the
 // foreground, the host's or not, instead of bringing the host forward first.
 // KESTREL_SOAK_SEED, KESTREL_SOAK_SECONDS, KESTREL_SOAK_HASTY and
-// KESTREL_SAMPLE_HOST give the same where no argument does; KESTREL_DLL names the DLL registered for the
-// run (the registry is put back afterwards). Exit status 0 when there was
-// neither crash nor hang.
+// KESTREL_SAMPLE_HOST give the same where no argument does; KESTREL_DLL
+// names the DLL registered for the run (the registry is put back
+// afterwards). Exit status 0 when there was neither crash nor hang.
 #include <windows.h>
 #include <ole2.h>
 

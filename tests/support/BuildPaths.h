@@ -11,6 +11,7 @@ std::wstring KestrelDllPath();
 std::wstring GrainholdDllPath();
 // The 32-bit type library of the product build; empty when not built.
 std::wstring KestrelTypeLib32Path();
+// Any variable of the environment; empty when unset.
 std::wstring Environment(const wchar_t* name);
 
 #endif

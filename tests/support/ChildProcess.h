@@ -6,13 +6,9 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using ScopedHandle = std::unique_ptr<void, HandleCloser>;
+#include "support/ScopedHandle.h"
 
 struct ChildRun {
     DWORD exitCode = ~DWORD(0);  // also when it did not start or did not end in time
