@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <deque>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -124,14 +125,11 @@ std::string HostStacks(const std::string& all, DWORD processId) {
     return kept;
 }
 
-// The frame address of the first thread's innermost frame, the "(0x...)"
-// that ends the first "=>0" line; empty when there is none.
+// The frame address that ends the first thread's "=>0" line.
 std::string InnermostFrame(const std::string& stacks) {
-    const size_t line = stacks.find("=>0 ");
-    if (line == std::string::npos) return {};
-    const size_t end = stacks.find(")\n", line), open = stacks.rfind("(0x", end);
-    if (end == std::string::npos || open == std::string::npos || open < line) return {};
-    return stacks.substr(open + 1, end - open - 1);
+    std::smatch match;
+    std::regex_search(stacks, match, std::regex("=>0 .*\\((0x[0-9a-f]+)\\)"));
+    return match.empty() ? std::string() : match[1].str();
 }
 
 }  // namespace
@@ -146,14 +144,12 @@ std::string DescribeHang(const CHostProcess& host) {
         const std::string stacks = HostStacks(debugger.output, host.ProcessId());
         text += "stacks, sample " + std::to_string(sample) + " (winedbg, exit code " +
                 std::to_string(debugger.exitCode) + "):\n" + stacks;
-        // The words above the innermost frame hold the arguments of the
-        // calls on the stack, the messages among them, which the debugger
-        // cannot name across a callback from the kernel.
+        // The calls' arguments, messages among them, which winedbg cannot
+        // name across a callback from the kernel.
         const std::string frame = InnermostFrame(stacks);
         if (frame.empty()) continue;
-        const ChildRun words = RunChild(L"winedbg --command \"x /400x " + std::wstring(frame.begin(), frame.end()) +
-                                            L"\" " + std::to_wstring(host.ProcessId()),
-                                        {}, kDebuggerTimeoutMs);
+        const std::wstring dump = L"winedbg --command \"x /400x " + std::wstring(frame.begin(), frame.end()) + L"\" ";
+        const ChildRun words = RunChild(dump + std::to_wstring(host.ProcessId()), {}, kDebuggerTimeoutMs);
         text += "stack words from " + frame + ":\n" + words.output;
     }
     return text;
