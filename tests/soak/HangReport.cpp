@@ -125,6 +125,10 @@ std::string HostStacks(const std::string& all, DWORD processId) {
     return kept;
 }
 
+ChildRun RunDebugger(const std::wstring& command, DWORD processId) {
+    return RunChild(L"winedbg --command \"" + command + L"\" " + std::to_wstring(processId), {}, kDebuggerTimeoutMs);
+}
+
 // The frame address that ends the first thread's "=>0" line.
 std::string InnermostFrame(const std::string& stacks) {
     std::smatch match;
@@ -139,17 +143,14 @@ std::string DescribeHang(const CHostProcess& host) {
     text += "the host's last log lines:\n" + LastLines(host.LogPath());
     // Three samples a second apart tell a busy loop from a wait.
     for (int sample = 1; sample <= 3; Sleep(1000), ++sample) {
-        const ChildRun debugger =
-            RunChild(L"winedbg --command \"bt all\" " + std::to_wstring(host.ProcessId()), {}, kDebuggerTimeoutMs);
+        const ChildRun debugger = RunDebugger(L"bt all", host.ProcessId());
         const std::string stacks = HostStacks(debugger.output, host.ProcessId());
         text += "stacks, sample " + std::to_string(sample) + " (winedbg, exit code " +
                 std::to_string(debugger.exitCode) + "):\n" + stacks;
-        // The calls' arguments, messages among them, which winedbg cannot
-        // name across a callback from the kernel.
+        // The calls' arguments, messages among them, that winedbg cannot name across a kernel callback.
         const std::string frame = InnermostFrame(stacks);
         if (frame.empty()) continue;
-        const std::wstring dump = L"winedbg --command \"x /400x " + std::wstring(frame.begin(), frame.end()) + L"\" ";
-        const ChildRun words = RunChild(dump + std::to_wstring(host.ProcessId()), {}, kDebuggerTimeoutMs);
+        const ChildRun words = RunDebugger(L"x /400x " + std::wstring(frame.begin(), frame.end()), host.ProcessId());
         text += "stack words from " + frame + ":\n" + words.output;
     }
     return text;
