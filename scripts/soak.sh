@@ -7,6 +7,7 @@
 #   scripts/soak.sh x64 SEED SECONDS    under wine64, in a display and a Wine prefix of its own
 #   scripts/soak.sh i686 SEED SECONDS   the product, in the emulated i686 guest (scripts/i686.sh)
 #   KESTREL_SOAK_HASTY=1 scripts/soak.sh ...   input without pauses, the host never brought forward
+#   KESTREL_SOAK_ANSWER_MS=1500 scripts/soak.sh ...   a hang is an answer later than this (30000)
 #
 # Several x64 soaks may run side by side: each has its own prefix
 # (build/soak-SEED/prefix), hence its own foreground window.
@@ -15,7 +16,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 if [ $# -ne 3 ] || [[ ! $1 =~ ^(x64|i686)$ ]] || [[ ! $2 =~ ^[0-9]+$ ]] || [[ ! $3 =~ ^[0-9]+$ ]]; then
-  sed -n '2,12p' "$0"
+  sed -n '2,13p' "$0"
   exit 2
 fi
 arch=$1 seed=$2 seconds=$3
