@@ -320,7 +320,7 @@ stage_input() {
   cp scripts/i686-guest.sh "$staging/in/guest-run.sh"
   cp scripts/wine-prefix.reg "$staging/in/"
   [ -z "${KESTREL_I686_LANES:-}" ] || echo "$KESTREL_I686_LANES" >"$staging/in/lanes"
-  # A soak's seed, length and pace (scripts/soak.sh) and the suites' time limit.
+  # A soak's seed, length, pace and answer limit (scripts/soak.sh) and the suites' time limit.
   env | grep -E '^KESTREL_(SOAK_SEED|SOAK_SECONDS|SOAK_HASTY|SOAK_ANSWER_MS|SUITE_LIMIT)=[0-9]+$' >"$staging/in/env" || true
   # Debug information only slows the copy into the guest.
   for exe in "$tests"/tests/*_tests.exe; do $strip -o "$staging/in/tests/${exe##*/}" "$exe"; done
