@@ -147,11 +147,14 @@ std::string DescribeHang(const CHostProcess& host) {
         const std::string stacks = HostStacks(debugger.output, host.ProcessId());
         text += "stacks, sample " + std::to_string(sample) + " (winedbg, exit code " +
                 std::to_string(debugger.exitCode) + "):\n" + stacks;
-        // The calls' arguments, messages among them, that winedbg cannot name across a kernel callback.
+        // The calls' arguments, messages among them, and past the kernel
+        // callback where winedbg's walk stops, the callers' return addresses.
         const std::string frame = InnermostFrame(stacks);
         if (frame.empty()) continue;
-        const ChildRun words = RunDebugger(L"x /400x " + std::wstring(frame.begin(), frame.end()), host.ProcessId());
-        text += "stack words from " + frame + ":\n" + words.output;
+        const ChildRun words = RunDebugger(L"x /2048x " + std::wstring(frame.begin(), frame.end()), host.ProcessId());
+        text += "stack words from " + frame + ":\n" + words.output + "\n";
     }
+    // Where each module lies, to name those return addresses.
+    text += "modules:\n" + RunDebugger(L"info share", host.ProcessId()).output;
     return text;
 }
