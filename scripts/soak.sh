@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # A long soak: the sample host under seeded random real input (tests/soak)
 # for SECONDS, in either build. It prints the driver's report: events,
-# clean exits, crashes with their exit codes, hangs with the host's windows,
-# input state and stacks. Exit status 0 when there was no crash and no hang.
+# clean exits, crashes with their exit codes, and for each time the host did
+# not answer its windows, input state and stacks, then whether it was a
+# stall (it answered again) or a hang. Exit status 0 when there was no
+# crash and no hang.
 #
 #   scripts/soak.sh x64 SEED SECONDS    under wine64, in a display and a Wine prefix of its own
 #   scripts/soak.sh i686 SEED SECONDS   the product, in the emulated i686 guest (scripts/i686.sh)
 #   KESTREL_SOAK_HASTY=1 scripts/soak.sh ...   input without pauses, the host never brought forward
-#   KESTREL_SOAK_ANSWER_MS=1500 scripts/soak.sh ...   a hang is an answer later than this (30000)
+#   KESTREL_SOAK_ANSWER_MS=1500 scripts/soak.sh ...   report any answer later than this (30000)
 #
 # Several x64 soaks may run side by side: each has its own prefix
 # (build/soak-SEED/prefix), hence its own foreground window.
@@ -16,7 +18,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 if [ $# -ne 3 ] || [[ ! $1 =~ ^(x64|i686)$ ]] || [[ ! $2 =~ ^[0-9]+$ ]] || [[ ! $3 =~ ^[0-9]+$ ]]; then
-  sed -n '2,13p' "$0"
+  sed -n '2,15p' "$0"
   exit 2
 fi
 arch=$1 seed=$2 seconds=$3

@@ -155,6 +155,6 @@ std::string DescribeHang(const CHostProcess& host) {
         text += "stack words from " + frame + ":\n" + words.output + "\n";
     }
     // Where each module lies, to name those return addresses.
-    text += "modules:\n" + RunDebugger(L"info share", host.ProcessId()).output;
+    text += "modules:\n" + RunDebugger(L"info share", host.ProcessId()).output + "\n";
     return text;
 }
