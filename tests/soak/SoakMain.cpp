@@ -223,6 +223,12 @@ void CSoak::CountStallOrHang() {
     // hook costs server round trips, and Wine's own About box sends
     // thousands: a loaded emulated guest can take minutes over it, then
     // goes on.
+    DWORD code = 0;
+    if (m_host.WaitForEnd(0, &code)) {
+        // Its queued input reached a way out meanwhile.
+        CountEnd(code);
+        return;
+    }
     if (IsWindow(m_host.MainWindow()) && m_host.Answers(kAnswerMs)) {
         ++m_nStalls;
         Say("STALL: the host answers again after the report");
