@@ -36,8 +36,9 @@ namespace {
 constexpr int kEventsPerBurst = 25;
 constexpr DWORD kPauseMs = 25;  // between two events: about as fast as a hasty user
 constexpr DWORD kStartMs = 120000;
-// How long a host may take to end once its window is gone, and by default
-// to answer, before it counts as hung (generous: the i686 guest is emulated).
+// How long a host may take to end once its window is gone, to answer by
+// default, and to answer again after a report, before it counts as hung
+// (generous: the i686 guest is emulated).
 constexpr DWORD kAnswerMs = 30000;
 constexpr ULONGLONG kProgressMs = 60000;
 
@@ -115,6 +116,8 @@ class CSoak {
     // Whether the host is still up and answering; counts its end, stall or hang.
     bool CheckHost();
     void CountEnd(DWORD code);
+    // Counts the host's end if it ends within `timeoutMs`.
+    bool CountEndWithin(DWORD timeoutMs);
     void CountHang(const char* how);
     // A host that answers again after the report was only stalled.
     void CountStallOrHang();
@@ -186,10 +189,8 @@ bool CSoak::CheckHost() {
     // A host whose main window is gone (also while we asked) is on its way
     // out, and must now end.
     const bool windowGone = !IsWindow(m_host.MainWindow());
-    DWORD code = 0;
-    if (m_host.WaitForEnd(windowGone ? kAnswerMs : 0, &code))
-        CountEnd(code);
-    else if (windowGone)
+    if (CountEndWithin(windowGone ? kAnswerMs : 0)) return false;
+    if (windowGone)
         CountHang("the process did not end after its main window closed");
     else
         CountStallOrHang();
@@ -210,6 +211,13 @@ void CSoak::CountEnd(DWORD code) {
     Say(text);
 }
 
+bool CSoak::CountEndWithin(DWORD timeoutMs) {
+    DWORD code = 0;
+    if (!m_host.WaitForEnd(timeoutMs, &code)) return false;
+    CountEnd(code);
+    return true;
+}
+
 void CSoak::CountHang(const char* how) {
     Say((std::string("HANG: ") + how).c_str());
     Report();
@@ -223,12 +231,8 @@ void CSoak::CountStallOrHang() {
     // hook costs server round trips, and Wine's own About box sends
     // thousands: a loaded emulated guest can take minutes over it, then
     // goes on.
-    DWORD code = 0;
-    if (m_host.WaitForEnd(0, &code)) {
-        // Its queued input reached a way out meanwhile.
-        CountEnd(code);
-        return;
-    }
+    // Its queued input may have reached a way out meanwhile.
+    if (CountEndWithin(0)) return;
     if (IsWindow(m_host.MainWindow()) && m_host.Answers(kAnswerMs)) {
         ++m_nStalls;
         Say("STALL: the host answers again after the report");
