@@ -53,7 +53,6 @@ next_suite() {
 export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export KESTREL_DLL='Z:\io\in\Kestrel.dll' KESTREL_TLB='Z:\io\in\Kestrel.tlb' KESTREL_TLB32='Z:\io\in\Kestrel.tlb'
 export KESTREL_GRAINHOLD='Z:\io\in\samples\Grainhold.dll'
-export KESTREL_SAMPLE_HOST='Z:\io\in\samples\SampleHost.exe'
 
 # The sample host, as a host application uses the product: registered with
 # regsvr32, both controls created by ProgID, the window saved as a PNG.

@@ -54,5 +54,4 @@ export WINEPREFIX="$KESTREL_WINEPREFIX" WINEDEBUG=-all
 . scripts/wine-server.sh
 start_wine_server
 export KESTREL_DLL="Z:${build_dir//\//\\}\\x64\\Kestrel.dll"
-export KESTREL_SAMPLE_HOST="Z:${build_dir//\//\\}\\x64\\samples\\SampleHost.exe"
 scripts/wine-run.sh "$build_dir/x64/tests/soak_tests.exe" --seed "$seed" --seconds "$seconds"

@@ -16,10 +16,8 @@ using testing::HasSubstr;
 
 namespace {
 
-// The sample is built beside the DLL, in samples/; the DLL path may use either separator.
 ChildRun RunSampleHost(const std::wstring& arguments) {
-    const std::wstring dll = KestrelDllPath();
-    return RunChild(L"\"" + dll.substr(0, dll.find_last_of(L"\\/") + 1) + L"samples\\SampleHost.exe\" " + arguments);
+    return RunChild(L"\"" + SampleHostPath() + L"\" " + arguments);
 }
 
 // The scenes' file names, in the order the sample photographs them.

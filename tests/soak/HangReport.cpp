@@ -1,4 +1,4 @@
-#include "HostProcess.h"
+#include "HangReport.h"
 
 #include <tlhelp32.h>
 

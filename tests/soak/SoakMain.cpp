@@ -11,10 +11,11 @@
 // A host that takes longer than answer-ms (30000) to answer is reported; a
 // small limit, a second or two on x64, finds the stalls that an emulated
 // guest under load stretches to half a minute and more. KESTREL_SOAK_SEED,
-// KESTREL_SOAK_SECONDS, KESTREL_SOAK_HASTY, KESTREL_SOAK_ANSWER_MS and
-// KESTREL_SAMPLE_HOST give the same where no argument does; KESTREL_DLL
-// names the DLL registered for the run (the registry is put back
-// afterwards). Exit status 0 when there was neither crash nor hang.
+// KESTREL_SOAK_SECONDS, KESTREL_SOAK_HASTY and KESTREL_SOAK_ANSWER_MS give
+// the same where no argument does; KESTREL_DLL names the DLL registered for
+// the run (the registry is put back afterwards), and the host is the sample
+// built beside it unless --host names another. Exit status 0 when there was
+// neither crash nor hang.
 #include <windows.h>
 #include <ole2.h>
 
@@ -26,7 +27,7 @@
 #include <sstream>
 #include <string>
 
-#include "HostProcess.h"
+#include "HangReport.h"
 #include "RandomInput.h"
 #include "support/BuildPaths.h"
 #include "support/KestrelRegistration.h"
@@ -53,7 +54,7 @@ struct CSoakOptions {
 bool ParseOptions(int argc, wchar_t** argv, CSoakOptions& options) {
     std::wstring seed = Environment(L"KESTREL_SOAK_SEED"), seconds = Environment(L"KESTREL_SOAK_SECONDS");
     std::wstring hasty = Environment(L"KESTREL_SOAK_HASTY"), answer = Environment(L"KESTREL_SOAK_ANSWER_MS");
-    options.host = Environment(L"KESTREL_SAMPLE_HOST");
+    options.host = SampleHostPath();
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring name = argv[i];
         std::wstring* value = name == L"--seed"        ? &seed

@@ -11,3 +11,8 @@ std::wstring Environment(const wchar_t* name) {
 std::wstring KestrelDllPath() { return Environment(L"KESTREL_DLL"); }
 std::wstring KestrelTypeLib32Path() { return Environment(L"KESTREL_TLB32"); }
 std::wstring GrainholdDllPath() { return Environment(L"KESTREL_GRAINHOLD"); }
+
+std::wstring SampleHostPath() {
+    const std::wstring dll = KestrelDllPath();
+    return dll.substr(0, dll.find_last_of(L"\\/") + 1) + L"samples\\SampleHost.exe";
+}

@@ -9,6 +9,9 @@
 std::wstring KestrelDllPath();
 // The stand-in Grainhold.dll of the samples.
 std::wstring GrainholdDllPath();
+// The sample host, built beside the DLL in samples/ (the DLL's path may use
+// either separator).
+std::wstring SampleHostPath();
 // The 32-bit type library of the product build; empty when not built.
 std::wstring KestrelTypeLib32Path();
 // Any variable of the environment; empty when unset.

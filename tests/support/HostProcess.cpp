@@ -1,4 +1,4 @@
-#include "HostProcess.h"
+#include "support/HostProcess.h"
 
 const wchar_t kHostWindowClass[] = L"Kestrel Sample Host";
 
@@ -6,15 +6,17 @@ namespace {
 
 struct CSearch {
     DWORD dwProcessId;
+    const wchar_t* szClass;
     HWND hWndFound;
 };
 
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM lp) {
+BOOL CALLBACK FindShownWindow(HWND window, LPARAM lp) {
     auto* search = reinterpret_cast<CSearch*>(lp);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     wchar_t name[64] = L"";
-    if (process != search->dwProcessId || !GetClassNameW(window, name, 64) || lstrcmpW(name, kHostWindowClass) != 0)
+    if (process != search->dwProcessId || !IsWindowVisible(window) || !GetClassNameW(window, name, 64) ||
+        lstrcmpW(name, search->szClass) != 0)
         return TRUE;
     search->hWndFound = window;
     return FALSE;
@@ -43,16 +45,18 @@ bool CHostProcess::Start(DWORD timeoutMs) {
     m_dwProcessId = process.dwProcessId;
     m_hWndMain = nullptr;
     for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
-        CSearch search{m_dwProcessId, nullptr};
-        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.hWndFound != nullptr && IsWindowVisible(search.hWndFound)) {
-            m_hWndMain = search.hWndFound;
-            return true;
-        }
+        m_hWndMain = ShownWindow(kHostWindowClass);
+        if (m_hWndMain != nullptr) return true;
         if (WaitForEnd()) return false;
         Sleep(100);
     }
     return false;
+}
+
+HWND CHostProcess::ShownWindow(const wchar_t* className) const {
+    CSearch search{m_dwProcessId, className, nullptr};
+    EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
+    return search.hWndFound;
 }
 
 bool CHostProcess::WaitForEnd(DWORD timeoutMs, DWORD* code) const {

@@ -1,7 +1,8 @@
-// The sample host as the soak drives it: started with its output in a file,
-// its main window found, asked whether it still answers, and ended.
-#ifndef KESTREL_TESTS_SOAK_HOST_PROCESS_H
-#define KESTREL_TESTS_SOAK_HOST_PROCESS_H
+// The sample host as a user runs it: started with its output in a file, its
+// main window found, asked whether it still answers, and ended. The soak
+// and the tests of the host's ways out share it.
+#ifndef KESTREL_TESTS_HOST_PROCESS_H
+#define KESTREL_TESTS_HOST_PROCESS_H
 
 #include <windows.h>
 
@@ -22,6 +23,9 @@ class CHostProcess {
     bool Answers(DWORD timeoutMs) const;
     void Kill();
 
+    // A shown top-level window of the host of this class (its main window,
+    // a popup menu "#32768", a dialog "#32770"); null when there is none.
+    HWND ShownWindow(const wchar_t* className) const;
     HWND MainWindow() const { return m_hWndMain; }
     DWORD ProcessId() const { return m_dwProcessId; }
     const std::wstring& LogPath() const { return m_strLog; }
@@ -36,11 +40,5 @@ class CHostProcess {
 
 // The sample host's main window class.
 extern const wchar_t kHostWindowClass[];
-
-// What a host that stopped answering was doing: each of its threads with
-// its windows (class, title, shown, enabled) and its input state (menu
-// mode, move or size loop, capture, focus), the last lines of its event
-// log and every thread's stack as the debugger sees it.
-std::string DescribeHang(const CHostProcess& host);
 
 #endif
