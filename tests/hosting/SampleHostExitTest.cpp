@@ -22,8 +22,8 @@ namespace {
 constexpr DWORD kStartMs = 180000;
 constexpr DWORD kStateMs = 60000;
 constexpr DWORD kEndMs = 120000;
-// The system menu's "About Wine" command (Windows has no such command and
-// ignores it).
+// The system menu's "About Wine" command: Wine's own, as the two rows that
+// use it are.
 constexpr WPARAM kScAboutWine = SC_SCREENSAVE + 1;
 
 template <typename Condition>
