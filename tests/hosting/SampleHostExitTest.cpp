@@ -7,6 +7,7 @@
 #include "support/HostProcess.h"
 #include "support/KestrelRegistration.h"
 #include "support/RealInput.h"
+#include "support/TestContainer.h"
 
 #include <gmock/gmock.h>
 
@@ -25,15 +26,6 @@ constexpr DWORD kEndMs = 120000;
 // The system menu's "About Wine" command: Wine's own, as the two rows that
 // use it are.
 constexpr WPARAM kScAboutWine = SC_SCREENSAVE + 1;
-
-template <typename Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs = kStateMs) {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        if (condition()) return true;
-        Sleep(50);
-    }
-    return condition();
-}
 
 bool PopupMenuShown(const CHostProcess& host) { return host.ShownWindow(L"#32768") != nullptr; }
 
@@ -67,7 +59,7 @@ bool OpenFilePopup(const CHostProcess& host) {
     RECT client{};
     GetClientRect(bar, &client);
     Click(ScreenPoint(bar, 8, client.bottom / 2));
-    return WaitUntil([&] { return PopupMenuShown(host); });
+    return PumpUntil([&] { return PopupMenuShown(host); }, kStateMs);
 }
 
 void PostClose(const CHostProcess& host) { PostMessageW(host.MainWindow(), WM_CLOSE, 0, 0); }
@@ -87,31 +79,31 @@ const CWayOut kWaysOut[] = {
     {"the pane's context menu, the host closing its window",
      [](const CHostProcess& host) {
          Click(FirstRow(host.MainWindow()), MouseButton::RIGHT);
-         return WaitUntil([&] { return PopupMenuShown(host); });
+         return PumpUntil([&] { return PopupMenuShown(host); }, kStateMs);
      },
      PostClose},
     {"the details window, the main window's close box",
      [](const CHostProcess& host) {
          DoubleClick(FirstRow(host.MainWindow()));
-         return WaitUntil([&] { return host.ShownWindow(L"Kestrel Sample Details") != nullptr; });
+         return PumpUntil([&] { return host.ShownWindow(L"Kestrel Sample Details") != nullptr; }, kStateMs);
      },
      [](const CHostProcess& host) { Click(CloseBox(host.MainWindow())); }},
     {"the system menu, Close by its mnemonic",
      [](const CHostProcess& host) {
          PressKeyWith(VK_MENU, VK_SPACE);
-         return WaitUntil([&] { return PopupMenuShown(host); });
+         return PumpUntil([&] { return PopupMenuShown(host); }, kStateMs);
      },
      [](const CHostProcess&) { PressKey('C'); }},
     {"minimized, the host closing its window",
      [](const CHostProcess& host) {
          PostMessageW(host.MainWindow(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-         return WaitUntil([&] { return IsIconic(host.MainWindow()) != FALSE; });
+         return PumpUntil([&] { return IsIconic(host.MainWindow()) != FALSE; }, kStateMs);
      },
      PostClose},
     {"Wine's About box, modal over the host, the host closing its window",
      [](const CHostProcess& host) {
          PostMessageW(host.MainWindow(), WM_SYSCOMMAND, kScAboutWine, 0);
-         return WaitUntil([&] { return host.ShownWindow(L"#32770") != nullptr; });
+         return PumpUntil([&] { return host.ShownWindow(L"#32770") != nullptr; }, kStateMs);
      },
      PostClose},
     // The close arrives while the box is still being made, which under the
@@ -128,22 +120,17 @@ std::string ReadFile(const std::wstring& path) {
     return text.str();
 }
 
-std::wstring HostLogPath() {
-    wchar_t folder[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, folder);
-    return std::wstring(folder) + L"kestrel-exit-host-" + std::to_wstring(GetCurrentProcessId()) + L".log";
-}
-
 TEST(SampleHostExit, EndsCleanlyWhateverIsOpenWhenTheUserLeaves) {
     const KestrelRegistration registration;
     ASSERT_HRESULT_SUCCEEDED(registration.Result());
     for (const CWayOut& way : kWaysOut) {
         SCOPED_TRACE(way.szState);
-        CHostProcess host(L"\"" + SampleHostPath() + L"\"", HostLogPath());
+        CHostProcess host(SampleHostPath());
         bool started = host.Start(kStartMs);
         if (started) {
             SetForegroundWindow(host.MainWindow());
-            started = WaitUntil([&] { return GetForegroundWindow() == host.MainWindow() && host.Answers(kStateMs); });
+            started = PumpUntil([&] { return GetForegroundWindow() == host.MainWindow() && host.Answers(kStateMs); },
+                                kStateMs);
         }
         if (!started || !way.pfnReach(host)) {
             ADD_FAILURE() << (started ? "the state was not reached" : "the host did not come up in front");

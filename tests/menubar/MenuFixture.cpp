@@ -70,16 +70,6 @@ MENUITEMINFOA ItemInfo(HMENU menu, UINT position, std::string* text) {
     return info;
 }
 
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        TestContainer::ProcessMessages();
-        Sleep(10);
-    }
-    return true;
-}
-
 HWND PopupWindow() {
     HWND popup = FindWindowA("#32768", nullptr);
     return popup != nullptr && IsWindowVisible(popup) ? popup : nullptr;

@@ -42,12 +42,6 @@ inline IMAGELIST_HANDLE ImageListValue(HIMAGELIST list) {
     return static_cast<IMAGELIST_HANDLE>(reinterpret_cast<UINT_PTR>(list));
 }
 
-// Dispatches messages until `done` answers true or `timeoutMs` passes;
-// true when `done` did.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 4000);
-inline void PumpFor(DWORD ms) {
-    PumpUntil([] { return false; }, ms);
-}
 // The visible popup menu window (class #32768) and its menu.
 HWND PopupWindow();
 HMENU PopupMenu();

@@ -73,12 +73,6 @@ bool ParseOptions(int argc, wchar_t** argv, CSoakOptions& options) {
     return !options.host.empty();
 }
 
-std::wstring HostLogPath() {
-    wchar_t folder[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, folder);
-    return std::wstring(folder) + L"kestrel-soak-host-" + std::to_wstring(GetCurrentProcessId()) + L".log";
-}
-
 // What the controls fired, by event name, read from the sample host's log
 // ("DeviceTransfer event 7 DeleteSelectedProgramsRequest (...)"): evidence
 // that the input reached popups, details, deletes and refreshes.
@@ -106,8 +100,7 @@ class CEventTally {
 
 class CSoak {
   public:
-    explicit CSoak(const CSoakOptions& options)
-        : m_options(options), m_input(options.seed), m_host(L"\"" + options.host + L"\"", HostLogPath()) {}
+    explicit CSoak(const CSoakOptions& options) : m_options(options), m_input(options.seed), m_host(options.host) {}
 
     int Run();
 
@@ -231,8 +224,7 @@ void CSoak::CountStallOrHang() {
     // Under Wine every message a thread sends while it has a call-window
     // hook costs server round trips, and Wine's own About box sends
     // thousands: a loaded emulated guest can take minutes over it, then
-    // goes on.
-    // Its queued input may have reached a way out meanwhile.
+    // goes on, and its queued input may have reached a way out meanwhile.
     if (CountEndWithin(0)) return;
     if (IsWindow(m_host.MainWindow()) && m_host.Answers(kAnswerMs)) {
         ++m_nStalls;

@@ -22,10 +22,16 @@ BOOL CALLBACK FindShownWindow(HWND window, LPARAM lp) {
     return FALSE;
 }
 
+std::wstring TemporaryLogPath() {
+    wchar_t folder[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + L"kestrel-host-" + std::to_wstring(GetCurrentProcessId()) + L".log";
+}
+
 }  // namespace
 
-CHostProcess::CHostProcess(std::wstring commandLine, std::wstring log)
-    : m_strCommandLine(std::move(commandLine)), m_strLog(std::move(log)) {}
+CHostProcess::CHostProcess(const std::wstring& program)
+    : m_strCommandLine(L"\"" + program + L"\""), m_strLog(TemporaryLogPath()) {}
 
 bool CHostProcess::Start(DWORD timeoutMs) {
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};

@@ -12,8 +12,9 @@
 
 class CHostProcess {
   public:
-    // `log` receives what the host writes (its event log, a line an event).
-    CHostProcess(std::wstring commandLine, std::wstring log);
+    // The host's program; what it writes (its event log, a line an event)
+    // goes to a file of the temporary folder, LogPath().
+    explicit CHostProcess(const std::wstring& program);
 
     // Starts the host and waits until its main window shows.
     bool Start(DWORD timeoutMs);

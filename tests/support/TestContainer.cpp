@@ -76,3 +76,13 @@ LRESULT CALLBACK TestContainer::WindowProc(HWND window, UINT message, WPARAM wp,
     if (message == WM_SIZE && container != nullptr && container->m_pSite) container->m_pSite->Move(ClientRect(window));
     return DefWindowProcW(window, message, wp, lp);
 }
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        TestContainer::ProcessMessages();
+        Sleep(10);
+    }
+    return true;
+}

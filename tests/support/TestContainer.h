@@ -10,6 +10,7 @@
 #include <ole2.h>
 #include "module/ComPtr.h"
 
+#include <functional>
 #include <memory>
 #include <type_traits>
 
@@ -64,5 +65,12 @@ class TestContainer {
     std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer> m_hWndHost;
     ComPtr<ControlSite> m_pSite;
 };
+
+// Dispatches messages until `done` answers true or `timeoutMs` passes;
+// true when `done` did.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 4000);
+inline void PumpFor(DWORD ms) {
+    PumpUntil([] { return false; }, ms);
+}
 
 #endif
