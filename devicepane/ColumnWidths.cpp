@@ -18,7 +18,7 @@ int DefaultWidth(int column) {
 }
 
 int Read(const std::string& name, int defaultWidth) {
-    RegKey key;
+    CRegKey key;
     if (key.Open(HKEY_CURRENT_USER, kKeyPath, KEY_READ) != ERROR_SUCCESS) return defaultWidth;
     // A value longer than 4 bytes fails to fit and leaves the buffer at 0.
     DWORD width = 0;
@@ -30,7 +30,7 @@ int Read(const std::string& name, int defaultWidth) {
 }
 
 void Save(HWND list) {
-    RegKey key;
+    CRegKey key;
     if (key.Create(HKEY_CURRENT_USER, kKeyPath, KEY_WRITE) != ERROR_SUCCESS) return;
     for (int column = 0; column < kColumnCount; ++column) {
         // The column's own width: LVM_GETCOLUMNWIDTH answers the item width

@@ -27,16 +27,16 @@ STDMETHODIMP CClassFactory::QueryInterface(REFIID iid, void** ppv) {
 // The cache in the object map holds the first reference; every further one
 // belongs to somebody outside, who keeps the module loaded while holding it.
 STDMETHODIMP_(ULONG) CClassFactory::AddRef() {
-    CriticalSectionLock lock(refsLock_);
-    if (++refs_ == 2) Module::Lock();
-    return refs_;
+    CCriticalSectionLock lock(m_csRefs);
+    if (++m_nRefs == 2) Module::Lock();
+    return m_nRefs;
 }
 
 STDMETHODIMP_(ULONG) CClassFactory::Release() {
     ULONG refs = 0;
     {
-        CriticalSectionLock lock(refsLock_);
-        refs = --refs_;
+        CCriticalSectionLock lock(m_csRefs);
+        refs = --m_nRefs;
         if (refs == 1) Module::Unlock();
     }
     if (refs == 0) delete this;
@@ -49,7 +49,7 @@ STDMETHODIMP CClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** p
     // COM's rule for aggregation: the outer object gets the inner one's own
     // unknown, never a delegating interface it could not tell apart.
     if (outer != nullptr && !IsEqualIID(iid, IID_IUnknown)) return CLASS_E_NOAGGREGATION;
-    return creator_(outer, iid, ppv);
+    return m_pfnCreator(outer, iid, ppv);
 }
 
 STDMETHODIMP CClassFactory::LockServer(BOOL lock) {

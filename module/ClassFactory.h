@@ -24,12 +24,12 @@ class CClassFactory final : public IClassFactory {
     STDMETHODIMP LockServer(BOOL lock) override;
 
   private:
-    explicit CClassFactory(InstanceCreator creator) : creator_(creator) {}
+    explicit CClassFactory(InstanceCreator creator) : m_pfnCreator(creator) {}
     ~CClassFactory() = default;
 
-    InstanceCreator creator_;
-    CriticalSection refsLock_;
-    ULONG refs_ = 0;
+    InstanceCreator m_pfnCreator;
+    CCriticalSection m_csRefs;
+    ULONG m_nRefs = 0;
 };
 
 #endif

@@ -1,4 +1,4 @@
-// ClassObjectSlot: where an object map entry caches its class object. It is
+// CClassObjectSlot: where an object map entry caches its class object. It is
 // read without the module's lock (the first of the two tests of the lazy
 // creation), so the pointer is atomic; it is filled only under the lock.
 #ifndef KESTREL_CLASS_OBJECT_SLOT_H
@@ -10,22 +10,22 @@
 
 #include "module/ComPtr.h"
 
-class ClassObjectSlot {
+class CClassObjectSlot {
   public:
-    ClassObjectSlot() = default;
-    ClassObjectSlot(const ClassObjectSlot&) = delete;
-    ClassObjectSlot& operator=(const ClassObjectSlot&) = delete;
-    ~ClassObjectSlot() { Clear(); }
+    CClassObjectSlot() = default;
+    CClassObjectSlot(const CClassObjectSlot&) = delete;
+    CClassObjectSlot& operator=(const CClassObjectSlot&) = delete;
+    ~CClassObjectSlot() { Clear(); }
 
-    IUnknown* Peek() const { return object_.load(std::memory_order_acquire); }
+    IUnknown* Peek() const { return m_pObject.load(std::memory_order_acquire); }
     // Takes over the caller's reference; the slot must be empty.
-    void Fill(ComPtr<IUnknown> object) { object_.store(object.Detach(), std::memory_order_release); }
+    void Fill(ComPtr<IUnknown> object) { m_pObject.store(object.Detach(), std::memory_order_release); }
     void Clear() {
-        if (IUnknown* object = object_.exchange(nullptr, std::memory_order_acq_rel)) object->Release();
+        if (IUnknown* object = m_pObject.exchange(nullptr, std::memory_order_acq_rel)) object->Release();
     }
 
   private:
-    std::atomic<IUnknown*> object_{nullptr};
+    std::atomic<IUnknown*> m_pObject{nullptr};
 };
 
 #endif

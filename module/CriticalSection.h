@@ -1,32 +1,32 @@
-// CriticalSection and its scoped lock: the only locks the module has.
+// CCriticalSection and its scoped lock: the only locks the module has.
 #ifndef KESTREL_CRITICAL_SECTION_H
 #define KESTREL_CRITICAL_SECTION_H
 
 #include <windows.h>
 
-class CriticalSection {
+class CCriticalSection {
   public:
-    CriticalSection() { InitializeCriticalSection(&section_); }
-    ~CriticalSection() { DeleteCriticalSection(&section_); }
-    CriticalSection(const CriticalSection&) = delete;
-    CriticalSection& operator=(const CriticalSection&) = delete;
+    CCriticalSection() { InitializeCriticalSection(&m_cs); }
+    ~CCriticalSection() { DeleteCriticalSection(&m_cs); }
+    CCriticalSection(const CCriticalSection&) = delete;
+    CCriticalSection& operator=(const CCriticalSection&) = delete;
 
-    void Enter() { EnterCriticalSection(&section_); }
-    void Leave() { LeaveCriticalSection(&section_); }
+    void Enter() { EnterCriticalSection(&m_cs); }
+    void Leave() { LeaveCriticalSection(&m_cs); }
 
   private:
-    CRITICAL_SECTION section_;
+    CRITICAL_SECTION m_cs;
 };
 
-class CriticalSectionLock {
+class CCriticalSectionLock {
   public:
-    explicit CriticalSectionLock(CriticalSection& section) : section_(section) { section_.Enter(); }
-    ~CriticalSectionLock() { section_.Leave(); }
-    CriticalSectionLock(const CriticalSectionLock&) = delete;
-    CriticalSectionLock& operator=(const CriticalSectionLock&) = delete;
+    explicit CCriticalSectionLock(CCriticalSection& section) : m_cs(section) { m_cs.Enter(); }
+    ~CCriticalSectionLock() { m_cs.Leave(); }
+    CCriticalSectionLock(const CCriticalSectionLock&) = delete;
+    CCriticalSectionLock& operator=(const CCriticalSectionLock&) = delete;
 
   private:
-    CriticalSection& section_;
+    CCriticalSection& m_cs;
 };
 
 #endif

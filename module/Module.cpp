@@ -59,11 +59,11 @@ void CModule::Unlock() { InterlockedDecrement(&m_cLocks); }
 HRESULT CModule::GetClassObject(REFCLSID clsid, REFIID iid, void** ppv) {
     if (ppv == nullptr) return E_POINTER;
     *ppv = nullptr;
-    ObjectMapEntry* entry = m_objectMap.Find(clsid);
+    CObjectMapEntry* entry = m_objectMap.Find(clsid);
     if (entry == nullptr) return CLASS_E_CLASSNOTAVAILABLE;
     IUnknown* classObject = entry->classObject.Peek();
     if (classObject == nullptr) {
-        CriticalSectionLock lock(m_csClassObjects);
+        CCriticalSectionLock lock(m_csClassObjects);
         classObject = entry->classObject.Peek();
         if (classObject == nullptr) {
             ComPtr<IUnknown> created;

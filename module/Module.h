@@ -50,7 +50,7 @@ class CModule {
   private:
     HINSTANCE m_hInstance;
     volatile LONG m_cLocks = 0;
-    CriticalSection m_csClassObjects;
+    CCriticalSection m_csClassObjects;
     CObjectMap m_objectMap;
     GUID m_guidTypeLib;
     DWORD m_dwLoadingThreadId;

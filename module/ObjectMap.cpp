@@ -6,15 +6,15 @@
 #include "module/RegistryScriptIds.h"
 
 CObjectMap::CObjectMap()
-    : entries_{{{CLSID_DeviceTransfer, IDR_DEVICETRANSFER, &CreateDeviceTransfer, {}},
-                {CLSID_MenuCtrl, IDR_MENUCTRL, &CreateMenuCtrl, {}}}} {}
+    : m_aEntries{{{CLSID_DeviceTransfer, IDR_DEVICETRANSFER, &CreateDeviceTransfer, {}},
+                  {CLSID_MenuCtrl, IDR_MENUCTRL, &CreateMenuCtrl, {}}}} {}
 
-ObjectMapEntry* CObjectMap::Find(REFCLSID clsid) {
-    for (auto& entry : entries_)
+CObjectMapEntry* CObjectMap::Find(REFCLSID clsid) {
+    for (auto& entry : m_aEntries)
         if (IsEqualCLSID(entry.clsid, clsid)) return &entry;
     return nullptr;
 }
 
 void CObjectMap::ReleaseClassObjects() {
-    for (auto& entry : entries_) entry.classObject.Clear();
+    for (auto& entry : m_aEntries) entry.classObject.Clear();
 }

@@ -9,11 +9,11 @@
 #include "module/ClassFactory.h"
 #include "module/ClassObjectSlot.h"
 
-struct ObjectMapEntry {
+struct CObjectMapEntry {
     const CLSID& clsid;
     WORD registryScript;  // resource number of the class's "REGISTRY" script
     InstanceCreator createInstance;
-    ClassObjectSlot classObject;  // empty until the first DllGetClassObject for the class
+    CClassObjectSlot classObject;  // empty until the first DllGetClassObject for the class
 };
 
 class CObjectMap {
@@ -21,14 +21,14 @@ class CObjectMap {
     CObjectMap();
 
     // The first entry for `clsid`, or null.
-    ObjectMapEntry* Find(REFCLSID clsid);
+    CObjectMapEntry* Find(REFCLSID clsid);
     void ReleaseClassObjects();
 
-    ObjectMapEntry* begin() { return entries_.data(); }
-    ObjectMapEntry* end() { return entries_.data() + entries_.size(); }
+    CObjectMapEntry* begin() { return m_aEntries.data(); }
+    CObjectMapEntry* end() { return m_aEntries.data() + m_aEntries.size(); }
 
   private:
-    std::array<ObjectMapEntry, 2> entries_;
+    std::array<CObjectMapEntry, 2> m_aEntries;
 };
 
 #endif

@@ -2,31 +2,31 @@
 
 #include <utility>
 
-RegKey::RegKey(RegKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
+CRegKey::CRegKey(CRegKey&& other) noexcept : m_hKey(std::exchange(other.m_hKey, nullptr)) {}
 
-RegKey& RegKey::operator=(RegKey&& other) noexcept {
+CRegKey& CRegKey::operator=(CRegKey&& other) noexcept {
     if (this != &other) {
         Close();
-        key_ = std::exchange(other.key_, nullptr);
+        m_hKey = std::exchange(other.m_hKey, nullptr);
     }
     return *this;
 }
 
-LONG RegKey::Open(HKEY parent, const std::wstring& path, REGSAM access) {
+LONG CRegKey::Open(HKEY parent, const std::wstring& path, REGSAM access) {
     Close();
-    const LONG error = RegOpenKeyExW(parent, path.c_str(), 0, access, &key_);
-    if (error != ERROR_SUCCESS) key_ = nullptr;
+    const LONG error = RegOpenKeyExW(parent, path.c_str(), 0, access, &m_hKey);
+    if (error != ERROR_SUCCESS) m_hKey = nullptr;
     return error;
 }
 
-LONG RegKey::Create(HKEY parent, const std::wstring& path, REGSAM access) {
+LONG CRegKey::Create(HKEY parent, const std::wstring& path, REGSAM access) {
     Close();
     const LONG error =
-        RegCreateKeyExW(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key_, nullptr);
-    if (error != ERROR_SUCCESS) key_ = nullptr;
+        RegCreateKeyExW(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &m_hKey, nullptr);
+    if (error != ERROR_SUCCESS) m_hKey = nullptr;
     return error;
 }
 
-void RegKey::Close() {
-    if (key_ != nullptr) RegCloseKey(std::exchange(key_, nullptr));
+void CRegKey::Close() {
+    if (m_hKey != nullptr) RegCloseKey(std::exchange(m_hKey, nullptr));
 }

@@ -1,4 +1,4 @@
-// RegKey: owns one open registry key and closes it when it goes.
+// CRegKey: owns one open registry key and closes it when it goes.
 #ifndef KESTREL_REG_KEY_H
 #define KESTREL_REG_KEY_H
 
@@ -6,25 +6,25 @@
 
 #include <string>
 
-class RegKey {
+class CRegKey {
   public:
-    RegKey() = default;
-    RegKey(RegKey&& other) noexcept;
-    RegKey& operator=(RegKey&& other) noexcept;
-    RegKey(const RegKey&) = delete;
-    RegKey& operator=(const RegKey&) = delete;
-    ~RegKey() { Close(); }
+    CRegKey() = default;
+    CRegKey(CRegKey&& other) noexcept;
+    CRegKey& operator=(CRegKey&& other) noexcept;
+    CRegKey(const CRegKey&) = delete;
+    CRegKey& operator=(const CRegKey&) = delete;
+    ~CRegKey() { Close(); }
 
     // Both return a Win32 error code and leave the key closed on failure.
     LONG Open(HKEY parent, const std::wstring& path, REGSAM access);
     LONG Create(HKEY parent, const std::wstring& path, REGSAM access);
     void Close();
 
-    HKEY Get() const { return key_; }
-    explicit operator bool() const { return key_ != nullptr; }
+    HKEY Get() const { return m_hKey; }
+    explicit operator bool() const { return m_hKey != nullptr; }
 
   private:
-    HKEY key_ = nullptr;
+    HKEY m_hKey = nullptr;
 };
 
 #endif

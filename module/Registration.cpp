@@ -10,7 +10,7 @@
 namespace {
 
 HRESULT RunScripts(CModule& module, const std::wstring& path, RegistryScriptMode mode) {
-    WindowsRegistry classesRoot(HKEY_CLASSES_ROOT);
+    CWindowsRegistry classesRoot(HKEY_CLASSES_ROOT);
     for (const auto& entry : module.ObjectMap()) {
         const HRESULT hr = RunRegistryScriptResource(module.Instance(), entry.registryScript, path, classesRoot, mode);
         if (FAILED(hr)) return hr;

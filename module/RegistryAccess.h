@@ -1,4 +1,4 @@
-// RegistryAccess: what the registry-script interpreter needs of a registry.
+// IRegistryAccess: what the registry-script interpreter needs of a registry.
 // Keys are named by their path below one root ("CLSID\\{...}\\Control").
 // Every operation returns 0 on success or an error code of the
 // implementation, which the interpreter hands back unchanged.
@@ -7,9 +7,9 @@
 
 #include <string>
 
-class RegistryAccess {
+class IRegistryAccess {
   public:
-    virtual ~RegistryAccess() = default;
+    virtual ~IRegistryAccess() = default;
 
     // Opens the key, creating it (and any missing parent) if absent.
     virtual long CreateKey(const std::wstring& path) = 0;

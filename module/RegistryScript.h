@@ -15,25 +15,25 @@ enum class RegistryKeyMark {
     NoRemove      // never deleted at unregistration
 };
 
-struct RegistryScriptValue {
+struct CRegistryScriptValue {
     std::wstring name;
     std::wstring data;
 };
 
-struct RegistryScriptKey {
+struct CRegistryScriptKey {
     std::wstring name;
     RegistryKeyMark mark = RegistryKeyMark::None;
     std::optional<std::wstring> defaultValue;
-    std::vector<RegistryScriptValue> values;
-    std::vector<RegistryScriptKey> subkeys;
+    std::vector<CRegistryScriptValue> values;
+    std::vector<CRegistryScriptKey> subkeys;
 };
 
-struct RegistryScript {
-    std::vector<RegistryScriptKey> classesRootKeys;
+struct CRegistryScript {
+    std::vector<CRegistryScriptKey> classesRootKeys;
 };
 
 // Where and why a script was refused.
-struct RegistryScriptError {
+struct CRegistryScriptError {
     std::size_t offset = 0;
     std::string message;
 };

@@ -25,15 +25,15 @@ bool IsKeyword(std::wstring_view word) {
 
 }  // namespace
 
-std::optional<RegistryScript> RegistryScriptParser::Parse(std::wstring_view text, RegistryScriptError& error) {
-    RegistryScriptParser parser;
-    RegistryScript script;
+std::optional<CRegistryScript> CRegistryScriptParser::Parse(std::wstring_view text, CRegistryScriptError& error) {
+    CRegistryScriptParser parser;
+    CRegistryScript script;
     if (parser.Tokenize(text) && parser.ParseScript(script)) return script;
-    error = parser.error_;
+    error = parser.m_Error;
     return std::nullopt;
 }
 
-bool RegistryScriptParser::Tokenize(std::wstring_view text) {
+bool CRegistryScriptParser::Tokenize(std::wstring_view text) {
     std::size_t position = 0;
     while (true) {
         while (position < text.size() && IsSpace(text[position])) ++position;
@@ -43,7 +43,7 @@ bool RegistryScriptParser::Tokenize(std::wstring_view text) {
             std::wstring quoted;
             for (++position;; ++position) {
                 if (position == text.size()) {
-                    error_ = {start, "quoted string without its closing quote"};
+                    m_Error = {start, "quoted string without its closing quote"};
                     return false;
                 }
                 if (text[position] == L'\'') {
@@ -55,38 +55,38 @@ bool RegistryScriptParser::Tokenize(std::wstring_view text) {
                     }
                 }
                 if (text[position] < L' ' && text[position] != L'\t') {
-                    error_ = {position, "control character inside a quoted string"};
+                    m_Error = {position, "control character inside a quoted string"};
                     return false;
                 }
                 quoted += text[position];
             }
-            tokens_.push_back({Token::Kind::Quoted, std::move(quoted), start});
+            m_vecTokens.push_back({CToken::Kind::Quoted, std::move(quoted), start});
             continue;
         }
         while (position < text.size() && !IsSpace(text[position])) {
             if (text[position] == L'\'' || text[position] < L' ') {
-                error_ = {position, "quote or control character inside a word"};
+                m_Error = {position, "quote or control character inside a word"};
                 return false;
             }
             ++position;
         }
         std::wstring word(text.substr(start, position - start));
-        Token::Kind kind = Token::Kind::Word;
-        if (word == L"{") kind = Token::Kind::OpenBrace;
-        if (word == L"}") kind = Token::Kind::CloseBrace;
-        if (word == L"=") kind = Token::Kind::Equals;
-        tokens_.push_back({kind, std::move(word), start});
+        CToken::Kind kind = CToken::Kind::Word;
+        if (word == L"{") kind = CToken::Kind::OpenBrace;
+        if (word == L"}") kind = CToken::Kind::CloseBrace;
+        if (word == L"=") kind = CToken::Kind::Equals;
+        m_vecTokens.push_back({kind, std::move(word), start});
     }
-    tokens_.push_back({Token::Kind::End, std::wstring(), text.size()});
+    m_vecTokens.push_back({CToken::Kind::End, std::wstring(), text.size()});
     return true;
 }
 
-bool RegistryScriptParser::ParseScript(RegistryScript& script) {
-    while (Peek().kind != Token::Kind::End) {
+bool CRegistryScriptParser::ParseScript(CRegistryScript& script) {
+    while (Peek().kind != CToken::Kind::End) {
         if (!PeekKeyword(L"HKCR") && !PeekKeyword(L"HKEY_CLASSES_ROOT"))
             return Fail("expected HKCR: no other root key is served");
         Take();
-        if (!Expect(Token::Kind::OpenBrace, "expected '{' after the root key")) return false;
+        if (!Expect(CToken::Kind::OpenBrace, "expected '{' after the root key")) return false;
         if (!ParseBlock(script.classesRootKeys, nullptr, 1)) return false;
     }
     return true;
@@ -94,14 +94,14 @@ bool RegistryScriptParser::ParseScript(RegistryScript& script) {
 
 // Reads the items of a block up to and including its closing brace. The
 // root block has no key of its own, so `values` is null there.
-bool RegistryScriptParser::ParseBlock(std::vector<RegistryScriptKey>& keys, std::vector<RegistryScriptValue>* values,
-                                      int depth) {
+bool CRegistryScriptParser::ParseBlock(std::vector<CRegistryScriptKey>& keys, std::vector<CRegistryScriptValue>* values,
+                                       int depth) {
     while (true) {
         switch (Peek().kind) {
-            case Token::Kind::CloseBrace:
+            case CToken::Kind::CloseBrace:
                 Take();
                 return true;
-            case Token::Kind::End:
+            case CToken::Kind::End:
                 return Fail("block without its closing '}'");
             default:
                 break;
@@ -115,8 +115,8 @@ bool RegistryScriptParser::ParseBlock(std::vector<RegistryScriptKey>& keys, std:
     }
 }
 
-bool RegistryScriptParser::ParseKey(std::vector<RegistryScriptKey>& keys, int depth) {
-    RegistryScriptKey key;
+bool CRegistryScriptParser::ParseKey(std::vector<CRegistryScriptKey>& keys, int depth) {
+    CRegistryScriptKey key;
     if (PeekKeyword(L"ForceRemove")) {
         key.mark = RegistryKeyMark::ForceRemove;
         Take();
@@ -125,13 +125,13 @@ bool RegistryScriptParser::ParseKey(std::vector<RegistryScriptKey>& keys, int de
         Take();
     }
     if (!ParseKeyName(key.name)) return false;
-    if (Peek().kind == Token::Kind::Equals) {
+    if (Peek().kind == CToken::Kind::Equals) {
         Take();
         std::wstring data;
         if (!ParseStringData(data)) return false;
         key.defaultValue = std::move(data);
     }
-    if (Peek().kind == Token::Kind::OpenBrace) {
+    if (Peek().kind == CToken::Kind::OpenBrace) {
         if (depth >= kMaxDepth) return Fail("keys nested too deeply");
         Take();
         if (!ParseBlock(key.subkeys, &key.values, depth + 1)) return false;
@@ -140,22 +140,22 @@ bool RegistryScriptParser::ParseKey(std::vector<RegistryScriptKey>& keys, int de
     return true;
 }
 
-bool RegistryScriptParser::ParseValue(std::vector<RegistryScriptValue>& values) {
+bool CRegistryScriptParser::ParseValue(std::vector<CRegistryScriptValue>& values) {
     Take();  // val
-    const Token& name = Peek();
-    if (name.kind != Token::Kind::Word && name.kind != Token::Kind::Quoted) return Fail("expected a value name");
+    const CToken& name = Peek();
+    if (name.kind != CToken::Kind::Word && name.kind != CToken::Kind::Quoted) return Fail("expected a value name");
     if (name.text.empty() || name.text.size() > kMaxValueName) return Fail("value name empty or too long");
-    RegistryScriptValue value{Take().text, std::wstring()};
-    if (!Expect(Token::Kind::Equals, "expected '=' after the value name")) return false;
+    CRegistryScriptValue value{Take().text, std::wstring()};
+    if (!Expect(CToken::Kind::Equals, "expected '=' after the value name")) return false;
     if (!ParseStringData(value.data)) return false;
     values.push_back(std::move(value));
     return true;
 }
 
-bool RegistryScriptParser::ParseKeyName(std::wstring& name) {
-    const Token& token = Peek();
-    if (token.kind == Token::Kind::Word && IsKeyword(token.text)) return Fail("a keyword where a key name belongs");
-    if (token.kind != Token::Kind::Word && token.kind != Token::Kind::Quoted) return Fail("expected a key name");
+bool CRegistryScriptParser::ParseKeyName(std::wstring& name) {
+    const CToken& token = Peek();
+    if (token.kind == CToken::Kind::Word && IsKeyword(token.text)) return Fail("a keyword where a key name belongs");
+    if (token.kind != CToken::Kind::Word && token.kind != CToken::Kind::Quoted) return Fail("expected a key name");
     // A backslash would reach a key other than the one the block describes.
     if (token.text.empty() || token.text.size() > kMaxKeyName || token.text.find(L'\\') != std::wstring::npos)
         return Fail("key name empty, too long or containing '\\'");
@@ -163,25 +163,25 @@ bool RegistryScriptParser::ParseKeyName(std::wstring& name) {
     return true;
 }
 
-bool RegistryScriptParser::ParseStringData(std::wstring& data) {
+bool CRegistryScriptParser::ParseStringData(std::wstring& data) {
     if (!PeekKeyword(L"s")) return Fail("expected s: only string values are served");
     Take();
-    if (Peek().kind != Token::Kind::Quoted) return Fail("expected a quoted string");
+    if (Peek().kind != CToken::Kind::Quoted) return Fail("expected a quoted string");
     data = Take().text;
     return true;
 }
 
-bool RegistryScriptParser::Expect(Token::Kind kind, const char* what) {
+bool CRegistryScriptParser::Expect(CToken::Kind kind, const char* what) {
     if (Peek().kind != kind) return Fail(what);
     Take();
     return true;
 }
 
-bool RegistryScriptParser::Fail(const char* message) {
-    error_ = {Peek().offset, message};
+bool CRegistryScriptParser::Fail(const char* message) {
+    m_Error = {Peek().offset, message};
     return false;
 }
 
-bool RegistryScriptParser::PeekKeyword(const wchar_t* keyword) const {
-    return Peek().kind == Token::Kind::Word && EqualsKeyword(Peek().text, keyword);
+bool CRegistryScriptParser::PeekKeyword(const wchar_t* keyword) const {
+    return Peek().kind == CToken::Kind::Word && EqualsKeyword(Peek().text, keyword);
 }

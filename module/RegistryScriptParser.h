@@ -1,4 +1,4 @@
-// Reads the text of a registry script into a RegistryScript. The whole text
+// Reads the text of a registry script into a CRegistryScript. The whole text
 // is parsed before anything is returned, so a damaged script never leads to
 // a partial registration.
 //
@@ -30,16 +30,16 @@
 
 #include "module/RegistryScript.h"
 
-class RegistryScriptParser {
+class CRegistryScriptParser {
   public:
     // Deeper than any real script goes, low enough that garbage full of
     // braces cannot exhaust the stack.
     static constexpr int kMaxDepth = 32;
 
-    static std::optional<RegistryScript> Parse(std::wstring_view text, RegistryScriptError& error);
+    static std::optional<CRegistryScript> Parse(std::wstring_view text, CRegistryScriptError& error);
 
   private:
-    struct Token {
+    struct CToken {
         enum class Kind { End, Word, Quoted, OpenBrace, CloseBrace, Equals };
         Kind kind;
         std::wstring text;
@@ -47,22 +47,22 @@ class RegistryScriptParser {
     };
 
     bool Tokenize(std::wstring_view text);
-    bool ParseScript(RegistryScript& script);
-    bool ParseBlock(std::vector<RegistryScriptKey>& keys, std::vector<RegistryScriptValue>* values, int depth);
-    bool ParseKey(std::vector<RegistryScriptKey>& keys, int depth);
-    bool ParseValue(std::vector<RegistryScriptValue>& values);
+    bool ParseScript(CRegistryScript& script);
+    bool ParseBlock(std::vector<CRegistryScriptKey>& keys, std::vector<CRegistryScriptValue>* values, int depth);
+    bool ParseKey(std::vector<CRegistryScriptKey>& keys, int depth);
+    bool ParseValue(std::vector<CRegistryScriptValue>& values);
     bool ParseKeyName(std::wstring& name);
     bool ParseStringData(std::wstring& data);
-    bool Expect(Token::Kind kind, const char* what);
+    bool Expect(CToken::Kind kind, const char* what);
     bool Fail(const char* message);
 
-    const Token& Peek() const { return tokens_[next_]; }
-    const Token& Take() { return tokens_[next_ < tokens_.size() - 1 ? next_++ : next_]; }
+    const CToken& Peek() const { return m_vecTokens[m_nNext]; }
+    const CToken& Take() { return m_vecTokens[m_nNext < m_vecTokens.size() - 1 ? m_nNext++ : m_nNext]; }
     bool PeekKeyword(const wchar_t* keyword) const;
 
-    std::vector<Token> tokens_;
-    std::size_t next_ = 0;
-    RegistryScriptError error_;
+    std::vector<CToken> m_vecTokens;
+    std::size_t m_nNext = 0;
+    CRegistryScriptError m_Error;
 };
 
 #endif

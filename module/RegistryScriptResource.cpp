@@ -26,7 +26,7 @@ HRESULT LoadRegistryScriptText(HINSTANCE module, WORD id, std::wstring& text) {
     return S_OK;
 }
 
-HRESULT RunRegistryScriptResource(HINSTANCE module, WORD id, const std::wstring& modulePath, RegistryAccess& registry,
+HRESULT RunRegistryScriptResource(HINSTANCE module, WORD id, const std::wstring& modulePath, IRegistryAccess& registry,
                                   RegistryScriptMode mode) {
     std::wstring text;
     if (const HRESULT hr = LoadRegistryScriptText(module, id, text); FAILED(hr)) return hr;

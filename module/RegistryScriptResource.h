@@ -12,7 +12,7 @@
 HRESULT LoadRegistryScriptText(HINSTANCE module, WORD id, std::wstring& text);
 
 // Loads script `id` of `module` and runs it as RunRegistryScriptText does.
-HRESULT RunRegistryScriptResource(HINSTANCE module, WORD id, const std::wstring& modulePath, RegistryAccess& registry,
+HRESULT RunRegistryScriptResource(HINSTANCE module, WORD id, const std::wstring& modulePath, IRegistryAccess& registry,
                                   RegistryScriptMode mode);
 
 #endif

@@ -6,7 +6,7 @@ std::wstring SubkeyPath(const std::wstring& parent, const std::wstring& name) {
     return parent.empty() ? name : parent + L'\\' + name;
 }
 
-long RegisterKey(const RegistryScriptKey& key, const std::wstring& parent, RegistryAccess& registry) {
+long RegisterKey(const CRegistryScriptKey& key, const std::wstring& parent, IRegistryAccess& registry) {
     const std::wstring path = SubkeyPath(parent, key.name);
     long error = 0;
     if (key.mark == RegistryKeyMark::ForceRemove && (error = registry.DeleteTree(path)) != 0) return error;
@@ -19,7 +19,7 @@ long RegisterKey(const RegistryScriptKey& key, const std::wstring& parent, Regis
     return 0;
 }
 
-long UnregisterKey(const RegistryScriptKey& key, const std::wstring& parent, RegistryAccess& registry) {
+long UnregisterKey(const CRegistryScriptKey& key, const std::wstring& parent, IRegistryAccess& registry) {
     const std::wstring path = SubkeyPath(parent, key.name);
     if (!registry.KeyExists(path)) return 0;
     long error = 0;
@@ -41,7 +41,7 @@ long UnregisterKey(const RegistryScriptKey& key, const std::wstring& parent, Reg
 
 }  // namespace
 
-long RunRegistryScript(const RegistryScript& script, RegistryAccess& registry, RegistryScriptMode mode) {
+long RunRegistryScript(const CRegistryScript& script, IRegistryAccess& registry, RegistryScriptMode mode) {
     for (const auto& key : script.classesRootKeys) {
         const long error = mode == RegistryScriptMode::Register ? RegisterKey(key, std::wstring(), registry)
                                                                 : UnregisterKey(key, std::wstring(), registry);

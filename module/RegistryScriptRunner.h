@@ -13,6 +13,6 @@ enum class RegistryScriptMode { Register, Unregister };
 // key itself, unless it is NoRemove or keeps subkeys the script does not
 // name (a ForceRemove key goes with those too); what is missing is skipped.
 // Stops at the first failure and returns its code; 0 when all went well.
-long RunRegistryScript(const RegistryScript& script, RegistryAccess& registry, RegistryScriptMode mode);
+long RunRegistryScript(const CRegistryScript& script, IRegistryAccess& registry, RegistryScriptMode mode);
 
 #endif

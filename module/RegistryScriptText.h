@@ -17,7 +17,7 @@ inline constexpr HRESULT kMalformedRegistryScript = HRESULT_FROM_WIN32(ERROR_INV
 // expanded and parsed in full before the registry is touched. A registry
 // error comes back as HRESULT_FROM_WIN32 of its code. Allocation failures
 // are thrown as std::bad_alloc, for the export to turn into E_OUTOFMEMORY.
-HRESULT RunRegistryScriptText(std::wstring_view text, const std::wstring& modulePath, RegistryAccess& registry,
+HRESULT RunRegistryScriptText(std::wstring_view text, const std::wstring& modulePath, IRegistryAccess& registry,
                               RegistryScriptMode mode);
 
 #endif

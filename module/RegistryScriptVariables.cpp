@@ -11,7 +11,7 @@ std::wstring QuoteForRegistryScript(std::wstring_view text) {
 }
 
 bool ExpandRegistryScriptVariables(std::wstring_view text, const RegistryScriptBindings& bindings,
-                                   std::wstring& expanded, RegistryScriptError& error) {
+                                   std::wstring& expanded, CRegistryScriptError& error) {
     expanded.clear();
     expanded.reserve(text.size());
     std::size_t position = 0;

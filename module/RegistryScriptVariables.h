@@ -17,6 +17,6 @@ std::wstring QuoteForRegistryScript(std::wstring_view text);
 // are not scanned again, so a '%' inside a module path stays as it is.
 // Fails on an unknown name or a % without its partner.
 bool ExpandRegistryScriptVariables(std::wstring_view text, const RegistryScriptBindings& bindings,
-                                   std::wstring& expanded, RegistryScriptError& error);
+                                   std::wstring& expanded, CRegistryScriptError& error);
 
 #endif

@@ -1,4 +1,4 @@
-// WindowsRegistry: RegistryAccess over the system registry, below one root
+// CWindowsRegistry: IRegistryAccess over the system registry, below one root
 // key (HKEY_CLASSES_ROOT for registration). Error codes are Win32 codes.
 #ifndef KESTREL_WINDOWS_REGISTRY_H
 #define KESTREL_WINDOWS_REGISTRY_H
@@ -7,9 +7,9 @@
 
 #include "module/RegistryAccess.h"
 
-class WindowsRegistry final : public RegistryAccess {
+class CWindowsRegistry final : public IRegistryAccess {
   public:
-    explicit WindowsRegistry(HKEY root) : root_(root) {}
+    explicit CWindowsRegistry(HKEY root) : m_hKeyRoot(root) {}
 
     long CreateKey(const std::wstring& path) override;
     long SetString(const std::wstring& path, const std::wstring& name, const std::wstring& data) override;
@@ -20,7 +20,7 @@ class WindowsRegistry final : public RegistryAccess {
     bool HasSubkeys(const std::wstring& path) override;
 
   private:
-    HKEY root_;
+    HKEY m_hKeyRoot;
 };
 
 #endif

@@ -11,21 +11,21 @@ constexpr long kKeyNotFound = 2;  // ERROR_FILE_NOT_FOUND
 
 }  // namespace
 
-void MemoryRegistry::FailOn(const std::string& operation, const std::wstring& path, long error) {
-    failOperation_ = operation;
-    failPath_ = path;
-    failError_ = error;
+void CMemoryRegistry::FailOn(const std::string& operation, const std::wstring& path, long error) {
+    m_strFailOperation = operation;
+    m_strFailPath = path;
+    m_lFailError = error;
 }
 
-long MemoryRegistry::Injected(const std::string& operation, const std::wstring& path) {
-    if (operation != failOperation_ || path != failPath_) return 0;
-    failOperation_.clear();
-    return failError_;
+long CMemoryRegistry::Injected(const std::string& operation, const std::wstring& path) {
+    if (operation != m_strFailOperation || path != m_strFailPath) return 0;
+    m_strFailOperation.clear();
+    return m_lFailError;
 }
 
-long MemoryRegistry::CreateKey(const std::wstring& path) {
+long CMemoryRegistry::CreateKey(const std::wstring& path) {
     if (const long error = Injected("CreateKey", path)) return error;
-    ++writes_;
+    ++m_nWrites;
     for (std::size_t separator = path.find(L'\\'); separator != std::wstring::npos;
          separator = path.find(L'\\', separator + 1))
         contents[path.substr(0, separator)];
@@ -33,42 +33,42 @@ long MemoryRegistry::CreateKey(const std::wstring& path) {
     return 0;
 }
 
-long MemoryRegistry::SetString(const std::wstring& path, const std::wstring& name, const std::wstring& data) {
+long CMemoryRegistry::SetString(const std::wstring& path, const std::wstring& name, const std::wstring& data) {
     if (const long error = Injected("SetString", path)) return error;
-    ++writes_;
+    ++m_nWrites;
     const auto key = contents.find(path);
     if (key == contents.end()) return kKeyNotFound;
     key->second[name] = data;
     return 0;
 }
 
-long MemoryRegistry::DeleteValue(const std::wstring& path, const std::wstring& name) {
+long CMemoryRegistry::DeleteValue(const std::wstring& path, const std::wstring& name) {
     if (const long error = Injected("DeleteValue", path)) return error;
-    ++writes_;
+    ++m_nWrites;
     const auto key = contents.find(path);
     if (key != contents.end()) key->second.erase(name);
     return 0;
 }
 
-long MemoryRegistry::DeleteKey(const std::wstring& path) {
+long CMemoryRegistry::DeleteKey(const std::wstring& path) {
     if (const long error = Injected("DeleteKey", path)) return error;
-    ++writes_;
+    ++m_nWrites;
     if (HasSubkeys(path)) return 5;  // ERROR_ACCESS_DENIED, as RegDeleteKey answers
     contents.erase(path);
     return 0;
 }
 
-long MemoryRegistry::DeleteTree(const std::wstring& path) {
+long CMemoryRegistry::DeleteTree(const std::wstring& path) {
     if (const long error = Injected("DeleteTree", path)) return error;
-    ++writes_;
+    ++m_nWrites;
     for (auto key = contents.begin(); key != contents.end();)
         key = key->first == path || IsBelow(key->first, path) ? contents.erase(key) : std::next(key);
     return 0;
 }
 
-bool MemoryRegistry::KeyExists(const std::wstring& path) { return contents.count(path) != 0; }
+bool CMemoryRegistry::KeyExists(const std::wstring& path) { return contents.count(path) != 0; }
 
-bool MemoryRegistry::HasSubkeys(const std::wstring& path) {
+bool CMemoryRegistry::HasSubkeys(const std::wstring& path) {
     for (const auto& [key, values] : contents)
         if (IsBelow(key, path)) return true;
     return false;

@@ -13,9 +13,9 @@ const wchar_t kScript[] =
     L"\t\tInprocServer32 = s 'C:\\it''s\\Kestrel.dll' { val ThreadingModel = s 'Both' }\r\n"
     L"\t\t'1' = s '131473'\r\n\t\tForceRemove Control\r\n\t} }\r\n}\r\n";
 
-std::optional<RegistryScript> Parse(std::wstring_view text) {
-    RegistryScriptError error;
-    return RegistryScriptParser::Parse(text, error);
+std::optional<CRegistryScript> Parse(std::wstring_view text) {
+    CRegistryScriptError error;
+    return CRegistryScriptParser::Parse(text, error);
 }
 
 TEST(RegistryScriptParser, MatchesKeywordsWithoutRegardToCaseUnlessQuoted) {
@@ -48,8 +48,8 @@ TEST(RegistryScriptParser, RefusesWhatItDoesNotServe) {
              L"HKCR { A = s 'x\ny' }",            // control characters in data
              L"HKCR { A\x01 }",                   // control characters in a name
          }) {
-        RegistryScriptError error;
-        EXPECT_FALSE(RegistryScriptParser::Parse(text, error)) << "accepted: " << std::wstring(text).c_str();
+        CRegistryScriptError error;
+        EXPECT_FALSE(CRegistryScriptParser::Parse(text, error)) << "accepted: " << std::wstring(text).c_str();
         EXPECT_FALSE(error.message.empty());
     }
 }
@@ -57,12 +57,12 @@ TEST(RegistryScriptParser, RefusesWhatItDoesNotServe) {
 TEST(RegistryScriptParser, RefusesNestingDeeperThanItsLimitWithoutExhaustingTheStack) {
     std::wstring deep = L"HKCR {";
     for (int i = 0; i < 100000; ++i) deep += L" A {";
-    RegistryScriptError error;
-    EXPECT_FALSE(RegistryScriptParser::Parse(deep, error));
+    CRegistryScriptError error;
+    EXPECT_FALSE(CRegistryScriptParser::Parse(deep, error));
 
     std::wstring allowed = L"HKCR {";
-    for (int i = 1; i < RegistryScriptParser::kMaxDepth; ++i) allowed += L" A {";
-    for (int i = 0; i < RegistryScriptParser::kMaxDepth; ++i) allowed += L" }";
+    for (int i = 1; i < CRegistryScriptParser::kMaxDepth; ++i) allowed += L" A {";
+    for (int i = 0; i < CRegistryScriptParser::kMaxDepth; ++i) allowed += L" }";
     EXPECT_TRUE(Parse(allowed));
 }
 

@@ -27,15 +27,15 @@ constexpr long kAccessDenied = 5;
 class RegistryScriptRun : public testing::Test {
   protected:
     long Run(RegistryScriptMode mode, std::wstring_view text = kClassScript) {
-        RegistryScriptError error;
-        const auto script = RegistryScriptParser::Parse(text, error);
+        CRegistryScriptError error;
+        const auto script = CRegistryScriptParser::Parse(text, error);
         EXPECT_TRUE(script) << error.message;
         return script ? RunRegistryScript(*script, registry, mode) : -1;
     }
     long Register() { return Run(RegistryScriptMode::Register); }
     long Unregister() { return Run(RegistryScriptMode::Unregister); }
 
-    MemoryRegistry registry;
+    CMemoryRegistry registry;
 };
 
 using RegistryScriptRegistration = RegistryScriptRun;
@@ -101,7 +101,7 @@ TEST_F(RegistryScriptRun, StopsAtTheFirstFailureAndReturnsItInBothModes) {
 }
 
 TEST(RegistryScriptText, WritesTheModulePathIntactOrNothingAndReportsFailuresAsHresults) {
-    MemoryRegistry registry;
+    CMemoryRegistry registry;
     const std::wstring damaged = std::wstring(kClassScript) + L" HKCR { Broken = s 'x";
     EXPECT_EQ(kMalformedRegistryScript,
               RunRegistryScriptText(damaged, L"C:\\Kestrel.dll", registry, RegistryScriptMode::Register));

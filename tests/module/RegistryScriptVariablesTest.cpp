@@ -19,7 +19,7 @@ TEST(RegistryScriptVariables, ExpandsBoundNamesOnceAndRefusesUnknownOnes) {
     };
     for (const auto& c : cases) {
         std::wstring expanded;
-        RegistryScriptError error;
+        CRegistryScriptError error;
         EXPECT_EQ(c.ok, ExpandRegistryScriptVariables(c.text, bindings, expanded, error)) << "case " << c.text;
         if (c.ok) {
             EXPECT_EQ(c.expanded, expanded) << "case " << c.text;

@@ -16,8 +16,8 @@ struct RegistryTree {
 
 namespace {
 
-RegKey OpenKey(HKEY root, const std::wstring& path, REGSAM access) {
-    RegKey key;
+CRegKey OpenKey(HKEY root, const std::wstring& path, REGSAM access) {
+    CRegKey key;
     key.Open(root, path, access);
     return key;
 }
@@ -38,7 +38,7 @@ RegistryTree Read(HKEY key) {
         wchar_t name[256];
         DWORD nameLength = 256;
         if (RegEnumKeyExW(key, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        const RegKey subkey = OpenKey(key, std::wstring(name, nameLength), KEY_READ);
+        const CRegKey subkey = OpenKey(key, std::wstring(name, nameLength), KEY_READ);
         if (subkey) tree.subkeys.emplace_back(std::wstring(name, nameLength), Read(subkey.Get()));
     }
     return tree;
@@ -57,7 +57,7 @@ void Flatten(const std::wstring& path, const RegistryTree& tree, RegistryContent
 }
 
 void Write(HKEY root, const std::wstring& path, const RegistryTree& tree) {
-    RegKey key;
+    CRegKey key;
     if (key.Create(root, path, KEY_ALL_ACCESS) != ERROR_SUCCESS) return;
     for (const auto& value : tree.values)
         RegSetValueExW(key.Get(), value.name.c_str(), 0, value.type, value.data.data(),
@@ -75,7 +75,7 @@ RegistryKeysGuard::~RegistryKeysGuard() {
 }
 
 void RegistryKeysGuard::Watch(HKEY root, const std::wstring& path, bool startEmpty) {
-    const RegKey key = OpenKey(root, path, KEY_READ);
+    const CRegKey key = OpenKey(root, path, KEY_READ);
     m_vecWatched.push_back({root, path, key ? std::make_shared<RegistryTree>(Read(key.Get())) : nullptr});
     if (startEmpty) RegDeleteTreeW(root, path.c_str());
 }
@@ -84,13 +84,13 @@ bool RegistryKeyExists(HKEY root, const std::wstring& path) { return static_cast
 
 RegistryContents RegistrySnapshot(HKEY root, const std::wstring& path) {
     RegistryContents contents;
-    if (const RegKey key = OpenKey(root, path, KEY_READ)) Flatten(path, Read(key.Get()), contents);
+    if (const CRegKey key = OpenKey(root, path, KEY_READ)) Flatten(path, Read(key.Get()), contents);
     return contents;
 }
 
 std::wstring RegistryString(HKEY root, const std::wstring& path, const std::wstring& name, bool* found) {
     if (found != nullptr) *found = false;
-    const RegKey key = OpenKey(root, path, KEY_READ);
+    const CRegKey key = OpenKey(root, path, KEY_READ);
     if (!key) return {};
     wchar_t text[4096];
     DWORD type = 0, size = sizeof text;

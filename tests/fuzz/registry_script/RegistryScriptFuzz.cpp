@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The module widens its 8-bit scripts; each byte stands for one character here.
     const std::wstring text(data, data + size);
     const std::wstring modulePath = L"C:\\O'Brien\\50%\\Kestrel.dll";
-    MemoryRegistry registry;
+    CMemoryRegistry registry;
     if (RunRegistryScriptText(text, modulePath, registry, RegistryScriptMode::Register) != S_OK) return 0;
     const RegistryContents once = registry.contents;
     if (RunRegistryScriptText(text, modulePath, registry, RegistryScriptMode::Register) != S_OK ||
