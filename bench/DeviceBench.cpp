@@ -216,14 +216,14 @@ class CKestrelDll {
 
   private:
     HMODULE m_hModule;
-    ComPtr<IClassFactory> m_pFactory;
+    CComPtr<IClassFactory> m_pFactory;
 };
 
 // One device pane, embedded in place in `parent`, connected to a device.
 class CHostedPane {
   public:
     CHostedPane(IClassFactory* factory, HWND parent) {
-        ComPtr<IUnknown> control;
+        CComPtr<IUnknown> control;
         if (FAILED(factory->CreateInstance(nullptr, IID_IUnknown,
                                            reinterpret_cast<void**>(control.ReleaseAndGetAddressOf()))))
             return;
@@ -258,8 +258,8 @@ class CHostedPane {
     }
 
   private:
-    ComPtr<ControlSite> m_pSite;
-    ComPtr<IDeviceTransfer> m_pPane;
+    CComPtr<ControlSite> m_pSite;
+    CComPtr<IDeviceTransfer> m_pPane;
 };
 
 // ------------------------------------------------------------------ events
@@ -308,12 +308,12 @@ struct FiringCost {
 // user input, so no interface call reaches them.
 FiringCost MeasureFiring(IDispatch* sink) {
     FiringCost cost;
-    ComPtr<IUnknown> control;
+    CComPtr<IUnknown> control;
     if (FAILED(CreateDeviceTransfer(nullptr, IID_IUnknown, reinterpret_cast<void**>(control.ReleaseAndGetAddressOf()))))
         return cost;
-    ComPtr<IDeviceTransfer> pane;
-    ComPtr<IConnectionPointContainer> container;
-    ComPtr<IConnectionPoint> point;
+    CComPtr<IDeviceTransfer> pane;
+    CComPtr<IConnectionPointContainer> container;
+    CComPtr<IConnectionPoint> point;
     control->QueryInterface(IID_IDeviceTransfer, reinterpret_cast<void**>(pane.ReleaseAndGetAddressOf()));
     control->QueryInterface(IID_IConnectionPointContainer,
                             reinterpret_cast<void**>(container.ReleaseAndGetAddressOf()));
@@ -325,9 +325,9 @@ FiringCost MeasureFiring(IDispatch* sink) {
     CDeviceTransfer* firing = CDeviceTransfer::From(pane.Get());
     CDeviceProgram record{};
     IDispatch* volatile target = sink;  // called as the pane calls it, through the interface
-    EventArguments none, adjustment;
+    CEventArguments none, adjustment;
     adjustment.Int(7).Pointer(&record).Int(0);
-    const auto direct = [&](DISPID dispid, EventArguments& arguments) {
+    const auto direct = [&](DISPID dispid, CEventArguments& arguments) {
         DISPPARAMS* params = arguments.Params();
         return Seconds([&] {
             for (int i = 0; i < kFirings; ++i) {

@@ -52,7 +52,7 @@ int main() {
         const double bare = FillSeconds(listBox);
         double withBar = 0;
         {
-            ComPtr<IUnknown> bar;
+            CComPtr<IUnknown> bar;
             if (FAILED(CreateMenuCtrl(nullptr, IID_IUnknown, reinterpret_cast<void**>(bar.ReleaseAndGetAddressOf())))) {
                 std::fprintf(stderr, "no menu bar\n");
                 status = 1;

@@ -26,7 +26,7 @@ const char* const kMemberNames[kNameCount] = {
 
 namespace {
 
-struct MemberShape {
+struct CMemberShape {
     std::int32_t dispid;
     Member member;
     unsigned count;
@@ -37,7 +37,7 @@ constexpr Use C = Use::CHILD;
 constexpr Use N = Use::COERCED_NUMBER;
 
 // accName and accValue appear twice: the flags choose the get or the put.
-const MemberShape kShapes[] = {
+const CMemberShape kShapes[] = {
     {-5000, Member::GET_PARENT, 0, {}},
     {-5001, Member::GET_CHILD_COUNT, 0, {}},
     {-5002, Member::GET_CHILD, 1, {C}},
@@ -63,7 +63,7 @@ const MemberShape kShapes[] = {
 
 bool IsPropertyPair(std::int32_t dispid) { return dispid == -5003 || dispid == -5004; }
 
-const MemberShape* FindShape(std::int32_t dispid, std::uint16_t flags) {
+const CMemberShape* FindShape(std::int32_t dispid, std::uint16_t flags) {
     bool wantPut = false;
     if (IsPropertyPair(dispid)) {
         // Neither a get nor a put of a property has no meaning here.
@@ -74,7 +74,7 @@ const MemberShape* FindShape(std::int32_t dispid, std::uint16_t flags) {
         else
             return nullptr;
     }
-    for (const MemberShape& shape : kShapes) {
+    for (const CMemberShape& shape : kShapes) {
         if (shape.dispid != dispid) continue;
         const bool isPut = shape.member == Member::PUT_NAME || shape.member == Member::PUT_VALUE;
         if (isPut == wantPut) return &shape;
@@ -129,7 +129,7 @@ std::int32_t Arrange(std::int32_t dispid, std::uint16_t flags, const CParameterB
     for (unsigned position = count; position-- > 0;)
         if (!taken[position]) source[position] = next++;
 
-    const MemberShape* shape = FindShape(dispid, flags);
+    const CMemberShape* shape = FindShape(dispid, flags);
     if (shape == nullptr) return kMemberNotFound;
     if (shape->count != count) return kBadParamCount;
 

@@ -10,7 +10,7 @@
 #define KESTREL_PROXY_OUT(pointer) \
     if ((pointer) == nullptr) return E_POINTER
 
-HRESULT CAccessibleProxy::Create(ComPtr<IAccessibleProxyLink>* proxy) {
+HRESULT CAccessibleProxy::Create(CComPtr<IAccessibleProxyLink>* proxy) {
     if (proxy == nullptr) return E_POINTER;
     auto* created = new (std::nothrow) CAccessibleProxy();
     if (created == nullptr) return E_OUTOFMEMORY;

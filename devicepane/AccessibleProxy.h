@@ -25,7 +25,7 @@ struct IAccessibleProxyLink : public IUnknown {
 class CAccessibleProxy final : public IAccessibleProxyLink, public IAccessible, public IOleWindow {
   public:
     // A new proxy, not yet linked, with one reference for the caller.
-    static HRESULT Create(ComPtr<IAccessibleProxyLink>* proxy);
+    static HRESULT Create(CComPtr<IAccessibleProxyLink>* proxy);
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override;

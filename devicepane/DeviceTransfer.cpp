@@ -18,54 +18,56 @@
 #include "res/resource.h"
 
 HRESULT CreateDeviceTransfer(IUnknown* outer, REFIID iid, void** ppv) {
-    return ControlFrame::CreateInstance<CDeviceTransfer>(outer, iid, ppv);
+    return CControlFrame::CreateInstance<CDeviceTransfer>(outer, iid, ppv);
 }
 
-const ControlDescription& CDeviceTransfer::Describe() {
-    static const InterfaceEntry interfaces[] = {
+const CControlDescription& CDeviceTransfer::Describe() {
+    static const CInterfaceEntry interfaces[] = {
         {&IID_IDummyDispatch,
-         [](ControlFrame& f) -> IUnknown* { return static_cast<IDispatch*>(&static_cast<CDeviceTransfer&>(f)); }},
+         [](CControlFrame& f) -> IUnknown* { return static_cast<IDispatch*>(&static_cast<CDeviceTransfer&>(f)); }},
         {&IID_IDeviceTransfer,
-         [](ControlFrame& f) -> IUnknown* { return static_cast<IDeviceTransfer*>(&static_cast<CDeviceTransfer&>(f)); }},
+         [](CControlFrame& f) -> IUnknown* {
+             return static_cast<IDeviceTransfer*>(&static_cast<CDeviceTransfer&>(f));
+         }},
         {&IID_IDispatch,
-         [](ControlFrame& f) -> IUnknown* {
+         [](CControlFrame& f) -> IUnknown* {
              return static_cast<IAccessible*>(static_cast<CDeviceTransfer&>(f).m_pAccessibility.get());
          }},
-        {&IID_IViewObjectEx, &ControlFrame::FindViewObject},
-        {&IID_IViewObject2, &ControlFrame::FindViewObject},
-        {&IID_IViewObject, &ControlFrame::FindViewObject},
-        {&IID_IOleInPlaceObjectWindowless, &ControlFrame::FindInPlaceObject},
-        {&IID_IOleInPlaceObject, &ControlFrame::FindInPlaceObject},
-        {&IID_IOleWindow, &ControlFrame::FindInPlaceObject},
-        {&IID_IOleInPlaceActiveObject, &ControlFrame::FindInPlaceActiveObject},
-        {&IID_IOleControl, &ControlFrame::FindOleControl},
-        {&IID_IOleObject, &ControlFrame::FindOleObject},
-        {&IID_IPersistStreamInit, &ControlFrame::FindPersistStreamInit},
-        {&IID_IPersist, &ControlFrame::FindPersistStreamInit},
-        {&IID_IConnectionPointContainer, &ControlFrame::FindConnectionPointContainer},
-        {&IID_ISpecifyPropertyPages, &ControlFrame::FindPropertyPages},
-        {&IID_IQuickActivate, &ControlFrame::FindQuickActivate},
-        {&IID_IPersistStorage, &ControlFrame::FindPersistStorage},
-        {&IID_IDataObject, &ControlFrame::FindDataObject},
-        {&IID_IProvideClassInfo, &ControlFrame::FindClassInfo},
-        {&IID_IProvideClassInfo2, &ControlFrame::FindClassInfo},
+        {&IID_IViewObjectEx, &CControlFrame::FindViewObject},
+        {&IID_IViewObject2, &CControlFrame::FindViewObject},
+        {&IID_IViewObject, &CControlFrame::FindViewObject},
+        {&IID_IOleInPlaceObjectWindowless, &CControlFrame::FindInPlaceObject},
+        {&IID_IOleInPlaceObject, &CControlFrame::FindInPlaceObject},
+        {&IID_IOleWindow, &CControlFrame::FindInPlaceObject},
+        {&IID_IOleInPlaceActiveObject, &CControlFrame::FindInPlaceActiveObject},
+        {&IID_IOleControl, &CControlFrame::FindOleControl},
+        {&IID_IOleObject, &CControlFrame::FindOleObject},
+        {&IID_IPersistStreamInit, &CControlFrame::FindPersistStreamInit},
+        {&IID_IPersist, &CControlFrame::FindPersistStreamInit},
+        {&IID_IConnectionPointContainer, &CControlFrame::FindConnectionPointContainer},
+        {&IID_ISpecifyPropertyPages, &CControlFrame::FindPropertyPages},
+        {&IID_IQuickActivate, &CControlFrame::FindQuickActivate},
+        {&IID_IPersistStorage, &CControlFrame::FindPersistStorage},
+        {&IID_IDataObject, &CControlFrame::FindDataObject},
+        {&IID_IProvideClassInfo, &CControlFrame::FindClassInfo},
+        {&IID_IProvideClassInfo2, &CControlFrame::FindClassInfo},
         {&IID_IAccessible,
-         [](ControlFrame& f) -> IUnknown* {
+         [](CControlFrame& f) -> IUnknown* {
              return static_cast<IAccessible*>(static_cast<CDeviceTransfer&>(f).m_pAccessibility.get());
          }},
         {&IID_IAccessibleOwner,
-         [](ControlFrame& f) -> IUnknown* {
+         [](CControlFrame& f) -> IUnknown* {
              return static_cast<IAccessibleOwner*>(&static_cast<CDeviceTransfer&>(f));
          }},
         {&IID_IPluginText,
-         [](ControlFrame& f) -> IUnknown* { return static_cast<IPluginText*>(&static_cast<CDeviceTransfer&>(f)); }},
+         [](CControlFrame& f) -> IUnknown* { return static_cast<IPluginText*>(&static_cast<CDeviceTransfer&>(f)); }},
     };
     static const IID* const connectionPoints[] = {&IID_IPropertyNotifySink, &DIID__IDeviceTransferEvents};
-    static const PersistedProperty properties[] = {
+    static const CPersistedProperty properties[] = {
         {"_cx", PropertyStorage::ExtentWidth, DISPID_UNKNOWN},
         {"_cy", PropertyStorage::ExtentHeight, DISPID_UNKNOWN},
     };
-    static const ControlDescription description{
+    static const CControlDescription description{
         &CLSID_DeviceTransfer,
         L"DeviceTransfer Class",
         false,  // not aggregatable
@@ -80,7 +82,7 @@ const ControlDescription& CDeviceTransfer::Describe() {
 }
 
 CDeviceTransfer::CDeviceTransfer(IUnknown* outer)
-    : ControlFrame(Describe(), outer),
+    : CControlFrame(Describe(), outer),
       m_pAccessibility(std::make_unique<CPaneAccessible>(*this)),
       m_Editor(m_List, [this](int item, CDeviceProgram* record) { FireOnAdjustProgramSegment(item, record, false); }),
       m_PluginSite(*Controlling(), [this] { FireOnRefreshRequest(); }) {
@@ -273,11 +275,11 @@ HRESULT CDeviceTransfer::UpdateConnectionStatus(int connectionStatus, int isAnim
         m_IsAnimate = isAnimate;
         m_List.SetConnectedView(connectionStatus != 0);
     }
-    const PaneTexts::StatusTemplates templates{
+    const PaneTexts::CStatusTemplates templates{
         LoadResourceString(IDS_NO_DEVICE), LoadResourceString(IDS_STATUS_CONNECTED),
         LoadResourceString(IDS_STATUS_NOT_CONNECTED), LoadResourceString(IDS_STATUS_READING)};
     // A text that cannot be read counts as none: the message is built.
-    const PaneTexts::StatusMessage message = PaneTexts::ChooseStatusMessage(
+    const PaneTexts::CStatusMessage message = PaneTexts::ChooseStatusMessage(
         IsReadableString(text) ? text : nullptr, connectionStatus, isAnimate, DeviceName(), templates);
 
     CWrappedTextElement& shown = m_Status.m_StatusMessage;
@@ -327,58 +329,58 @@ STDMETHODIMP CDeviceTransfer::Reserved(long* pValue) {
 
 // ---------------------------------------------------------------- events
 
-LONG CDeviceTransfer::Fire(DISPID dispid, EventArguments& arguments) {
+LONG CDeviceTransfer::Fire(DISPID dispid, CEventArguments& arguments) {
     return FireEvent(DIID__IDeviceTransferEvents, dispid, arguments);
 }
 
 LONG CDeviceTransfer::FireOnDragEnter(IUnknown* dataObject, DWORD* effect) {
-    EventArguments arguments;
+    CEventArguments arguments;
     arguments.Pointer(dataObject).Pointer(effect);
     return Fire(DISPID_OnDragEnter, arguments);
 }
 
 LONG CDeviceTransfer::FireOnDragOver(DWORD* effect) {
-    EventArguments arguments;
+    CEventArguments arguments;
     arguments.Pointer(effect);
     return Fire(DISPID_OnDragOver, arguments);
 }
 
 LONG CDeviceTransfer::FireOnDragLeave() {
-    EventArguments arguments;
+    CEventArguments arguments;
     return Fire(DISPID_OnDragLeave, arguments);
 }
 
 LONG CDeviceTransfer::FireOnDrop(IUnknown* dataObject, DWORD* effect) {
-    EventArguments arguments;
+    CEventArguments arguments;
     arguments.Pointer(dataObject).Pointer(effect);
     return Fire(DISPID_OnDrop, arguments);
 }
 
 LONG CDeviceTransfer::FireOnProgramDetailes(const char* document, bool byUser) {
-    EventArguments arguments;
+    CEventArguments arguments;
     arguments.AnsiText(document).Bool(byUser);
     return Fire(DISPID_OnProgramDetailes, arguments);
 }
 
 LONG CDeviceTransfer::FireDeleteSelectedProgramsRequest() {
-    EventArguments arguments;
+    CEventArguments arguments;
     return Fire(DISPID_DeleteSelectedProgramsRequest, arguments);
 }
 
 LONG CDeviceTransfer::FireOnAdjustProgramSegment(int programIndex, CDeviceProgram* program, bool fromDialog) {
-    EventArguments arguments;
+    CEventArguments arguments;
     arguments.Int(programIndex).Pointer(program).Int(fromDialog ? 1 : 0);
     return Fire(DISPID_OnAdjustProgramSegment, arguments);
 }
 
 LONG CDeviceTransfer::FireOnPlayProgramSegment(const char* productId, int startSeconds) {
-    EventArguments arguments;
+    CEventArguments arguments;
     arguments.AnsiText(productId).Int(startSeconds);
     return Fire(DISPID_OnPlayProgramSegment, arguments);
 }
 
 LONG CDeviceTransfer::FireOnRefreshRequest() {
-    EventArguments arguments;
+    CEventArguments arguments;
     return Fire(DISPID_OnRefreshRequest, arguments);
 }
 
@@ -391,7 +393,7 @@ void CDeviceTransfer::Layout(int width, int height, bool full) {
         GetWindowRect(list, &rect);
         MapWindowPoints(nullptr, pane, reinterpret_cast<POINT*>(&rect), 2);
         MoveWindow(list, rect.left, rect.top, width - rect.left, height - rect.top, TRUE);
-        const PaneBox box = PaneLayout::StretchedStatusMessageBox(width, height, rect.left);
+        const CPaneBox box = PaneLayout::StretchedStatusMessageBox(width, height, rect.left);
         m_Status.m_StatusMessage.SetBounds(box.x, box.y, box.cx, box.cy);
     }
     if (!full) return;
@@ -400,7 +402,7 @@ void CDeviceTransfer::Layout(int width, int height, bool full) {
     if (HWND list = m_List.Window())
         SetWindowPos(list, nullptr, listLeft, 0, width - listLeft, height,
                      SWP_SHOWWINDOW | SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOACTIVATE);
-    const PaneBox box = PaneLayout::StatusMessageBox(width, height, listLeft);
+    const CPaneBox box = PaneLayout::StatusMessageBox(width, height, listLeft);
     m_Status.m_StatusMessage.SetBounds(box.x, box.y, box.cx, box.cy);
     m_Status.Centre(listLeft);
 }
@@ -532,7 +534,7 @@ LRESULT CALLBACK CDeviceTransfer::ListWindowProc(HWND list, UINT message, WPARAM
 bool CDeviceTransfer::ProcessListMessage(HWND list, UINT message, WPARAM wp, LPARAM lp, LRESULT& result) {
     // The user's input fires events, and a host may let the pane go in its
     // handler while this pane is still on the stack.
-    ComPtr<IDeviceTransfer> alive;
+    CComPtr<IDeviceTransfer> alive;
     if (message == WM_LBUTTONDOWN || message == WM_CONTEXTMENU || message == WM_LBUTTONDBLCLK || message == WM_KEYDOWN)
         alive = this;
     switch (message) {

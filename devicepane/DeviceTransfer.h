@@ -29,13 +29,13 @@ class CPaneAccessible;
 // The pane's identity is IDummyDispatch, a dispatch interface without
 // members (the IDispatch base below); the IDispatch that QueryInterface
 // returns is a different one, that of the accessibility part.
-class CDeviceTransfer final : public ControlFrame,
+class CDeviceTransfer final : public CControlFrame,
                               public IDispatch,
                               public IDeviceTransfer,
                               public IPluginText,
                               public IAccessibleOwner {
   public:
-    static const ControlDescription& Describe();
+    static const CControlDescription& Describe();
 
     // The pane behind an IDeviceTransfer of this module.
     static CDeviceTransfer* From(IDeviceTransfer* pane) { return static_cast<CDeviceTransfer*>(pane); }
@@ -115,11 +115,11 @@ class CDeviceTransfer final : public ControlFrame,
     void OnDraw(HDC dc, const RECT& bounds) override;
 
   private:
-    friend class ControlFrame;
+    friend class CControlFrame;
     explicit CDeviceTransfer(IUnknown* outer);
     ~CDeviceTransfer() override;
 
-    LONG Fire(DISPID dispid, EventArguments& arguments);
+    LONG Fire(DISPID dispid, CEventArguments& arguments);
 
     // ------------------------------------------------ pane window messages
     LRESULT OnCreate();
@@ -148,7 +148,7 @@ class CDeviceTransfer final : public ControlFrame,
     std::string DeviceName() const;
     void WriteMemoryLines();
 
-    TypeInfoHolder m_DummyDispatch{IID_IDummyDispatch};
+    CTypeInfoHolder m_DummyDispatch{IID_IDummyDispatch};
     std::unique_ptr<CPaneAccessible> m_pAccessibility;
 
     DISPLAY_MODE m_DisplayMode = DEVICE_VIEW;

@@ -54,7 +54,7 @@ HRESULT ReturnText(const std::string& text, BSTR* out) {
 }
 
 // The VT_I4 value of `argument`, converted into `scratch` when it is not one.
-HRESULT NumberOf(VARIANT& argument, ScopedVariant& scratch, LONG& value) {
+HRESULT NumberOf(VARIANT& argument, CScopedVariant& scratch, LONG& value) {
     if (V_VT(&argument) == VT_I4) {
         value = V_I4(&argument);
         return S_OK;
@@ -67,7 +67,7 @@ HRESULT NumberOf(VARIANT& argument, ScopedVariant& scratch, LONG& value) {
 
 }  // namespace
 
-CPaneAccessible::CPaneAccessible(CDeviceTransfer& pane) : FramePart(pane), m_pane(pane) {}
+CPaneAccessible::CPaneAccessible(CDeviceTransfer& pane) : CFramePart(pane), m_pane(pane) {}
 
 CPaneAccessible::~CPaneAccessible() { UnlinkProxy(); }
 
@@ -76,12 +76,12 @@ CPaneAccessible::~CPaneAccessible() { UnlinkProxy(); }
 bool CPaneAccessible::OnGetObject(WPARAM wp, LPARAM lp, LRESULT& result) {
     // The object identifier travels as a 32-bit value, also in 64-bit lParams.
     if (static_cast<LONG>(lp) != OBJID_CLIENT) return false;
-    ComPtr<IAccessible> standard;
+    CComPtr<IAccessible> standard;
     if (FAILED(Standard(standard.ReleaseAndGetAddressOf()))) return false;
 
-    ComPtr<IUnknown> proxy(m_pProxy);
+    CComPtr<IUnknown> proxy(m_pProxy);
     if (!proxy) {
-        ComPtr<IAccessibleProxyLink> link;
+        CComPtr<IAccessibleProxyLink> link;
         if (FAILED(CAccessibleProxy::Create(&link))) return false;
         link->SetTarget(this, &m_pane);
         m_pane.SetProxy(link.Get());
@@ -103,7 +103,7 @@ void CPaneAccessible::OnWindowDestroyed() {
 void CPaneAccessible::UnlinkProxy() {
     if (m_pProxy == nullptr) return;
     // The proxy is alive while it is remembered; it stays so while we ask it.
-    ComPtr<IAccessibleProxyLink> link;
+    CComPtr<IAccessibleProxyLink> link;
     IUnknown* proxy = m_pProxy;
     m_pProxy = nullptr;
     if (SUCCEEDED(
@@ -193,7 +193,7 @@ STDMETHODIMP CPaneAccessible::get_accChildCount(LONG* count) {
 
 STDMETHODIMP CPaneAccessible::get_accName(VARIANT child, BSTR* name) {
     if (V_VT(&child) != VT_I4) {
-        ComPtr<IAccessible> standard;
+        CComPtr<IAccessible> standard;
         const HRESULT hr = Standard(standard.ReleaseAndGetAddressOf());
         return FAILED(hr) ? hr : standard->get_accName(child, name);
     }
@@ -208,7 +208,7 @@ STDMETHODIMP CPaneAccessible::get_accName(VARIANT child, BSTR* name) {
 
 STDMETHODIMP CPaneAccessible::get_accDescription(VARIANT child, BSTR* description) {
     if (V_VT(&child) != VT_I4) {
-        ComPtr<IAccessible> standard;
+        CComPtr<IAccessible> standard;
         const HRESULT hr = Standard(standard.ReleaseAndGetAddressOf());
         return FAILED(hr) ? hr : standard->get_accDescription(child, description);
     }
@@ -226,7 +226,7 @@ STDMETHODIMP CPaneAccessible::get_accDescription(VARIANT child, BSTR* descriptio
 
 #define KESTREL_STANDARD(call)                                          \
     do {                                                                \
-        ComPtr<IAccessible> standard;                                   \
+        CComPtr<IAccessible> standard;                                  \
         const HRESULT hr = Standard(standard.ReleaseAndGetAddressOf()); \
         return FAILED(hr) ? hr : standard->call;                        \
     } while (false)
@@ -306,7 +306,7 @@ STDMETHODIMP CPaneAccessible::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count,
 STDMETHODIMP CPaneAccessible::Invoke(DISPID dispid, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                                      EXCEPINFO*, UINT* argumentError) {
     using accessible::Member;
-    ScopedVariant localResult;
+    CScopedVariant localResult;
     UINT localError = 0;
     if (result == nullptr) result = localResult.Receive();
     if (argumentError == nullptr) argumentError = &localError;
@@ -337,7 +337,7 @@ STDMETHODIMP CPaneAccessible::Invoke(DISPID dispid, REFIID, LCID, WORD flags, DI
 
     VARIANT* argument[accessible::kMaxArguments] = {};
     for (unsigned p = 0; p < call.count; ++p) argument[p] = &params->rgvarg[call.source[p]];
-    ScopedVariant scratch[2];
+    CScopedVariant scratch[2];
     HRESULT hr = S_OK;
 
     auto returnText = [&](HRESULT (STDMETHODCALLTYPE CPaneAccessible::*get)(VARIANT, BSTR*)) {

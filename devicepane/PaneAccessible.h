@@ -19,7 +19,7 @@
 
 class CDeviceTransfer;
 
-class CPaneAccessible final : public FramePart<IAccessible> {
+class CPaneAccessible final : public CFramePart<IAccessible> {
   public:
     explicit CPaneAccessible(CDeviceTransfer& pane);
     ~CPaneAccessible();
@@ -81,7 +81,7 @@ class CPaneAccessible final : public FramePart<IAccessible> {
     std::string ItemText(int item, int column) const;
 
     CDeviceTransfer& m_pane;
-    ComPtr<IAccessible> m_pStandard;
+    CComPtr<IAccessible> m_pStandard;
     IUnknown* m_pProxy = nullptr;  // not counted: the proxy says when it goes
 };
 

@@ -2,7 +2,7 @@
 
 #include "devicepane/DeviceTransfer.h"
 
-CPaneDropTarget::CPaneDropTarget(CDeviceTransfer& pane) : FramePart(pane), m_pane(pane) {}
+CPaneDropTarget::CPaneDropTarget(CDeviceTransfer& pane) : CFramePart(pane), m_pane(pane) {}
 
 CPaneDropTarget::~CPaneDropTarget() { Revoke(); }
 

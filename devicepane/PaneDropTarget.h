@@ -12,7 +12,7 @@
 
 class CDeviceTransfer;
 
-class CPaneDropTarget final : public FramePart<IDropTarget> {
+class CPaneDropTarget final : public CFramePart<IDropTarget> {
   public:
     explicit CPaneDropTarget(CDeviceTransfer& pane);
     ~CPaneDropTarget();

@@ -6,11 +6,11 @@ namespace PaneLayout {
 
 int MemoryBlockTop(int pictureBottom) { return std::max(kDefaultMemoryTop, pictureBottom + kPictureGap); }
 
-PanePoint MemoryBlockOrigin(MemoryBlockElement element, int y0) {
-    static const PanePoint kOffsets[MEMORY_BLOCK_SIZE] = {
+CPanePoint MemoryBlockOrigin(MemoryBlockElement element, int y0) {
+    static const CPanePoint kOffsets[MEMORY_BLOCK_SIZE] = {
         {5, 0}, {5, 25}, {25, 26}, {5, 45}, {25, 46}, {15, 70}, {5, 135}, {5, 155},
     };
-    const PanePoint& offset = kOffsets[element];
+    const CPanePoint& offset = kOffsets[element];
     return {offset.x, y0 + offset.y};
 }
 
@@ -20,11 +20,11 @@ int StatusAreaWidth(const int* rightEdges, std::size_t count) {
     return width;
 }
 
-PaneBox StatusMessageBox(int paneWidth, int paneHeight, int listLeft) {
+CPaneBox StatusMessageBox(int paneWidth, int paneHeight, int listLeft) {
     return {0, 0, paneWidth - listLeft, paneHeight - 15};
 }
 
-PaneBox StretchedStatusMessageBox(int paneWidth, int paneHeight, int listLeft) {
+CPaneBox StretchedStatusMessageBox(int paneWidth, int paneHeight, int listLeft) {
     return {6, 0, paneWidth - listLeft - 11, paneHeight - 20};
 }
 

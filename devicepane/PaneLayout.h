@@ -6,13 +6,13 @@
 
 #include <cstddef>
 
-struct PanePoint {
+struct CPanePoint {
     int x;
     int y;
 };
 
 // A box by its top-left corner and size, as SetBounds takes it.
-struct PaneBox {
+struct CPaneBox {
     int x;
     int y;
     int cx;
@@ -27,7 +27,7 @@ constexpr int kMinimumStatusWidth = 160;
 constexpr int kListGap = 5;
 // The memory block starts here unless the picture above reaches lower.
 constexpr int kDefaultMemoryTop = 95;
-constexpr PanePoint kDeviceNameOrigin{10, 5};
+constexpr CPanePoint kDeviceNameOrigin{10, 5};
 constexpr int kPictureLeft = 45;
 constexpr int kPictureGap = 5;
 constexpr int kGaugeWidth = 120;
@@ -49,7 +49,7 @@ enum MemoryBlockElement {
 // y0: 95, or 5 below the picture (or plug-in pane) when that reaches lower.
 int MemoryBlockTop(int pictureBottom);
 // Top-left corner of one element of the memory block that starts at y0.
-PanePoint MemoryBlockOrigin(MemoryBlockElement element, int y0);
+CPanePoint MemoryBlockOrigin(MemoryBlockElement element, int y0);
 // The largest of the minimum width and the right edges given.
 int StatusAreaWidth(const int* rightEdges, std::size_t count);
 // The list's left edge for a status area of that width.
@@ -58,9 +58,9 @@ inline int ListLeft(int statusWidth) { return statusWidth + kListGap; }
 // (truncating toward zero, as integer division does).
 inline int CentredLeft(int listLeft, int elementWidth) { return (listLeft - elementWidth) / 2; }
 // The status message's box in list coordinates after a full layout ...
-PaneBox StatusMessageBox(int paneWidth, int paneHeight, int listLeft);
+CPaneBox StatusMessageBox(int paneWidth, int paneHeight, int listLeft);
 // ... and after a plain size change, which only stretches the list.
-PaneBox StretchedStatusMessageBox(int paneWidth, int paneHeight, int listLeft);
+CPaneBox StretchedStatusMessageBox(int paneWidth, int paneHeight, int listLeft);
 
 }  // namespace PaneLayout
 

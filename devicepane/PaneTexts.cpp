@@ -55,8 +55,8 @@ std::string ArrayText(const char* array, std::size_t length) {
     return std::string(array, end ? static_cast<const char*>(end) - array : length);
 }
 
-StatusMessage ChooseStatusMessage(const char* given, int connectionStatus, int isAnimate, const std::string& deviceName,
-                                  const StatusTemplates& templates) {
+CStatusMessage ChooseStatusMessage(const char* given, int connectionStatus, int isAnimate,
+                                   const std::string& deviceName, const CStatusTemplates& templates) {
     if (given != nullptr) return {given, kStatusRed};
     if (isAnimate != 0) return {Fill(templates.reading, {deviceName}, kStatusCapacity), kStatusGreen};
     if (deviceName == templates.noDevice) return {std::string(), kStatusRed};
@@ -65,8 +65,8 @@ StatusMessage ChooseStatusMessage(const char* given, int connectionStatus, int i
     return {Fill(templates.notConnected, {deviceName}, kStatusCapacity), kStatusRed};
 }
 
-MemoryLines MegabyteLines(std::int64_t used, std::int64_t total, const std::string& usedTemplate,
-                          const std::string& freeTemplate, const std::string& totalTemplate) {
+CMemoryLines MegabyteLines(std::int64_t used, std::int64_t total, const std::string& usedTemplate,
+                           const std::string& freeTemplate, const std::string& totalTemplate) {
     auto megabytes = [](std::int64_t bytes) { return OneDecimal(static_cast<double>(bytes) / kBytesPerMegabyte); };
     return {Fill(usedTemplate, {megabytes(used)}, kMemoryCapacity),
             Fill(freeTemplate, {megabytes(total - used)}, kMemoryCapacity),
@@ -81,8 +81,8 @@ std::int32_t CdSeconds(std::int64_t bytes) {
     return static_cast<std::int32_t>(seconds);
 }
 
-MemoryLines CdUsageLines(std::int64_t used, std::int64_t total, const std::string& usedPrefix,
-                         const std::string& freePrefix, const std::string& totalPrefix) {
+CMemoryLines CdUsageLines(std::int64_t used, std::int64_t total, const std::string& usedPrefix,
+                          const std::string& freePrefix, const std::string& totalPrefix) {
     auto line = [](const std::string& prefix, std::int64_t bytes) {
         return Cut(prefix + FormatDuration(CdSeconds(bytes)), kMemoryCapacity);
     };

@@ -41,14 +41,14 @@ std::string ArrayText(const char (&array)[N]) {
 }
 
 // ------------------------------------------------------------ status
-struct StatusTemplates {
+struct CStatusTemplates {
     std::string noDevice;      // 114
     std::string connected;     // 115
     std::string notConnected;  // 116
     std::string reading;       // 117
 };
 
-struct StatusMessage {
+struct CStatusMessage {
     std::string text;
     std::uint32_t colour;
 };
@@ -56,22 +56,22 @@ struct StatusMessage {
 // The message over the list: the given text (may be null) in red; or, built
 // from the device name, "reading" in green, nothing for the "No Device"
 // name, "connected" or "not connected" in red.
-StatusMessage ChooseStatusMessage(const char* given, int connectionStatus, int isAnimate, const std::string& deviceName,
-                                  const StatusTemplates& templates);
+CStatusMessage ChooseStatusMessage(const char* given, int connectionStatus, int isAnimate,
+                                   const std::string& deviceName, const CStatusTemplates& templates);
 
 // ------------------------------------------------------------ memory
-struct MemoryLines {
+struct CMemoryLines {
     std::string used;
     std::string free;
     std::string total;
 };
 
 // Templates 118, 128, 129 filled with megabytes (bytes × 2^-20).
-MemoryLines MegabyteLines(std::int64_t used, std::int64_t total, const std::string& usedTemplate,
-                          const std::string& freeTemplate, const std::string& totalTemplate);
+CMemoryLines MegabyteLines(std::int64_t used, std::int64_t total, const std::string& usedTemplate,
+                           const std::string& freeTemplate, const std::string& totalTemplate);
 // Prefixes 125, 126, 127 followed by the duration of that much CD audio.
-MemoryLines CdUsageLines(std::int64_t used, std::int64_t total, const std::string& usedPrefix,
-                         const std::string& freePrefix, const std::string& totalPrefix);
+CMemoryLines CdUsageLines(std::int64_t used, std::int64_t total, const std::string& usedPrefix,
+                          const std::string& freePrefix, const std::string& totalPrefix);
 // Whole seconds of CD audio in a byte count, truncated toward zero, held
 // within 32 bits (the duration formatter's range).
 std::int32_t CdSeconds(std::int64_t bytes);

@@ -13,7 +13,7 @@ STDMETHODIMP_(ULONG) CPluginPaneSite::Release() { return m_pane.Release(); }
 STDMETHODIMP CPluginPaneSite::OnPaneNotify() {
     // The host may let the pane go in its OnRefreshRequest handler, and this
     // site and its callback are part of the pane.
-    const ComPtr<IUnknown> alive(&m_pane);
+    const CComPtr<IUnknown> alive(&m_pane);
     m_onNotify();
     return S_OK;
 }

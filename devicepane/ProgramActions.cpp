@@ -15,11 +15,11 @@
 namespace ProgramActions {
 namespace {
 
-struct MenuTraits {
+struct CMenuTraits {
     using Handle = HMENU;
     static void Close(HMENU menu) { ::DestroyMenu(menu); }
 };
-using LoadedMenu = UniqueHandle<MenuTraits>;
+using LoadedMenu = CUniqueHandle<CMenuTraits>;
 
 int FocusedSelectedItem(HWND list) {
     return static_cast<int>(

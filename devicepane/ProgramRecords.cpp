@@ -11,7 +11,7 @@ CDeviceProgram* CProgramRecords::Add(const CDeviceProgram& program) {
         std::memcpy(&m_pFreeSlot, slot, sizeof m_pFreeSlot);
     } else {
         if (m_nUsedInLast == kBlockSize) {
-            std::unique_ptr<Block> block(new (std::nothrow) Block);
+            std::unique_ptr<CBlock> block(new (std::nothrow) CBlock);
             if (!block) return nullptr;
             try {
                 m_blocks.push_back(std::move(block));

@@ -28,11 +28,11 @@ class CProgramRecords {
 
   private:
     static constexpr std::size_t kBlockSize = 64;
-    struct Block {
+    struct CBlock {
         CDeviceProgram records[kBlockSize];
     };
 
-    std::vector<std::unique_ptr<Block>> m_blocks;
+    std::vector<std::unique_ptr<CBlock>> m_blocks;
     std::size_t m_nUsedInLast = kBlockSize;  // slots of the last block handed out
     CDeviceProgram* m_pFreeSlot = nullptr;   // freed slots, each holding the next one's address
 };

@@ -44,7 +44,7 @@ void CStatusArea::Detach() {
 }
 
 void CStatusArea::Paint(HDC dc) {
-    const ObjectSelection font(dc, m_hFontList);
+    const CObjectSelection font(dc, m_hFontList);
     m_Elements.DrawAll(dc, nullptr);
 }
 
@@ -93,7 +93,7 @@ int CStatusArea::Place(DISPLAY_MODE mode, HWND pluginWindow) {
                                                     &m_FreeSwatch,      &m_FreeText,       &m_MemoryGauge,
                                                     &m_TotalText,       &m_AboutDeviceText};
     for (int i = 0; i < MEMORY_BLOCK_SIZE; ++i) {
-        const PanePoint origin = MemoryBlockOrigin(static_cast<MemoryBlockElement>(i), y0);
+        const CPanePoint origin = MemoryBlockOrigin(static_cast<MemoryBlockElement>(i), y0);
         block[i]->MoveTo(origin.x, origin.y);
         if (block[i] == &m_MemoryGauge) m_MemoryGauge.SetSize(kGaugeWidth, kGaugeHeight);
     }
@@ -131,7 +131,7 @@ void CStatusArea::ShowFor(DISPLAY_MODE mode) {
     m_DefaultDeviceIcon.SetVisible(mode == TRANSFER_LIST_VIEW);
 }
 
-void CStatusArea::SetMemoryLines(const PaneTexts::MemoryLines& lines) {
+void CStatusArea::SetMemoryLines(const PaneTexts::CMemoryLines& lines) {
     m_UsedText.SetText(lines.used);
     m_FreeText.SetText(lines.free);
     m_TotalText.SetText(lines.total);

@@ -36,7 +36,7 @@ class CStatusArea {
     void Centre(int listLeft);
     // What the mode shows and hides, and the memory label.
     void ShowFor(DISPLAY_MODE mode);
-    void SetMemoryLines(const PaneTexts::MemoryLines& lines);
+    void SetMemoryLines(const PaneTexts::CMemoryLines& lines);
 
     CTextElement m_DeviceNameText;
     CTextElement m_UsedText;

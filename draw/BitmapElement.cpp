@@ -10,9 +10,9 @@ CBitmapElement::CBitmapElement(HINSTANCE instance, UINT resourceId) {
 
 void CBitmapElement::Draw(HDC dc, const RECT* /*clip*/) {
     if (!m_bitmap) return;
-    const MemoryDC source(dc);
+    const CMemoryDC source(dc);
     if (!source) return;
-    const ObjectSelection bitmap(source.Get(), m_bitmap.Get());
+    const CObjectSelection bitmap(source.Get(), m_bitmap.Get());
     ::BitBlt(dc, m_rcBounds.left, m_rcBounds.top, m_rcBounds.right - m_rcBounds.left,
              m_rcBounds.bottom - m_rcBounds.top, source.Get(), 0, 0, SRCCOPY);
 }

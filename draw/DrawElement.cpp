@@ -11,7 +11,7 @@ void CDrawElement::Invalidate(bool eraseNow) {
     if (eraseNow) {
         // The owner's background handler erases through a clip region of
         // this element only, so neighbouring elements do not flicker.
-        const WindowDC dc = WindowDC::Client(m_hwndOwner);
+        const CWindowDC dc = CWindowDC::Client(m_hwndOwner);
         if (dc) {
             const GdiObject<HRGN> region(::CreateRectRgnIndirect(&grown));
             ::SelectClipRgn(dc.Get(), region.Get());

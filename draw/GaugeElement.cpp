@@ -20,7 +20,7 @@ void Line(HDC dc, int x1, int y1, int x2, int y2) {
 
 // Draws the gauge into a DC of exactly g.width x g.height pixels, with the
 // DC's default pen for every outline.
-void RenderGauge(HDC dc, const GaugeGeometry& g) {
+void RenderGauge(HDC dc, const CGaugeGeometry& g) {
     const int w = g.width, h = g.height;
     FillBand(dc, 0, 0, w, h, ::GetSysColorBrush(COLOR_BTNFACE));
 
@@ -28,7 +28,7 @@ void RenderGauge(HDC dc, const GaugeGeometry& g) {
     const GdiObject<HBRUSH> freeTop(::CreateSolidBrush(CGaugeElement::kFreeTop));
     const GdiObject<HBRUSH> usedSide(::CreateSolidBrush(CGaugeElement::kUsedSide));
     const GdiObject<HBRUSH> freeSide(::CreateSolidBrush(CGaugeElement::kFreeSide));
-    const ObjectSelection brushes(dc, ::GetStockObject(BLACK_BRUSH));
+    const CObjectSelection brushes(dc, ::GetStockObject(BLACK_BRUSH));
 
     if (!g.splitSide) {
         ::SelectObject(dc, freeSide.Get());

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-KESTREL_DOUBLE_PRECISION GaugeGeometry ComputeGaugeGeometry(int width, int height, double fraction) {
-    GaugeGeometry g;
+KESTREL_DOUBLE_PRECISION CGaugeGeometry ComputeGaugeGeometry(int width, int height, double fraction) {
+    CGaugeGeometry g;
     g.width = width;
     g.height = height;
     g.faceHeight = (5 * height) / 6;

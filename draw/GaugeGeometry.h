@@ -3,7 +3,7 @@
 #ifndef KESTREL_GAUGE_GEOMETRY_H
 #define KESTREL_GAUGE_GEOMETRY_H
 
-struct GaugeGeometry {
+struct CGaugeGeometry {
     int width = 0;
     int height = 0;
     int faceHeight = 0;  // e: height of the top and of the bottom ellipse
@@ -23,6 +23,6 @@ struct GaugeGeometry {
 };
 
 // fraction: share of the pie that is used; not clamped.
-GaugeGeometry ComputeGaugeGeometry(int width, int height, double fraction);
+CGaugeGeometry ComputeGaugeGeometry(int width, int height, double fraction);
 
 #endif

@@ -10,20 +10,20 @@
 
 // One handle closed by Traits::Close(handle). A null handle is never closed.
 template <typename Traits>
-class UniqueHandle {
+class CUniqueHandle {
   public:
     using Handle = typename Traits::Handle;
 
-    UniqueHandle() = default;
-    explicit UniqueHandle(Handle handle) : m_h(handle) {}
-    ~UniqueHandle() { Reset(); }
-    UniqueHandle(UniqueHandle&& other) noexcept : m_h(other.Release()) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    CUniqueHandle() = default;
+    explicit CUniqueHandle(Handle handle) : m_h(handle) {}
+    ~CUniqueHandle() { Reset(); }
+    CUniqueHandle(CUniqueHandle&& other) noexcept : m_h(other.Release()) {}
+    CUniqueHandle& operator=(CUniqueHandle&& other) noexcept {
         Reset(other.Release());
         return *this;
     }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    CUniqueHandle(const CUniqueHandle&) = delete;
+    CUniqueHandle& operator=(const CUniqueHandle&) = delete;
 
     Handle Get() const { return m_h; }
     explicit operator bool() const { return m_h != nullptr; }
@@ -38,60 +38,60 @@ class UniqueHandle {
 };
 
 template <typename T>
-struct GdiObjectTraits {
+struct CGdiObjectTraits {
     using Handle = T;
     static void Close(T handle) { ::DeleteObject(handle); }
 };
 
-struct IconTraits {
+struct CIconTraits {
     using Handle = HICON;
     static void Close(HICON handle) { ::DestroyIcon(handle); }
 };
 
 // A brush, pen, bitmap, font or region (it must no longer be selected into a
-// DC when this is destroyed: declare the ObjectSelection after it).
+// DC when this is destroyed: declare the CObjectSelection after it).
 template <typename T>
-using GdiObject = UniqueHandle<GdiObjectTraits<T>>;
+using GdiObject = CUniqueHandle<CGdiObjectTraits<T>>;
 
-using IconHandle = UniqueHandle<IconTraits>;
+using IconHandle = CUniqueHandle<CIconTraits>;
 
 // A DC of a window (GetDC: client area; GetWindowDC: whole window, or the
 // whole screen for no window), given back with ReleaseDC.
-class WindowDC {
+class CWindowDC {
   public:
-    static WindowDC Client(HWND window) { return WindowDC(window, ::GetDC(window)); }
-    static WindowDC Whole(HWND window) { return WindowDC(window, ::GetWindowDC(window)); }
+    static CWindowDC Client(HWND window) { return CWindowDC(window, ::GetDC(window)); }
+    static CWindowDC Whole(HWND window) { return CWindowDC(window, ::GetWindowDC(window)); }
 
-    ~WindowDC() {
+    ~CWindowDC() {
         if (m_dc) ::ReleaseDC(m_window, m_dc);
     }
-    WindowDC(WindowDC&& other) noexcept
+    CWindowDC(CWindowDC&& other) noexcept
         : m_window(std::exchange(other.m_window, nullptr)), m_dc(std::exchange(other.m_dc, nullptr)) {}
-    WindowDC& operator=(WindowDC&&) = delete;
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
+    CWindowDC& operator=(CWindowDC&&) = delete;
+    CWindowDC(const CWindowDC&) = delete;
+    CWindowDC& operator=(const CWindowDC&) = delete;
 
     HDC Get() const { return m_dc; }
     explicit operator bool() const { return m_dc != nullptr; }
 
   private:
-    WindowDC(HWND window, HDC dc) : m_window(window), m_dc(dc) {}
+    CWindowDC(HWND window, HDC dc) : m_window(window), m_dc(dc) {}
 
     HWND m_window = nullptr;
     HDC m_dc = nullptr;
 };
 
 // A memory DC compatible with another DC (or with the screen for null).
-class MemoryDC {
+class CMemoryDC {
   public:
-    explicit MemoryDC(HDC compatibleWith) : m_dc(::CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDC() {
+    explicit CMemoryDC(HDC compatibleWith) : m_dc(::CreateCompatibleDC(compatibleWith)) {}
+    ~CMemoryDC() {
         if (m_dc) ::DeleteDC(m_dc);
     }
-    MemoryDC(MemoryDC&& other) noexcept : m_dc(std::exchange(other.m_dc, nullptr)) {}
-    MemoryDC& operator=(MemoryDC&&) = delete;
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
+    CMemoryDC(CMemoryDC&& other) noexcept : m_dc(std::exchange(other.m_dc, nullptr)) {}
+    CMemoryDC& operator=(CMemoryDC&&) = delete;
+    CMemoryDC(const CMemoryDC&) = delete;
+    CMemoryDC& operator=(const CMemoryDC&) = delete;
 
     HDC Get() const { return m_dc; }
     explicit operator bool() const { return m_dc != nullptr; }
@@ -102,14 +102,14 @@ class MemoryDC {
 
 // Selects an object into a DC for one scope and puts the previous one back.
 // A null object selects nothing.
-class ObjectSelection {
+class CObjectSelection {
   public:
-    ObjectSelection(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(object ? ::SelectObject(dc, object) : nullptr) {}
-    ~ObjectSelection() {
+    CObjectSelection(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(object ? ::SelectObject(dc, object) : nullptr) {}
+    ~CObjectSelection() {
         if (m_previous) ::SelectObject(m_dc, m_previous);
     }
-    ObjectSelection(const ObjectSelection&) = delete;
-    ObjectSelection& operator=(const ObjectSelection&) = delete;
+    CObjectSelection(const CObjectSelection&) = delete;
+    CObjectSelection& operator=(const CObjectSelection&) = delete;
 
   private:
     HDC m_dc;

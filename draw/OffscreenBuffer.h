@@ -20,9 +20,9 @@ class COffscreenBuffer {
   private:
     int m_Width;
     int m_Height;
-    MemoryDC m_dc;
+    CMemoryDC m_dc;
     GdiObject<HBITMAP> m_bitmap;
-    ObjectSelection m_selection;  // last: deselects before the bitmap goes
+    CObjectSelection m_selection;  // last: deselects before the bitmap goes
 };
 
 #endif

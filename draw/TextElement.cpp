@@ -5,7 +5,7 @@
 void CTextElement::Draw(HDC dc, const RECT* /*clip*/) {
     const int previousMode = ::SetBkMode(dc, TRANSPARENT);
     {
-        const ObjectSelection font(dc, m_hFont);
+        const CObjectSelection font(dc, m_hFont);
         RECT r = m_rcBounds;
         ::DrawTextA(dc, m_strText.c_str(), static_cast<int>(m_strText.size()), &r, 0);
     }
@@ -18,10 +18,10 @@ void CTextElement::SetText(const std::string& text) {
     m_strText = text;
 
     // Measured once here rather than at every paint, on the screen's DC.
-    const WindowDC screen = WindowDC::Whole(nullptr);
+    const CWindowDC screen = CWindowDC::Whole(nullptr);
     RECT measured{0, 0, 0, 0};
     {
-        const ObjectSelection font(screen.Get(), m_hFont);
+        const CObjectSelection font(screen.Get(), m_hFont);
         ::DrawTextA(screen.Get(), m_strText.c_str(), static_cast<int>(m_strText.size()), &measured, DT_CALCRECT);
     }
     m_rcBounds.right = m_rcBounds.left + (measured.right - measured.left);

@@ -12,8 +12,8 @@ void CTriangleElement::Draw(HDC dc, const RECT* /*clip*/) {
     const GdiObject<HPEN> pen(::CreatePen(PS_NULL, 1, 0));
     const int previousMode = ::SetPolyFillMode(dc, WINDING);
     {
-        const ObjectSelection selectedBrush(dc, brush.Get());
-        const ObjectSelection selectedPen(dc, pen.Get());
+        const CObjectSelection selectedBrush(dc, brush.Get());
+        const CObjectSelection selectedPen(dc, pen.Get());
         ::Polygon(dc, m_fPointsDown ? down : up, 4);
     }
     ::SetPolyFillMode(dc, previousMode);

@@ -8,7 +8,7 @@ void CWrappedTextElement::Draw(HDC dc, const RECT* /*clip*/) {
     const int previousMode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF previousColour = ::SetTextColor(dc, m_clrText);
     {
-        const ObjectSelection font(dc, m_hFont);
+        const CObjectSelection font(dc, m_hFont);
         DrawTextBottomAligned(dc, m_strText.c_str(), static_cast<int>(m_strText.size()), m_rcBounds,
                               DT_CENTER | DT_BOTTOM | DT_WORDBREAK | DT_EXTERNALLEADING);
     }

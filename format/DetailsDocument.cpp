@@ -16,11 +16,11 @@ namespace {
 using GetCodecNameFromProductIdProc = INT32(WINAPI*)(const char* productId, char** name);
 
 // A library loaded for one lookup.
-struct LibraryTraits {
+struct CLibraryTraits {
     using Handle = HMODULE;
     static void Close(HMODULE module) { ::FreeLibrary(module); }
 };
-using LoadedLibrary = UniqueHandle<LibraryTraits>;
+using LoadedLibrary = CUniqueHandle<CLibraryTraits>;
 
 // The application's directory and then the system directories, never the
 // current directory: a library planted beside a document the user opened

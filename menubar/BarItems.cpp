@@ -13,9 +13,9 @@ NONCLIENTMETRICSA MenuMetrics() {
 }
 
 CBarExtent MeasureText(const std::string& text, bool vertical) {
-    const WindowDC screen = WindowDC::Whole(nullptr);
+    const CWindowDC screen = CWindowDC::Whole(nullptr);
     const GdiObject<HFONT> font = CreateBarFont(vertical);
-    const ObjectSelection selection(screen.Get(), font.Get());
+    const CObjectSelection selection(screen.Get(), font.Get());
     SIZE size{};
     GetTextExtentPoint32A(screen.Get(), text.c_str(), static_cast<int>(text.size()), &size);
     return {size.cx, size.cy};

@@ -75,7 +75,7 @@ void DrawBarItem(const CBarItem& item, HDC dc, bool fHot, bool fPressed, const C
     Draw3dRect(dc, r, clrTopLeft, clrBottomRight);
 
     const GdiObject<HFONT> font = CreateBarFont(fVertical);
-    const ObjectSelection selection(dc, font.Get());
+    const CObjectSelection selection(dc, font.Get());
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = SetTextColor(dc, fHot ? look.clrHotBarText : look.clrBarText);
     if (fVertical) {

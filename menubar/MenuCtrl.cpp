@@ -33,41 +33,41 @@ bool IsWritable(const void* address, size_t size) {
 }  // namespace
 
 HRESULT CreateMenuCtrl(IUnknown* outer, REFIID iid, void** ppv) {
-    return ControlFrame::CreateInstance<CMenuCtrl>(outer, iid, ppv);
+    return CControlFrame::CreateInstance<CMenuCtrl>(outer, iid, ppv);
 }
 
-const ControlDescription& CMenuCtrl::Describe() {
-    static const InterfaceEntry interfaces[] = {
+const CControlDescription& CMenuCtrl::Describe() {
+    static const CInterfaceEntry interfaces[] = {
         {&IID_IMenuCtrl,
-         [](ControlFrame& f) -> IUnknown* { return static_cast<IMenuCtrl*>(&static_cast<CMenuCtrl&>(f)); }},
+         [](CControlFrame& f) -> IUnknown* { return static_cast<IMenuCtrl*>(&static_cast<CMenuCtrl&>(f)); }},
         {&IID_IDispatch,
-         [](ControlFrame& f) -> IUnknown* { return static_cast<IMenuCtrl*>(&static_cast<CMenuCtrl&>(f)); }},
-        {&IID_IViewObjectEx, &ControlFrame::FindViewObject},
-        {&IID_IViewObject2, &ControlFrame::FindViewObject},
-        {&IID_IViewObject, &ControlFrame::FindViewObject},
-        {&IID_IOleInPlaceObjectWindowless, &ControlFrame::FindInPlaceObject},
-        {&IID_IOleInPlaceObject, &ControlFrame::FindInPlaceObject},
-        {&IID_IOleWindow, &ControlFrame::FindInPlaceObject},
-        {&IID_IOleInPlaceActiveObject, &ControlFrame::FindInPlaceActiveObject},
-        {&IID_IOleControl, &ControlFrame::FindOleControl},
-        {&IID_IOleObject, &ControlFrame::FindOleObject},
-        {&IID_IPersistStreamInit, &ControlFrame::FindPersistStreamInit},
-        {&IID_IPersist, &ControlFrame::FindPersistStreamInit},
-        {&IID_IConnectionPointContainer, &ControlFrame::FindConnectionPointContainer},
-        {&IID_IQuickActivate, &ControlFrame::FindQuickActivate},
-        {&IID_IPersistStorage, &ControlFrame::FindPersistStorage},
-        {&IID_IDataObject, &ControlFrame::FindDataObject},
-        {&IID_IProvideClassInfo, &ControlFrame::FindClassInfo},
-        {&IID_IProvideClassInfo2, &ControlFrame::FindClassInfo},
+         [](CControlFrame& f) -> IUnknown* { return static_cast<IMenuCtrl*>(&static_cast<CMenuCtrl&>(f)); }},
+        {&IID_IViewObjectEx, &CControlFrame::FindViewObject},
+        {&IID_IViewObject2, &CControlFrame::FindViewObject},
+        {&IID_IViewObject, &CControlFrame::FindViewObject},
+        {&IID_IOleInPlaceObjectWindowless, &CControlFrame::FindInPlaceObject},
+        {&IID_IOleInPlaceObject, &CControlFrame::FindInPlaceObject},
+        {&IID_IOleWindow, &CControlFrame::FindInPlaceObject},
+        {&IID_IOleInPlaceActiveObject, &CControlFrame::FindInPlaceActiveObject},
+        {&IID_IOleControl, &CControlFrame::FindOleControl},
+        {&IID_IOleObject, &CControlFrame::FindOleObject},
+        {&IID_IPersistStreamInit, &CControlFrame::FindPersistStreamInit},
+        {&IID_IPersist, &CControlFrame::FindPersistStreamInit},
+        {&IID_IConnectionPointContainer, &CControlFrame::FindConnectionPointContainer},
+        {&IID_IQuickActivate, &CControlFrame::FindQuickActivate},
+        {&IID_IPersistStorage, &CControlFrame::FindPersistStorage},
+        {&IID_IDataObject, &CControlFrame::FindDataObject},
+        {&IID_IProvideClassInfo, &CControlFrame::FindClassInfo},
+        {&IID_IProvideClassInfo2, &CControlFrame::FindClassInfo},
     };
     static const IID* const connectionPoints[] = {&DIID__IMenuCtrlEvents};
-    static const PersistedProperty properties[] = {
+    static const CPersistedProperty properties[] = {
         {"_cx", PropertyStorage::ExtentWidth, DISPID_UNKNOWN},
         {"_cy", PropertyStorage::ExtentHeight, DISPID_UNKNOWN},
         {"BackColor", PropertyStorage::Variant, DISPID_BACKCOLOR},
         {"ForeColor", PropertyStorage::Variant, DISPID_FORECOLOR},
     };
-    static const ControlDescription description{
+    static const CControlDescription description{
         &CLSID_MenuCtrl,
         L"MenuCtrl Class",
         true,  // aggregatable
@@ -82,7 +82,7 @@ const ControlDescription& CMenuCtrl::Describe() {
 }
 
 CMenuCtrl::CMenuCtrl(IUnknown* outer)
-    : ControlFrame(Describe(), outer),
+    : CControlFrame(Describe(), outer),
       m_clrBack(GetSysColor(COLOR_BTNFACE)),
       m_clrFore(GetSysColor(COLOR_BTNTEXT)),
       m_clrMenu(GetSysColor(COLOR_MENU)),
@@ -264,13 +264,13 @@ STDMETHODIMP CMenuCtrl::GetItemRect(short nItem, LONG_PTR lpRect) {
 // ---------------------------------------------------------------- events
 
 LONG CMenuCtrl::FireBeforePopup(short item) {
-    EventArguments arguments;
+    CEventArguments arguments;
     arguments.Short(item);
     return FireEvent(DIID__IMenuCtrlEvents, DISPID_BeforePopup, arguments);
 }
 
 LONG CMenuCtrl::FireAfterPopup(short item) {
-    EventArguments arguments;
+    CEventArguments arguments;
     arguments.Short(item);
     return FireEvent(DIID__IMenuCtrlEvents, DISPID_AfterPopup, arguments);
 }

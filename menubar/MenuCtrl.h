@@ -33,9 +33,9 @@ struct CBarStyle;
 
 // IMenuCtrl is the bar's identity and its IDispatch (a dual interface served
 // through the type library).
-class CMenuCtrl final : public ControlFrame, public IMenuCtrl {
+class CMenuCtrl final : public CControlFrame, public IMenuCtrl {
   public:
-    static const ControlDescription& Describe();
+    static const CControlDescription& Describe();
 
     // The bar behind an IMenuCtrl of this module.
     static CMenuCtrl* From(IMenuCtrl* bar) { return static_cast<CMenuCtrl*>(bar); }
@@ -89,7 +89,7 @@ class CMenuCtrl final : public ControlFrame, public IMenuCtrl {
     void OnDraw(HDC dc, const RECT& bounds) override;
 
   private:
-    friend class ControlFrame;
+    friend class CControlFrame;
     friend class COwnerMap;
     explicit CMenuCtrl(IUnknown* outer);
     ~CMenuCtrl() override;
@@ -123,7 +123,7 @@ class CMenuCtrl final : public ControlFrame, public IMenuCtrl {
     void RevealCues();
     void OnLookMessage(UINT message, WPARAM wp);  // invalidates the bar when the look changed
 
-    TypeInfoHolder m_typeInfo{IID_IMenuCtrl};
+    CTypeInfoHolder m_typeInfo{IID_IMenuCtrl};
     // Defined from the start: the system's button colours for the bar, the
     // system's menu colours for the two menu properties.
     OLE_COLOR m_clrBack;

@@ -36,7 +36,7 @@ constexpr DWORD kAltDown = 0x20000000u;
 
 void CMenuCtrl::RedrawItem(int nItem, bool fHot, bool fPressed) {
     if (nItem < 0 || nItem >= ItemCount() || Window() == nullptr) return;
-    const WindowDC dc = WindowDC::Client(Window());
+    const CWindowDC dc = CWindowDC::Client(Window());
     // Single items keep the bar's orientation, so a hot item of a vertical
     // bar does not show its text turned back.
     DrawBarItem(m_items[static_cast<size_t>(nItem)], dc.Get(), fHot, fPressed, Style(), Vertical());
@@ -119,7 +119,7 @@ bool CMenuCtrl::TrackItemPopup(int nItem) {
     const int x = static_cast<int>(place.x), y = static_cast<int>(place.y);
     // The host may let the bar go in a handler, and the popup loop runs
     // the bar's own messages and hooks re-entrantly.
-    const ComPtr<IUnknown> alive = Inner();
+    const CComPtr<IUnknown> alive = Inner();
     const HWND window = Window();
     FireBeforePopup(static_cast<short>(nItem));
     const UINT command = static_cast<UINT>(TrackPopupMenu(menu, flags, x, y, 0, m_hWndOwner, nullptr));

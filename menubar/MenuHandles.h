@@ -8,16 +8,16 @@
 
 #include "draw/GdiHandles.h"
 
-struct MenuTraits {
+struct CMenuTraits {
     using Handle = HMENU;
     static void Close(HMENU handle) { ::DestroyMenu(handle); }
 };
-struct ImageListTraits {
+struct CImageListTraits {
     using Handle = HIMAGELIST;
     static void Close(HIMAGELIST handle) { ::ImageList_Destroy(handle); }
 };
 
-using MenuHandle = UniqueHandle<MenuTraits>;
-using ImageListHandle = UniqueHandle<ImageListTraits>;
+using MenuHandle = CUniqueHandle<CMenuTraits>;
+using ImageListHandle = CUniqueHandle<CImageListTraits>;
 
 #endif

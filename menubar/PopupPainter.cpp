@@ -208,8 +208,8 @@ BOOL CPopupPainter::MeasureItem(MEASUREITEMSTRUCT* mis) {
         mis->itemHeight = static_cast<UINT>(GetSystemMetrics(SM_CYMENU) / 2);
         return TRUE;
     }
-    const WindowDC screen = WindowDC::Whole(nullptr);
-    const ObjectSelection selection(screen.Get(), FontFor(*record));
+    const CWindowDC screen = CWindowDC::Whole(nullptr);
+    const CObjectSelection selection(screen.Get(), FontFor(*record));
     SIZE text{};
     const CItemTextParts parts = SplitAtTab(record->m_strText);
     if (parts.fHasTab) {
@@ -231,7 +231,7 @@ BOOL CPopupPainter::DrawItem(const DRAWITEMSTRUCT* dis) {
     const CMenuItemData* record = CMenuItemData::FromItemData(dis->itemData);
     if (record == nullptr) return FALSE;
     const HDC dc = dis->hDC;
-    const ObjectSelection selection(dc, FontFor(*record));
+    const CObjectSelection selection(dc, FontFor(*record));
     RECT rc = dis->rcItem;
     const int height = rc.bottom - rc.top;
     if (record->m_fType & MFT_SEPARATOR) {
@@ -323,8 +323,8 @@ void CPopupPainter::DrawCheckMark(HDC dc, const RECT& button, bool fSelected, HB
     const COLORREF oldBack =
         SetBkColor(dc, fSelected ? AdjustLuminance(MenuBack(), +250) : static_cast<ColorRef>(MenuBack()));
     {
-        const MemoryDC memory(dc);
-        const ObjectSelection selection(memory.Get(), bitmap);
+        const CMemoryDC memory(dc);
+        const CObjectSelection selection(memory.Get(), bitmap);
         BitBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory.Get(),
                source.x, source.y, SRCCOPY);
     }
@@ -337,9 +337,9 @@ void CPopupPainter::DrawDisabledImage(HDC dc, int nIndex, int x, int y) {
     IMAGEINFO info{};
     if (!ImageList_GetImageInfo(m_hImageList.Get(), 0, &info)) return;
     const int w = info.rcImage.right - info.rcImage.left, h = info.rcImage.bottom - info.rcImage.top;
-    const MemoryDC memory(dc);
+    const CMemoryDC memory(dc);
     const GdiObject<HBITMAP> mask(CreateBitmap(w, h, 1, 1, nullptr));
-    const ObjectSelection maskSelection(memory.Get(), mask.Get());
+    const CObjectSelection maskSelection(memory.Get(), mask.Get());
     PatBlt(memory.Get(), 0, 0, w, h, WHITENESS);
     ImageList_Draw(m_hImageList.Get(), nIndex, memory.Get(), 0, 0, ILD_TRANSPARENT);
     const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
@@ -347,12 +347,12 @@ void CPopupPainter::DrawDisabledImage(HDC dc, int nIndex, int x, int y) {
     constexpr DWORD kBrushWhereBlack = 0x00B8074A;
     {
         const GdiObject<HBRUSH> light(CreateSolidBrush(GetSysColor(COLOR_3DHILIGHT)));
-        const ObjectSelection brush(dc, light.Get());
+        const CObjectSelection brush(dc, light.Get());
         BitBlt(dc, x + 1, y + 1, w, h, memory.Get(), 0, 0, kBrushWhereBlack);
     }
     {
         const GdiObject<HBRUSH> shadow(CreateSolidBrush(GetSysColor(COLOR_3DSHADOW)));
-        const ObjectSelection brush(dc, shadow.Get());
+        const CObjectSelection brush(dc, shadow.Get());
         BitBlt(dc, x, y, w, h, memory.Get(), 0, 0, kBrushWhereBlack);
     }
     SetBkColor(dc, oldBack);

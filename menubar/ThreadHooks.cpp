@@ -13,7 +13,7 @@ int g_nLiveBars = 0;
 LRESULT CALLBACK CallWndProcHookProc(int nCode, WPARAM wp, LPARAM lp) {
     const auto* message = reinterpret_cast<const CWPSTRUCT*>(lp);
     if (CMenuCtrl* bar = message != nullptr ? COwnerMap::Find(message->hwnd) : nullptr) {
-        const ComPtr<IUnknown> alive = bar->Inner();
+        const CComPtr<IUnknown> alive = bar->Inner();
         return bar->OnCallWndProcHook(nCode, wp, lp);
     }
     return CallNextHookEx(Module::Object().CallWndProcHook(), nCode, wp, lp);
@@ -24,7 +24,7 @@ LRESULT CALLBACK KeyboardHookProc(int nCode, WPARAM wp, LPARAM lp) {
     for (HWND h = GetFocus(); IsWindow(h);) {
         h = GetParent(h);
         if (CMenuCtrl* bar = COwnerMap::Find(h)) {
-            const ComPtr<IUnknown> alive = bar->Inner();
+            const CComPtr<IUnknown> alive = bar->Inner();
             return bar->OnKeyboardHook(nCode, wp, lp);
         }
     }

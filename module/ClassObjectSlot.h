@@ -19,7 +19,7 @@ class CClassObjectSlot {
 
     IUnknown* Peek() const { return m_pObject.load(std::memory_order_acquire); }
     // Takes over the caller's reference; the slot must be empty.
-    void Fill(ComPtr<IUnknown> object) { m_pObject.store(object.Detach(), std::memory_order_release); }
+    void Fill(CComPtr<IUnknown> object) { m_pObject.store(object.Detach(), std::memory_order_release); }
     void Clear() {
         if (IUnknown* object = m_pObject.exchange(nullptr, std::memory_order_acq_rel)) object->Release();
     }

@@ -1,8 +1,8 @@
-// ComPtr: holds one reference to a COM object and releases it when it goes.
+// CComPtr: holds one reference to a COM object and releases it when it goes.
 //
-//   ComPtr<ITypeLib> library;
+//   CComPtr<ITypeLib> library;
 //   LoadTypeLib(path, library.ReleaseAndGetAddressOf());
-//   ComPtr<IUnknown> unknown;
+//   CComPtr<IUnknown> unknown;
 //   library.As(&unknown);
 //
 // Written here rather than taken from mingw-w64's <wrl/client.h>, whose
@@ -17,17 +17,17 @@
 #include <utility>
 
 template <typename T>
-class ComPtr {
+class CComPtr {
   public:
-    ComPtr() noexcept = default;
-    ComPtr(std::nullptr_t) noexcept {}
+    CComPtr() noexcept = default;
+    CComPtr(std::nullptr_t) noexcept {}
     // Shares the object: adds a reference of its own.
-    ComPtr(T* object) noexcept : m_pObject(object) { AddRefHeld(); }
-    ComPtr(const ComPtr& other) noexcept : ComPtr(other.m_pObject) {}
-    ComPtr(ComPtr&& other) noexcept : m_pObject(std::exchange(other.m_pObject, nullptr)) {}
-    ~ComPtr() { Reset(); }
+    CComPtr(T* object) noexcept : m_pObject(object) { AddRefHeld(); }
+    CComPtr(const CComPtr& other) noexcept : CComPtr(other.m_pObject) {}
+    CComPtr(CComPtr&& other) noexcept : m_pObject(std::exchange(other.m_pObject, nullptr)) {}
+    ~CComPtr() { Reset(); }
 
-    ComPtr& operator=(ComPtr other) noexcept {
+    CComPtr& operator=(CComPtr other) noexcept {
         std::swap(m_pObject, other.m_pObject);
         return *this;
     }
@@ -54,9 +54,9 @@ class ComPtr {
         if (T* object = std::exchange(m_pObject, nullptr)) object->Release();
     }
 
-    // QueryInterface into another ComPtr; `out` is emptied on failure.
+    // QueryInterface into another CComPtr; `out` is emptied on failure.
     template <typename U>
-    HRESULT As(REFIID iid, ComPtr<U>* out) const noexcept {
+    HRESULT As(REFIID iid, CComPtr<U>* out) const noexcept {
         if (m_pObject == nullptr) {
             out->Reset();
             return E_POINTER;
@@ -64,7 +64,7 @@ class ComPtr {
         return m_pObject->QueryInterface(iid, reinterpret_cast<void**>(out->ReleaseAndGetAddressOf()));
     }
     template <typename U>
-    HRESULT As(ComPtr<U>* out) const noexcept {
+    HRESULT As(CComPtr<U>* out) const noexcept {
         return As(__uuidof(U), out);
     }
 

@@ -66,7 +66,7 @@ HRESULT CModule::GetClassObject(REFCLSID clsid, REFIID iid, void** ppv) {
         CCriticalSectionLock lock(m_csClassObjects);
         classObject = entry->classObject.Peek();
         if (classObject == nullptr) {
-            ComPtr<IUnknown> created;
+            CComPtr<IUnknown> created;
             const HRESULT hr =
                 CClassFactory::Create(entry->createInstance, IID_PPV_ARGS(created.ReleaseAndGetAddressOf()));
             if (FAILED(hr)) return hr;

@@ -6,7 +6,7 @@
 
 namespace {
 
-HRESULT LoadTypeLibOfModule(const std::wstring& modulePath, ComPtr<ITypeLib>& library) {
+HRESULT LoadTypeLibOfModule(const std::wstring& modulePath, CComPtr<ITypeLib>& library) {
     HRESULT hr = LoadTypeLib(modulePath.c_str(), library.ReleaseAndGetAddressOf());
     if (FAILED(hr)) {
         const std::wstring fallback = TypeLibFallbackPath(modulePath);
@@ -30,7 +30,7 @@ std::wstring HelpDirectoryOf(const std::wstring& modulePath) {
 }
 
 HRESULT RegisterTypeLibOfModule(const std::wstring& modulePath) {
-    ComPtr<ITypeLib> library;
+    CComPtr<ITypeLib> library;
     if (const HRESULT hr = LoadTypeLibOfModule(modulePath, library); FAILED(hr)) return hr;
     // RegisterTypeLib takes its two paths as writable strings.
     std::wstring location = modulePath;
@@ -39,7 +39,7 @@ HRESULT RegisterTypeLibOfModule(const std::wstring& modulePath) {
 }
 
 HRESULT UnregisterTypeLibOfModule(const std::wstring& modulePath) {
-    ComPtr<ITypeLib> library;
+    CComPtr<ITypeLib> library;
     if (const HRESULT hr = LoadTypeLibOfModule(modulePath, library); FAILED(hr)) return hr;
     TLIBATTR* attributes = nullptr;
     if (const HRESULT hr = library->GetLibAttr(&attributes); FAILED(hr)) return hr;

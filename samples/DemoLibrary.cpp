@@ -116,8 +116,8 @@ class CIconPainter {
 
       private:
         GdiObject<HBRUSH> m_brush;
-        ObjectSelection m_brushSelection;
-        ObjectSelection m_penSelection;
+        CObjectSelection m_brushSelection;
+        CObjectSelection m_penSelection;
     };
 
     HDC m_dc;
@@ -127,19 +127,19 @@ class CIconPainter {
 using Painting = void (*)(const CIconPainter& painter);
 
 HICON PaintIcon(int size, Painting paint) {
-    const WindowDC screen = WindowDC::Client(nullptr);
+    const CWindowDC screen = CWindowDC::Client(nullptr);
     GdiObject<HBITMAP> colour(::CreateCompatibleBitmap(screen.Get(), size, size));
     GdiObject<HBITMAP> mask(::CreateBitmap(size, size, 1, 1, nullptr));
-    const MemoryDC dc(screen.Get());
+    const CMemoryDC dc(screen.Get());
     if (!colour || !mask || !dc) return nullptr;
     const RECT all{0, 0, size, size};
     {
-        const ObjectSelection selection(dc.Get(), colour.Get());
+        const CObjectSelection selection(dc.Get(), colour.Get());
         ::FillRect(dc.Get(), &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
         paint(CIconPainter(dc.Get(), false));
     }
     {
-        const ObjectSelection selection(dc.Get(), mask.Get());
+        const CObjectSelection selection(dc.Get(), mask.Get());
         ::FillRect(dc.Get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
         paint(CIconPainter(dc.Get(), true));
     }

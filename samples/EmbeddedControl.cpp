@@ -35,7 +35,7 @@ bool EmbeddedControl::Create(HWND parent, const RECT& position, EventLog& log) {
         Report(log, L"not registered", hr);
         return false;
     }
-    ComPtr<IUnknown> control;
+    CComPtr<IUnknown> control;
     hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(control.ReleaseAndGetAddressOf()));
     if (FAILED(hr)) {
         Report(log, L"cannot be created", hr);

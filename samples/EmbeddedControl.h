@@ -39,8 +39,8 @@ class EmbeddedControl {
     HWND Window() const { return site_ ? site_->ControlWindow() : nullptr; }
     // The control's interface `iid`; null when there is none.
     template <class I>
-    ComPtr<I> Query(REFIID iid) const {
-        ComPtr<I> result;
+    CComPtr<I> Query(REFIID iid) const {
+        CComPtr<I> result;
         if (site_ && site_->Control() != nullptr)
             site_->Control()->QueryInterface(iid, reinterpret_cast<void**>(result.ReleaseAndGetAddressOf()));
         return result;
@@ -53,7 +53,7 @@ class EmbeddedControl {
     const wchar_t* label_;
     const wchar_t* progId_;
     EventNamer names_;
-    ComPtr<ControlSite> site_;
+    CComPtr<ControlSite> site_;
     EventSink sink_;
     std::function<void(const RecordedEvent&)> handler_;
     bool shown_ = false;

@@ -81,10 +81,10 @@ void MainWindow::EmbedControls() {
     const HostLayout layout = LayOutHost(client.right, client.bottom, menuBarHeight_);
 
     if (menuBar_.Create(window_, layout.menuBar, log_)) {
-        if (ComPtr<IMenuCtrl> bar = menuBar_.Query<IMenuCtrl>(IID_IMenuCtrl)) SetUpDemoMenuBar(*bar.Get(), window_);
+        if (CComPtr<IMenuCtrl> bar = menuBar_.Query<IMenuCtrl>(IID_IMenuCtrl)) SetUpDemoMenuBar(*bar.Get(), window_);
     }
     if (devicePane_.Create(window_, layout.devicePane, log_)) {
-        if (ComPtr<IDeviceTransfer> pane = devicePane_.Query<IDeviceTransfer>(IID_IDeviceTransfer))
+        if (CComPtr<IDeviceTransfer> pane = devicePane_.Query<IDeviceTransfer>(IID_IDeviceTransfer))
             paneDemo_.Attach(pane.Get(), window_);
         else
             log_.Add(L"Tessaly.DeviceTransfer.1: no IDeviceTransfer, so no demonstration programs");

@@ -63,7 +63,7 @@ class CPaneDemo {
     EventLog& m_log;
     HWND m_hWndOwner = nullptr;
     DetailsWindow m_DetailsWindow;
-    ComPtr<IDeviceTransfer> m_pPane;
+    CComPtr<IDeviceTransfer> m_pPane;
     IconHandle m_hPlayerIcon;
     IconHandle m_hDiscIcon;
     DISPLAY_MODE m_mode = DEVICE_VIEW;

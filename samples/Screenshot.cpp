@@ -23,14 +23,14 @@ class ClientDC {
     HDC dc_;
 };
 
-class MemoryDC {
+class CMemoryDC {
   public:
-    explicit MemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
-    ~MemoryDC() {
+    explicit CMemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
+    ~CMemoryDC() {
         if (dc_ != nullptr) DeleteDC(dc_);
     }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
+    CMemoryDC(const CMemoryDC&) = delete;
+    CMemoryDC& operator=(const CMemoryDC&) = delete;
     HDC get() const { return dc_; }
 
   private:
@@ -83,19 +83,19 @@ std::vector<BYTE> BgrRows(const BYTE* bgrx, int width, int height, UINT* stride)
 }
 
 HRESULT WritePng(const std::wstring& path, const BYTE* bgrx, int width, int height) {
-    ComPtr<IWICImagingFactory> factory;
+    CComPtr<IWICImagingFactory> factory;
     HRESULT hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                   IID_PPV_ARGS(factory.ReleaseAndGetAddressOf()));
     if (FAILED(hr)) return hr;
-    ComPtr<IWICStream> stream;
+    CComPtr<IWICStream> stream;
     if (FAILED(hr = factory->CreateStream(stream.ReleaseAndGetAddressOf()))) return hr;
     if (FAILED(hr = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE))) return hr;
-    ComPtr<IWICBitmapEncoder> encoder;
+    CComPtr<IWICBitmapEncoder> encoder;
     if (FAILED(hr = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.ReleaseAndGetAddressOf())))
         return hr;
     if (FAILED(hr = encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache))) return hr;
-    ComPtr<IWICBitmapFrameEncode> frame;
-    ComPtr<IPropertyBag2> properties;
+    CComPtr<IWICBitmapFrameEncode> frame;
+    CComPtr<IPropertyBag2> properties;
     if (FAILED(hr = encoder->CreateNewFrame(frame.ReleaseAndGetAddressOf(), properties.ReleaseAndGetAddressOf())))
         return hr;
     if (FAILED(hr = frame->Initialize(properties.Get()))) return hr;
@@ -122,7 +122,7 @@ HRESULT SaveWindowAsPng(HWND window, const std::wstring& path, SIZE* size) {
     if (size != nullptr) *size = SIZE{width, height};
 
     const ClientDC source(window);
-    const MemoryDC target(source.get());
+    const CMemoryDC target(source.get());
     const SelectedBitmap picture(target.get(), width, height);
     if (source.get() == nullptr || target.get() == nullptr || picture.bits() == nullptr) return E_OUTOFMEMORY;
     // Copied from the screen, where the children have painted themselves:

@@ -19,7 +19,7 @@ void CRangeBar::Draw(HDC dc, const RECT* /*clip*/) {
 }
 
 RECT& CRangeBar::GetRangeRect(RECT& out) const {
-    const range::Span span = range::ToPixels(m_rcBounds.left, m_rcBounds.right, m_Total, m_Start, m_End);
+    const range::CSpan span = range::ToPixels(m_rcBounds.left, m_rcBounds.right, m_Total, m_Start, m_End);
     out = RECT{span.x1, m_rcBounds.top, span.x2, m_rcBounds.bottom};
     return out;
 }

@@ -12,7 +12,7 @@ void DrawPlaybackMarker(HDC dc, int x, int top) {
     const POINT tip[] = {{x - 2, top}, {x + 2, top}, {x, top + 7}};
     const int previousMode = ::SetPolyFillMode(dc, WINDING);
     {
-        const ObjectSelection brush(dc, ::GetStockObject(BLACK_BRUSH));
+        const CObjectSelection brush(dc, ::GetStockObject(BLACK_BRUSH));
         ::Polygon(dc, tip, 3);
     }
     ::SetPolyFillMode(dc, previousMode);

@@ -32,10 +32,10 @@ int Scale(int left, std::int64_t width, int value, int total) { return Saturate(
 
 bool HasScale(int total) { return total > 0; }
 
-Span ToPixels(int left, int right, int total, int start, int end) {
-    if (!HasScale(total)) return Span{left, left};
+CSpan ToPixels(int left, int right, int total, int start, int end) {
+    if (!HasScale(total)) return CSpan{left, left};
     const std::int64_t width = std::int64_t{right} - left;
-    return Span{Scale(left, width, start, total), Scale(left, width, end, total)};
+    return CSpan{Scale(left, width, start, total), Scale(left, width, end, total)};
 }
 
 int ClampStart(int value, int end) {
@@ -59,25 +59,25 @@ int MarkerX(int left, int right, int position, int total) {
     return Saturate(left + 1 + (std::int64_t{right} - left - 2) * position / total);
 }
 
-Drag::Drag(int mode, int width, int total, Values atPress)
+CDrag::CDrag(int mode, int width, int total, CValues atPress)
     : m_Mode(mode), m_Width(width), m_Total(total), m_AtPress(atPress) {}
 
-bool Drag::CanDrag() const { return HasScale(m_Total) && m_Width > 0; }
+bool CDrag::CanDrag() const { return HasScale(m_Total) && m_Width > 0; }
 
 // Recomputed at each use rather than stored by the constructor: GCC does not
 // apply KESTREL_DOUBLE_PRECISION to constructors.
-KESTREL_DOUBLE_PRECISION double Drag::UnitsPerPixel() const { return 1 / (static_cast<double>(m_Width) / m_Total); }
+KESTREL_DOUBLE_PRECISION double CDrag::UnitsPerPixel() const { return 1 / (static_cast<double>(m_Width) / m_Total); }
 
-KESTREL_DOUBLE_PRECISION int Drag::MinLength() const {
+KESTREL_DOUBLE_PRECISION int CDrag::MinLength() const {
     if (!CanDrag()) return 0;
     return Truncate(kMinLengthPixels * UnitsPerPixel());
 }
 
-KESTREL_DOUBLE_PRECISION Values Drag::Move(int dx, Values current) const {
+KESTREL_DOUBLE_PRECISION CValues CDrag::Move(int dx, CValues current) const {
     if (!CanDrag()) return current;
     const double unitsPerPixel = UnitsPerPixel();
     const int minLength = MinLength();
-    Values v = current;
+    CValues v = current;
     if (m_Mode & kMoveStart) {
         v.start = Truncate(dx * unitsPerPixel + m_AtPress.start);
         const int latest = Saturate(std::int64_t{v.end} - minLength);

@@ -8,7 +8,7 @@
 
 namespace range {
 
-struct Span {
+struct CSpan {
     int x1;
     int x2;
 };
@@ -18,7 +18,7 @@ bool HasScale(int total);
 // Pixel columns of [start, end) on a bar from left to right: left + value *
 // width / total, truncated toward zero. Without a scale the span is empty at
 // left.
-Span ToPixels(int left, int right, int total, int start, int end);
+CSpan ToPixels(int left, int right, int total, int start, int end);
 
 // 0 if value < 0; end if value >= end (start may reach the end); else value.
 int ClampStart(int value, int end);
@@ -36,16 +36,16 @@ int MarkerX(int left, int right, int position, int total);
 
 enum DragMode { kMoveStart = 1, kMoveEnd = 2, kMoveBoth = 3 };
 
-struct Values {
+struct CValues {
     int start;
     int end;
 };
 
 // The drag arithmetic of one press: the pointer moved dx pixels from where
 // the button went down over a bar of `width` pixels.
-class Drag {
+class CDrag {
   public:
-    Drag(int mode, int width, int total, Values atPress);
+    CDrag(int mode, int width, int total, CValues atPress);
 
     // False for a bar that cannot be dragged (no scale, or no width).
     bool CanDrag() const;
@@ -53,7 +53,7 @@ class Drag {
     int MinLength() const;
     // Both ends are computed afresh from the values at the press; the start
     // is clamped against `current`'s end, the end against the new start.
-    Values Move(int dx, Values current) const;
+    CValues Move(int dx, CValues current) const;
 
   private:
     double UnitsPerPixel() const;
@@ -61,7 +61,7 @@ class Drag {
     int m_Mode;
     int m_Width;
     int m_Total;
-    Values m_AtPress;
+    CValues m_AtPress;
 };
 
 }  // namespace range

@@ -14,21 +14,21 @@ namespace {
 
 // The mouse belongs to the owner window, and the cursor stays over the
 // slider, for as long as this lives.
-class MouseConfinement {
+class CMouseConfinement {
   public:
-    MouseConfinement(HWND owner, const RECT& clientArea) : m_owner(owner) {
+    CMouseConfinement(HWND owner, const RECT& clientArea) : m_owner(owner) {
         ::SetCapture(owner);
         RECT screen = clientArea;
         ::MapWindowPoints(owner, nullptr, reinterpret_cast<POINT*>(&screen), 2);
         ::ClipCursor(&screen);
     }
-    ~MouseConfinement() {
+    ~CMouseConfinement() {
         // A window that took the capture during the drag keeps it.
         if (::GetCapture() == m_owner) ::ReleaseCapture();
         ::ClipCursor(nullptr);
     }
-    MouseConfinement(const MouseConfinement&) = delete;
-    MouseConfinement& operator=(const MouseConfinement&) = delete;
+    CMouseConfinement(const CMouseConfinement&) = delete;
+    CMouseConfinement& operator=(const CMouseConfinement&) = delete;
 
   private:
     HWND m_owner;
@@ -118,15 +118,15 @@ void CRangeSlider::DragLoop(int mode, int x0, int /*y0*/) {
     const HWND owner = m_hwndOwner;
     const int width = m_rcBounds.right - m_rcBounds.left;
     const int height = m_rcBounds.bottom - m_rcBounds.top;
-    const range::Drag drag(mode, width, m_Total, range::Values{m_Start, m_End});
+    const range::CDrag drag(mode, width, m_Total, range::CValues{m_Start, m_End});
     if (!drag.CanDrag()) return;
 
     bool quit = false;
     WPARAM quitCode = 0;
     {
-        const MouseConfinement confinement(owner, m_rcBounds);
+        const CMouseConfinement confinement(owner, m_rcBounds);
         // Every move redraws the slider off-screen and copies it in one blit.
-        const COffscreenBuffer buffer(WindowDC::Client(owner).Get(), width, height);
+        const COffscreenBuffer buffer(CWindowDC::Client(owner).Get(), width, height);
 
         // The drag lasts as long as the owner has the mouse: a window that
         // is destroyed, or that loses the capture, gets no button release.
@@ -144,7 +144,7 @@ void CRangeSlider::DragLoop(int mode, int x0, int /*y0*/) {
             if (msg.hwnd == owner && msg.message == WM_MOUSEMOVE) {
                 // Signed: a cell scrolled partly out of the list has negative
                 // client coordinates.
-                const range::Values moved = drag.Move(GET_X_LPARAM(msg.lParam) - x0, range::Values{m_Start, m_End});
+                const range::CValues moved = drag.Move(GET_X_LPARAM(msg.lParam) - x0, range::CValues{m_Start, m_End});
                 m_Start = moved.start;
                 m_End = moved.end;
                 if (m_pListener) m_pListener->OnRangeChanging(m_Total, m_Start, m_End, m_rcBounds);
@@ -164,5 +164,5 @@ void CRangeSlider::RedrawNow(const COffscreenBuffer& buffer) {
     ::SetWindowOrgEx(buffer.Get(), m_rcBounds.left, m_rcBounds.top, nullptr);
     Draw(buffer.Get(), nullptr);
     ::SetWindowOrgEx(buffer.Get(), 0, 0, nullptr);
-    buffer.CopyTo(WindowDC::Client(m_hwndOwner).Get(), m_rcBounds.left, m_rcBounds.top);
+    buffer.CopyTo(CWindowDC::Client(m_hwndOwner).Get(), m_rcBounds.left, m_rcBounds.top);
 }

@@ -1,4 +1,4 @@
-// ComEnumerator: an IEnumXxx over a snapshot of items that each carry one
+// CComEnumerator: an IEnumXxx over a snapshot of items that each carry one
 // interface pointer (IConnectionPoint*, CONNECTDATA). The enumerator holds a
 // reference on every item's interface until it goes, and each item it hands
 // out carries a new reference for the caller.
@@ -15,12 +15,12 @@ inline IUnknown* EnumeratedInterface(IConnectionPoint* point) { return point; }
 inline IUnknown* EnumeratedInterface(const CONNECTDATA& connection) { return connection.pUnk; }
 
 template <class Enum, class Item>
-class ComEnumerator final : public Enum {
+class CComEnumerator final : public Enum {
   public:
     static HRESULT Create(const std::vector<Item>& items, std::size_t position, Enum** result) {
         if (result == nullptr) return E_POINTER;
         *result = nullptr;
-        auto* enumerator = new (std::nothrow) ComEnumerator;
+        auto* enumerator = new (std::nothrow) CComEnumerator;
         if (enumerator == nullptr) return E_OUTOFMEMORY;
         try {
             enumerator->m_items = items;
@@ -78,8 +78,8 @@ class ComEnumerator final : public Enum {
     STDMETHODIMP Clone(Enum** result) override { return Create(m_items, m_position, result); }
 
   private:
-    ComEnumerator() = default;
-    ~ComEnumerator() {
+    CComEnumerator() = default;
+    ~CComEnumerator() {
         for (const Item& item : m_items) EnumeratedInterface(item)->Release();
     }
 

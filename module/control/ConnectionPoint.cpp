@@ -9,33 +9,33 @@
 
 namespace {
 
-using ConnectionEnumerator = ComEnumerator<IEnumConnections, CONNECTDATA>;
+using ConnectionEnumerator = CComEnumerator<IEnumConnections, CONNECTDATA>;
 
 // Cookies are slot numbers counted from 1: 0 is never a valid cookie.
 constexpr std::size_t kMaxSlots = std::numeric_limits<DWORD>::max() - 1;
 
 }  // namespace
 
-ConnectionPoint::ConnectionPoint(ControlFrame& frame, const IID& iid) : FramePart(frame), m_iid(iid) {}
+CConnectionPoint::CConnectionPoint(CControlFrame& frame, const IID& iid) : CFramePart(frame), m_iid(iid) {}
 
-STDMETHODIMP ConnectionPoint::GetConnectionInterface(IID* iid) {
+STDMETHODIMP CConnectionPoint::GetConnectionInterface(IID* iid) {
     if (iid == nullptr) return E_POINTER;
     *iid = m_iid;
     return S_OK;
 }
 
-STDMETHODIMP ConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer** container) {
+STDMETHODIMP CConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer** container) {
     if (container == nullptr) return E_POINTER;
     return ControllingUnknown(m_frame)->QueryInterface(IID_IConnectionPointContainer,
                                                        reinterpret_cast<void**>(container));
 }
 
-STDMETHODIMP ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
+STDMETHODIMP CConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
     if (cookie != nullptr) *cookie = 0;
     if (sink == nullptr || cookie == nullptr) return E_POINTER;
     // The sink must answer the outgoing interface itself: an IDispatch alone
     // does not say that it understands these DISPIDs.
-    ComPtr<IUnknown> connection;
+    CComPtr<IUnknown> connection;
     if (FAILED(sink->QueryInterface(m_iid, reinterpret_cast<void**>(connection.ReleaseAndGetAddressOf()))) ||
         !connection)
         return CONNECT_E_CANNOTCONNECT;
@@ -49,14 +49,14 @@ STDMETHODIMP ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
     return S_OK;
 }
 
-STDMETHODIMP ConnectionPoint::Unadvise(DWORD cookie) {
+STDMETHODIMP CConnectionPoint::Unadvise(DWORD cookie) {
     if (cookie == 0 || cookie > m_slots.size() || !m_slots[cookie - 1]) return CONNECT_E_NOCONNECTION;
     // Released last: the sink's release may reach back into this control.
-    const ComPtr<IUnknown> removed = std::move(m_slots[cookie - 1]);
+    const CComPtr<IUnknown> removed = std::move(m_slots[cookie - 1]);
     return S_OK;
 }
 
-STDMETHODIMP ConnectionPoint::EnumConnections(IEnumConnections** connections) {
+STDMETHODIMP CConnectionPoint::EnumConnections(IEnumConnections** connections) {
     if (connections == nullptr) return E_POINTER;
     *connections = nullptr;
     std::vector<CONNECTDATA> live;
@@ -69,8 +69,8 @@ STDMETHODIMP ConnectionPoint::EnumConnections(IEnumConnections** connections) {
     return ConnectionEnumerator::Create(live, 0, connections);
 }
 
-LONG ConnectionPoint::Fire(DISPID dispid, DISPPARAMS* params) {
-    ScopedVariant result;
+LONG CConnectionPoint::Fire(DISPID dispid, DISPPARAMS* params) {
+    CScopedVariant result;
     if (IsEqualIID(m_iid, IID_IPropertyNotifySink)) return 0;
     VisitSinks([&](IUnknown* sink) {
         // Asked for the dispinterface at Advise, so the pointer is an IDispatch.
@@ -80,13 +80,13 @@ LONG ConnectionPoint::Fire(DISPID dispid, DISPPARAMS* params) {
     return V_I4(&result.Get());
 }
 
-void ConnectionPoint::NotifyChanged(DISPID dispid) {
+void CConnectionPoint::NotifyChanged(DISPID dispid) {
     if (!IsEqualIID(m_iid, IID_IPropertyNotifySink)) return;
     VisitSinks([dispid](IUnknown* sink) { static_cast<IPropertyNotifySink*>(sink)->OnChanged(dispid); });
 }
 
-void ConnectionPoint::DisconnectAll() {
+void CConnectionPoint::DisconnectAll() {
     // Emptied before the sinks are released, which may call Unadvise.
-    std::vector<ComPtr<IUnknown>> sinks;
+    std::vector<CComPtr<IUnknown>> sinks;
     sinks.swap(m_slots);
 }

@@ -1,4 +1,4 @@
-// ConnectionPoint: one outgoing interface of a control and its connected
+// CConnectionPoint: one outgoing interface of a control and its connected
 // sinks. A sink is kept in a slot; Unadvise empties the slot (which firing
 // skips) and slots are never reused, so a cookie never names a later sink.
 #ifndef KESTREL_CONNECTION_POINT_H
@@ -14,9 +14,9 @@
 #include "module/ComPtr.h"
 #include "module/control/FramePart.h"
 
-class ConnectionPoint final : public FramePart<IConnectionPoint> {
+class CConnectionPoint final : public CFramePart<IConnectionPoint> {
   public:
-    ConnectionPoint(ControlFrame& frame, const IID& iid);
+    CConnectionPoint(CControlFrame& frame, const IID& iid);
 
     const IID& Iid() const { return m_iid; }
 
@@ -30,7 +30,7 @@ class ConnectionPoint final : public FramePart<IConnectionPoint> {
     // IDispatch::Invoke(dispid) on every connected sink of an event
     // dispinterface; sinks' failures are ignored. Returns the integer field
     // of the result as the last invoked sink left it. The caller keeps the
-    // control alive meanwhile (ControlFrame::FireEvent).
+    // control alive meanwhile (CControlFrame::FireEvent).
     LONG Fire(DISPID dispid, DISPPARAMS* params);
     // IPropertyNotifySink::OnChanged(dispid) on every connected sink.
     void NotifyChanged(DISPID dispid);
@@ -45,13 +45,13 @@ class ConnectionPoint final : public FramePart<IConnectionPoint> {
     void VisitSinks(Visit visit) {
         const std::size_t count = m_slots.size();
         for (std::size_t i = 0; i < count && i < m_slots.size(); ++i) {
-            const ComPtr<IUnknown> sink = m_slots[i];
+            const CComPtr<IUnknown> sink = m_slots[i];
             if (sink) visit(sink.Get());
         }
     }
 
     const IID m_iid;
-    std::vector<ComPtr<IUnknown>> m_slots;
+    std::vector<CComPtr<IUnknown>> m_slots;
 };
 
 #endif

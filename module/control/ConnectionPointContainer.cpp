@@ -6,7 +6,7 @@
 #include <new>
 #include <vector>
 
-STDMETHODIMP ConnectionPointContainer::EnumConnectionPoints(IEnumConnectionPoints** points) {
+STDMETHODIMP CConnectionPointContainer::EnumConnectionPoints(IEnumConnectionPoints** points) {
     if (points == nullptr) return E_POINTER;
     *points = nullptr;
     std::vector<IConnectionPoint*> all;
@@ -15,10 +15,10 @@ STDMETHODIMP ConnectionPointContainer::EnumConnectionPoints(IEnumConnectionPoint
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
-    return ComEnumerator<IEnumConnectionPoints, IConnectionPoint*>::Create(all, 0, points);
+    return CComEnumerator<IEnumConnectionPoints, IConnectionPoint*>::Create(all, 0, points);
 }
 
-STDMETHODIMP ConnectionPointContainer::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
+STDMETHODIMP CConnectionPointContainer::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
     if (point == nullptr) return E_POINTER;
     *point = m_frame.FindConnectionPoint(iid);
     if (*point == nullptr) return CONNECT_E_NOCONNECTION;

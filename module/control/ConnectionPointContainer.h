@@ -8,9 +8,9 @@
 
 #include "module/control/FramePart.h"
 
-class ConnectionPointContainer final : public FramePart<IConnectionPointContainer> {
+class CConnectionPointContainer final : public CFramePart<IConnectionPointContainer> {
   public:
-    using FramePart::FramePart;
+    using CFramePart::CFramePart;
 
     STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints** points) override;
     STDMETHODIMP FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;

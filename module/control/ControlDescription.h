@@ -11,26 +11,26 @@
 
 #include "module/control/PropertyTable.h"
 
-class ControlFrame;
+class CControlFrame;
 
 // One interface answered by QueryInterface: its identifier and where the
 // control keeps it.
-struct InterfaceEntry {
+struct CInterfaceEntry {
     const IID* iid;
-    IUnknown* (*find)(ControlFrame& frame);
+    IUnknown* (*find)(CControlFrame& frame);
 };
 
-struct ControlDescription {
+struct CControlDescription {
     const CLSID* clsid;
     const wchar_t* userType;  // used when the registry has no user type
     bool aggregatable;
     // In QueryInterface order; the first entry is the object's identity.
-    Table<InterfaceEntry> interfaces;
+    CTable<CInterfaceEntry> interfaces;
     // In the order that EnumConnectionPoints returns them.
-    Table<const IID*> connectionPoints;
+    CTable<const IID*> connectionPoints;
     const IID* defaultSource;  // IProvideClassInfo2::GetGUID
     // In stream order.
-    Table<PersistedProperty> properties;
+    CTable<CPersistedProperty> properties;
     const char* windowClass;
     UINT windowClassStyle;
 };

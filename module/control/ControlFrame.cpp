@@ -16,18 +16,18 @@ bool VerbActivatesUI(LONG verb) {
 
 }  // namespace
 
-IUnknown* ControllingUnknown(ControlFrame& frame) { return frame.Controlling(); }
+IUnknown* ControllingUnknown(CControlFrame& frame) { return frame.Controlling(); }
 
-ControlFrame::ControlFrame(const ControlDescription& description, IUnknown* outer)
+CControlFrame::CControlFrame(const CControlDescription& description, IUnknown* outer)
     : m_description(description), m_inner(*this), m_controlling(outer != nullptr ? outer : &m_inner) {
     m_points.reserve(description.connectionPoints.size());
     for (const IID* iid : description.connectionPoints)
-        m_points.push_back(std::make_unique<ConnectionPoint>(*this, *iid));
+        m_points.push_back(std::make_unique<CConnectionPoint>(*this, *iid));
     // Last: a construction that runs out of memory has taken no lock.
     Module::Lock();
 }
 
-ControlFrame::~ControlFrame() {
+CControlFrame::~CControlFrame() {
     // Shutdown has run; this only guards against a window that outlived it.
     if (m_window != nullptr) {
         SetWindowLongPtrA(m_window, GWLP_USERDATA, 0);
@@ -36,7 +36,7 @@ ControlFrame::~ControlFrame() {
     Module::Unlock();
 }
 
-void ControlFrame::Shutdown() {
+void CControlFrame::Shutdown() {
     // A container that released the control without deactivating it: the
     // window still goes through the control's message map. The container is
     // not called back, it may be half destroyed itself.
@@ -50,15 +50,15 @@ void ControlFrame::Shutdown() {
 
 // ----------------------------------------------------------------- activation
 
-HRESULT ControlFrame::InPlaceActivate(LONG verb) {
+HRESULT CControlFrame::InPlaceActivate(LONG verb) {
     if (!m_clientSite) return E_UNEXPECTED;
     // Keeps the control alive while the container is called back.
-    const ComPtr<IUnknown> self = Inner();
+    const CComPtr<IUnknown> self = Inner();
 
     if (!m_inPlaceActive) {
-        ComPtr<IOleInPlaceSite> site;
+        CComPtr<IOleInPlaceSite> site;
         if (FAILED(m_clientSite.As(&site))) return E_FAIL;
-        ComPtr<IOleInPlaceSiteEx> siteEx;
+        CComPtr<IOleInPlaceSiteEx> siteEx;
         if (SUCCEEDED(site.As(&siteEx))) {
             BOOL noRedraw = FALSE;
             // Flags 0: windowed activation, never windowless.
@@ -100,7 +100,7 @@ HRESULT ControlFrame::InPlaceActivate(LONG verb) {
     return S_OK;
 }
 
-HRESULT ControlFrame::CreateControlWindow(HWND parent, const RECT& position) {
+HRESULT CControlFrame::CreateControlWindow(HWND parent, const RECT& position) {
     if (!EnsureWindowClass(m_description.windowClass, m_description.windowClassStyle, WindowProc)) return E_FAIL;
     const HWND window =
         CreateWindowExA(0, m_description.windowClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
@@ -109,7 +109,7 @@ HRESULT ControlFrame::CreateControlWindow(HWND parent, const RECT& position) {
     return window != nullptr ? S_OK : E_FAIL;
 }
 
-HRESULT ControlFrame::UIActivate() {
+HRESULT CControlFrame::UIActivate() {
     if (m_uiActive) return S_OK;
     m_uiActive = true;
     const HRESULT hr = m_inPlaceSite->OnUIActivate();
@@ -127,9 +127,9 @@ HRESULT ControlFrame::UIActivate() {
     return S_OK;
 }
 
-HRESULT ControlFrame::UIDeactivate() {
+HRESULT CControlFrame::UIDeactivate() {
     if (!m_uiActive) return S_OK;
-    const ComPtr<IUnknown> self = Inner();
+    const CComPtr<IUnknown> self = Inner();
     m_uiActive = false;
     if (m_inPlaceUIWindow) m_inPlaceUIWindow->SetActiveObject(nullptr, nullptr);
     if (m_inPlaceFrame) m_inPlaceFrame->SetActiveObject(nullptr, nullptr);
@@ -137,21 +137,21 @@ HRESULT ControlFrame::UIDeactivate() {
     return S_OK;
 }
 
-HRESULT ControlFrame::InPlaceDeactivate() {
+HRESULT CControlFrame::InPlaceDeactivate() {
     if (!m_inPlaceActive) return S_OK;
-    const ComPtr<IUnknown> self = Inner();
+    const CComPtr<IUnknown> self = Inner();
     UIDeactivate();
     m_inPlaceActive = false;
     if (m_window != nullptr) DestroyWindow(m_window);
     m_inPlaceFrame.Reset();
     m_inPlaceUIWindow.Reset();
     // The plain notification, also to an IOleInPlaceSiteEx: every site has it.
-    const ComPtr<IOleInPlaceSite> site = std::move(m_inPlaceSite);
+    const CComPtr<IOleInPlaceSite> site = std::move(m_inPlaceSite);
     if (site) site->OnInPlaceDeactivate();
     return S_OK;
 }
 
-HRESULT ControlFrame::SetObjectRects(const RECT* position, const RECT* clip) {
+HRESULT CControlFrame::SetObjectRects(const RECT* position, const RECT* clip) {
     if (position == nullptr || clip == nullptr) return E_POINTER;
     if (m_window == nullptr) return S_OK;
     // Clipped by the container: only the visible part of the window shows.
@@ -169,7 +169,7 @@ HRESULT ControlFrame::SetObjectRects(const RECT* position, const RECT* clip) {
 
 // -------------------------------------------------------- drawing and changes
 
-void ControlFrame::DrawView(HDC dc, const RECTL& bounds) {
+void CControlFrame::DrawView(HDC dc, const RECTL& bounds) {
     RECT area{bounds.left, bounds.top, bounds.right, bounds.bottom};
     // A metafile records logical units; anywhere else the draw operation
     // works in device units, whatever mapping the container set.
@@ -186,56 +186,56 @@ void ControlFrame::DrawView(HDC dc, const RECTL& bounds) {
     RestoreDC(dc, saved);
 }
 
-void ControlFrame::ViewChanged() {
+void CControlFrame::ViewChanged() {
     if (m_window != nullptr)
         InvalidateRect(m_window, nullptr, TRUE);
     else if (IAdviseSink* sink = m_viewObject.Sink())
         sink->OnViewChange(DVASPECT_CONTENT, -1);
 }
 
-void ControlFrame::PropertyChanged(DISPID dispid) {
-    const ComPtr<IUnknown> self = Inner();
+void CControlFrame::PropertyChanged(DISPID dispid) {
+    const CComPtr<IUnknown> self = Inner();
     m_dirty = true;
-    if (ConnectionPoint* point = FindConnectionPoint(IID_IPropertyNotifySink)) point->NotifyChanged(dispid);
+    if (CConnectionPoint* point = FindConnectionPoint(IID_IPropertyNotifySink)) point->NotifyChanged(dispid);
     m_dataObject.SendDataChange();
     ViewChanged();
 }
 
 // ---------------------------------------------------------------------- events
 
-ConnectionPoint* ControlFrame::FindConnectionPoint(REFIID iid) const {
+CConnectionPoint* CControlFrame::FindConnectionPoint(REFIID iid) const {
     for (const auto& point : m_points)
         if (IsEqualIID(point->Iid(), iid)) return point.get();
     return nullptr;
 }
 
-LONG ControlFrame::FireEvent(REFIID point, DISPID dispid, EventArguments& arguments) {
-    ConnectionPoint* connection = FindConnectionPoint(point);
+LONG CControlFrame::FireEvent(REFIID point, DISPID dispid, CEventArguments& arguments) {
+    CConnectionPoint* connection = FindConnectionPoint(point);
     if (connection == nullptr) return 0;
     // A host may release its last reference to the control inside a handler.
-    const ComPtr<IUnknown> self = Inner();
+    const CComPtr<IUnknown> self = Inner();
     const LONG result = connection->Fire(dispid, arguments.Params());
     return result;
 }
 
 // ---------------------------------------------------------------------- window
 
-bool ControlFrame::ProcessWindowMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool CControlFrame::ProcessWindowMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-void ControlFrame::OnDraw(HDC, const RECT&) {}
+void CControlFrame::OnDraw(HDC, const RECT&) {}
 
-LRESULT CALLBACK ControlFrame::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK CControlFrame::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     if (message == WM_NCCREATE) {
-        auto* frame = static_cast<ControlFrame*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+        auto* frame = static_cast<CControlFrame*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(frame));
         frame->m_window = window;
     }
-    auto* frame = reinterpret_cast<ControlFrame*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* frame = reinterpret_cast<CControlFrame*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (frame == nullptr) return DefWindowProcA(window, message, wp, lp);
 
     // A handler may fire an event in which the host lets the control go:
     // the control lives until the message is handled.
-    const ComPtr<IUnknown> self = frame->Inner();
+    const CComPtr<IUnknown> self = frame->Inner();
     LRESULT result = 0;
     if (!frame->ProcessWindowMessage(message, wp, lp, result) && !frame->HandleGenericMessage(message, wp, lp, result))
         result = DefWindowProcA(window, message, wp, lp);
@@ -246,7 +246,7 @@ LRESULT CALLBACK ControlFrame::WindowProc(HWND window, UINT message, WPARAM wp, 
     return result;
 }
 
-bool ControlFrame::HandleGenericMessage(UINT message, WPARAM wp, LPARAM, LRESULT& result) {
+bool CControlFrame::HandleGenericMessage(UINT message, WPARAM wp, LPARAM, LRESULT& result) {
     switch (message) {
         case WM_PAINT:
             OnPaint(reinterpret_cast<HDC>(wp));
@@ -260,7 +260,7 @@ bool ControlFrame::HandleGenericMessage(UINT message, WPARAM wp, LPARAM, LRESULT
             if (m_inPlaceActive && !m_uiActive) InPlaceActivate(OLEIVERB_UIACTIVATE);
             [[fallthrough]];
         case WM_KILLFOCUS: {
-            ComPtr<IOleControlSite> site;
+            CComPtr<IOleControlSite> site;
             if (m_inPlaceActive && m_clientSite && SUCCEEDED(m_clientSite.As(&site)))
                 site->OnFocus(message == WM_SETFOCUS);
             return false;
@@ -270,7 +270,7 @@ bool ControlFrame::HandleGenericMessage(UINT message, WPARAM wp, LPARAM, LRESULT
     }
 }
 
-void ControlFrame::OnPaint(HDC given) {
+void CControlFrame::OnPaint(HDC given) {
     RECT client;
     GetClientRect(m_window, &client);
     if (given != nullptr) {

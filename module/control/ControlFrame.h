@@ -1,5 +1,5 @@
-// ControlFrame: the OLE control machinery that both controls share. A
-// control derives from it, declares what it is in a ControlDescription
+// CControlFrame: the OLE control machinery that both controls share. A
+// control derives from it, declares what it is in a CControlDescription
 // (class, interface table, connection points, persisted entries, window
 // class) and overrides the few operations that are its own: the message
 // map, the draw operation, and the IDispatch that its persisted VARIANT
@@ -7,7 +7,7 @@
 //
 // The standard interfaces are member objects (parts) of the frame; the
 // control's own interfaces are its bases. All of them share one identity
-// and one reference count (InnerUnknown), or the outer object's when the
+// and one reference count (CInnerUnknown), or the outer object's when the
 // control is aggregated.
 //
 // Activation is windowed only: the control creates a child window of the
@@ -42,10 +42,10 @@
 #include "module/control/QuickActivation.h"
 #include "module/control/ViewObject.h"
 
-class ControlFrame {
+class CControlFrame {
   public:
-    ControlFrame(const ControlFrame&) = delete;
-    ControlFrame& operator=(const ControlFrame&) = delete;
+    CControlFrame(const CControlFrame&) = delete;
+    CControlFrame& operator=(const CControlFrame&) = delete;
 
     // Creates a control of class T (derived from this frame, constructed
     // from the outer unknown) and asks it for `iid`.
@@ -53,7 +53,7 @@ class ControlFrame {
     static HRESULT CreateInstance(IUnknown* outer, REFIID iid, void** ppv);
 
     // ------------------------------------------------------------ identity
-    const ControlDescription& Description() const { return m_description; }
+    const CControlDescription& Description() const { return m_description; }
     bool Aggregated() const { return m_controlling != &m_inner; }
     // The first entry of the interface table.
     IUnknown* Identity() { return m_description.interfaces[0].find(*this); }
@@ -91,12 +91,12 @@ class ControlFrame {
     void PropertyChanged(DISPID dispid);
 
     // -------------------------------------------------------------- events
-    const std::vector<std::unique_ptr<ConnectionPoint>>& ConnectionPoints() const { return m_points; }
-    ConnectionPoint* FindConnectionPoint(REFIID iid) const;
+    const std::vector<std::unique_ptr<CConnectionPoint>>& ConnectionPoints() const { return m_points; }
+    CConnectionPoint* FindConnectionPoint(REFIID iid) const;
     // Fires event `dispid` of connection point `point` to every sink (the one
     // firing operation of both controls). The control stays alive until the
     // firing returns, even if a sink releases the host's last reference.
-    LONG FireEvent(REFIID point, DISPID dispid, EventArguments& arguments);
+    LONG FireEvent(REFIID point, DISPID dispid, CEventArguments& arguments);
 
     // ------------------------------------------------------ control's own
     // The control's own IDispatch, through which VARIANT entries are
@@ -107,38 +107,38 @@ class ControlFrame {
     virtual HRESULT TranslateAccelerator(MSG*) { return S_FALSE; }
 
     // --------------------------------------------------------------- parts
-    OleObject& OleObjectPart() { return m_oleObject; }
-    ViewObject& ViewObjectPart() { return m_viewObject; }
-    PersistStreamInit& PersistStreamPart() { return m_persistStream; }
-    DataObject& DataObjectPart() { return m_dataObject; }
+    COleObject& OleObjectPart() { return m_oleObject; }
+    CViewObject& ViewObjectPart() { return m_viewObject; }
+    CPersistStreamInit& PersistStreamPart() { return m_persistStream; }
+    CDataObject& DataObjectPart() { return m_dataObject; }
 
     // Standard entries for a control's interface table.
-    static IUnknown* FindViewObject(ControlFrame& f) { return static_cast<IViewObjectEx*>(&f.m_viewObject); }
-    static IUnknown* FindInPlaceObject(ControlFrame& f) {
+    static IUnknown* FindViewObject(CControlFrame& f) { return static_cast<IViewObjectEx*>(&f.m_viewObject); }
+    static IUnknown* FindInPlaceObject(CControlFrame& f) {
         return static_cast<IOleInPlaceObjectWindowless*>(&f.m_inPlaceObject);
     }
-    static IUnknown* FindInPlaceActiveObject(ControlFrame& f) {
+    static IUnknown* FindInPlaceActiveObject(CControlFrame& f) {
         return static_cast<IOleInPlaceActiveObject*>(&f.m_inPlaceActiveObject);
     }
-    static IUnknown* FindOleControl(ControlFrame& f) { return static_cast<IOleControl*>(&f.m_oleControl); }
-    static IUnknown* FindOleObject(ControlFrame& f) { return static_cast<IOleObject*>(&f.m_oleObject); }
-    static IUnknown* FindPersistStreamInit(ControlFrame& f) {
+    static IUnknown* FindOleControl(CControlFrame& f) { return static_cast<IOleControl*>(&f.m_oleControl); }
+    static IUnknown* FindOleObject(CControlFrame& f) { return static_cast<IOleObject*>(&f.m_oleObject); }
+    static IUnknown* FindPersistStreamInit(CControlFrame& f) {
         return static_cast<IPersistStreamInit*>(&f.m_persistStream);
     }
-    static IUnknown* FindPersistStorage(ControlFrame& f) { return static_cast<IPersistStorage*>(&f.m_persistStorage); }
-    static IUnknown* FindConnectionPointContainer(ControlFrame& f) {
+    static IUnknown* FindPersistStorage(CControlFrame& f) { return static_cast<IPersistStorage*>(&f.m_persistStorage); }
+    static IUnknown* FindConnectionPointContainer(CControlFrame& f) {
         return static_cast<IConnectionPointContainer*>(&f.m_pointContainer);
     }
-    static IUnknown* FindPropertyPages(ControlFrame& f) {
+    static IUnknown* FindPropertyPages(CControlFrame& f) {
         return static_cast<ISpecifyPropertyPages*>(&f.m_propertyPages);
     }
-    static IUnknown* FindQuickActivate(ControlFrame& f) { return static_cast<IQuickActivate*>(&f.m_quickActivate); }
-    static IUnknown* FindDataObject(ControlFrame& f) { return static_cast<IDataObject*>(&f.m_dataObject); }
-    static IUnknown* FindClassInfo(ControlFrame& f) { return static_cast<IProvideClassInfo2*>(&f.m_classInfo); }
+    static IUnknown* FindQuickActivate(CControlFrame& f) { return static_cast<IQuickActivate*>(&f.m_quickActivate); }
+    static IUnknown* FindDataObject(CControlFrame& f) { return static_cast<IDataObject*>(&f.m_dataObject); }
+    static IUnknown* FindClassInfo(CControlFrame& f) { return static_cast<IProvideClassInfo2*>(&f.m_classInfo); }
 
   protected:
-    ControlFrame(const ControlDescription& description, IUnknown* outer);
-    virtual ~ControlFrame();
+    CControlFrame(const CControlDescription& description, IUnknown* outer);
+    virtual ~CControlFrame();
 
     // The control's message map. True when the message was handled, with
     // its result; otherwise the frame's generic handling and then the
@@ -148,7 +148,7 @@ class ControlFrame {
     virtual void OnDraw(HDC dc, const RECT& bounds);
 
   private:
-    friend class InnerUnknown;
+    friend class CInnerUnknown;
 
     // Last work before destruction, while the object is still whole: the
     // window (with the control's message map) and the sinks go.
@@ -160,14 +160,14 @@ class ControlFrame {
     HRESULT UIActivate();
     void OnPaint(HDC given);
 
-    const ControlDescription& m_description;
-    InnerUnknown m_inner;
+    const CControlDescription& m_description;
+    CInnerUnknown m_inner;
     IUnknown* const m_controlling;
 
-    ComPtr<IOleClientSite> m_clientSite;
-    ComPtr<IOleInPlaceSite> m_inPlaceSite;
-    ComPtr<IOleInPlaceFrame> m_inPlaceFrame;
-    ComPtr<IOleInPlaceUIWindow> m_inPlaceUIWindow;
+    CComPtr<IOleClientSite> m_clientSite;
+    CComPtr<IOleInPlaceSite> m_inPlaceSite;
+    CComPtr<IOleInPlaceFrame> m_inPlaceFrame;
+    CComPtr<IOleInPlaceUIWindow> m_inPlaceUIWindow;
     bool m_inPlaceActive = false;
     bool m_uiActive = false;
     HWND m_window = nullptr;
@@ -175,24 +175,24 @@ class ControlFrame {
     SIZEL m_extent{5080, 5080};
     bool m_dirty = false;
 
-    std::vector<std::unique_ptr<ConnectionPoint>> m_points;
+    std::vector<std::unique_ptr<CConnectionPoint>> m_points;
 
-    OleObject m_oleObject{*this};
-    InPlaceObject m_inPlaceObject{*this};
-    InPlaceActiveObject m_inPlaceActiveObject{*this};
-    OleControl m_oleControl{*this};
-    ViewObject m_viewObject{*this};
-    PersistStreamInit m_persistStream{*this};
-    PersistStorage m_persistStorage{*this};
-    ConnectionPointContainer m_pointContainer{*this};
-    PropertyPages m_propertyPages{*this};
-    QuickActivation m_quickActivate{*this};
-    DataObject m_dataObject{*this};
-    ProvideClassInfo m_classInfo{*this};
+    COleObject m_oleObject{*this};
+    CInPlaceObject m_inPlaceObject{*this};
+    CInPlaceActiveObject m_inPlaceActiveObject{*this};
+    COleControl m_oleControl{*this};
+    CViewObject m_viewObject{*this};
+    CPersistStreamInit m_persistStream{*this};
+    CPersistStorage m_persistStorage{*this};
+    CConnectionPointContainer m_pointContainer{*this};
+    CPropertyPages m_propertyPages{*this};
+    CQuickActivation m_quickActivate{*this};
+    CDataObject m_dataObject{*this};
+    CProvideClassInfo m_classInfo{*this};
 };
 
 template <class T>
-HRESULT ControlFrame::CreateInstance(IUnknown* outer, REFIID iid, void** ppv) {
+HRESULT CControlFrame::CreateInstance(IUnknown* outer, REFIID iid, void** ppv) {
     if (ppv == nullptr) return E_POINTER;
     *ppv = nullptr;
     if (outer != nullptr && (!T::Describe().aggregatable || !IsEqualIID(iid, IID_IUnknown)))

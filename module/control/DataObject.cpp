@@ -8,21 +8,21 @@
 
 namespace {
 
-struct MetafileDeleter {
+struct CMetafileDeleter {
     void operator()(HMETAFILE metafile) const { DeleteMetaFile(metafile); }
 };
-using Metafile = std::unique_ptr<std::remove_pointer_t<HMETAFILE>, MetafileDeleter>;
+using Metafile = std::unique_ptr<std::remove_pointer_t<HMETAFILE>, CMetafileDeleter>;
 
-struct GlobalDeleter {
+struct CGlobalDeleter {
     void operator()(HGLOBAL memory) const { GlobalFree(memory); }
 };
-using GlobalMemory = std::unique_ptr<std::remove_pointer_t<HGLOBAL>, GlobalDeleter>;
+using GlobalMemory = std::unique_ptr<std::remove_pointer_t<HGLOBAL>, CGlobalDeleter>;
 
 LONG PixelsFromHimetric(LONG himetric, int dotsPerInch) { return MulDiv(himetric, dotsPerInch, 2540); }
 
 SIZE ScreenPixels(const SIZEL& himetric) {
     SIZE pixels{PixelsFromHimetric(himetric.cx, 96), PixelsFromHimetric(himetric.cy, 96)};
-    if (const WindowDC screen = WindowDC::Client(nullptr)) {
+    if (const CWindowDC screen = CWindowDC::Client(nullptr)) {
         pixels = {PixelsFromHimetric(himetric.cx, GetDeviceCaps(screen.Get(), LOGPIXELSX)),
                   PixelsFromHimetric(himetric.cy, GetDeviceCaps(screen.Get(), LOGPIXELSY))};
     }
@@ -35,11 +35,11 @@ bool IsMetafilePicture(const FORMATETC& format) {
 
 }  // namespace
 
-void DataObject::SendDataChange() {
+void CDataObject::SendDataChange() {
     if (m_adviseHolder) m_adviseHolder->SendOnDataChange(this, 0, 0);
 }
 
-STDMETHODIMP DataObject::GetData(FORMATETC* format, STGMEDIUM* medium) {
+STDMETHODIMP CDataObject::GetData(FORMATETC* format, STGMEDIUM* medium) {
     if (format == nullptr || medium == nullptr) return E_POINTER;
     *medium = STGMEDIUM{};
     if (!IsMetafilePicture(*format)) return DV_E_FORMATETC;
@@ -70,28 +70,28 @@ STDMETHODIMP DataObject::GetData(FORMATETC* format, STGMEDIUM* medium) {
     return S_OK;
 }
 
-STDMETHODIMP DataObject::GetDataHere(FORMATETC*, STGMEDIUM*) { return E_NOTIMPL; }
+STDMETHODIMP CDataObject::GetDataHere(FORMATETC*, STGMEDIUM*) { return E_NOTIMPL; }
 
-STDMETHODIMP DataObject::QueryGetData(FORMATETC* format) {
+STDMETHODIMP CDataObject::QueryGetData(FORMATETC* format) {
     if (format == nullptr) return E_POINTER;
     return IsMetafilePicture(*format) ? S_OK : DV_E_FORMATETC;
 }
 
-STDMETHODIMP DataObject::GetCanonicalFormatEtc(FORMATETC*, FORMATETC* canonical) {
+STDMETHODIMP CDataObject::GetCanonicalFormatEtc(FORMATETC*, FORMATETC* canonical) {
     if (canonical == nullptr) return E_POINTER;
     canonical->ptd = nullptr;
     return DATA_S_SAMEFORMATETC;
 }
 
-STDMETHODIMP DataObject::SetData(FORMATETC*, STGMEDIUM*, BOOL) { return E_NOTIMPL; }
+STDMETHODIMP CDataObject::SetData(FORMATETC*, STGMEDIUM*, BOOL) { return E_NOTIMPL; }
 
-STDMETHODIMP DataObject::EnumFormatEtc(DWORD, IEnumFORMATETC** formats) {
+STDMETHODIMP CDataObject::EnumFormatEtc(DWORD, IEnumFORMATETC** formats) {
     if (formats == nullptr) return E_POINTER;
     *formats = nullptr;
     return E_NOTIMPL;
 }
 
-STDMETHODIMP DataObject::DAdvise(FORMATETC* format, DWORD flags, IAdviseSink* sink, DWORD* connection) {
+STDMETHODIMP CDataObject::DAdvise(FORMATETC* format, DWORD flags, IAdviseSink* sink, DWORD* connection) {
     if (connection != nullptr) *connection = 0;
     if (format == nullptr || sink == nullptr || connection == nullptr) return E_POINTER;
     if (!m_adviseHolder) {
@@ -101,12 +101,12 @@ STDMETHODIMP DataObject::DAdvise(FORMATETC* format, DWORD flags, IAdviseSink* si
     return m_adviseHolder->Advise(this, format, flags, sink, connection);
 }
 
-STDMETHODIMP DataObject::DUnadvise(DWORD connection) {
+STDMETHODIMP CDataObject::DUnadvise(DWORD connection) {
     if (!m_adviseHolder) return OLE_E_NOCONNECTION;
     return m_adviseHolder->Unadvise(connection);
 }
 
-STDMETHODIMP DataObject::EnumDAdvise(IEnumSTATDATA** advises) {
+STDMETHODIMP CDataObject::EnumDAdvise(IEnumSTATDATA** advises) {
     if (advises == nullptr) return E_POINTER;
     *advises = nullptr;
     if (!m_adviseHolder) return S_OK;

@@ -10,9 +10,9 @@
 #include "module/ComPtr.h"
 #include "module/control/FramePart.h"
 
-class DataObject final : public FramePart<IDataObject> {
+class CDataObject final : public CFramePart<IDataObject> {
   public:
-    using FramePart::FramePart;
+    using CFramePart::CFramePart;
 
     // The data sinks hear that the picture changed.
     void SendDataChange();
@@ -28,7 +28,7 @@ class DataObject final : public FramePart<IDataObject> {
     STDMETHODIMP EnumDAdvise(IEnumSTATDATA** advises) override;
 
   private:
-    ComPtr<IDataAdviseHolder> m_adviseHolder;
+    CComPtr<IDataAdviseHolder> m_adviseHolder;
 };
 
 #endif

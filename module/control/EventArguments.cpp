@@ -4,11 +4,11 @@
 
 #include <cstring>
 
-EventArguments::~EventArguments() {
+CEventArguments::~CEventArguments() {
     for (std::size_t i = 0; i < m_count; ++i) VariantClear(&m_args[i]);
 }
 
-VARIANT* EventArguments::PushFront() {
+VARIANT* CEventArguments::PushFront() {
     if (m_count == kMaxArguments) return nullptr;
     std::memmove(&m_args[1], &m_args[0], m_count * sizeof(VARIANT));
     ++m_count;
@@ -16,7 +16,7 @@ VARIANT* EventArguments::PushFront() {
     return &m_args[0];
 }
 
-EventArguments& EventArguments::Int(LONG value) {
+CEventArguments& CEventArguments::Int(LONG value) {
     if (VARIANT* arg = PushFront()) {
         V_VT(arg) = VT_I4;
         V_I4(arg) = value;
@@ -24,7 +24,7 @@ EventArguments& EventArguments::Int(LONG value) {
     return *this;
 }
 
-EventArguments& EventArguments::Short(SHORT value) {
+CEventArguments& CEventArguments::Short(SHORT value) {
     if (VARIANT* arg = PushFront()) {
         V_VT(arg) = VT_I2;
         V_I2(arg) = value;
@@ -32,7 +32,7 @@ EventArguments& EventArguments::Short(SHORT value) {
     return *this;
 }
 
-EventArguments& EventArguments::Bool(bool value) {
+CEventArguments& CEventArguments::Bool(bool value) {
     if (VARIANT* arg = PushFront()) {
         V_VT(arg) = VT_BOOL;
         V_BOOL(arg) = value ? VARIANT_TRUE : VARIANT_FALSE;
@@ -40,7 +40,7 @@ EventArguments& EventArguments::Bool(bool value) {
     return *this;
 }
 
-EventArguments& EventArguments::Pointer(const void* address) {
+CEventArguments& CEventArguments::Pointer(const void* address) {
     if (VARIANT* arg = PushFront()) {
         const auto value = reinterpret_cast<LONG_PTR>(address);
         if constexpr (sizeof(LONG_PTR) == sizeof(LONGLONG)) {
@@ -54,7 +54,7 @@ EventArguments& EventArguments::Pointer(const void* address) {
     return *this;
 }
 
-EventArguments& EventArguments::AnsiText(const char* text) {
+CEventArguments& CEventArguments::AnsiText(const char* text) {
     if (VARIANT* arg = PushFront()) {
         V_VT(arg) = VT_BSTR;
         V_BSTR(arg) = BstrFromAnsi(text);
@@ -62,7 +62,7 @@ EventArguments& EventArguments::AnsiText(const char* text) {
     return *this;
 }
 
-DISPPARAMS* EventArguments::Params() {
+DISPPARAMS* CEventArguments::Params() {
     m_params.rgvarg = m_count > 0 ? m_args : nullptr;
     m_params.cArgs = static_cast<UINT>(m_count);
     m_params.rgdispidNamedArgs = nullptr;

@@ -1,7 +1,7 @@
-// EventArguments: the arguments of one event, given in parameter order and
+// CEventArguments: the arguments of one event, given in parameter order and
 // kept as DISPPARAMS wants them, the last parameter at index 0.
 //
-//   EventArguments args;
+//   CEventArguments args;
 //   args.AnsiText(document).Bool(byUser);   // rgvarg[0] is the flag
 //   frame.FireEvent(DIID__IDeviceTransferEvents, DISPID_OnProgramDetailes, args);
 //
@@ -16,21 +16,21 @@
 
 #include <cstddef>
 
-class EventArguments {
+class CEventArguments {
   public:
     // No event of either control takes more; further arguments are dropped.
     static constexpr std::size_t kMaxArguments = 8;
 
-    EventArguments() = default;
-    ~EventArguments();
-    EventArguments(const EventArguments&) = delete;
-    EventArguments& operator=(const EventArguments&) = delete;
+    CEventArguments() = default;
+    ~CEventArguments();
+    CEventArguments(const CEventArguments&) = delete;
+    CEventArguments& operator=(const CEventArguments&) = delete;
 
-    EventArguments& Int(LONG value);     // VT_I4
-    EventArguments& Short(SHORT value);  // VT_I2
-    EventArguments& Bool(bool value);    // VT_BOOL, VARIANT_TRUE or VARIANT_FALSE
-    EventArguments& Pointer(const void* address);
-    EventArguments& AnsiText(const char* text);  // VT_BSTR; null gives ""
+    CEventArguments& Int(LONG value);     // VT_I4
+    CEventArguments& Short(SHORT value);  // VT_I2
+    CEventArguments& Bool(bool value);    // VT_BOOL, VARIANT_TRUE or VARIANT_FALSE
+    CEventArguments& Pointer(const void* address);
+    CEventArguments& AnsiText(const char* text);  // VT_BSTR; null gives ""
 
     std::size_t Count() const { return m_count; }
     // Valid while this object lives and no argument is added.

@@ -1,5 +1,5 @@
-// FramePart<I>: one interface of a control implemented by a member object
-// of its ControlFrame. The part shares the control's identity: its
+// CFramePart<I>: one interface of a control implemented by a member object
+// of its CControlFrame. The part shares the control's identity: its
 // IUnknown methods go to the control's controlling unknown (the outer
 // object's when the control is aggregated).
 #ifndef KESTREL_FRAME_PART_H
@@ -8,17 +8,17 @@
 #include <windows.h>
 #include <unknwn.h>
 
-class ControlFrame;
+class CControlFrame;
 
 // The unknown that every interface of `frame` delegates to.
-IUnknown* ControllingUnknown(ControlFrame& frame);
+IUnknown* ControllingUnknown(CControlFrame& frame);
 
 template <class I>
-class FramePart : public I {
+class CFramePart : public I {
   public:
-    explicit FramePart(ControlFrame& frame) : m_frame(frame) {}
-    FramePart(const FramePart&) = delete;
-    FramePart& operator=(const FramePart&) = delete;
+    explicit CFramePart(CControlFrame& frame) : m_frame(frame) {}
+    CFramePart(const CFramePart&) = delete;
+    CFramePart& operator=(const CFramePart&) = delete;
 
     STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override {
         return ControllingUnknown(m_frame)->QueryInterface(iid, ppv);
@@ -27,9 +27,9 @@ class FramePart : public I {
     STDMETHODIMP_(ULONG) Release() override { return ControllingUnknown(m_frame)->Release(); }
 
   protected:
-    ~FramePart() = default;
+    ~CFramePart() = default;
 
-    ControlFrame& m_frame;
+    CControlFrame& m_frame;
 };
 
 #endif

@@ -8,9 +8,9 @@
 
 #include "module/control/FramePart.h"
 
-class InPlaceActiveObject final : public FramePart<IOleInPlaceActiveObject> {
+class CInPlaceActiveObject final : public CFramePart<IOleInPlaceActiveObject> {
   public:
-    using FramePart::FramePart;
+    using CFramePart::CFramePart;
 
     // IOleWindow
     STDMETHODIMP GetWindow(HWND* window) override;

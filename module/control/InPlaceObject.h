@@ -9,9 +9,9 @@
 
 #include "module/control/FramePart.h"
 
-class InPlaceObject final : public FramePart<IOleInPlaceObjectWindowless> {
+class CInPlaceObject final : public CFramePart<IOleInPlaceObjectWindowless> {
   public:
-    using FramePart::FramePart;
+    using CFramePart::CFramePart;
 
     // IOleWindow
     STDMETHODIMP GetWindow(HWND* window) override;

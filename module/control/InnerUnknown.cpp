@@ -2,14 +2,14 @@
 
 #include "module/control/ControlFrame.h"
 
-STDMETHODIMP InnerUnknown::QueryInterface(REFIID iid, void** ppv) {
+STDMETHODIMP CInnerUnknown::QueryInterface(REFIID iid, void** ppv) {
     if (ppv == nullptr) return E_POINTER;
     *ppv = nullptr;
     IUnknown* found = nullptr;
     if (IsEqualIID(iid, IID_IUnknown)) {
         found = m_frame.Aggregated() ? this : m_frame.Identity();
     } else {
-        for (const InterfaceEntry& entry : m_frame.Description().interfaces) {
+        for (const CInterfaceEntry& entry : m_frame.Description().interfaces) {
             if (IsEqualIID(iid, *entry.iid)) {
                 found = entry.find(m_frame);
                 break;
@@ -22,9 +22,9 @@ STDMETHODIMP InnerUnknown::QueryInterface(REFIID iid, void** ppv) {
     return S_OK;
 }
 
-STDMETHODIMP_(ULONG) InnerUnknown::AddRef() { return InterlockedIncrement(&m_refs); }
+STDMETHODIMP_(ULONG) CInnerUnknown::AddRef() { return InterlockedIncrement(&m_refs); }
 
-STDMETHODIMP_(ULONG) InnerUnknown::Release() {
+STDMETHODIMP_(ULONG) CInnerUnknown::Release() {
     const ULONG refs = InterlockedDecrement(&m_refs);
     if (refs != 0) return refs;
     // Held at one while the control shuts down, so that the window's last

@@ -8,20 +8,20 @@
 #include <windows.h>
 #include <unknwn.h>
 
-class ControlFrame;
+class CControlFrame;
 
-class InnerUnknown final : public IUnknown {
+class CInnerUnknown final : public IUnknown {
   public:
-    explicit InnerUnknown(ControlFrame& frame) : m_frame(frame) {}
-    InnerUnknown(const InnerUnknown&) = delete;
-    InnerUnknown& operator=(const InnerUnknown&) = delete;
+    explicit CInnerUnknown(CControlFrame& frame) : m_frame(frame) {}
+    CInnerUnknown(const CInnerUnknown&) = delete;
+    CInnerUnknown& operator=(const CInnerUnknown&) = delete;
 
     STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override;
     STDMETHODIMP_(ULONG) AddRef() override;
     STDMETHODIMP_(ULONG) Release() override;
 
   private:
-    ControlFrame& m_frame;
+    CControlFrame& m_frame;
     LONG m_refs = 0;
 };
 

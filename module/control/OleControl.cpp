@@ -1,6 +1,6 @@
 #include "module/control/OleControl.h"
 
-STDMETHODIMP OleControl::GetControlInfo(CONTROLINFO* info) {
+STDMETHODIMP COleControl::GetControlInfo(CONTROLINFO* info) {
     if (info == nullptr) return E_POINTER;
     info->cb = sizeof *info;
     info->hAccel = nullptr;
@@ -9,8 +9,8 @@ STDMETHODIMP OleControl::GetControlInfo(CONTROLINFO* info) {
     return S_OK;
 }
 
-STDMETHODIMP OleControl::OnMnemonic(MSG*) { return E_NOTIMPL; }
+STDMETHODIMP COleControl::OnMnemonic(MSG*) { return E_NOTIMPL; }
 
-STDMETHODIMP OleControl::OnAmbientPropertyChange(DISPID) { return S_OK; }
+STDMETHODIMP COleControl::OnAmbientPropertyChange(DISPID) { return S_OK; }
 
-STDMETHODIMP OleControl::FreezeEvents(BOOL) { return S_OK; }
+STDMETHODIMP COleControl::FreezeEvents(BOOL) { return S_OK; }

@@ -9,9 +9,9 @@
 
 #include "module/control/FramePart.h"
 
-class OleControl final : public FramePart<IOleControl> {
+class COleControl final : public CFramePart<IOleControl> {
   public:
-    using FramePart::FramePart;
+    using CFramePart::CFramePart;
 
     STDMETHODIMP GetControlInfo(CONTROLINFO* info) override;
     STDMETHODIMP OnMnemonic(MSG* message) override;

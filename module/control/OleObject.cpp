@@ -6,27 +6,27 @@
 
 #include <cwchar>
 
-void OleObject::SendOnSave() {
+void COleObject::SendOnSave() {
     if (m_adviseHolder) m_adviseHolder->SendOnSave();
 }
 
-STDMETHODIMP OleObject::SetClientSite(IOleClientSite* site) {
+STDMETHODIMP COleObject::SetClientSite(IOleClientSite* site) {
     m_frame.SetClientSite(site);
     return S_OK;
 }
 
-STDMETHODIMP OleObject::GetClientSite(IOleClientSite** site) {
+STDMETHODIMP COleObject::GetClientSite(IOleClientSite** site) {
     if (site == nullptr) return E_POINTER;
     *site = m_frame.ClientSite();
     if (*site != nullptr) (*site)->AddRef();
     return S_OK;
 }
 
-STDMETHODIMP OleObject::SetHostNames(LPCOLESTR, LPCOLESTR) { return S_OK; }
+STDMETHODIMP COleObject::SetHostNames(LPCOLESTR, LPCOLESTR) { return S_OK; }
 
-STDMETHODIMP OleObject::Close(DWORD saveOption) {
+STDMETHODIMP COleObject::Close(DWORD saveOption) {
     // Keeps the control alive while the container hears of the closing.
-    const ComPtr<IUnknown> self = m_frame.Inner();
+    const CComPtr<IUnknown> self = m_frame.Inner();
     m_frame.InPlaceDeactivate();
     if (m_frame.IsDirty() && (saveOption == OLECLOSE_SAVEIFDIRTY || saveOption == OLECLOSE_PROMPTSAVE)) {
         if (IOleClientSite* site = m_frame.ClientSite()) site->SaveObject();
@@ -36,21 +36,21 @@ STDMETHODIMP OleObject::Close(DWORD saveOption) {
     return S_OK;
 }
 
-STDMETHODIMP OleObject::SetMoniker(DWORD, IMoniker*) { return E_NOTIMPL; }
+STDMETHODIMP COleObject::SetMoniker(DWORD, IMoniker*) { return E_NOTIMPL; }
 
-STDMETHODIMP OleObject::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
+STDMETHODIMP COleObject::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
     if (moniker != nullptr) *moniker = nullptr;
     return E_NOTIMPL;
 }
 
-STDMETHODIMP OleObject::InitFromData(IDataObject*, BOOL, DWORD) { return E_NOTIMPL; }
+STDMETHODIMP COleObject::InitFromData(IDataObject*, BOOL, DWORD) { return E_NOTIMPL; }
 
-STDMETHODIMP OleObject::GetClipboardData(DWORD, IDataObject** data) {
+STDMETHODIMP COleObject::GetClipboardData(DWORD, IDataObject** data) {
     if (data != nullptr) *data = nullptr;
     return E_NOTIMPL;
 }
 
-STDMETHODIMP OleObject::DoVerb(LONG verb, LPMSG, IOleClientSite* activeSite, LONG, HWND, LPCRECT) {
+STDMETHODIMP COleObject::DoVerb(LONG verb, LPMSG, IOleClientSite* activeSite, LONG, HWND, LPCRECT) {
     // A container that activates without SetClientSite names its site here.
     if (m_frame.ClientSite() == nullptr && activeSite != nullptr) m_frame.SetClientSite(activeSite);
     switch (verb) {
@@ -78,8 +78,8 @@ STDMETHODIMP OleObject::DoVerb(LONG verb, LPMSG, IOleClientSite* activeSite, LON
 
 // Neither control has property pages of its own; the container may still
 // show its own frame.
-HRESULT OleObject::ShowProperties() {
-    ComPtr<IOleControlSite> controlSite;
+HRESULT COleObject::ShowProperties() {
+    CComPtr<IOleControlSite> controlSite;
     IOleClientSite* site = m_frame.ClientSite();
     if (site != nullptr &&
         SUCCEEDED(site->QueryInterface(IID_IOleControlSite,
@@ -89,22 +89,22 @@ HRESULT OleObject::ShowProperties() {
     return E_NOTIMPL;
 }
 
-STDMETHODIMP OleObject::EnumVerbs(IEnumOLEVERB** verbs) {
+STDMETHODIMP COleObject::EnumVerbs(IEnumOLEVERB** verbs) {
     if (verbs == nullptr) return E_POINTER;
     *verbs = nullptr;
     return OleRegEnumVerbs(*m_frame.Description().clsid, verbs);
 }
 
-STDMETHODIMP OleObject::Update() { return S_OK; }
-STDMETHODIMP OleObject::IsUpToDate() { return S_OK; }
+STDMETHODIMP COleObject::Update() { return S_OK; }
+STDMETHODIMP COleObject::IsUpToDate() { return S_OK; }
 
-STDMETHODIMP OleObject::GetUserClassID(CLSID* clsid) {
+STDMETHODIMP COleObject::GetUserClassID(CLSID* clsid) {
     if (clsid == nullptr) return E_POINTER;
     *clsid = *m_frame.Description().clsid;
     return S_OK;
 }
 
-STDMETHODIMP OleObject::GetUserType(DWORD form, LPOLESTR* userType) {
+STDMETHODIMP COleObject::GetUserType(DWORD form, LPOLESTR* userType) {
     if (userType == nullptr) return E_POINTER;
     *userType = nullptr;
     if (SUCCEEDED(OleRegGetUserType(*m_frame.Description().clsid, form, userType)) && *userType != nullptr) return S_OK;
@@ -116,7 +116,7 @@ STDMETHODIMP OleObject::GetUserType(DWORD form, LPOLESTR* userType) {
     return S_OK;
 }
 
-STDMETHODIMP OleObject::SetExtent(DWORD aspect, SIZEL* size) {
+STDMETHODIMP COleObject::SetExtent(DWORD aspect, SIZEL* size) {
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     if (size == nullptr) return E_POINTER;
     const SIZEL old = m_frame.Extent();
@@ -129,14 +129,14 @@ STDMETHODIMP OleObject::SetExtent(DWORD aspect, SIZEL* size) {
     return S_OK;
 }
 
-STDMETHODIMP OleObject::GetExtent(DWORD aspect, SIZEL* size) {
+STDMETHODIMP COleObject::GetExtent(DWORD aspect, SIZEL* size) {
     if (size == nullptr) return E_POINTER;
     if (aspect != DVASPECT_CONTENT) return E_FAIL;
     *size = m_frame.Extent();
     return S_OK;
 }
 
-STDMETHODIMP OleObject::Advise(IAdviseSink* sink, DWORD* connection) {
+STDMETHODIMP COleObject::Advise(IAdviseSink* sink, DWORD* connection) {
     if (connection != nullptr) *connection = 0;
     if (sink == nullptr || connection == nullptr) return E_POINTER;
     if (!m_adviseHolder) {
@@ -146,19 +146,19 @@ STDMETHODIMP OleObject::Advise(IAdviseSink* sink, DWORD* connection) {
     return m_adviseHolder->Advise(sink, connection);
 }
 
-STDMETHODIMP OleObject::Unadvise(DWORD connection) {
+STDMETHODIMP COleObject::Unadvise(DWORD connection) {
     if (!m_adviseHolder) return OLE_E_NOCONNECTION;
     return m_adviseHolder->Unadvise(connection);
 }
 
-STDMETHODIMP OleObject::EnumAdvise(IEnumSTATDATA** advises) {
+STDMETHODIMP COleObject::EnumAdvise(IEnumSTATDATA** advises) {
     if (advises == nullptr) return E_POINTER;
     *advises = nullptr;
     if (!m_adviseHolder) return S_OK;
     return m_adviseHolder->EnumAdvise(advises);
 }
 
-STDMETHODIMP OleObject::GetMiscStatus(DWORD aspect, DWORD* status) {
+STDMETHODIMP COleObject::GetMiscStatus(DWORD aspect, DWORD* status) {
     if (status == nullptr) return E_POINTER;
     *status = 0;
     if (SUCCEEDED(OleRegGetMiscStatus(*m_frame.Description().clsid, aspect, status))) return S_OK;
@@ -168,4 +168,4 @@ STDMETHODIMP OleObject::GetMiscStatus(DWORD aspect, DWORD* status) {
     return S_OK;
 }
 
-STDMETHODIMP OleObject::SetColorScheme(LOGPALETTE*) { return E_NOTIMPL; }
+STDMETHODIMP COleObject::SetColorScheme(LOGPALETTE*) { return E_NOTIMPL; }

@@ -11,13 +11,13 @@
 #include "module/ComPtr.h"
 #include "module/control/FramePart.h"
 
-class OleObject final : public FramePart<IOleObject> {
+class COleObject final : public CFramePart<IOleObject> {
   public:
     // OLEMISC_SETCLIENTSITEFIRST | ACTIVATEWHENVISIBLE | INSIDEOUT |
     // CANTLINKINSIDE | RECOMPOSEONRESIZE, as both classes register it.
     static constexpr DWORD kContentMiscStatus = 131473;
 
-    using FramePart::FramePart;
+    using CFramePart::CFramePart;
 
     // The container is told that the control saved itself.
     void SendOnSave();
@@ -48,7 +48,7 @@ class OleObject final : public FramePart<IOleObject> {
   private:
     HRESULT ShowProperties();
 
-    ComPtr<IOleAdviseHolder> m_adviseHolder;
+    CComPtr<IOleAdviseHolder> m_adviseHolder;
 };
 
 #endif

@@ -9,32 +9,32 @@ const wchar_t kContents[] = L"Contents";
 
 }  // namespace
 
-STDMETHODIMP PersistStorage::GetClassID(CLSID* clsid) { return m_frame.PersistStreamPart().GetClassID(clsid); }
+STDMETHODIMP CPersistStorage::GetClassID(CLSID* clsid) { return m_frame.PersistStreamPart().GetClassID(clsid); }
 
-STDMETHODIMP PersistStorage::IsDirty() { return m_frame.PersistStreamPart().IsDirty(); }
+STDMETHODIMP CPersistStorage::IsDirty() { return m_frame.PersistStreamPart().IsDirty(); }
 
-STDMETHODIMP PersistStorage::InitNew(IStorage* storage) {
+STDMETHODIMP CPersistStorage::InitNew(IStorage* storage) {
     if (storage == nullptr) return E_INVALIDARG;
     return m_frame.PersistStreamPart().InitNew();
 }
 
-STDMETHODIMP PersistStorage::Load(IStorage* storage) {
+STDMETHODIMP CPersistStorage::Load(IStorage* storage) {
     if (storage == nullptr) return E_INVALIDARG;
-    ComPtr<IStream> stream;
+    CComPtr<IStream> stream;
     const HRESULT hr =
         storage->OpenStream(kContents, nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, stream.ReleaseAndGetAddressOf());
     if (FAILED(hr)) return hr;
     return m_frame.PersistStreamPart().Load(stream.Get());
 }
 
-STDMETHODIMP PersistStorage::Save(IStorage* storage, BOOL sameAsLoad) {
+STDMETHODIMP CPersistStorage::Save(IStorage* storage, BOOL sameAsLoad) {
     if (storage == nullptr) return E_INVALIDARG;
-    ComPtr<IStream> stream;
+    CComPtr<IStream> stream;
     const HRESULT hr = storage->CreateStream(kContents, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0,
                                              stream.ReleaseAndGetAddressOf());
     if (FAILED(hr)) return hr;
     return m_frame.PersistStreamPart().Save(stream.Get(), sameAsLoad);
 }
 
-STDMETHODIMP PersistStorage::SaveCompleted(IStorage*) { return S_OK; }
-STDMETHODIMP PersistStorage::HandsOffStorage() { return S_OK; }
+STDMETHODIMP CPersistStorage::SaveCompleted(IStorage*) { return S_OK; }
+STDMETHODIMP CPersistStorage::HandsOffStorage() { return S_OK; }

@@ -8,9 +8,9 @@
 
 #include "module/control/FramePart.h"
 
-class PersistStorage final : public FramePart<IPersistStorage> {
+class CPersistStorage final : public CFramePart<IPersistStorage> {
   public:
-    using FramePart::FramePart;
+    using CFramePart::CFramePart;
 
     // IPersist
     STDMETHODIMP GetClassID(CLSID* clsid) override;

@@ -12,9 +12,9 @@
 namespace {
 
 // The control's stream, as the layout's reader sees it.
-class StreamSource final : public PropertyByteSource {
+class CStreamSource final : public CPropertyByteSource {
   public:
-    explicit StreamSource(IStream* stream) : m_pStream(stream) {}
+    explicit CStreamSource(IStream* stream) : m_pStream(stream) {}
     HRESULT Read(void* buffer, std::uint32_t size, std::uint32_t& read) override {
         ULONG count = 0;
         const HRESULT hr = m_pStream->Read(buffer, size, &count);
@@ -27,7 +27,7 @@ class StreamSource final : public PropertyByteSource {
 };
 
 // Every scalar member of the VARIANT union starts at the union's first byte.
-HRESULT ToPersistedValue(const VARIANT& variant, PersistedValue& value) {
+HRESULT ToPersistedValue(const VARIANT& variant, CPersistedValue& value) {
     std::uint32_t size = 0;
     if (!VariantValueSize(V_VT(&variant), size)) return E_FAIL;
     value.type = V_VT(&variant);
@@ -35,7 +35,7 @@ HRESULT ToPersistedValue(const VARIANT& variant, PersistedValue& value) {
     return S_OK;
 }
 
-void ToVariant(const PersistedValue& value, VARIANT& variant) {
+void ToVariant(const CPersistedValue& value, VARIANT& variant) {
     std::uint32_t size = 0;
     variant = VARIANT{};
     if (!VariantValueSize(value.type, size)) return;
@@ -49,7 +49,7 @@ HRESULT GetProperty(IDispatch* dispatch, DISPID dispid, VARIANT* value) {
                             nullptr);
 }
 
-HRESULT PutProperty(IDispatch* dispatch, DISPID dispid, const PersistedValue& value) {
+HRESULT PutProperty(IDispatch* dispatch, DISPID dispid, const CPersistedValue& value) {
     VARIANT argument;  // a scalar: nothing to clear
     ToVariant(value, argument);
     DISPID named = DISPID_PROPERTYPUT;
@@ -60,18 +60,18 @@ HRESULT PutProperty(IDispatch* dispatch, DISPID dispid, const PersistedValue& va
 
 }  // namespace
 
-STDMETHODIMP PersistStreamInit::GetClassID(CLSID* clsid) {
+STDMETHODIMP CPersistStreamInit::GetClassID(CLSID* clsid) {
     if (clsid == nullptr) return E_POINTER;
     *clsid = *m_frame.Description().clsid;
     return S_OK;
 }
 
-STDMETHODIMP PersistStreamInit::IsDirty() { return m_frame.IsDirty() ? S_OK : S_FALSE; }
+STDMETHODIMP CPersistStreamInit::IsDirty() { return m_frame.IsDirty() ? S_OK : S_FALSE; }
 
-STDMETHODIMP PersistStreamInit::Load(LPSTREAM stream) {
+STDMETHODIMP CPersistStreamInit::Load(LPSTREAM stream) {
     if (stream == nullptr) return E_INVALIDARG;
-    PersistedState state;
-    StreamSource source(stream);
+    CPersistedState state;
+    CStreamSource source(stream);
     HRESULT hr = ReadPersistedState(source, m_frame.Description().properties, state);
     if (FAILED(hr)) return hr;
     if (FAILED(hr = Apply(state))) return hr;
@@ -79,13 +79,13 @@ STDMETHODIMP PersistStreamInit::Load(LPSTREAM stream) {
     return S_OK;
 }
 
-STDMETHODIMP PersistStreamInit::Save(LPSTREAM stream, BOOL clearDirty) {
+STDMETHODIMP CPersistStreamInit::Save(LPSTREAM stream, BOOL clearDirty) {
     if (stream == nullptr) return E_INVALIDARG;
-    PersistedState state;
-    std::vector<EncodedEntry> entries;
+    CPersistedState state;
+    std::vector<CEncodedEntry> entries;
     if (FAILED(Collect(state)) || FAILED(EncodePersistedState(m_frame.Description().properties, state, entries)))
         return E_FAIL;
-    for (const EncodedEntry& entry : entries) {
+    for (const CEncodedEntry& entry : entries) {
         ULONG written = 0;
         const ULONG size = static_cast<ULONG>(entry.bytes.size());
         HRESULT hr = stream->Write(entry.bytes.data(), size, &written);
@@ -98,33 +98,33 @@ STDMETHODIMP PersistStreamInit::Save(LPSTREAM stream, BOOL clearDirty) {
     return S_OK;
 }
 
-STDMETHODIMP PersistStreamInit::GetSizeMax(ULARGE_INTEGER* size) {
+STDMETHODIMP CPersistStreamInit::GetSizeMax(ULARGE_INTEGER* size) {
     if (size == nullptr) return E_POINTER;
-    PersistedState state;
-    std::vector<EncodedEntry> entries;
+    CPersistedState state;
+    std::vector<CEncodedEntry> entries;
     if (FAILED(Collect(state)) || FAILED(EncodePersistedState(m_frame.Description().properties, state, entries)))
         return E_FAIL;
     size->QuadPart = 0;
-    for (const EncodedEntry& entry : entries) size->QuadPart += entry.bytes.size();
+    for (const CEncodedEntry& entry : entries) size->QuadPart += entry.bytes.size();
     return S_OK;
 }
 
-STDMETHODIMP PersistStreamInit::InitNew() {
+STDMETHODIMP CPersistStreamInit::InitNew() {
     m_frame.SetDirty(true);
     return S_OK;
 }
 
-HRESULT PersistStreamInit::Collect(PersistedState& state) {
+HRESULT CPersistStreamInit::Collect(CPersistedState& state) {
     const SIZEL extent = m_frame.Extent();
     state.cx = extent.cx;
     state.cy = extent.cy;
     try {
-        for (const PersistedProperty& property : m_frame.Description().properties) {
+        for (const CPersistedProperty& property : m_frame.Description().properties) {
             if (property.storage != PropertyStorage::Variant) continue;
             IDispatch* dispatch = m_frame.PropertyDispatch();
-            ScopedVariant value;
+            CScopedVariant value;
             if (dispatch == nullptr) return E_FAIL;
-            PersistedValue persisted;
+            CPersistedValue persisted;
             HRESULT hr = GetProperty(dispatch, property.dispid, value.Receive());
             if (SUCCEEDED(hr)) hr = ToPersistedValue(value.Get(), persisted);
             if (FAILED(hr)) return hr;
@@ -136,9 +136,9 @@ HRESULT PersistStreamInit::Collect(PersistedState& state) {
     return S_OK;
 }
 
-HRESULT PersistStreamInit::Apply(const PersistedState& state) {
+HRESULT CPersistStreamInit::Apply(const CPersistedState& state) {
     std::size_t nextValue = 0;
-    for (const PersistedProperty& property : m_frame.Description().properties) {
+    for (const CPersistedProperty& property : m_frame.Description().properties) {
         if (property.storage != PropertyStorage::Variant) continue;
         IDispatch* dispatch = m_frame.PropertyDispatch();
         if (dispatch == nullptr || nextValue >= state.values.size()) return E_FAIL;

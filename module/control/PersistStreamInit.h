@@ -10,11 +10,11 @@
 
 #include "module/control/FramePart.h"
 
-struct PersistedState;
+struct CPersistedState;
 
-class PersistStreamInit final : public FramePart<IPersistStreamInit> {
+class CPersistStreamInit final : public CFramePart<IPersistStreamInit> {
   public:
-    using FramePart::FramePart;
+    using CFramePart::CFramePart;
 
     // IPersist
     STDMETHODIMP GetClassID(CLSID* clsid) override;
@@ -27,8 +27,8 @@ class PersistStreamInit final : public FramePart<IPersistStreamInit> {
 
   private:
     // The control's current values of its table's entries.
-    HRESULT Collect(PersistedState& state);
-    HRESULT Apply(const PersistedState& state);
+    HRESULT Collect(CPersistedState& state);
+    HRESULT Apply(const CPersistedState& state);
 };
 
 #endif

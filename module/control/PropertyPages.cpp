@@ -1,6 +1,6 @@
 #include "module/control/PropertyPages.h"
 
-STDMETHODIMP PropertyPages::GetPages(CAUUID* pages) {
+STDMETHODIMP CPropertyPages::GetPages(CAUUID* pages) {
     if (pages == nullptr) return E_POINTER;
     pages->cElems = 0;
     pages->pElems = nullptr;

@@ -8,9 +8,9 @@
 
 #include "module/control/FramePart.h"
 
-class PropertyPages final : public FramePart<ISpecifyPropertyPages> {
+class CPropertyPages final : public CFramePart<ISpecifyPropertyPages> {
   public:
-    using FramePart::FramePart;
+    using CFramePart::CFramePart;
 
     STDMETHODIMP GetPages(CAUUID* pages) override;
 };

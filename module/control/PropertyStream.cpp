@@ -27,7 +27,7 @@ enum : std::uint16_t {
     kUInt = 23,
 };
 
-HRESULT ReadExactly(PropertyByteSource& source, std::uint8_t* buffer, std::uint32_t size) {
+HRESULT ReadExactly(CPropertyByteSource& source, std::uint8_t* buffer, std::uint32_t size) {
     if (size == 0) return S_OK;
     std::uint32_t read = 0;
     const HRESULT hr = source.Read(buffer, size, read);
@@ -41,7 +41,7 @@ std::uint32_t LittleEndian(const std::uint8_t* bytes, std::uint32_t size) {
     return value;
 }
 
-HRESULT ReadInt32(PropertyByteSource& source, std::int32_t& value) {
+HRESULT ReadInt32(CPropertyByteSource& source, std::int32_t& value) {
     std::uint8_t bytes[4];
     const HRESULT hr = ReadExactly(source, bytes, sizeof bytes);
     if (SUCCEEDED(hr)) value = static_cast<std::int32_t>(LittleEndian(bytes, sizeof bytes));
@@ -91,15 +91,15 @@ bool VariantValueSize(std::uint16_t type, std::uint32_t& size) {
     }
 }
 
-HRESULT ReadPersistedState(PropertyByteSource& source, Table<PersistedProperty> properties, PersistedState& state) {
+HRESULT ReadPersistedState(CPropertyByteSource& source, CTable<CPersistedProperty> properties, CPersistedState& state) {
     std::int32_t version = 0;
     HRESULT hr = ReadInt32(source, version);
     if (FAILED(hr)) return hr;
     if (static_cast<std::uint32_t>(version) > kPropertyStreamVersion) return E_FAIL;
 
-    PersistedState read;
+    CPersistedState read;
     try {
-        for (const PersistedProperty& property : properties) {
+        for (const CPersistedProperty& property : properties) {
             switch (property.storage) {
                 case PropertyStorage::ExtentWidth:
                     hr = ReadInt32(source, read.cx);
@@ -109,7 +109,7 @@ HRESULT ReadPersistedState(PropertyByteSource& source, Table<PersistedProperty> 
                     break;
                 case PropertyStorage::Variant: {
                     std::uint8_t type[2];
-                    PersistedValue value;
+                    CPersistedValue value;
                     std::uint32_t size = 0;
                     if (FAILED(hr = ReadExactly(source, type, sizeof type))) break;
                     value.type = static_cast<std::uint16_t>(LittleEndian(type, sizeof type));
@@ -131,13 +131,13 @@ HRESULT ReadPersistedState(PropertyByteSource& source, Table<PersistedProperty> 
     return S_OK;
 }
 
-HRESULT EncodePersistedState(Table<PersistedProperty> properties, const PersistedState& state,
-                             std::vector<EncodedEntry>& entries) {
-    std::vector<EncodedEntry> encoded;
+HRESULT EncodePersistedState(CTable<CPersistedProperty> properties, const CPersistedState& state,
+                             std::vector<CEncodedEntry>& entries) {
+    std::vector<CEncodedEntry> encoded;
     std::size_t nextValue = 0;
     try {
         encoded.push_back({LittleEndianBytes(kPropertyStreamVersion, 4), false});
-        for (const PersistedProperty& property : properties) {
+        for (const CPersistedProperty& property : properties) {
             switch (property.storage) {
                 case PropertyStorage::ExtentWidth:
                     encoded.push_back({LittleEndianBytes(static_cast<std::uint32_t>(state.cx), 4), false});
@@ -147,10 +147,10 @@ HRESULT EncodePersistedState(Table<PersistedProperty> properties, const Persiste
                     break;
                 case PropertyStorage::Variant: {
                     if (nextValue >= state.values.size()) return E_FAIL;
-                    const PersistedValue& value = state.values[nextValue++];
+                    const CPersistedValue& value = state.values[nextValue++];
                     std::uint32_t size = 0;
                     if (!VariantValueSize(value.type, size)) return E_FAIL;
-                    EncodedEntry entry{LittleEndianBytes(value.type, 2), true};
+                    CEncodedEntry entry{LittleEndianBytes(value.type, 2), true};
                     entry.bytes.insert(entry.bytes.end(), value.bytes, value.bytes + size);
                     encoded.push_back(std::move(entry));
                     break;

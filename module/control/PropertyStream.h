@@ -17,22 +17,22 @@ constexpr std::uint32_t kPropertyStreamVersion = 0x710;
 
 // A VARIANT entry as the stream holds it: only scalars have a stream form,
 // so the value is its type and up to 8 bytes.
-struct PersistedValue {
+struct CPersistedValue {
     std::uint16_t type = 0;
     std::uint8_t bytes[8] = {};
 };
 
-struct PersistedState {
+struct CPersistedState {
     std::int32_t cx = 0;  // the extent, in HIMETRIC
     std::int32_t cy = 0;
     // The VARIANT entries, in table order.
-    std::vector<PersistedValue> values;
+    std::vector<CPersistedValue> values;
 };
 
 // Where a state is read from (a COM stream in the product).
-class PropertyByteSource {
+class CPropertyByteSource {
   public:
-    virtual ~PropertyByteSource() = default;
+    virtual ~CPropertyByteSource() = default;
     // Up to `size` bytes; `read` says how many came. A stream that ends
     // early reports success with fewer bytes.
     virtual HRESULT Read(void* buffer, std::uint32_t size, std::uint32_t& read) = 0;
@@ -47,18 +47,18 @@ bool VariantValueSize(std::uint16_t type, std::uint32_t& size);
 // version, a stream that ends early or a VARIANT type without a stream
 // form give E_FAIL; a read error is returned as it is. `state` is left
 // untouched unless the whole layout was read.
-HRESULT ReadPersistedState(PropertyByteSource& source, Table<PersistedProperty> properties, PersistedState& state);
+HRESULT ReadPersistedState(CPropertyByteSource& source, CTable<CPersistedProperty> properties, CPersistedState& state);
 
 // The bytes of one part of the layout, written one after the other; a
 // failed write of a VARIANT entry fails the save with E_FAIL.
-struct EncodedEntry {
+struct CEncodedEntry {
     std::vector<std::uint8_t> bytes;
     bool variant = false;
 };
 
 // The layout for `state`, version first; E_FAIL when a value has no stream
 // form or the state holds fewer values than the table has VARIANT entries.
-HRESULT EncodePersistedState(Table<PersistedProperty> properties, const PersistedState& state,
-                             std::vector<EncodedEntry>& entries);
+HRESULT EncodePersistedState(CTable<CPersistedProperty> properties, const CPersistedState& state,
+                             std::vector<CEncodedEntry>& entries);
 
 #endif

@@ -9,7 +9,7 @@
 
 // A read-only view of a static table.
 template <class T>
-struct Table {
+struct CTable {
     const T* items = nullptr;
     std::size_t count = 0;
 
@@ -20,8 +20,8 @@ struct Table {
 };
 
 template <class T, std::size_t N>
-constexpr Table<T> TableOf(const T (&items)[N]) {
-    return Table<T>{items, N};
+constexpr CTable<T> TableOf(const T (&items)[N]) {
+    return CTable<T>{items, N};
 }
 
 // How a persisted entry is stored in the control's stream.
@@ -31,7 +31,7 @@ enum class PropertyStorage {
     Variant        // a VARIANT read and written through the control's own IDispatch
 };
 
-struct PersistedProperty {
+struct CPersistedProperty {
     const char* name;  // not written to the stream
     PropertyStorage storage;
     std::int32_t dispid;  // Variant entries only

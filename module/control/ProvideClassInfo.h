@@ -9,15 +9,15 @@
 #include "module/control/FramePart.h"
 #include "module/control/TypeInfoHolder.h"
 
-class ProvideClassInfo final : public FramePart<IProvideClassInfo2> {
+class CProvideClassInfo final : public CFramePart<IProvideClassInfo2> {
   public:
-    explicit ProvideClassInfo(ControlFrame& frame);
+    explicit CProvideClassInfo(CControlFrame& frame);
 
     STDMETHODIMP GetClassInfo(ITypeInfo** info) override;
     STDMETHODIMP GetGUID(DWORD kind, GUID* guid) override;
 
   private:
-    TypeInfoHolder m_class;
+    CTypeInfoHolder m_class;
 };
 
 #endif

@@ -11,7 +11,7 @@ constexpr std::size_t kContainerFieldsRead = offsetof(QACONTAINER, pUnkEventSink
 
 }  // namespace
 
-STDMETHODIMP QuickActivation::QuickActivate(QACONTAINER* container, QACONTROL* control) {
+STDMETHODIMP CQuickActivation::QuickActivate(QACONTAINER* container, QACONTROL* control) {
     if (container == nullptr || control == nullptr) return E_POINTER;
     if (container->cbSize < kContainerFieldsRead || control->cbSize < sizeof(QACONTROL)) return E_INVALIDARG;
     *control = QACONTROL{};
@@ -22,10 +22,10 @@ STDMETHODIMP QuickActivation::QuickActivate(QACONTAINER* container, QACONTROL* c
         m_frame.ViewObjectPart().SetAdvise(DVASPECT_CONTENT, 0, container->pAdviseSink);
     // A sink the control cannot take leaves its cookie 0, as Advise does.
     if (container->pPropertyNotifySink != nullptr)
-        if (ConnectionPoint* point = m_frame.FindConnectionPoint(IID_IPropertyNotifySink))
+        if (CConnectionPoint* point = m_frame.FindConnectionPoint(IID_IPropertyNotifySink))
             point->Advise(container->pPropertyNotifySink, &control->dwPropNotifyCookie);
     if (container->pUnkEventSink != nullptr)
-        if (ConnectionPoint* point = m_frame.FindConnectionPoint(*m_frame.Description().defaultSource))
+        if (CConnectionPoint* point = m_frame.FindConnectionPoint(*m_frame.Description().defaultSource))
             point->Advise(container->pUnkEventSink, &control->dwEventCookie);
 
     m_frame.OleObjectPart().GetMiscStatus(DVASPECT_CONTENT, &control->dwMiscStatus);
@@ -34,10 +34,10 @@ STDMETHODIMP QuickActivation::QuickActivate(QACONTAINER* container, QACONTROL* c
     return S_OK;
 }
 
-STDMETHODIMP QuickActivation::SetContentExtent(LPSIZEL size) {
+STDMETHODIMP CQuickActivation::SetContentExtent(LPSIZEL size) {
     return m_frame.OleObjectPart().SetExtent(DVASPECT_CONTENT, size);
 }
 
-STDMETHODIMP QuickActivation::GetContentExtent(LPSIZEL size) {
+STDMETHODIMP CQuickActivation::GetContentExtent(LPSIZEL size) {
     return m_frame.OleObjectPart().GetExtent(DVASPECT_CONTENT, size);
 }

@@ -8,9 +8,9 @@
 
 #include "module/control/FramePart.h"
 
-class QuickActivation final : public FramePart<IQuickActivate> {
+class CQuickActivation final : public CFramePart<IQuickActivate> {
   public:
-    using FramePart::FramePart;
+    using CFramePart::CFramePart;
 
     STDMETHODIMP QuickActivate(QACONTAINER* container, QACONTROL* control) override;
     STDMETHODIMP SetContentExtent(LPSIZEL size) override;

@@ -1,4 +1,4 @@
-// ScopedVariant: one VARIANT that the holder owns; its content (a BSTR, an
+// CScopedVariant: one VARIANT that the holder owns; its content (a BSTR, an
 // interface) is cleared when the holder goes or receives a new value.
 #ifndef KESTREL_SCOPED_VARIANT_H
 #define KESTREL_SCOPED_VARIANT_H
@@ -6,17 +6,17 @@
 #include <windows.h>
 #include <oleauto.h>
 
-class ScopedVariant {
+class CScopedVariant {
   public:
     // Empty, and with a zero value: a caller may read the value of an
     // out parameter that nobody filled.
-    ScopedVariant() : m_value{} {}  // all zero: VT_EMPTY
-    ~ScopedVariant() { Clear(); }
-    ScopedVariant(const ScopedVariant&) = delete;
-    ScopedVariant& operator=(const ScopedVariant&) = delete;
+    CScopedVariant() : m_value{} {}  // all zero: VT_EMPTY
+    ~CScopedVariant() { Clear(); }
+    CScopedVariant(const CScopedVariant&) = delete;
+    CScopedVariant& operator=(const CScopedVariant&) = delete;
     // A VARIANT moves by its bits: the source is left empty.
-    ScopedVariant(ScopedVariant&& other) noexcept : m_value(other.m_value) { VariantInit(&other.m_value); }
-    ScopedVariant& operator=(ScopedVariant&& other) noexcept {
+    CScopedVariant(CScopedVariant&& other) noexcept : m_value(other.m_value) { VariantInit(&other.m_value); }
+    CScopedVariant& operator=(CScopedVariant&& other) noexcept {
         if (this != &other) {
             Clear();
             m_value = other.m_value;

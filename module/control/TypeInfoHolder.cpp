@@ -2,7 +2,7 @@
 
 #include "module/Module.h"
 
-HRESULT TypeInfoHolder::LoadModuleLibrary(ITypeLib** library) {
+HRESULT CTypeInfoHolder::LoadModuleLibrary(ITypeLib** library) {
     if (library == nullptr) return E_POINTER;
     *library = nullptr;
     wchar_t path[MAX_PATH];
@@ -11,21 +11,21 @@ HRESULT TypeInfoHolder::LoadModuleLibrary(ITypeLib** library) {
     return LoadTypeLibEx(path, REGKIND_NONE, library);
 }
 
-HRESULT TypeInfoHolder::Load() {
+HRESULT CTypeInfoHolder::Load() {
     const std::lock_guard<std::mutex> lock(m_loading);
     if (m_info) return S_OK;
-    ComPtr<ITypeLib> library;
+    CComPtr<ITypeLib> library;
     HRESULT hr = LoadModuleLibrary(library.ReleaseAndGetAddressOf());
     if (FAILED(hr)) return hr;
-    ComPtr<ITypeInfo> info;
+    CComPtr<ITypeInfo> info;
     if (FAILED(hr = library->GetTypeInfoOfGuid(m_guid, info.ReleaseAndGetAddressOf()))) return hr;
-    ComPtr<ITypeInfo> invokeInfo = info;
+    CComPtr<ITypeInfo> invokeInfo = info;
     TYPEATTR* attributes = nullptr;
     if (SUCCEEDED(info->GetTypeAttr(&attributes))) {
         const bool dual = attributes->typekind == TKIND_DISPATCH && (attributes->wTypeFlags & TYPEFLAG_FDUAL);
         info->ReleaseTypeAttr(attributes);
         HREFTYPE vtable = 0;
-        ComPtr<ITypeInfo> vtableInfo;
+        CComPtr<ITypeInfo> vtableInfo;
         if (dual && SUCCEEDED(info->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtable)) &&
             SUCCEEDED(info->GetRefTypeInfo(vtable, vtableInfo.ReleaseAndGetAddressOf())))
             invokeInfo = vtableInfo;
@@ -35,7 +35,7 @@ HRESULT TypeInfoHolder::Load() {
     return S_OK;
 }
 
-HRESULT TypeInfoHolder::Get(ITypeInfo** info) {
+HRESULT CTypeInfoHolder::Get(ITypeInfo** info) {
     if (info == nullptr) return E_POINTER;
     *info = nullptr;
     const HRESULT hr = Load();
@@ -45,28 +45,28 @@ HRESULT TypeInfoHolder::Get(ITypeInfo** info) {
     return S_OK;
 }
 
-HRESULT TypeInfoHolder::GetTypeInfoCount(UINT* count) {
+HRESULT CTypeInfoHolder::GetTypeInfoCount(UINT* count) {
     if (count == nullptr) return E_POINTER;
     *count = 1;
     return S_OK;
 }
 
-HRESULT TypeInfoHolder::GetTypeInfo(UINT index, ITypeInfo** info) {
+HRESULT CTypeInfoHolder::GetTypeInfo(UINT index, ITypeInfo** info) {
     if (info == nullptr) return E_POINTER;
     *info = nullptr;
     if (index != 0) return DISP_E_BADINDEX;
     return Get(info);
 }
 
-HRESULT TypeInfoHolder::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, DISPID* dispids) {
+HRESULT CTypeInfoHolder::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, DISPID* dispids) {
     if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
     const HRESULT hr = Load();
     if (FAILED(hr)) return hr;
     return m_invokeInfo->GetIDsOfNames(names, count, dispids);
 }
 
-HRESULT TypeInfoHolder::Invoke(void* object, DISPID dispid, REFIID iid, WORD flags, DISPPARAMS* params, VARIANT* result,
-                               EXCEPINFO* exception, UINT* argumentError) {
+HRESULT CTypeInfoHolder::Invoke(void* object, DISPID dispid, REFIID iid, WORD flags, DISPPARAMS* params,
+                                VARIANT* result, EXCEPINFO* exception, UINT* argumentError) {
     if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
     const HRESULT hr = Load();
     if (FAILED(hr)) return hr;

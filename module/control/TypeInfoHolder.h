@@ -1,4 +1,4 @@
-// TypeInfoHolder: the type information of one entry of the module's own
+// CTypeInfoHolder: the type information of one entry of the module's own
 // type library, loaded on first use, and the IDispatch members that a
 // dual interface serves from it. The library is resource TYPELIB 1 of the
 // module (in tests, of the test program that links the resources).
@@ -12,11 +12,11 @@
 
 #include "module/ComPtr.h"
 
-class TypeInfoHolder {
+class CTypeInfoHolder {
   public:
-    explicit TypeInfoHolder(const GUID& guid) : m_guid(guid) {}
-    TypeInfoHolder(const TypeInfoHolder&) = delete;
-    TypeInfoHolder& operator=(const TypeInfoHolder&) = delete;
+    explicit CTypeInfoHolder(const GUID& guid) : m_guid(guid) {}
+    CTypeInfoHolder(const CTypeInfoHolder&) = delete;
+    CTypeInfoHolder& operator=(const CTypeInfoHolder&) = delete;
 
     // The module's type library, opened by the module's own file path.
     static HRESULT LoadModuleLibrary(ITypeLib** library);
@@ -38,10 +38,10 @@ class TypeInfoHolder {
 
     const GUID m_guid;
     std::mutex m_loading;
-    ComPtr<ITypeInfo> m_info;
+    CComPtr<ITypeInfo> m_info;
     // The vtable description of a dual interface, which ITypeInfo::Invoke
     // needs to call the interface's methods directly.
-    ComPtr<ITypeInfo> m_invokeInfo;
+    CComPtr<ITypeInfo> m_invokeInfo;
 };
 
 #endif

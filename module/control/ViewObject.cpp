@@ -2,30 +2,30 @@
 
 #include "module/control/ControlFrame.h"
 
-STDMETHODIMP ViewObject::Draw(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, HDC dc, LPCRECTL bounds, LPCRECTL,
-                              BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) {
+STDMETHODIMP CViewObject::Draw(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, HDC dc, LPCRECTL bounds, LPCRECTL,
+                               BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) {
     // Only a windowless control may be drawn without bounds, at its own place.
     if (dc == nullptr || bounds == nullptr) return E_INVALIDARG;
     m_frame.DrawView(dc, *bounds);
     return S_OK;
 }
 
-STDMETHODIMP ViewObject::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** colors) {
+STDMETHODIMP CViewObject::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** colors) {
     if (colors != nullptr) *colors = nullptr;
     return E_NOTIMPL;
 }
 
-STDMETHODIMP ViewObject::Freeze(DWORD, LONG, void*, DWORD*) { return E_NOTIMPL; }
-STDMETHODIMP ViewObject::Unfreeze(DWORD) { return E_NOTIMPL; }
+STDMETHODIMP CViewObject::Freeze(DWORD, LONG, void*, DWORD*) { return E_NOTIMPL; }
+STDMETHODIMP CViewObject::Unfreeze(DWORD) { return E_NOTIMPL; }
 
-STDMETHODIMP ViewObject::SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) {
+STDMETHODIMP CViewObject::SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) {
     m_sink = sink;
     m_sinkAspects = aspects;
     m_sinkFlags = flags;
     return S_OK;
 }
 
-STDMETHODIMP ViewObject::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) {
+STDMETHODIMP CViewObject::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) {
     if (aspects != nullptr) *aspects = m_sinkAspects;
     if (flags != nullptr) *flags = m_sinkFlags;
     if (sink != nullptr) {
@@ -35,32 +35,32 @@ STDMETHODIMP ViewObject::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** s
     return S_OK;
 }
 
-STDMETHODIMP ViewObject::GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) {
+STDMETHODIMP CViewObject::GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) {
     if (size == nullptr) return E_POINTER;
     if (aspect != DVASPECT_CONTENT) return E_FAIL;
     *size = m_frame.Extent();
     return S_OK;
 }
 
-STDMETHODIMP ViewObject::GetRect(DWORD, LPRECTL rect) {
+STDMETHODIMP CViewObject::GetRect(DWORD, LPRECTL rect) {
     if (rect != nullptr) *rect = RECTL{};
     return E_NOTIMPL;
 }
 
-STDMETHODIMP ViewObject::GetViewStatus(DWORD* status) {
+STDMETHODIMP CViewObject::GetViewStatus(DWORD* status) {
     if (status == nullptr) return E_POINTER;
     *status = ViewStatus();
     return S_OK;
 }
 
-STDMETHODIMP ViewObject::QueryHitPoint(DWORD aspect, LPCRECT bounds, POINT location, LONG, DWORD* hit) {
+STDMETHODIMP CViewObject::QueryHitPoint(DWORD aspect, LPCRECT bounds, POINT location, LONG, DWORD* hit) {
     if (bounds == nullptr || hit == nullptr) return E_POINTER;
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     *hit = PtInRect(bounds, location) ? HITRESULT_HIT : HITRESULT_OUTSIDE;
     return S_OK;
 }
 
-STDMETHODIMP ViewObject::QueryHitRect(DWORD aspect, LPCRECT bounds, LPCRECT location, LONG, DWORD* hit) {
+STDMETHODIMP CViewObject::QueryHitRect(DWORD aspect, LPCRECT bounds, LPCRECT location, LONG, DWORD* hit) {
     if (bounds == nullptr || location == nullptr || hit == nullptr) return E_POINTER;
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     RECT overlap;
@@ -68,6 +68,6 @@ STDMETHODIMP ViewObject::QueryHitRect(DWORD aspect, LPCRECT bounds, LPCRECT loca
     return S_OK;
 }
 
-STDMETHODIMP ViewObject::GetNaturalExtent(DWORD, LONG, DVTARGETDEVICE*, HDC, DVEXTENTINFO*, LPSIZEL) {
+STDMETHODIMP CViewObject::GetNaturalExtent(DWORD, LONG, DVTARGETDEVICE*, HDC, DVEXTENTINFO*, LPSIZEL) {
     return E_NOTIMPL;
 }

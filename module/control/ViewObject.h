@@ -11,9 +11,9 @@
 #include "module/ComPtr.h"
 #include "module/control/FramePart.h"
 
-class ViewObject final : public FramePart<IViewObjectEx> {
+class CViewObject final : public CFramePart<IViewObjectEx> {
   public:
-    using FramePart::FramePart;
+    using CFramePart::CFramePart;
 
     // The view's sink, if the container set one.
     IAdviseSink* Sink() const { return m_sink.Get(); }
@@ -40,7 +40,7 @@ class ViewObject final : public FramePart<IViewObjectEx> {
                                   DVEXTENTINFO* extentInfo, LPSIZEL size) override;
 
   private:
-    ComPtr<IAdviseSink> m_sink;
+    CComPtr<IAdviseSink> m_sink;
     DWORD m_sinkAspects = 0;
     DWORD m_sinkFlags = 0;
 };

@@ -36,8 +36,8 @@ Variant DialogFont() {
 
 }  // namespace
 
-ComPtr<ControlSite> ControlSite::Create(HWND parent, const RECT& position) {
-    ComPtr<ControlSite> site;
+CComPtr<ControlSite> ControlSite::Create(HWND parent, const RECT& position) {
+    CComPtr<ControlSite> site;
     site.Attach(new (std::nothrow) ControlSite(parent, position));
     return site;
 }
@@ -76,7 +76,7 @@ HRESULT ControlSite::Embed(IUnknown* control, IStream* state) {
 }
 
 HRESULT ControlSite::Initialize(IStream* state) {
-    ComPtr<IPersistStreamInit> persist;
+    CComPtr<IPersistStreamInit> persist;
     if (FAILED(m_pControl.As(&persist))) return state != nullptr ? E_NOINTERFACE : S_OK;
     return state != nullptr ? persist->Load(state) : persist->InitNew();
 }
@@ -95,7 +95,7 @@ HRESULT ControlSite::Activate(LONG verb) {
 }
 
 HRESULT ControlSite::Deactivate() {
-    ComPtr<IOleInPlaceObject> inPlace;
+    CComPtr<IOleInPlaceObject> inPlace;
     if (!m_pControl || FAILED(m_pControl.As(&inPlace))) return E_NOINTERFACE;
     if (m_fUIActive) inPlace->UIDeactivate();
     return inPlace->InPlaceDeactivate();
@@ -104,7 +104,7 @@ HRESULT ControlSite::Deactivate() {
 void ControlSite::Close() {
     if (!m_pControl) return;
     // Keeps this site alive while the control lets go of it.
-    const ComPtr<ControlSite> self(this);
+    const CComPtr<ControlSite> self(this);
     if (m_pObject) {
         Deactivate();
         if (m_pView) m_pView->SetAdvise(DVASPECT_CONTENT, 0, nullptr);
@@ -120,7 +120,7 @@ void ControlSite::Close() {
 void ControlSite::Move(const RECT& position) {
     m_rcPosition = position;
     SetExtent();
-    ComPtr<IOleInPlaceObject> inPlace;
+    CComPtr<IOleInPlaceObject> inPlace;
     if (m_fInPlaceActive && SUCCEEDED(m_pControl.As(&inPlace))) inPlace->SetObjectRects(&m_rcPosition, &m_rcPosition);
 }
 
@@ -131,12 +131,12 @@ bool ControlSite::PreTranslateMessage(MSG& message) {
 
 void ControlSite::SetAmbient(DISPID dispid, const Variant& value) {
     m_mapAmbients[dispid] = value;
-    ComPtr<IOleControl> control;
+    CComPtr<IOleControl> control;
     if (m_pControl && SUCCEEDED(m_pControl.As(&control))) control->OnAmbientPropertyChange(dispid);
 }
 
 HWND ControlSite::ControlWindow() const {
-    ComPtr<IOleWindow> window;
+    CComPtr<IOleWindow> window;
     HWND handle = nullptr;
     if (m_pControl && SUCCEEDED(m_pControl.As(&window)) && SUCCEEDED(window->GetWindow(&handle))) return handle;
     return nullptr;

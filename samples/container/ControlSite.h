@@ -6,7 +6,7 @@
 // with a window of its own. The sample host embeds through it, and so do
 // the tests, which thereby check what the sample shows.
 //
-//   ComPtr<ControlSite> site = ControlSite::Create(parent, rect);
+//   CComPtr<ControlSite> site = ControlSite::Create(parent, rect);
 //   site->Embed(control);   // client site, InitNew (or Load), extent
 //   site->Activate();       // DoVerb(OLEIVERB_INPLACEACTIVATE)
 //   HWND window = site->ControlWindow();
@@ -36,7 +36,7 @@ class ControlSite final : public IOleClientSite,
                           public IAdviseSink,
                           public IDispatch {
   public:
-    static ComPtr<ControlSite> Create(HWND parent, const RECT& position);
+    static CComPtr<ControlSite> Create(HWND parent, const RECT& position);
 
     // Takes `control` into the site: the client site first (both controls
     // declare OLEMISC_SETCLIENTSITEFIRST, and a control created without
@@ -155,10 +155,10 @@ class ControlSite final : public IOleClientSite,
     LONG m_nReferences = 1;
     HWND m_hWndParent;
     RECT m_rcPosition;
-    ComPtr<IUnknown> m_pControl;
-    ComPtr<IOleObject> m_pObject;
-    ComPtr<IViewObject> m_pView;
-    ComPtr<IOleInPlaceActiveObject> m_pActiveObject;
+    CComPtr<IUnknown> m_pControl;
+    CComPtr<IOleObject> m_pObject;
+    CComPtr<IViewObject> m_pView;
+    CComPtr<IOleInPlaceActiveObject> m_pActiveObject;
     std::map<DISPID, Variant> m_mapAmbients;
     std::vector<std::string> m_vecCalls;
     bool m_fInPlaceActive = false;

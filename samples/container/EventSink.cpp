@@ -72,10 +72,10 @@ HRESULT EventSink::Connect(IUnknown* control) {
     if (control == nullptr) return E_POINTER;
     if (!m_pObject) return E_OUTOFMEMORY;
     if (m_pPoint) return E_UNEXPECTED;
-    ComPtr<IConnectionPointContainer> container;
+    CComPtr<IConnectionPointContainer> container;
     HRESULT hr = control->QueryInterface(IID_PPV_ARGS(container.ReleaseAndGetAddressOf()));
     if (FAILED(hr)) return hr;
-    ComPtr<IConnectionPoint> point;
+    CComPtr<IConnectionPoint> point;
     if (FAILED(hr = container->FindConnectionPoint(m_iidEvents, point.ReleaseAndGetAddressOf()))) return hr;
     DWORD cookie = 0;
     if (FAILED(hr = point->Advise(m_pObject.Get(), &cookie))) return hr;

@@ -68,8 +68,8 @@ class EventSink {
   private:
     class Object;
     const IID m_iidEvents;
-    ComPtr<Object> m_pObject;
-    ComPtr<IConnectionPoint> m_pPoint;
+    CComPtr<Object> m_pObject;
+    CComPtr<IConnectionPoint> m_pPoint;
     DWORD m_dwCookie = 0;
 };
 

@@ -57,7 +57,7 @@ long long KernelHandles() {
         void* object;
         ACCESS_MASK access;
     };
-    struct Table {
+    struct CTable {
         ULONG count;
         Entry entries[1];
     };
@@ -71,7 +71,7 @@ long long KernelHandles() {
     if (query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size() * sizeof(ULONG_PTR)), &size) !=
         0)
         return -1;
-    const auto* table = reinterpret_cast<const Table*>(buffer.data());
+    const auto* table = reinterpret_cast<const CTable*>(buffer.data());
     long long handles = 0;
     for (ULONG i = 0; i < table->count; ++i)
         if (table->entries[i].process == GetCurrentProcessId()) ++handles;

@@ -12,7 +12,7 @@
 namespace {
 
 bool SameObject(IUnknown* a, IUnknown* b) {
-    ComPtr<IUnknown> ua, ub;
+    CComPtr<IUnknown> ua, ub;
     a->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(ua.ReleaseAndGetAddressOf()));
     b->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(ub.ReleaseAndGetAddressOf()));
     return ua.Get() == ub.Get();
@@ -75,11 +75,11 @@ class CAnsweringPane final : public IAccessible, public IAccessibleOwner {
 // Each out pointer is checked by the proxy itself before the pane is asked;
 // with every pointer given, the pane's answer comes back unchanged.
 TEST(AccessibleProxy, ChecksItsOutPointersBeforeItForwardsToThePane) {
-    ComPtr<IAccessibleProxyLink> link;
+    CComPtr<IAccessibleProxyLink> link;
     ASSERT_EQ(S_OK, CAccessibleProxy::Create(&link));
     CAnsweringPane pane;
     ASSERT_EQ(S_OK, link->SetTarget(&pane, &pane));
-    ComPtr<IAccessible> proxy;
+    CComPtr<IAccessible> proxy;
     ASSERT_HRESULT_SUCCEEDED(link.As(IID_IAccessible, &proxy));
     const VARIANT self = Variant::Int32(CHILDID_SELF).get();
     LONG n = 0;
@@ -125,7 +125,7 @@ TEST(AccessibleProxy, ChecksItsOutPointersBeforeItForwardsToThePane) {
     EXPECT_EQ(S_FALSE, proxy->accSelect(SELFLAG_TAKEFOCUS, self));
     EXPECT_EQ(S_FALSE, proxy->accDoDefaultAction(self));
     EXPECT_EQ(2, pane.m_nCalls);
-    ComPtr<IOleWindow> window;
+    CComPtr<IOleWindow> window;
     ASSERT_HRESULT_SUCCEEDED(proxy.As(IID_IOleWindow, &window));
     HWND handle = nullptr;
     EXPECT_EQ(E_POINTER, window->GetWindow(nullptr));
@@ -141,7 +141,7 @@ void ExpectDisconnected(IAccessible* proxy) {
     DISPID dispid = 0;
     LPOLESTR name = const_cast<LPOLESTR>(L"accName");
     DISPPARAMS none{};
-    ComPtr<IOleWindow> window;
+    CComPtr<IOleWindow> window;
     ASSERT_HRESULT_SUCCEEDED(
         proxy->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(window.ReleaseAndGetAddressOf())));
     HWND handle = nullptr;
@@ -164,12 +164,12 @@ void ExpectDisconnected(IAccessible* proxy) {
 // pane is gone is disconnected.
 TEST(AccessibleProxy, OneProxyWhileHeldANewOneAfterAndDisconnectedWhenThePaneGoes) {
     const LONG idle = Module::LockCount();
-    ComPtr<IAccessible> proxy;
+    CComPtr<IAccessible> proxy;
     {
         PaneHost pane;
         const LONG locks = Module::LockCount();
         proxy = AccessibleOf(pane.Window());
-        ComPtr<IAccessibleProxyLink> link;
+        CComPtr<IAccessibleProxyLink> link;
         EXPECT_HRESULT_SUCCEEDED(proxy.As(IID_IAccessibleProxyLink, &link));
         EXPECT_EQ(locks + 1, Module::LockCount());
         EXPECT_TRUE(SameObject(proxy.Get(), AccessibleOf(pane.Window()).Get()));

@@ -56,7 +56,7 @@ class PaneReading : public PaneTest {
     std::vector<std::wstring> ReadEveryWay(LONG children) {
         std::vector<std::vector<std::wstring>> readings;
         for (HWND window : {Window(), List()}) {
-            ComPtr<IAccessible> acc = AccessibleOf(window);
+            CComPtr<IAccessible> acc = AccessibleOf(window);
             EXPECT_TRUE(acc);
             for (bool byName : {false, true}) {
                 DISPID ids[] = {DISPID_ACC_NAME, DISPID_ACC_DESCRIPTION, DISPID_ACC_CHILDCOUNT};

@@ -129,15 +129,15 @@ TYPEATTR AttrOf(ITypeInfo* info) {
     return copy;
 }
 
-ComPtr<ITypeInfo> Referenced(ITypeInfo* info, HREFTYPE ref) {
-    ComPtr<ITypeInfo> referenced;
+CComPtr<ITypeInfo> Referenced(ITypeInfo* info, HREFTYPE ref) {
+    CComPtr<ITypeInfo> referenced;
     info->GetRefTypeInfo(ref, referenced.ReleaseAndGetAddressOf());
     return referenced;
 }
 
 // The vtable that `info` describes, base interfaces first.
 std::vector<Slot> Vtable(ITypeInfo* info) {
-    ComPtr<ITypeInfo> described(info);
+    CComPtr<ITypeInfo> described(info);
     HREFTYPE ref = 0;
     // The vtable half of a dual interface.
     if (AttrOf(info).typekind == TKIND_DISPATCH && SUCCEEDED(info->GetRefTypeOfImplType(~0u, &ref)))
@@ -185,10 +185,10 @@ class InterfaceContract : public testing::TestWithParam<Library> {
 
     // Every entry of the library of `kind` (dispatch interfaces: dual ones
     // when `dual`, plain dispinterfaces otherwise), by name.
-    std::map<std::string, ComPtr<ITypeInfo>> Entries(TYPEKIND kind, bool dual = false) {
-        std::map<std::string, ComPtr<ITypeInfo>> entries;
+    std::map<std::string, CComPtr<ITypeInfo>> Entries(TYPEKIND kind, bool dual = false) {
+        std::map<std::string, CComPtr<ITypeInfo>> entries;
         for (UINT i = 0; i < m_pLibrary->GetTypeInfoCount(); ++i) {
-            ComPtr<ITypeInfo> info;
+            CComPtr<ITypeInfo> info;
             m_pLibrary->GetTypeInfo(i, info.ReleaseAndGetAddressOf());
             const TYPEATTR attr = AttrOf(info.Get());
             if (attr.typekind == kind && (kind != TKIND_DISPATCH || ((attr.wTypeFlags & TYPEFLAG_FDUAL) != 0) == dual))
@@ -197,7 +197,7 @@ class InterfaceContract : public testing::TestWithParam<Library> {
         return entries;
     }
 
-    ComPtr<ITypeLib> m_pLibrary;
+    CComPtr<ITypeLib> m_pLibrary;
 };
 
 TEST_P(InterfaceContract, EverySlotOfEveryLibraryInterfaceIsTheCppMethodOfItsName) {
@@ -272,7 +272,7 @@ TEST_P(InterfaceContract, LibraryHasTheHeadersIdentityAndDeclaresTheRecordsWith1
     for (const auto& [name, size] : {std::pair{"CDeviceProgram", 1636ul}, {"CDeviceInfo", GetParam().deviceInfoSize}}) {
         const auto alias = Entries(TKIND_ALIAS)[name];
         ASSERT_TRUE(alias) << name;
-        const ComPtr<ITypeInfo> record = Referenced(alias.Get(), AttrOf(alias.Get()).tdescAlias.hreftype);
+        const CComPtr<ITypeInfo> record = Referenced(alias.Get(), AttrOf(alias.Get()).tdescAlias.hreftype);
         ASSERT_TRUE(record) << name;
         EXPECT_EQ(size, AttrOf(record.Get()).cbSizeInstance) << name;
     }

@@ -12,15 +12,15 @@
 
 namespace {
 
-ComPtr<IConnectionPoint> PointOf(IUnknown* control, REFIID iid) {
-    ComPtr<IConnectionPoint> point;
+CComPtr<IConnectionPoint> PointOf(IUnknown* control, REFIID iid) {
+    CComPtr<IConnectionPoint> point;
     Ask<IConnectionPointContainer>(control, IID_IConnectionPointContainer)
         ->FindConnectionPoint(iid, point.ReleaseAndGetAddressOf());
     return point;
 }
 
 std::vector<IID> EnumeratedPoints(IUnknown* control) {
-    ComPtr<IEnumConnectionPoints> points;
+    CComPtr<IEnumConnectionPoints> points;
     Ask<IConnectionPointContainer>(control, IID_IConnectionPointContainer)
         ->EnumConnectionPoints(points.ReleaseAndGetAddressOf());
     std::vector<IID> iids;
@@ -35,7 +35,7 @@ std::vector<IID> EnumeratedPoints(IUnknown* control) {
 }
 
 std::vector<DWORD> LiveCookies(IConnectionPoint* point) {
-    ComPtr<IEnumConnections> connections;
+    CComPtr<IEnumConnections> connections;
     point->EnumConnections(connections.ReleaseAndGetAddressOf());
     std::vector<DWORD> cookies;
     CONNECTDATA connection{};
@@ -47,10 +47,10 @@ std::vector<DWORD> LiveCookies(IConnectionPoint* point) {
 }
 
 TEST(ConnectionPoints, PaneOffersPropertyNotifySinkThenItsEventsAndTheMenuItsEventsOnly) {
-    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
+    const CComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
     const std::vector<IID> paneExpected{IID_IPropertyNotifySink, DIID__IDeviceTransferEvents};
     EXPECT_EQ(paneExpected, EnumeratedPoints(pane.Get()));
-    const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
+    const CComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
     const std::vector<IID> barExpected{DIID__IMenuCtrlEvents};
     EXPECT_EQ(barExpected, EnumeratedPoints(bar.Get()));
     IConnectionPoint* point = reinterpret_cast<IConnectionPoint*>(1);
@@ -61,8 +61,8 @@ TEST(ConnectionPoints, PaneOffersPropertyNotifySinkThenItsEventsAndTheMenuItsEve
 
 // Refused connections leave the cookie at zero.
 TEST(ConnectionPoints, RefuseSinksWithoutTheEventInterfaceAndListAndUnadviseOnlyTheLiveConnections) {
-    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
-    const ComPtr<IConnectionPoint> point = PointOf(pane.Get(), DIID__IDeviceTransferEvents);
+    const CComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
+    const CComPtr<IConnectionPoint> point = PointOf(pane.Get(), DIID__IDeviceTransferEvents);
     EventSink careless(IID_IDispatch);
     for (IUnknown* sink : {static_cast<IUnknown*>(careless.Dispatch()), static_cast<IUnknown*>(nullptr)}) {
         DWORD cookie = 99;
@@ -86,7 +86,7 @@ TEST(ConnectionPoints, RefuseSinksWithoutTheEventInterfaceAndListAndUnadviseOnly
 
 class EventFiring : public testing::Test {
   protected:
-    ComPtr<IUnknown> m_pControl = NewControl(CreateDeviceTransfer);
+    CComPtr<IUnknown> m_pControl = NewControl(CreateDeviceTransfer);
     CDeviceTransfer* m_pPane = CDeviceTransfer::From(Ask<IDeviceTransfer>(m_pControl.Get(), IID_IDeviceTransfer).Get());
     EventSink m_sinkFirst{DIID__IDeviceTransferEvents};
     EventSink m_sinkSecond{DIID__IDeviceTransferEvents};
@@ -119,7 +119,7 @@ TEST_F(EventFiring, HostReleasingItsLastReferenceInAHandlerKeepsTheControlAliveU
     const LONG locksWithControl = Module::LockCount();
     // Connected by hand: the sinks keep no connection point, and with it the
     // control, alive.
-    ComPtr<IConnectionPoint> point = PointOf(m_pControl.Get(), DIID__IDeviceTransferEvents);
+    CComPtr<IConnectionPoint> point = PointOf(m_pControl.Get(), DIID__IDeviceTransferEvents);
     DWORD cookie = 0;
     ASSERT_EQ(S_OK, point->Advise(m_sinkFirst.Dispatch(), &cookie));
     ASSERT_EQ(S_OK, point->Advise(m_sinkSecond.Dispatch(), &cookie));
@@ -197,9 +197,9 @@ TEST_F(EventFiring, DragEventsPassAddressesAndReturnTheLastSinksResult) {
 
 // The item travels as a short; the sinks go with the control.
 TEST(MenuEvents, PopupEventsCarryTheItemAsShortAndDestroyingTheControlReleasesItsSinks) {
-    ComPtr<IUnknown> control = NewControl(CreateMenuCtrl);
+    CComPtr<IUnknown> control = NewControl(CreateMenuCtrl);
     EventSink sink(DIID__IMenuCtrlEvents);
-    ComPtr<IConnectionPoint> point = PointOf(control.Get(), DIID__IMenuCtrlEvents);
+    CComPtr<IConnectionPoint> point = PointOf(control.Get(), DIID__IMenuCtrlEvents);
     DWORD cookie = 0;
     ASSERT_EQ(S_OK, point->Advise(sink.Dispatch(), &cookie));
     point.Reset();

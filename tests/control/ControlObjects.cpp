@@ -2,14 +2,14 @@
 
 #include <utility>
 
-ComPtr<IUnknown> NewControl(ControlCreator creator) {
-    ComPtr<IUnknown> control;
+CComPtr<IUnknown> NewControl(ControlCreator creator) {
+    CComPtr<IUnknown> control;
     creator(nullptr, IID_IUnknown, reinterpret_cast<void**>(control.ReleaseAndGetAddressOf()));
     return control;
 }
 
-ComPtr<IStream> StreamHolding(const std::vector<BYTE>& bytes) {
-    ComPtr<IStream> stream;
+CComPtr<IStream> StreamHolding(const std::vector<BYTE>& bytes) {
+    CComPtr<IStream> stream;
     if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, stream.ReleaseAndGetAddressOf()))) return nullptr;
     ULONG written = 0;
     if (!bytes.empty()) stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written);
@@ -22,7 +22,7 @@ namespace {
 // Write and Seek go to a memory stream.
 class FullMediumStream final : public IStream {
   public:
-    FullMediumStream(ComPtr<IStream> inner, ULONG capacity) : m_pInner(std::move(inner)), m_cbCapacity(capacity) {}
+    FullMediumStream(CComPtr<IStream> inner, ULONG capacity) : m_pInner(std::move(inner)), m_cbCapacity(capacity) {}
 
     STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override {
         if (ppv == nullptr) return E_POINTER;
@@ -60,15 +60,15 @@ class FullMediumStream final : public IStream {
     STDMETHODIMP Clone(IStream**) override { return E_NOTIMPL; }
 
   private:
-    ComPtr<IStream> m_pInner;
+    CComPtr<IStream> m_pInner;
     ULONG m_cbCapacity;
     ULONG m_cRefs = 1;
 };
 
 }  // namespace
 
-ComPtr<IStream> StreamFullAfter(ULONG capacity) {
-    ComPtr<IStream> stream;
+CComPtr<IStream> StreamFullAfter(ULONG capacity) {
+    CComPtr<IStream> stream;
     stream.Attach(new FullMediumStream(StreamHolding({}), capacity));
     return stream;
 }

@@ -13,19 +13,19 @@
 
 using ControlCreator = HRESULT (*)(IUnknown* outer, REFIID iid, void** ppv);
 
-ComPtr<IUnknown> NewControl(ControlCreator creator);
+CComPtr<IUnknown> NewControl(ControlCreator creator);
 
 template <class I>
-ComPtr<I> Ask(IUnknown* control, REFIID iid) {
-    ComPtr<I> result;
+CComPtr<I> Ask(IUnknown* control, REFIID iid) {
+    CComPtr<I> result;
     control->QueryInterface(iid, reinterpret_cast<void**>(result.ReleaseAndGetAddressOf()));
     return result;
 }
 
-ComPtr<IStream> StreamHolding(const std::vector<BYTE>& bytes);
+CComPtr<IStream> StreamHolding(const std::vector<BYTE>& bytes);
 // A stream on a medium that holds `capacity` bytes: a write that does not
 // fit writes nothing and fails with STG_E_MEDIUMFULL, as a full disk does.
-ComPtr<IStream> StreamFullAfter(ULONG capacity);
+CComPtr<IStream> StreamFullAfter(ULONG capacity);
 std::vector<BYTE> StreamContent(IStream* stream);
 ULONGLONG StreamPosition(IStream* stream);
 

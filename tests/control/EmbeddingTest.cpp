@@ -126,7 +126,7 @@ TEST(ControlClose, ControlReleasedWhileActiveDestroysItsWindow) {
     const auto site = ControlSite::Create(container.Window(), RECT{0, 0, 50, 20});
     HWND window = nullptr;
     {
-        ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
+        CComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
         ASSERT_HRESULT_SUCCEEDED(Ask<IOleObject>(bar.Get(), IID_IOleObject)->SetClientSite(site.Get()));
         ASSERT_HRESULT_SUCCEEDED(
             Ask<IOleObject>(bar.Get(), IID_IOleObject)
@@ -146,8 +146,8 @@ TEST(ContainerInformation, MiscStatusAndUserTypeComeFromTheRegistryOrTheClassIts
     const std::wstring key = L"CLSID\\" + BracedGuid(CLSID_DeviceTransfer);
     RegistryKeysGuard registry;
     registry.Watch(HKEY_CLASSES_ROOT, key, true);
-    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
-    const ComPtr<IOleObject> object = Ask<IOleObject>(pane.Get(), IID_IOleObject);
+    const CComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
+    const CComPtr<IOleObject> object = Ask<IOleObject>(pane.Get(), IID_IOleObject);
     const auto expect = [&object](DWORD content, const wchar_t* name) {
         DWORD status = 0;
         ASSERT_EQ(S_OK, object->GetMiscStatus(DVASPECT_CONTENT, &status));
@@ -170,7 +170,7 @@ TEST(ContainerInformation, MiscStatusAndUserTypeComeFromTheRegistryOrTheClassIts
 
 TEST(QuickActivation, ConnectsTheContainersSinksAndReportsTheStatus) {
     TestContainer container;
-    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
+    const CComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
     EventSink events(DIID__IDeviceTransferEvents);
     QACONTAINER given{};
     given.cbSize = sizeof given;
@@ -184,7 +184,7 @@ TEST(QuickActivation, ConnectsTheContainersSinksAndReportsTheStatus) {
     EXPECT_EQ(0u, answer.dwPropNotifyCookie);
     EXPECT_NE(0u, answer.dwMiscStatus & OLEMISC_SETCLIENTSITEFIRST);
     EXPECT_EQ(static_cast<DWORD>(VIEWSTATUS_OPAQUE | VIEWSTATUS_SOLIDBKGND), answer.dwViewStatus);
-    ComPtr<IOleClientSite> site;
+    CComPtr<IOleClientSite> site;
     Ask<IOleObject>(pane.Get(), IID_IOleObject)->GetClientSite(site.ReleaseAndGetAddressOf());
     EXPECT_EQ(static_cast<IOleClientSite*>(&container.Site()), site.Get());
 
@@ -197,7 +197,7 @@ TEST(AccessibleOwner, GivesThePanesWindow) {
     TestContainer container;
     ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
     ASSERT_HRESULT_SUCCEEDED(container.Activate());
-    const ComPtr<IAccessibleOwner> owner = Ask<IAccessibleOwner>(container.Control(), IID_IAccessibleOwner);
+    const CComPtr<IAccessibleOwner> owner = Ask<IAccessibleOwner>(container.Control(), IID_IAccessibleOwner);
 
     HWND window = nullptr;
     ASSERT_EQ(S_OK, owner->GetWindowHandle(&window));

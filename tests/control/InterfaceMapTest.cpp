@@ -56,7 +56,7 @@ const struct {
 // Every interface answered leads back to the one identity; every other is
 // refused with a null pointer.
 void ExpectInterfaceMap(IUnknown* control, char letter) {
-    const ComPtr<IUnknown> identity = Ask<IUnknown>(control, IID_IUnknown);
+    const CComPtr<IUnknown> identity = Ask<IUnknown>(control, IID_IUnknown);
     for (const auto& entry : kInterfaces) {
         const bool answers = std::strchr(entry.answeredBy, letter) != nullptr;
         void* answer = reinterpret_cast<void*>(1);
@@ -99,17 +99,17 @@ class OuterObject final : public IUnknown {
 
   private:
     LONG m_cRefs = 1;
-    ComPtr<IUnknown> m_pInner;
+    CComPtr<IUnknown> m_pInner;
 };
 
 // The pane's IDispatch is its accessible object's, not its identity's; the
 // bar's is IMenuCtrl.
 TEST(ControlInterfaces, EachControlAnswersItsListWithOneIdentity) {
-    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer), bar = NewControl(CreateMenuCtrl);
+    const CComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer), bar = NewControl(CreateMenuCtrl);
     ASSERT_TRUE(pane && bar);
     ExpectInterfaceMap(pane.Get(), 'P');
     ExpectInterfaceMap(bar.Get(), 'M');
-    const ComPtr<IUnknown> dispatch = Ask<IUnknown>(pane.Get(), IID_IDispatch);
+    const CComPtr<IUnknown> dispatch = Ask<IUnknown>(pane.Get(), IID_IDispatch);
     EXPECT_EQ(pane.Get(), Ask<IUnknown>(pane.Get(), IID_IDummyDispatch).Get());
     EXPECT_NE(pane.Get(), dispatch.Get());
     EXPECT_EQ(Ask<IUnknown>(pane.Get(), IID_IAccessible).Get(), dispatch.Get());
@@ -125,11 +125,11 @@ TEST(MenuCtrlAggregation, EveryInterfaceOfTheBarDelegatesToTheOuterObjectAndRele
     EXPECT_EQ(locks + 1, Module::LockCount());
     const LONG before = outer.References();
     {
-        const ComPtr<IMenuCtrl> bar = Ask<IMenuCtrl>(&outer, IID_IMenuCtrl);
+        const CComPtr<IMenuCtrl> bar = Ask<IMenuCtrl>(&outer, IID_IMenuCtrl);
         ASSERT_TRUE(bar);
         EXPECT_EQ(before + 1, outer.References());
         EXPECT_EQ(static_cast<IUnknown*>(&outer), Ask<IUnknown>(bar.Get(), IID_IUnknown).Get());
-        const ComPtr<IOleObject> object = Ask<IOleObject>(bar.Get(), IID_IOleObject);
+        const CComPtr<IOleObject> object = Ask<IOleObject>(bar.Get(), IID_IOleObject);
         ASSERT_TRUE(object);
         EXPECT_EQ(static_cast<IUnknown*>(&outer), Ask<IUnknown>(object.Get(), IID_IUnknown).Get());
     }
@@ -146,8 +146,8 @@ DISPID IdOfName(IDispatch* dispatch, const wchar_t* name) {
 }
 
 TEST(MenuDispatch, StockColoursAreReachedByNameAndDispid) {
-    const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
-    const ComPtr<IDispatch> dispatch = Ask<IDispatch>(bar.Get(), IID_IDispatch);
+    const CComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
+    const CComPtr<IDispatch> dispatch = Ask<IDispatch>(bar.Get(), IID_IDispatch);
     EXPECT_EQ(DISPID_BACKCOLOR, IdOfName(dispatch.Get(), L"BackColor"));
     EXPECT_EQ(DISPID_FORECOLOR, IdOfName(dispatch.Get(), L"ForeColor"));
 

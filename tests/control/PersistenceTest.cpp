@@ -20,13 +20,13 @@ void SetExtentOf(IUnknown* control, LONG cx, LONG cy) {
 }
 
 std::vector<BYTE> Saved(IUnknown* control) {
-    const ComPtr<IStream> stream = StreamHolding({});
+    const CComPtr<IStream> stream = StreamHolding({});
     EXPECT_HRESULT_SUCCEEDED(Ask<IPersistStreamInit>(control, IID_IPersistStreamInit)->Save(stream.Get(), TRUE));
     return StreamContent(stream.Get());
 }
 
 HRESULT Load(IUnknown* control, const std::vector<BYTE>& bytes) {
-    const ComPtr<IStream> stream = StreamHolding(bytes);
+    const CComPtr<IStream> stream = StreamHolding(bytes);
     return Ask<IPersistStreamInit>(control, IID_IPersistStreamInit)->Load(stream.Get());
 }
 
@@ -42,7 +42,7 @@ std::vector<BYTE> MenuStream(DWORD version, OLE_COLOR back, OLE_COLOR fore) {
 }
 
 TEST(ControlPersistence, PaneSavesVersionAndExtentAndTheBarItsColoursAsVariantsAfterThem) {
-    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
+    const CComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
     const SIZEL extent = ExtentOf(pane.Get());
     EXPECT_EQ(LittleEndian({{4, 0x710}, {4, static_cast<DWORD>(extent.cx)}, {4, static_cast<DWORD>(extent.cy)}}),
               Saved(pane.Get()));
@@ -51,8 +51,8 @@ TEST(ControlPersistence, PaneSavesVersionAndExtentAndTheBarItsColoursAsVariantsA
     EXPECT_EQ(12u, size.QuadPart);
 
     // Loaded clean; a property or the extent changed makes it dirty, a save clean.
-    const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
-    const ComPtr<IPersistStreamInit> persist = Ask<IPersistStreamInit>(bar.Get(), IID_IPersistStreamInit);
+    const CComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
+    const CComPtr<IPersistStreamInit> persist = Ask<IPersistStreamInit>(bar.Get(), IID_IPersistStreamInit);
     ASSERT_EQ(S_OK, Load(bar.Get(), MenuStream(0x710, 0x00ABCDEF, 0x00010203)));
     EXPECT_EQ(0x00ABCDEFu, ColourOf(bar.Get()));
     EXPECT_EQ(0x00010203u, ColourOf(bar.Get(), &IMenuCtrl::get_ForeColor));
@@ -70,12 +70,12 @@ TEST(ControlPersistence, PaneSavesVersionAndExtentAndTheBarItsColoursAsVariantsA
 
 // A successful load also clears the dirty flag that InitNew set.
 TEST(ControlPersistence, LoadReadsExactlyTheLayoutAndNoFurtherAndLeavesTheControlClean) {
-    const ComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
-    const ComPtr<IPersistStreamInit> persist = Ask<IPersistStreamInit>(pane.Get(), IID_IPersistStreamInit);
+    const CComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
+    const CComPtr<IPersistStreamInit> persist = Ask<IPersistStreamInit>(pane.Get(), IID_IPersistStreamInit);
     ASSERT_EQ(S_OK, persist->InitNew());
     EXPECT_EQ(S_OK, persist->IsDirty());
     // The container's own data follows.
-    const ComPtr<IStream> stream = StreamHolding(LittleEndian({{4, 0x710}, {4, 300}, {4, 200}, {4, 0xCAFE}}));
+    const CComPtr<IStream> stream = StreamHolding(LittleEndian({{4, 0x710}, {4, 300}, {4, 200}, {4, 0xCAFE}}));
 
     ASSERT_EQ(S_OK, persist->Load(stream.Get()));
     EXPECT_EQ(12u, StreamPosition(stream.Get()));
@@ -99,8 +99,8 @@ TEST(ControlPersistence, RefusedStreamChangesNothingAndKeepsTheControlDirty) {
         {"VT_BSTR colour", bstr},
     };
     for (const auto& c : cases) {
-        const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
-        const ComPtr<IPersistStreamInit> persist = Ask<IPersistStreamInit>(bar.Get(), IID_IPersistStreamInit);
+        const CComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
+        const CComPtr<IPersistStreamInit> persist = Ask<IPersistStreamInit>(bar.Get(), IID_IPersistStreamInit);
         ASSERT_EQ(S_OK, persist->InitNew());
         const SIZEL extent = ExtentOf(bar.Get());
         const OLE_COLOR back = ColourOf(bar.Get());
@@ -130,10 +130,10 @@ TEST(ControlPersistence, SaveThatCannotWriteAnEntryFailsAndKeepsTheControlDirty)
         {CreateDeviceTransfer, 12, S_OK},
     };
     for (const auto& c : cases) {
-        const ComPtr<IUnknown> control = NewControl(c.creator);
-        const ComPtr<IPersistStreamInit> persist = Ask<IPersistStreamInit>(control.Get(), IID_IPersistStreamInit);
+        const CComPtr<IUnknown> control = NewControl(c.creator);
+        const CComPtr<IPersistStreamInit> persist = Ask<IPersistStreamInit>(control.Get(), IID_IPersistStreamInit);
         ASSERT_EQ(S_OK, persist->InitNew());
-        const ComPtr<IStream> stream = StreamFullAfter(c.capacity);
+        const CComPtr<IStream> stream = StreamFullAfter(c.capacity);
         EXPECT_EQ(c.expected, persist->Save(stream.Get(), TRUE)) << "capacity " << c.capacity;
         EXPECT_EQ(c.expected == S_OK ? S_FALSE : S_OK, persist->IsDirty()) << "capacity " << c.capacity;
     }
@@ -141,24 +141,24 @@ TEST(ControlPersistence, SaveThatCannotWriteAnEntryFailsAndKeepsTheControlDirty)
 
 // An existing, longer "Contents" stream is replaced.
 TEST(StoragePersistence, SaveWritesTheStreamLayoutIntoContentsAndLoadReadsIt) {
-    ComPtr<ILockBytes> bytes;
-    ComPtr<IStorage> storage;
+    CComPtr<ILockBytes> bytes;
+    CComPtr<IStorage> storage;
     ASSERT_HRESULT_SUCCEEDED(CreateILockBytesOnHGlobal(nullptr, TRUE, bytes.ReleaseAndGetAddressOf()));
     ASSERT_HRESULT_SUCCEEDED(StgCreateDocfileOnILockBytes(
         bytes.Get(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, storage.ReleaseAndGetAddressOf()));
-    const ComPtr<IUnknown> loaded = NewControl(CreateMenuCtrl);
+    const CComPtr<IUnknown> loaded = NewControl(CreateMenuCtrl);
     const SIZEL extent = ExtentOf(loaded.Get());
     EXPECT_EQ(STG_E_FILENOTFOUND, Ask<IPersistStorage>(loaded.Get(), IID_IPersistStorage)->Load(storage.Get()));
     EXPECT_EQ(extent.cx, ExtentOf(loaded.Get()).cx);
 
-    ComPtr<IStream> contents;
+    CComPtr<IStream> contents;
     const DWORD mode = STGM_READWRITE | STGM_SHARE_EXCLUSIVE;
     ASSERT_HRESULT_SUCCEEDED(
         storage->CreateStream(L"Contents", STGM_CREATE | mode, 0, 0, contents.ReleaseAndGetAddressOf()));
     const char junk[40] = "an older and longer content than ours";
     contents->Write(junk, sizeof junk, nullptr);
     contents.Reset();
-    const ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
+    const CComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
     SetExtentOf(bar.Get(), 1000, 500);
     Ask<IMenuCtrl>(bar.Get(), IID_IMenuCtrl)->put_BackColor(0x00123456);
     Ask<IMenuCtrl>(bar.Get(), IID_IMenuCtrl)->put_ForeColor(0x00654321);

@@ -12,8 +12,8 @@ namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBarColour = RGB(10, 120, 200);
 
-ComPtr<IUnknown> BarColoured(COLORREF colour) {
-    ComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
+CComPtr<IUnknown> BarColoured(COLORREF colour) {
+    CComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
     Ask<IMenuCtrl>(bar.Get(), IID_IMenuCtrl)->put_BackColor(colour);
     return bar;
 }
@@ -24,7 +24,7 @@ HRESULT DrawInto(IUnknown* control, HDC dc, const RECTL* bounds) {
 }
 
 TEST(ViewDrawing, DrawPaintsWithinTheBoundsInTheContainersLogicalUnits) {
-    const ComPtr<IUnknown> bar = BarColoured(kBarColour);
+    const CComPtr<IUnknown> bar = BarColoured(kBarColour);
     PixelCanvas canvas(100, 100);
     const RECTL bounds{10, 10, 50, 40};
     ASSERT_EQ(S_OK, DrawInto(bar.Get(), canvas.dc(), &bounds));
@@ -46,7 +46,7 @@ TEST(ViewDrawing, DrawPaintsWithinTheBoundsInTheContainersLogicalUnits) {
 }
 
 TEST(ViewDrawing, DataObjectGivesTheControlsPictureAsAMetafile) {
-    const ComPtr<IUnknown> bar = BarColoured(kBarColour);
+    const CComPtr<IUnknown> bar = BarColoured(kBarColour);
     SIZEL extent{1000, 500};
     Ask<IOleObject>(bar.Get(), IID_IOleObject)->SetExtent(DVASPECT_CONTENT, &extent);
     FORMATETC format{CF_METAFILEPICT, nullptr, DVASPECT_CONTENT, -1, TYMED_MFPICT};
@@ -74,7 +74,7 @@ TEST(ViewDrawing, DataObjectGivesTheControlsPictureAsAMetafile) {
 TEST(ViewChanges, PropertyChangeTellsTheViewSinkWhenInactiveAndRepaintsTheWindowWhenActive) {
     TestContainer container;
     ASSERT_HRESULT_SUCCEEDED(container.Create(CreateMenuCtrl));
-    const ComPtr<IMenuCtrl> bar = Ask<IMenuCtrl>(container.Control(), IID_IMenuCtrl);
+    const CComPtr<IMenuCtrl> bar = Ask<IMenuCtrl>(container.Control(), IID_IMenuCtrl);
     const int before = container.Site().ViewChanges();
     bar->put_BackColor(RGB(1, 2, 3));
     EXPECT_EQ(before + 1, container.Site().ViewChanges());

@@ -254,7 +254,7 @@ TEST_F(ProgramActions, DragAndDropOverStatusAreaAndListReachesTheHost) {
             if (refuse) *reinterpret_cast<DWORD*>(static_cast<INT_PTR>(event.Param(0).AsInteger())) = DROPEFFECT_NONE;
         });
         // Any data will do: the pane hands it to the host unread.
-        const ComPtr<IDataObject> data = m_pContainer->Query<IDataObject>(IID_IDataObject);
+        const CComPtr<IDataObject> data = m_pContainer->Query<IDataObject>(IID_IDataObject);
         ScriptedSource source;
         MoveMouse(status);
         Settle();

@@ -8,7 +8,7 @@
 namespace {
 
 TEST(GaugeGeometry, TheUsedSliceEndsWhereTheFractionPutsIt) {
-    const GaugeGeometry pane = ComputeGaugeGeometry(120, 60, 0.3);
+    const CGaugeGeometry pane = ComputeGaugeGeometry(120, 60, 0.3);
     EXPECT_EQ(50, pane.faceHeight);
     EXPECT_EQ(60, pane.centerX);
     EXPECT_EQ(25, pane.centerY);
@@ -25,14 +25,14 @@ TEST(GaugeGeometry, TheUsedSliceEndsWhereTheFractionPutsIt) {
         {121, 1.0, "(0, 25) used split"},
     };
     for (const Case& c : cases) {
-        const GaugeGeometry g = ComputeGaugeGeometry(c.width, 60, c.fraction);
+        const CGaugeGeometry g = ComputeGaugeGeometry(c.width, 60, c.fraction);
         std::string actual = "(" + std::to_string(g.endX) + ", " + std::to_string(g.endY) + ")";
         if (g.drawFreeTop) actual += " free";
         if (g.drawUsedTop) actual += " used";
         if (g.splitSide) actual += " split";
         EXPECT_EQ(c.expected, actual) << "width " << c.width << ", fraction " << c.fraction;
     }
-    const GaugeGeometry split = ComputeGaugeGeometry(120, 60, 0.75);
+    const CGaugeGeometry split = ComputeGaugeGeometry(120, 60, 0.75);
     EXPECT_EQ(59, split.chordLowerY);
     EXPECT_EQ(11, split.chordUpperY);
 }

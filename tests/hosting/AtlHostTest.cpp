@@ -64,7 +64,7 @@ TEST_P(AtlHost, AtlAxWinWindowHostsTheControlNamedByItsText) {
 
     const auto getControl = AtlExport<HRESULT(WINAPI*)(HWND, IUnknown**)>("AtlAxGetControl");
     ASSERT_NE(nullptr, getControl);
-    ComPtr<IUnknown> unknown, identity;
+    CComPtr<IUnknown> unknown, identity;
     ASSERT_HRESULT_SUCCEEDED(getControl(host, unknown.ReleaseAndGetAddressOf()));
     EXPECT_HRESULT_SUCCEEDED(
         unknown->QueryInterface(GetParam().identity, reinterpret_cast<void**>(identity.ReleaseAndGetAddressOf())));

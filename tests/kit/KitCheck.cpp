@@ -31,7 +31,7 @@ std::wstring GuidText(REFGUID guid) {
 
 // The name of the coclass of `clsid` in `library`; empty when absent.
 std::wstring Coclass(ITypeLib* library, REFCLSID clsid) {
-    ComPtr<ITypeInfo> info;
+    CComPtr<ITypeInfo> info;
     BSTR name = nullptr;
     if (FAILED(library->GetTypeInfoOfGuid(clsid, info.ReleaseAndGetAddressOf())) ||
         FAILED(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
@@ -68,12 +68,12 @@ void CheckControl(ITypeLib* library, const Control& control, const std::wstring&
     Check(lstrcmpiW(RegisteredServer(clsid).c_str(), dll.c_str()) == 0,
           name + L" is served by the kit's DLL (" + RegisteredServer(clsid) + L")");
 
-    ComPtr<IUnknown> object;
+    CComPtr<IUnknown> object;
     const HRESULT created =
         CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(object.ReleaseAndGetAddressOf()));
     Check(SUCCEEDED(created), name + L" is created by ProgID");
     if (FAILED(created)) return;
-    ComPtr<ControlSite> site = ControlSite::Create(parent, RECT{0, 0, 400, 200});
+    CComPtr<ControlSite> site = ControlSite::Create(parent, RECT{0, 0, 400, 200});
     const bool embedded = site && SUCCEEDED(site->Embed(object.Get())) && SUCCEEDED(site->Activate());
     Check(embedded && WindowClass(site->ControlWindow()) == control.windowClass,
           name + L" is embedded in place in a window of class \"" +
@@ -92,7 +92,7 @@ int wmain(int argc, wchar_t** argv) {
     OleSession ole;
     if (FAILED(ole.Result())) return 2;
 
-    ComPtr<ITypeLib> library;
+    CComPtr<ITypeLib> library;
     Check(SUCCEEDED(LoadTypeLibEx((folder + L"Kestrel.tlb").c_str(), REGKIND_NONE, library.ReleaseAndGetAddressOf())),
           L"LoadTypeLibEx loads the kit's Kestrel.tlb");
     if (!library) return 1;

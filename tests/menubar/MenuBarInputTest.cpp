@@ -268,7 +268,7 @@ TEST_F(MenuBarInput, KeysPassThroughWhereTheBarHasNoSay) {
         SCOPED_TRACE(c.name);
         Restart();
         HWND owned = nullptr;
-        ComPtr<IMenuCtrl> windowless;
+        CComPtr<IMenuCtrl> windowless;
         if (c.where == WHERE::OWNED_WINDOW) {
             owned = CreateWindowA("Kestrel key recorder", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, owner, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);

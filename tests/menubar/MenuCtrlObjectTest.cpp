@@ -8,8 +8,8 @@
 
 namespace {
 
-ComPtr<IMenuCtrl> NewBar() {
-    ComPtr<IMenuCtrl> bar;
+CComPtr<IMenuCtrl> NewBar() {
+    CComPtr<IMenuCtrl> bar;
     CreateMenuCtrl(nullptr, IID_IMenuCtrl, reinterpret_cast<void**>(bar.ReleaseAndGetAddressOf()));
     return bar;
 }
@@ -75,7 +75,7 @@ TEST_F(MenuBarObject, OnlyTheBarsPopupItemsWithoutTheHostsDataAreOwnerDrawn) {
 TEST(MenuBarLifetimes, HooksAndOwnerChainFollowTheBarsAndOwners) {
     OwnerWindow owner;
     const WNDPROC original = ProcOf(owner.hwnd());
-    ComPtr<IMenuCtrl> earlier = NewBar(), later = NewBar();
+    CComPtr<IMenuCtrl> earlier = NewBar(), later = NewBar();
     ASSERT_TRUE(earlier && later);
     const HMENU menu = CreateTestMenu();
     later->put_Menu(OleHandle(menu));
@@ -104,7 +104,7 @@ TEST(MenuBarLifetimes, HooksAndOwnerChainFollowTheBarsAndOwners) {
 // the buffer still holds as many as the count says, and a terminator.
 TEST(MenuBarItemText, TheAccessibleCountAndBufferAgree) {
     OwnerWindow owner;
-    const ComPtr<IMenuCtrl> bar = NewBar();
+    const CComPtr<IMenuCtrl> bar = NewBar();
     ASSERT_TRUE(bar);
     bar->put_Owner(OleHandle(owner.hwnd()));
     const wchar_t* const texts[] = {

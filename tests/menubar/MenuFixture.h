@@ -106,7 +106,7 @@ class MenuFixture : public testing::Test {
 
     static TestContainer* s_pContainer;
     static HWND s_hWndRecorder;
-    ComPtr<IMenuCtrl> bar;
+    CComPtr<IMenuCtrl> bar;
     HMENU menu = nullptr;
     HWND owner = nullptr;
     EventSink sink{DIID__IMenuCtrlEvents};

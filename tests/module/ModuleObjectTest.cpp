@@ -21,8 +21,8 @@ class ClassObjects : public testing::Test {
         return Module::Object().GetClassObject(clsid, iid, ppv);
     }
 
-    ComPtr<IClassFactory> Factory(REFCLSID clsid) {
-        ComPtr<IClassFactory> factory;
+    CComPtr<IClassFactory> Factory(REFCLSID clsid) {
+        CComPtr<IClassFactory> factory;
         EXPECT_EQ(S_OK, Get(clsid, IID_PPV_ARGS(factory.ReleaseAndGetAddressOf())));
         return factory;
     }
@@ -33,7 +33,7 @@ class ClassObjects : public testing::Test {
 // control/InterfaceMapTest.
 TEST_F(ClassObjects, RefuseAnInstanceWithoutAnOutPointerAnAggregatedPaneAndAnAggregatedBarAskedForMore) {
     EXPECT_EQ(E_POINTER, Factory(CLSID_DeviceTransfer)->CreateInstance(nullptr, IID_IUnknown, nullptr));
-    ComPtr<IUnknown> outer;
+    CComPtr<IUnknown> outer;
     ASSERT_EQ(S_OK, Factory(CLSID_MenuCtrl)->CreateInstance(nullptr, IID_PPV_ARGS(outer.ReleaseAndGetAddressOf())));
     for (const auto& [clsid, iid] :
          {std::pair{&CLSID_MenuCtrl, &IID_IDispatch}, {&CLSID_DeviceTransfer, &IID_IUnknown}}) {
@@ -76,7 +76,7 @@ TEST(ModuleEntryPoint, AnswersTrueKeepsServingWhenInitialisationFailsAndReleases
     for (const DWORD reason : {DLL_PROCESS_ATTACH, DLL_THREAD_ATTACH, DLL_THREAD_DETACH})
         EXPECT_EQ(TRUE, module.OnEntryPoint(nullptr, reason)) << "reason " << reason;
     EXPECT_EQ(before, module.Instance());
-    ComPtr<IClassFactory> factory;
+    CComPtr<IClassFactory> factory;
     EXPECT_EQ(S_OK, module.GetClassObject(CLSID_DeviceTransfer, IID_PPV_ARGS(factory.ReleaseAndGetAddressOf())));
     EXPECT_EQ(TRUE, module.OnEntryPoint(nullptr, DLL_PROCESS_DETACH));
     EXPECT_EQ(0u, factory.Detach()->Release()) << "the cached class object outlived the detach";

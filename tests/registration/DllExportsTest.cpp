@@ -16,8 +16,8 @@ class DllExports : public testing::Test {
         ASSERT_EQ(S_OK, dll.CanUnloadNow()) << "something still holds the DLL";
     }
 
-    ComPtr<IClassFactory> Factory(REFCLSID clsid) {
-        ComPtr<IClassFactory> factory;
+    CComPtr<IClassFactory> Factory(REFCLSID clsid) {
+        CComPtr<IClassFactory> factory;
         EXPECT_EQ(S_OK, dll.GetClassObject(clsid, IID_PPV_ARGS(factory.ReleaseAndGetAddressOf())));
         return factory;
     }
@@ -26,10 +26,10 @@ class DllExports : public testing::Test {
 };
 
 TEST_F(DllExports, CanUnloadNowOnlyWhenNoInstanceClassObjectOrServerLockRemains) {
-    ComPtr<IClassFactory> factory = Factory(CLSID_DeviceTransfer);
+    CComPtr<IClassFactory> factory = Factory(CLSID_DeviceTransfer);
     EXPECT_EQ(S_FALSE, dll.CanUnloadNow()) << "while a class object is held";
 
-    ComPtr<IUnknown> instance;
+    CComPtr<IUnknown> instance;
     ASSERT_EQ(S_OK, factory->CreateInstance(nullptr, IID_PPV_ARGS(instance.ReleaseAndGetAddressOf())));
     ASSERT_EQ(S_OK, factory->LockServer(TRUE));
     factory.Reset();

@@ -96,7 +96,7 @@ GUID ImplementedWithFlags(ITypeInfo* coclass, INT flags) {
     for (UINT i = 0; i < count; ++i) {
         INT found = 0;
         HREFTYPE ref = 0;
-        ComPtr<ITypeInfo> implemented;
+        CComPtr<ITypeInfo> implemented;
         coclass->GetImplTypeFlags(i, &found);
         if ((found & (IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE)) != flags) continue;
         coclass->GetRefTypeOfImplType(i, &ref);
@@ -127,7 +127,7 @@ TEST_F(Registration, ThroughWinesRegsvr32LeadsFromEachProgIdToTheClassAndItsType
     for (const Class& cls : {Class{CLSID_DeviceTransfer, {L"Tessaly.DeviceTransfer.1", L"Tessaly.DeviceTransfer.1.1"}},
                              Class{CLSID_MenuCtrl, {L"Menu.id", L"Menu.id.1"}}}) {
         SCOPED_TRACE(std::string(cls.progIds[0], cls.progIds[0] + wcslen(cls.progIds[0])));
-        ComPtr<IUnknown> object;
+        CComPtr<IUnknown> object;
         for (const wchar_t* progId : cls.progIds) {
             CLSID found{};
             EXPECT_EQ(S_OK, CLSIDFromProgID(progId, &found)) << progId;
@@ -150,28 +150,28 @@ TEST_F(Registration, ThroughWinesRegsvr32LeadsFromEachProgIdToTheClassAndItsType
         EXPECT_EQ(
             dllPath.substr(0, dllPath.find_last_of(L'\\') + 1),
             RegistryString(HKEY_CLASSES_ROOT, L"TypeLib\\" + BracedGuid(libid) + L"\\" + version + L"\\HELPDIR", L""));
-        ComPtr<ITypeLib> library;
+        CComPtr<ITypeLib> library;
         ASSERT_EQ(S_OK, LoadRegTypeLib(libid, major, minor, 0x409, library.ReleaseAndGetAddressOf()));
-        ComPtr<ITypeInfo> coclass;
+        CComPtr<ITypeInfo> coclass;
         ASSERT_EQ(S_OK, library->GetTypeInfoOfGuid(cls.clsid, coclass.ReleaseAndGetAddressOf()));
 
-        ComPtr<IProvideClassInfo2> classInfo;
+        CComPtr<IProvideClassInfo2> classInfo;
         ASSERT_EQ(S_OK, object->QueryInterface(IID_PPV_ARGS(classInfo.ReleaseAndGetAddressOf())));
         GUID source = GUID_NULL;
         EXPECT_EQ(S_OK, classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source));
         EXPECT_EQ(BracedGuid(ImplementedWithFlags(coclass.Get(), IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE)),
                   BracedGuid(source));
-        ComPtr<ITypeInfo> answeredClass;
+        CComPtr<ITypeInfo> answeredClass;
         ASSERT_EQ(S_OK, classInfo->GetClassInfo(answeredClass.ReleaseAndGetAddressOf()));
         EXPECT_EQ(BracedGuid(cls.clsid), BracedGuid(GuidOf(answeredClass.Get())));
-        ComPtr<IUnknown> asDefault;
+        CComPtr<IUnknown> asDefault;
         EXPECT_EQ(S_OK, object->QueryInterface(ImplementedWithFlags(coclass.Get(), IMPLTYPEFLAG_FDEFAULT),
                                                reinterpret_cast<void**>(asDefault.ReleaseAndGetAddressOf())));
     }
     CoFreeUnusedLibraries();
     ASSERT_EQ(0u, RunRegsvr32(L"/u", dllPath));
     EXPECT_EQ(RegistryContents(), CurrentRegistration());
-    ComPtr<ITypeLib> library;
+    CComPtr<ITypeLib> library;
     EXPECT_NE(S_OK, LoadRegTypeLib(LIBID_KESTRELLib, 1, 0, 0x409, library.ReleaseAndGetAddressOf()));
 }
 

@@ -57,8 +57,8 @@ char* UnterminatedText() {
 }
 
 template <class I>
-ComPtr<I> Ask(IUnknown* control) {
-    ComPtr<I> result;
+CComPtr<I> Ask(IUnknown* control) {
+    CComPtr<I> result;
     control->QueryInterface(__uuidof(I), reinterpret_cast<void**>(result.ReleaseAndGetAddressOf()));
     return result;
 }
@@ -104,21 +104,21 @@ class BadInput : public PaneTest {
     }
 
     TestContainer m_BarHost;
-    ComPtr<IMenuCtrl> m_pBar;
+    CComPtr<IMenuCtrl> m_pBar;
     IUnknown* const m_pControl = m_pContainer->Control();
-    const ComPtr<IOleObject> m_pObject = Ask<IOleObject>(m_pControl);
-    const ComPtr<IPersistStreamInit> m_pStream = Ask<IPersistStreamInit>(m_pControl);
-    const ComPtr<IPersistStorage> m_pStorage = Ask<IPersistStorage>(m_pControl);
-    const ComPtr<IViewObject2> m_pView = Ask<IViewObject2>(m_pControl);
-    const ComPtr<IOleInPlaceObject> m_pInPlace = Ask<IOleInPlaceObject>(m_pControl);
-    const ComPtr<IConnectionPointContainer> m_pPoints = Ask<IConnectionPointContainer>(m_pControl);
-    ComPtr<IConnectionPoint> m_pPoint;
-    const ComPtr<IDataObject> m_pData = Ask<IDataObject>(m_pControl);
-    const ComPtr<IProvideClassInfo2> m_pClassInfo = Ask<IProvideClassInfo2>(m_pControl);
-    const ComPtr<IQuickActivate> m_pQuick = Ask<IQuickActivate>(m_pControl);
-    const ComPtr<IPluginText> m_pText = m_pContainer->Query<IPluginText>(IID_IPluginText);
-    const ComPtr<IDispatch> m_pDispatch = Ask<IDispatch>(m_pControl);
-    const ComPtr<IAccessible> m_pAccessible = Ask<IAccessible>(m_pControl);  // the pane's own, not the proxy
+    const CComPtr<IOleObject> m_pObject = Ask<IOleObject>(m_pControl);
+    const CComPtr<IPersistStreamInit> m_pStream = Ask<IPersistStreamInit>(m_pControl);
+    const CComPtr<IPersistStorage> m_pStorage = Ask<IPersistStorage>(m_pControl);
+    const CComPtr<IViewObject2> m_pView = Ask<IViewObject2>(m_pControl);
+    const CComPtr<IOleInPlaceObject> m_pInPlace = Ask<IOleInPlaceObject>(m_pControl);
+    const CComPtr<IConnectionPointContainer> m_pPoints = Ask<IConnectionPointContainer>(m_pControl);
+    CComPtr<IConnectionPoint> m_pPoint;
+    const CComPtr<IDataObject> m_pData = Ask<IDataObject>(m_pControl);
+    const CComPtr<IProvideClassInfo2> m_pClassInfo = Ask<IProvideClassInfo2>(m_pControl);
+    const CComPtr<IQuickActivate> m_pQuick = Ask<IQuickActivate>(m_pControl);
+    const CComPtr<IPluginText> m_pText = m_pContainer->Query<IPluginText>(IID_IPluginText);
+    const CComPtr<IDispatch> m_pDispatch = Ask<IDispatch>(m_pControl);
+    const CComPtr<IAccessible> m_pAccessible = Ask<IAccessible>(m_pControl);  // the pane's own, not the proxy
     const VARIANT m_vSelf = Variant::Int32(CHILDID_SELF).get();
     VARIANT m_vResult{};
     BSTR m_bstrText = nullptr;

@@ -109,7 +109,7 @@ TEST(Lifetime, PopupHandlersMayCallBackReleaseTheBarOrDestroyItsWindow) {
         auto container = std::make_unique<TestContainer>();
         ASSERT_HRESULT_SUCCEEDED(container->Create(CreateMenuCtrl));
         ASSERT_HRESULT_SUCCEEDED(container->Activate());
-        ComPtr<IMenuCtrl> bar = container->Query<IMenuCtrl>(IID_IMenuCtrl);
+        CComPtr<IMenuCtrl> bar = container->Query<IMenuCtrl>(IID_IMenuCtrl);
         ASSERT_TRUE(bar);
         const auto newMenu = [] {
             const HMENU menu = CreateMenu(), popup = CreatePopupMenu();
@@ -162,7 +162,7 @@ TEST(Lifetime, PopupHandlersMayCallBackReleaseTheBarOrDestroyItsWindow) {
 // closed and released.
 void PaneLife(TestContainer& host, HICON icon) {
     if (FAILED(host.Create(CreateDeviceTransfer)) || FAILED(host.Activate())) return host.Close();
-    if (const ComPtr<IDeviceTransfer> pane = host.Query<IDeviceTransfer>(IID_IDeviceTransfer)) {
+    if (const CComPtr<IDeviceTransfer> pane = host.Query<IDeviceTransfer>(IID_IDeviceTransfer)) {
         CDeviceInfo info{};
         info.fieldUsed = DEV_NAME | TOTAL_MEM | USED_MEMORY | DEVICE_IMAGE;
         std::strcpy(info.szDeviceName, "Player");
@@ -186,7 +186,7 @@ void PaneLife(TestContainer& host, HICON icon) {
 // One life of a bar in the host's window, which it takes as its owner.
 void BarLife(TestContainer& host) {
     if (FAILED(host.Create(CreateMenuCtrl)) || FAILED(host.Activate())) return host.Close();
-    if (const ComPtr<IMenuCtrl> bar = host.Query<IMenuCtrl>(IID_IMenuCtrl)) {
+    if (const CComPtr<IMenuCtrl> bar = host.Query<IMenuCtrl>(IID_IMenuCtrl)) {
         bar->put_Owner(OleHandle(host.Window()));
         // The bar destroys the last menu it was given.
         const HMENU menu = CreateMenu();

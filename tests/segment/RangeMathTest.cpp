@@ -6,8 +6,8 @@
 
 namespace {
 
-using range::Drag;
-using range::Values;
+using range::CDrag;
+using range::CValues;
 
 TEST(RangePixels, MapsValuesLinearlyTruncatingTowardZeroWithoutOverflowAndNothingWithoutATotal) {
     EXPECT_EQ(80, range::ToPixels(10, 290, 36000, 9000, 27000).x1);
@@ -33,22 +33,22 @@ TEST(RangeClamps, StartStaysWithinZeroAndTheEndAndTheEndAfterTheStartThenWithinT
 }
 
 TEST(RangeDrag, MovesFromThePressWithAMinimumLengthOfFourteenPixelsWorthOfValueUnits) {
-    EXPECT_EQ(1800, Drag(range::kMoveStart, 280, 36000, Values{9000, 27000}).MinLength());  // 128.57 s a pixel
-    EXPECT_EQ(0, Drag(range::kMoveStart, 280, 10, Values{2, 8}).MinLength());
+    EXPECT_EQ(1800, CDrag(range::kMoveStart, 280, 36000, CValues{9000, 27000}).MinLength());  // 128.57 s a pixel
+    EXPECT_EQ(0, CDrag(range::kMoveStart, 280, 10, CValues{2, 8}).MinLength());
     // Each move starts from the press but clamps against the current values.
-    const Drag drag(range::kMoveBoth, 280, 36000, Values{9000, 27000});
-    const Values v = drag.Move(200, Values{21857, 36000});
+    const CDrag drag(range::kMoveBoth, 280, 36000, CValues{9000, 27000});
+    const CValues v = drag.Move(200, CValues{21857, 36000});
     EXPECT_EQ(34200, v.start);  // 9000 + 200 px = 34714, clamped against the current end
     EXPECT_EQ(36000, v.end);
 }
 
 TEST(RangeDrag, NoScaleOrNoWidthRefusesToDragAndFarMovesSaturate) {
-    EXPECT_FALSE(Drag(range::kMoveBoth, 280, 0, Values{1, 2}).CanDrag());
-    EXPECT_FALSE(Drag(range::kMoveBoth, 280, -10, Values{1, 2}).CanDrag());
-    EXPECT_FALSE(Drag(range::kMoveBoth, 0, 36000, Values{1, 2}).CanDrag());
-    EXPECT_EQ(1, Drag(range::kMoveBoth, 280, 0, Values{1, 2}).Move(100, Values{1, 2}).start);
-    const Drag far(range::kMoveEnd, 1, INT_MAX, Values{0, INT_MAX - 10});
-    EXPECT_EQ(INT_MAX, far.Move(30000, Values{0, INT_MAX - 10}).end);
+    EXPECT_FALSE(CDrag(range::kMoveBoth, 280, 0, CValues{1, 2}).CanDrag());
+    EXPECT_FALSE(CDrag(range::kMoveBoth, 280, -10, CValues{1, 2}).CanDrag());
+    EXPECT_FALSE(CDrag(range::kMoveBoth, 0, 36000, CValues{1, 2}).CanDrag());
+    EXPECT_EQ(1, CDrag(range::kMoveBoth, 280, 0, CValues{1, 2}).Move(100, CValues{1, 2}).start);
+    const CDrag far(range::kMoveEnd, 1, INT_MAX, CValues{0, INT_MAX - 10});
+    EXPECT_EQ(INT_MAX, far.Move(30000, CValues{0, INT_MAX - 10}).end);
 }
 
 }  // namespace

@@ -308,7 +308,7 @@ TEST_F(SegmentDialogTest, MarkersAndLabelsFollowTheSliderAndTheEditsTakeTwoDigit
                  RECT bar{};
                  GetWindowRect(GetDlgItem(dialog, IDC_SLIDER_PLACE), &bar);
                  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&bar), 2);
-                 const range::Span span = range::ToPixels(bar.left, bar.right, c[0], c[1], c[1] + c[2]);
+                 const range::CSpan span = range::ToPixels(bar.left, bar.right, c[0], c[1], c[1] + c[2]);
                  const LONG left = bar.left - 40, right = bar.right + 40;
                  const RECT start = InkIn(dialog, {left, bar.top - 12, right, bar.top}, kMarkerGreen);
                  EXPECT_NEAR(span.x1 - 5, start.left, 1);

@@ -34,8 +34,8 @@ std::unique_ptr<PixelCanvas> Capture(HWND window) {
     return canvas;
 }
 
-ComPtr<IAccessible> AccessibleOf(HWND window) {
-    ComPtr<IAccessible> accessible;
+CComPtr<IAccessible> AccessibleOf(HWND window) {
+    CComPtr<IAccessible> accessible;
     AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
                                reinterpret_cast<void**>(accessible.ReleaseAndGetAddressOf()));
     return accessible;

@@ -35,7 +35,7 @@ class PixelCanvas;
 // The window's client area as it paints itself now.
 std::unique_ptr<PixelCanvas> Capture(HWND window);
 
-ComPtr<IAccessible> AccessibleOf(HWND window);
+CComPtr<IAccessible> AccessibleOf(HWND window);
 
 class PaneHost {
   public:
@@ -63,7 +63,7 @@ class PaneHost {
 
     RegistryKeysGuard m_Registry;
     std::unique_ptr<TestContainer> m_pContainer;
-    ComPtr<IDeviceTransfer> m_pPane;
+    CComPtr<IDeviceTransfer> m_pPane;
 };
 
 class PaneTest : public testing::Test, public PaneHost {

@@ -46,7 +46,7 @@ TestContainer::~TestContainer() {
 }
 
 HRESULT TestContainer::Create(Creator creator) {
-    ComPtr<IUnknown> control;
+    CComPtr<IUnknown> control;
     const HRESULT hr = creator(nullptr, IID_IUnknown, reinterpret_cast<void**>(control.ReleaseAndGetAddressOf()));
     return FAILED(hr) ? hr : m_pSite->Embed(control.Get(), nullptr);
 }

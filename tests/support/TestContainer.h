@@ -45,8 +45,8 @@ class TestContainer {
     ControlSite& Site() const { return *m_pSite.Get(); }
 
     template <class I>
-    ComPtr<I> Query(REFIID iid) const {
-        ComPtr<I> result;
+    CComPtr<I> Query(REFIID iid) const {
+        CComPtr<I> result;
         if (Control() != nullptr)
             Control()->QueryInterface(iid, reinterpret_cast<void**>(result.ReleaseAndGetAddressOf()));
         return result;
@@ -63,7 +63,7 @@ class TestContainer {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
 
     std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer> m_hWndHost;
-    ComPtr<ControlSite> m_pSite;
+    CComPtr<ControlSite> m_pSite;
 };
 
 // Dispatches messages until `done` answers true or `timeoutMs` passes;

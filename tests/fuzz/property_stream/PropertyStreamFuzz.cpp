@@ -11,7 +11,7 @@
 
 namespace {
 
-class MemorySource final : public PropertyByteSource {
+class MemorySource final : public CPropertyByteSource {
   public:
     MemorySource(const std::uint8_t* data, std::size_t size) : m_pData(data), m_cbSize(size) {}
     HRESULT Read(void* buffer, std::uint32_t size, std::uint32_t& read) override {
@@ -28,25 +28,25 @@ class MemorySource final : public PropertyByteSource {
     std::size_t m_cbRead = 0;
 };
 
-const PersistedProperty kPaneProperties[] = {
+const CPersistedProperty kPaneProperties[] = {
     {"_cx", PropertyStorage::ExtentWidth, -1},
     {"_cy", PropertyStorage::ExtentHeight, -1},
 };
-const PersistedProperty kBarProperties[] = {
+const CPersistedProperty kBarProperties[] = {
     {"_cx", PropertyStorage::ExtentWidth, -1},
     {"_cy", PropertyStorage::ExtentHeight, -1},
     {"BackColor", PropertyStorage::Variant, -501},
     {"ForeColor", PropertyStorage::Variant, -513},
 };
 
-void ReadAndEncodeBack(const std::uint8_t* data, std::size_t size, Table<PersistedProperty> properties) {
+void ReadAndEncodeBack(const std::uint8_t* data, std::size_t size, CTable<CPersistedProperty> properties) {
     MemorySource source(data, size);
-    PersistedState state;
+    CPersistedState state;
     if (ReadPersistedState(source, properties, state) != S_OK) return;
-    std::vector<EncodedEntry> entries;
+    std::vector<CEncodedEntry> entries;
     if (EncodePersistedState(properties, state, entries) != S_OK) __builtin_trap();
     std::vector<std::uint8_t> encoded;
-    for (const EncodedEntry& entry : entries) encoded.insert(encoded.end(), entry.bytes.begin(), entry.bytes.end());
+    for (const CEncodedEntry& entry : entries) encoded.insert(encoded.end(), entry.bytes.begin(), entry.bytes.end());
     // Any version up to the current one is read; the current one is written.
     if (encoded.size() != source.Consumed() || std::memcmp(encoded.data() + 4, data + 4, encoded.size() - 4) != 0)
         __builtin_trap();
