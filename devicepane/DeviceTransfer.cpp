@@ -33,24 +33,7 @@ const CControlDescription& CDeviceTransfer::Describe() {
          [](CControlFrame& f) -> IUnknown* {
              return static_cast<IAccessible*>(static_cast<CDeviceTransfer&>(f).m_pAccessibility.get());
          }},
-        {&IID_IViewObjectEx, &CControlFrame::FindViewObject},
-        {&IID_IViewObject2, &CControlFrame::FindViewObject},
-        {&IID_IViewObject, &CControlFrame::FindViewObject},
-        {&IID_IOleInPlaceObjectWindowless, &CControlFrame::FindInPlaceObject},
-        {&IID_IOleInPlaceObject, &CControlFrame::FindInPlaceObject},
-        {&IID_IOleWindow, &CControlFrame::FindInPlaceObject},
-        {&IID_IOleInPlaceActiveObject, &CControlFrame::FindInPlaceActiveObject},
-        {&IID_IOleControl, &CControlFrame::FindOleControl},
-        {&IID_IOleObject, &CControlFrame::FindOleObject},
-        {&IID_IPersistStreamInit, &CControlFrame::FindPersistStreamInit},
-        {&IID_IPersist, &CControlFrame::FindPersistStreamInit},
-        {&IID_IConnectionPointContainer, &CControlFrame::FindConnectionPointContainer},
         {&IID_ISpecifyPropertyPages, &CControlFrame::FindPropertyPages},
-        {&IID_IQuickActivate, &CControlFrame::FindQuickActivate},
-        {&IID_IPersistStorage, &CControlFrame::FindPersistStorage},
-        {&IID_IDataObject, &CControlFrame::FindDataObject},
-        {&IID_IProvideClassInfo, &CControlFrame::FindClassInfo},
-        {&IID_IProvideClassInfo2, &CControlFrame::FindClassInfo},
         {&IID_IAccessible,
          [](CControlFrame& f) -> IUnknown* {
              return static_cast<IAccessible*>(static_cast<CDeviceTransfer&>(f).m_pAccessibility.get());

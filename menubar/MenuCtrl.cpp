@@ -42,23 +42,6 @@ const CControlDescription& CMenuCtrl::Describe() {
          [](CControlFrame& f) -> IUnknown* { return static_cast<IMenuCtrl*>(&static_cast<CMenuCtrl&>(f)); }},
         {&IID_IDispatch,
          [](CControlFrame& f) -> IUnknown* { return static_cast<IMenuCtrl*>(&static_cast<CMenuCtrl&>(f)); }},
-        {&IID_IViewObjectEx, &CControlFrame::FindViewObject},
-        {&IID_IViewObject2, &CControlFrame::FindViewObject},
-        {&IID_IViewObject, &CControlFrame::FindViewObject},
-        {&IID_IOleInPlaceObjectWindowless, &CControlFrame::FindInPlaceObject},
-        {&IID_IOleInPlaceObject, &CControlFrame::FindInPlaceObject},
-        {&IID_IOleWindow, &CControlFrame::FindInPlaceObject},
-        {&IID_IOleInPlaceActiveObject, &CControlFrame::FindInPlaceActiveObject},
-        {&IID_IOleControl, &CControlFrame::FindOleControl},
-        {&IID_IOleObject, &CControlFrame::FindOleObject},
-        {&IID_IPersistStreamInit, &CControlFrame::FindPersistStreamInit},
-        {&IID_IPersist, &CControlFrame::FindPersistStreamInit},
-        {&IID_IConnectionPointContainer, &CControlFrame::FindConnectionPointContainer},
-        {&IID_IQuickActivate, &CControlFrame::FindQuickActivate},
-        {&IID_IPersistStorage, &CControlFrame::FindPersistStorage},
-        {&IID_IDataObject, &CControlFrame::FindDataObject},
-        {&IID_IProvideClassInfo, &CControlFrame::FindClassInfo},
-        {&IID_IProvideClassInfo2, &CControlFrame::FindClassInfo},
     };
     static const IID* const connectionPoints[] = {&DIID__IMenuCtrlEvents};
     static const CPersistedProperty properties[] = {

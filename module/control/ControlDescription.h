@@ -1,6 +1,7 @@
 // What one control declares to the shared control frame: its class, the
-// interfaces it answers, its connection points, its persisted entries and
-// its window class. The two controls differ in this data, not in code.
+// interfaces it answers beyond the frame's own parts, its connection points,
+// its persisted entries and its window class. The two controls differ in
+// this data, not in code.
 #ifndef KESTREL_CONTROL_DESCRIPTION_H
 #define KESTREL_CONTROL_DESCRIPTION_H
 
@@ -24,7 +25,8 @@ struct CControlDescription {
     const CLSID* clsid;
     const wchar_t* userType;  // used when the registry has no user type
     bool aggregatable;
-    // In QueryInterface order; the first entry is the object's identity.
+    // Beyond the parts every control has (the frame answers those); the
+    // first entry is the object's identity.
     CTable<CInterfaceEntry> interfaces;
     // In the order that EnumConnectionPoints returns them.
     CTable<const IID*> connectionPoints;

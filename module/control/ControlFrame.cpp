@@ -18,6 +18,32 @@ bool VerbActivatesUI(LONG verb) {
 
 IUnknown* ControllingUnknown(CControlFrame& frame) { return frame.Controlling(); }
 
+IUnknown* CControlFrame::FindInterface(REFIID iid) {
+    static const CInterfaceEntry kFrameInterfaces[] = {
+        {&IID_IViewObjectEx, &CControlFrame::FindViewObject},
+        {&IID_IViewObject2, &CControlFrame::FindViewObject},
+        {&IID_IViewObject, &CControlFrame::FindViewObject},
+        {&IID_IOleInPlaceObjectWindowless, &CControlFrame::FindInPlaceObject},
+        {&IID_IOleInPlaceObject, &CControlFrame::FindInPlaceObject},
+        {&IID_IOleWindow, &CControlFrame::FindInPlaceObject},
+        {&IID_IOleInPlaceActiveObject, &CControlFrame::FindInPlaceActiveObject},
+        {&IID_IOleControl, &CControlFrame::FindOleControl},
+        {&IID_IOleObject, &CControlFrame::FindOleObject},
+        {&IID_IPersistStreamInit, &CControlFrame::FindPersistStreamInit},
+        {&IID_IPersist, &CControlFrame::FindPersistStreamInit},
+        {&IID_IConnectionPointContainer, &CControlFrame::FindConnectionPointContainer},
+        {&IID_IQuickActivate, &CControlFrame::FindQuickActivate},
+        {&IID_IPersistStorage, &CControlFrame::FindPersistStorage},
+        {&IID_IDataObject, &CControlFrame::FindDataObject},
+        {&IID_IProvideClassInfo, &CControlFrame::FindClassInfo},
+        {&IID_IProvideClassInfo2, &CControlFrame::FindClassInfo},
+    };
+    for (const CTable<CInterfaceEntry>& table : {m_description.interfaces, TableOf(kFrameInterfaces)})
+        for (const CInterfaceEntry& entry : table)
+            if (IsEqualIID(iid, *entry.iid)) return entry.find(*this);
+    return nullptr;
+}
+
 CControlFrame::CControlFrame(const CControlDescription& description, IUnknown* outer)
     : m_description(description), m_inner(*this), m_controlling(outer != nullptr ? outer : &m_inner) {
     m_points.reserve(description.connectionPoints.size());

@@ -57,6 +57,9 @@ class CControlFrame {
     bool Aggregated() const { return m_controlling != &m_inner; }
     // The first entry of the interface table.
     IUnknown* Identity() { return m_description.interfaces[0].find(*this); }
+    // Where `iid` is kept: in the control's own table, else among the parts
+    // every control has; null when neither answers it.
+    IUnknown* FindInterface(REFIID iid);
     IUnknown* Controlling() const { return m_controlling; }
     IUnknown* Inner() { return &m_inner; }
 
@@ -112,7 +115,26 @@ class CControlFrame {
     CPersistStreamInit& PersistStreamPart() { return m_persistStream; }
     CDataObject& DataObjectPart() { return m_dataObject; }
 
-    // Standard entries for a control's interface table.
+    // An entry for the controls that answer ISpecifyPropertyPages.
+    static IUnknown* FindPropertyPages(CControlFrame& f) {
+        return static_cast<ISpecifyPropertyPages*>(&f.m_propertyPages);
+    }
+
+  protected:
+    CControlFrame(const CControlDescription& description, IUnknown* outer);
+    virtual ~CControlFrame();
+
+    // The control's message map. True when the message was handled, with
+    // its result; otherwise the frame's generic handling and then the
+    // default window procedure get it.
+    virtual bool ProcessWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESULT& result);
+    // The control's draw operation, in device units.
+    virtual void OnDraw(HDC dc, const RECT& bounds);
+
+  private:
+    friend class CInnerUnknown;
+
+    // The parts every control has, found after the control's own entries.
     static IUnknown* FindViewObject(CControlFrame& f) { return static_cast<IViewObjectEx*>(&f.m_viewObject); }
     static IUnknown* FindInPlaceObject(CControlFrame& f) {
         return static_cast<IOleInPlaceObjectWindowless*>(&f.m_inPlaceObject);
@@ -129,26 +151,9 @@ class CControlFrame {
     static IUnknown* FindConnectionPointContainer(CControlFrame& f) {
         return static_cast<IConnectionPointContainer*>(&f.m_pointContainer);
     }
-    static IUnknown* FindPropertyPages(CControlFrame& f) {
-        return static_cast<ISpecifyPropertyPages*>(&f.m_propertyPages);
-    }
     static IUnknown* FindQuickActivate(CControlFrame& f) { return static_cast<IQuickActivate*>(&f.m_quickActivate); }
     static IUnknown* FindDataObject(CControlFrame& f) { return static_cast<IDataObject*>(&f.m_dataObject); }
     static IUnknown* FindClassInfo(CControlFrame& f) { return static_cast<IProvideClassInfo2*>(&f.m_classInfo); }
-
-  protected:
-    CControlFrame(const CControlDescription& description, IUnknown* outer);
-    virtual ~CControlFrame();
-
-    // The control's message map. True when the message was handled, with
-    // its result; otherwise the frame's generic handling and then the
-    // default window procedure get it.
-    virtual bool ProcessWindowMessage(UINT message, WPARAM wp, LPARAM lp, LRESULT& result);
-    // The control's draw operation, in device units.
-    virtual void OnDraw(HDC dc, const RECT& bounds);
-
-  private:
-    friend class CInnerUnknown;
 
     // Last work before destruction, while the object is still whole: the
     // window (with the control's message map) and the sinks go.

@@ -9,12 +9,7 @@ STDMETHODIMP CInnerUnknown::QueryInterface(REFIID iid, void** ppv) {
     if (IsEqualIID(iid, IID_IUnknown)) {
         found = m_frame.Aggregated() ? this : m_frame.Identity();
     } else {
-        for (const CInterfaceEntry& entry : m_frame.Description().interfaces) {
-            if (IsEqualIID(iid, *entry.iid)) {
-                found = entry.find(m_frame);
-                break;
-            }
-        }
+        found = m_frame.FindInterface(iid);
     }
     if (found == nullptr) return E_NOINTERFACE;
     found->AddRef();
