@@ -1,6 +1,6 @@
 // What the device pane costs against a plain list view doing the same work
 // in the same run, and what it leaves behind. The pane is hosted the way a
-// host embeds it (samples/container's ControlSite) and created from the
+// host embeds it (samples/container's CControlSite) and created from the
 // built Kestrel.dll without registration:
 //
 //   device_bench [path\to\Kestrel.dll]   (default: KESTREL_DLL, then ..\Kestrel.dll)
@@ -227,7 +227,7 @@ class CHostedPane {
         if (FAILED(factory->CreateInstance(nullptr, IID_IUnknown,
                                            reinterpret_cast<void**>(control.ReleaseAndGetAddressOf()))))
             return;
-        m_pSite = ControlSite::Create(parent, kPaneRect);
+        m_pSite = CControlSite::Create(parent, kPaneRect);
         if (!m_pSite || FAILED(m_pSite->Embed(control.Get())) || FAILED(m_pSite->Activate())) return;
         control->QueryInterface(IID_IDeviceTransfer, reinterpret_cast<void**>(m_pPane.ReleaseAndGetAddressOf()));
     }
@@ -258,7 +258,7 @@ class CHostedPane {
     }
 
   private:
-    CComPtr<ControlSite> m_pSite;
+    CComPtr<CControlSite> m_pSite;
     CComPtr<IDeviceTransfer> m_pPane;
 };
 
@@ -357,9 +357,9 @@ FiringCost MeasureFiring(IDispatch* sink) {
 // writes each event as a line of the host's log and then forgets the
 // record (here the line is made and dropped: no log window).
 FiringCost MeasureFiringToTheSampleHostsSink() {
-    EventSink sink(DIID__IDeviceTransferEvents);
+    CEventSink sink(DIID__IDeviceTransferEvents);
     std::wstring line;
-    sink.SetHandler([&](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+    sink.SetHandler([&](const CRecordedEvent& event, const DISPPARAMS&, VARIANT*) {
         line = DescribeEvent(L"DeviceTransfer", DeviceTransferEventName, event);
         sink.Clear();
     });
@@ -432,7 +432,7 @@ std::wstring DllPath() {
 
 int Run(const std::wstring& dllPath) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);  // each line as it comes: a run takes minutes under Wine
-    const OleSession ole;
+    const COleSession ole;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     const CKestrelDll dll(dllPath);
@@ -521,9 +521,9 @@ int Run(const std::wstring& dllPath) {
     const IconHandle icon(MakeIcon());
     const std::vector<CDeviceProgram> few(programs.begin(), programs.begin() + kProgramsPerPane);
     for (int i = 0; i < kWarmUpPanes; ++i) PaneLife(dll.Factory(), host, icon.Get(), few);
-    const ResourceCounts before = ResourceCounts::Now();
+    const CResourceCounts before = CResourceCounts::Now();
     for (int i = 0; i < kPanes; ++i) PaneLife(dll.Factory(), host, icon.Get(), few);
-    const ResourceCounts after = ResourceCounts::Now();
+    const CResourceCounts after = CResourceCounts::Now();
 
     std::printf("\nGrowth after %d panes created, filled with %d programs and destroyed:\n", kPanes, kProgramsPerPane);
     std::printf("  GDI objects   %+lld\n", after.gdi - before.gdi);

@@ -12,7 +12,7 @@ namespace {
 
 // A program as the library describes it; the segment is what goes to the
 // player (the whole program when it cannot be cut).
-struct DemoProgram {
+struct CDemoProgram {
     const char* productId;
     const char* title;
     INT32 totalTime;
@@ -24,7 +24,7 @@ struct DemoProgram {
 };
 
 // On the player.
-const DemoProgram kOnPlayer[] = {
+const CDemoProgram kOnPlayer[] = {
     {"AB-2231", "The Count of Monte Cristo, Part 1", 22320, 0, 7200, 1800, true, 0},
     {"NW-0612", "Morning News Digest", 1500, 0, 1500, 600, false, 0},
     {"AB-1180", "A Brief History of Time", 21600, 3600, 5400, 4000, true, 0},
@@ -34,7 +34,7 @@ const DemoProgram kOnPlayer[] = {
 };
 
 // Queued for the player; kDemoTransferTitle is being copied.
-const DemoProgram kQueued[] = {
+const CDemoProgram kQueued[] = {
     {"AB-0813", "Pride and Prejudice", 41700, 0, 10800, 0, true, 0},
     {"AB-2232", "The Count of Monte Cristo, Part 2", 23100, 0, 23100, 0, true, 0},
     {"SS-0007", "The Gift of the Magi", 1260, 0, 1260, 0, false, 0},
@@ -44,7 +44,7 @@ const DemoProgram kQueued[] = {
 
 // Laid out for one 80-minute CD (73 minutes of it): the lengths are CD
 // audio. Column 3 counts the CDs each whole title would need.
-const DemoProgram kForCd[] = {
+const CDemoProgram kForCd[] = {
     {"AB-1180", "A Brief History of Time", 21600, 0, 1500, 0, true, 0},
     {"SS-0007", "The Gift of the Magi", 1260, 0, 1260, 0, false, 0},
     {"MU-7703", "Nocturnes, Op. 9", 1020, 0, 1020, 0, false, 1},
@@ -63,7 +63,7 @@ void CopyText(char (&field)[N], const char* text) {
     field[length] = '\0';
 }
 
-CDeviceProgram Record(const DemoProgram& demo) {
+CDeviceProgram Record(const CDemoProgram& demo) {
     CDeviceProgram program{};
     CopyText(program.m_szProductID, demo.productId);
     CopyText(program.m_szTitle, demo.title);
@@ -80,9 +80,9 @@ CDeviceProgram Record(const DemoProgram& demo) {
 }
 
 template <size_t N>
-std::vector<CDeviceProgram> Records(const DemoProgram (&demos)[N]) {
+std::vector<CDeviceProgram> Records(const CDemoProgram (&demos)[N]) {
     std::vector<CDeviceProgram> programs;
-    for (const DemoProgram& demo : demos) programs.push_back(Record(demo));
+    for (const CDemoProgram& demo : demos) programs.push_back(Record(demo));
     return programs;
 }
 
@@ -94,22 +94,22 @@ class CIconPainter {
   public:
     CIconPainter(HDC dc, bool mask) : m_dc(dc), m_fMask(mask) {}
     void RoundRect(COLORREF colour, int left, int top, int right, int bottom, int corner) const {
-        const Fill fill(*this, colour);
+        const CFill fill(*this, colour);
         ::RoundRect(m_dc, left, top, right, bottom, corner, corner);
     }
     void Ellipse(COLORREF colour, int left, int top, int right, int bottom) const {
-        const Fill fill(*this, colour);
+        const CFill fill(*this, colour);
         ::Ellipse(m_dc, left, top, right, bottom);
     }
     void Polygon(COLORREF colour, const POINT* points, int count) const {
-        const Fill fill(*this, colour);
+        const CFill fill(*this, colour);
         ::Polygon(m_dc, points, count);
     }
 
   private:
-    class Fill {
+    class CFill {
       public:
-        Fill(const CIconPainter& painter, COLORREF colour)
+        CFill(const CIconPainter& painter, COLORREF colour)
             : m_brush(::CreateSolidBrush(painter.m_fMask ? RGB(0, 0, 0) : colour)),
               m_brushSelection(painter.m_dc, m_brush.Get()),
               m_penSelection(painter.m_dc, ::GetStockObject(NULL_PEN)) {}

@@ -48,50 +48,50 @@ std::wstring ReadablePage(const std::wstring& html) {
     return text;
 }
 
-DetailsWindow::~DetailsWindow() {
-    if (window_ != nullptr) DestroyWindow(window_);
+CDetailsWindow::~CDetailsWindow() {
+    if (m_hWnd != nullptr) DestroyWindow(m_hWnd);
 }
 
-void DetailsWindow::Show(HWND owner, const std::wstring& html) {
-    if (window_ == nullptr) {
+void CDetailsWindow::Show(HWND owner, const std::wstring& html) {
+    if (m_hWnd == nullptr) {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &DetailsWindow::WindowProc;
+        windowClass.lpfnWndProc = &CDetailsWindow::WindowProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
         windowClass.lpszClassName = kWindowClass;
         RegisterClassExW(&windowClass);  // fails harmlessly the second time
-        window_ =
+        m_hWnd =
             CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"Program details", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                             80, 80, 460, 240, owner, nullptr, GetModuleHandleW(nullptr), this);
-        if (window_ == nullptr) return;
-        text_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 0, 0,
-                                0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        if (m_hWnd == nullptr) return;
+        m_hWndText = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
+                                     0, 0, 0, 0, m_hWnd, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(m_hWndText, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
         RECT client{};
-        GetClientRect(window_, &client);
-        MoveWindow(text_, 8, 8, client.right - 16, client.bottom - 16, FALSE);
+        GetClientRect(m_hWnd, &client);
+        MoveWindow(m_hWndText, 8, 8, client.right - 16, client.bottom - 16, FALSE);
     }
-    SetWindowTextW(text_, ReadablePage(html).c_str());
-    ShowWindow(window_, SW_SHOWNA);
+    SetWindowTextW(m_hWndText, ReadablePage(html).c_str());
+    ShowWindow(m_hWnd, SW_SHOWNA);
 }
 
-LRESULT CALLBACK DetailsWindow::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK CDetailsWindow::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     if (message == WM_NCCREATE)
         SetWindowLongPtrW(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
-    auto* self = reinterpret_cast<DetailsWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<CDetailsWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     switch (message) {
         case WM_SIZE:
-            if (self != nullptr && self->text_ != nullptr)
-                MoveWindow(self->text_, 8, 8, LOWORD(lp) - 16, HIWORD(lp) - 16, TRUE);
+            if (self != nullptr && self->m_hWndText != nullptr)
+                MoveWindow(self->m_hWndText, 8, 8, LOWORD(lp) - 16, HIWORD(lp) - 16, TRUE);
             return 0;
         case WM_CLOSE:
             ShowWindow(window, SW_HIDE);  // kept for the next document
             return 0;
         case WM_NCDESTROY:
-            if (self != nullptr) self->window_ = self->text_ = nullptr;
+            if (self != nullptr) self->m_hWnd = self->m_hWndText = nullptr;
             break;
         default:
             break;

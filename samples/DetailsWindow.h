@@ -13,22 +13,22 @@
 // <p> and <hr>, and the character references of the templates decoded.
 std::wstring ReadablePage(const std::wstring& html);
 
-class DetailsWindow {
+class CDetailsWindow {
   public:
-    DetailsWindow() = default;
-    ~DetailsWindow();
-    DetailsWindow(const DetailsWindow&) = delete;
-    DetailsWindow& operator=(const DetailsWindow&) = delete;
+    CDetailsWindow() = default;
+    ~CDetailsWindow();
+    CDetailsWindow(const CDetailsWindow&) = delete;
+    CDetailsWindow& operator=(const CDetailsWindow&) = delete;
 
     // Opens the window over `owner` (or brings it back) with this document.
     void Show(HWND owner, const std::wstring& html);
-    HWND Window() const { return window_; }
+    HWND Window() const { return m_hWnd; }
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
 
-    HWND window_ = nullptr;
-    HWND text_ = nullptr;
+    HWND m_hWnd = nullptr;
+    HWND m_hWndText = nullptr;
 };
 
 #endif

@@ -17,20 +17,20 @@ std::wstring ClassName(HWND window) {
 
 }  // namespace
 
-EmbeddedControl::EmbeddedControl(const wchar_t* label, const wchar_t* progId, REFIID events, EventNamer names)
-    : label_(label), progId_(progId), names_(names), sink_(events) {}
+CEmbeddedControl::CEmbeddedControl(const wchar_t* label, const wchar_t* progId, REFIID events, CEventNamer names)
+    : m_szLabel(label), m_szProgId(progId), m_names(names), m_sink(events) {}
 
-void EmbeddedControl::Report(EventLog& log, const std::wstring& what) const {
-    log.Add(std::wstring(progId_) + L": " + what);
+void CEmbeddedControl::Report(CEventLog& log, const std::wstring& what) const {
+    log.Add(std::wstring(m_szProgId) + L": " + what);
 }
 
-void EmbeddedControl::Report(EventLog& log, const std::wstring& what, HRESULT hr) const {
+void CEmbeddedControl::Report(CEventLog& log, const std::wstring& what, HRESULT hr) const {
     Report(log, what + L" (" + HresultText(hr) + L")");
 }
 
-bool EmbeddedControl::Create(HWND parent, const RECT& position, EventLog& log) {
+bool CEmbeddedControl::Create(HWND parent, const RECT& position, CEventLog& log) {
     CLSID clsid{};
-    HRESULT hr = CLSIDFromProgID(progId_, &clsid);
+    HRESULT hr = CLSIDFromProgID(m_szProgId, &clsid);
     if (FAILED(hr)) {
         Report(log, L"not registered", hr);
         return false;
@@ -41,12 +41,12 @@ bool EmbeddedControl::Create(HWND parent, const RECT& position, EventLog& log) {
         Report(log, L"cannot be created", hr);
         return false;
     }
-    site_ = ControlSite::Create(parent, position);
-    if (!site_) {
+    m_pSite = CControlSite::Create(parent, position);
+    if (!m_pSite) {
         Report(log, L"no memory for its site");
         return false;
     }
-    hr = site_->Embed(control.Get());
+    hr = m_pSite->Embed(control.Get());
     if (hr == E_NOINTERFACE) {
         Report(log, L"created, but it is not an OLE control yet (no IOleObject): nothing to show");
         return false;
@@ -57,38 +57,38 @@ bool EmbeddedControl::Create(HWND parent, const RECT& position, EventLog& log) {
     }
     // Connected before activation, so that nothing the control fires while
     // it comes up is lost.
-    sink_.SetHandler([this, &log](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
-        log.Add(DescribeEvent(label_, names_, event));
-        if (handler_) handler_(event);
-        sink_.Clear();  // the log is the record
+    m_sink.SetHandler([this, &log](const CRecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+        log.Add(DescribeEvent(m_szLabel, m_names, event));
+        if (m_fnHandler) m_fnHandler(event);
+        m_sink.Clear();  // the log is the record
     });
-    hr = sink_.Connect(control.Get());
+    hr = m_sink.Connect(control.Get());
     if (FAILED(hr)) Report(log, L"events not connected", hr);
-    hr = site_->Activate(OLEIVERB_INPLACEACTIVATE);
+    hr = m_pSite->Activate(OLEIVERB_INPLACEACTIVATE);
     if (FAILED(hr)) {
         Report(log, L"in-place activation failed", hr);
         return false;
     }
-    const HWND window = site_->ControlWindow();
+    const HWND window = m_pSite->ControlWindow();
     if (window == nullptr) {
         Report(log, L"activated, but it has no window");
         return false;
     }
     Report(log, L"embedded, window class \"" + ClassName(window) + L"\"" +
-                    (sink_.Connected() ? L", events connected" : L""));
-    shown_ = true;
+                    (m_sink.Connected() ? L", events connected" : L""));
+    m_bShown = true;
     return true;
 }
 
-void EmbeddedControl::Move(const RECT& position) {
-    if (site_) site_->Move(position);
+void CEmbeddedControl::Move(const RECT& position) {
+    if (m_pSite) m_pSite->Move(position);
 }
 
-bool EmbeddedControl::PreTranslateMessage(MSG& message) { return site_ && site_->PreTranslateMessage(message); }
+bool CEmbeddedControl::PreTranslateMessage(MSG& message) { return m_pSite && m_pSite->PreTranslateMessage(message); }
 
-void EmbeddedControl::Close() {
-    sink_.Disconnect();
-    if (site_) site_->Close();
-    site_.Reset();
-    shown_ = false;
+void CEmbeddedControl::Close() {
+    m_sink.Disconnect();
+    if (m_pSite) m_pSite->Close();
+    m_pSite.Reset();
+    m_bShown = false;
 }

@@ -16,23 +16,23 @@ std::string Utf8(const std::wstring& text) {
 
 }  // namespace
 
-void EventLog::Create(HWND parent, const RECT& position) {
-    window_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"",
-                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                              position.left, position.top, position.right - position.left,
-                              position.bottom - position.top, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (window_ == nullptr) return;
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+void CEventLog::Create(HWND parent, const RECT& position) {
+    m_hWnd = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"",
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+                             position.left, position.top, position.right - position.left,
+                             position.bottom - position.top, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (m_hWnd == nullptr) return;
+    SendMessageW(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     // The default limit (32K characters) would silently stop a long session's log.
-    SendMessageW(window_, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(m_hWnd, EM_SETLIMITTEXT, 0, 0);
 }
 
-void EventLog::Add(const std::wstring& line) {
+void CEventLog::Add(const std::wstring& line) {
     std::fputs((Utf8(line) + "\n").c_str(), stdout);
     std::fflush(stdout);
-    if (window_ == nullptr) return;
-    const std::wstring text = (GetWindowTextLengthW(window_) > 0 ? L"\r\n" : L"") + line;
-    const LRESULT end = SendMessageW(window_, WM_GETTEXTLENGTH, 0, 0);
-    SendMessageW(window_, EM_SETSEL, static_cast<WPARAM>(end), end);
-    SendMessageW(window_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    if (m_hWnd == nullptr) return;
+    const std::wstring text = (GetWindowTextLengthW(m_hWnd) > 0 ? L"\r\n" : L"") + line;
+    const LRESULT end = SendMessageW(m_hWnd, WM_GETTEXTLENGTH, 0, 0);
+    SendMessageW(m_hWnd, EM_SETSEL, static_cast<WPARAM>(end), end);
+    SendMessageW(m_hWnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }

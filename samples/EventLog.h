@@ -8,15 +8,15 @@
 
 #include <string>
 
-class EventLog {
+class CEventLog {
   public:
     // The edit control belongs to `parent` and goes with it.
     void Create(HWND parent, const RECT& position);
     void Add(const std::wstring& line);
-    HWND Window() const { return window_; }
+    HWND Window() const { return m_hWnd; }
 
   private:
-    HWND window_ = nullptr;
+    HWND m_hWnd = nullptr;
 };
 
 #endif

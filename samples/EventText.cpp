@@ -87,7 +87,7 @@ std::wstring DescribeArgument(const VARIANT& value) {
     }
 }
 
-std::wstring DescribeEvent(const wchar_t* control, EventNamer names, const RecordedEvent& event) {
+std::wstring DescribeEvent(const wchar_t* control, CEventNamer names, const CRecordedEvent& event) {
     std::wstring text =
         std::wstring(control) + L" event " + Number(event.dispid, false) + L" " + names(event.dispid) + L"(";
     for (size_t i = 0; i < event.args.size(); ++i) {

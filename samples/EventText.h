@@ -11,7 +11,7 @@
 
 #include "container/EventSink.h"
 
-using EventNamer = const wchar_t* (*)(DISPID dispid);
+using CEventNamer = const wchar_t* (*)(DISPID dispid);
 
 // "?" for a DISPID that the control does not fire.
 const wchar_t* DeviceTransferEventName(DISPID dispid);
@@ -20,6 +20,6 @@ const wchar_t* MenuCtrlEventName(DISPID dispid);
 // One argument: integers in decimal (pointer-sized VT_I8 in hexadecimal),
 // booleans as true/false, strings quoted and cut after 60 characters.
 std::wstring DescribeArgument(const VARIANT& value);
-std::wstring DescribeEvent(const wchar_t* control, EventNamer names, const RecordedEvent& event);
+std::wstring DescribeEvent(const wchar_t* control, CEventNamer names, const CRecordedEvent& event);
 
 #endif

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-struct HostLayout {
+struct CHostLayout {
     RECT menuBar;
     RECT devicePane;
     RECT log;
@@ -16,6 +16,6 @@ constexpr int kDefaultMenuBarHeight = 26;
 constexpr int kLogHeight = 150;
 constexpr int kPaneGap = 4;
 
-HostLayout LayOutHost(int width, int height, int menuBarHeight);
+CHostLayout LayOutHost(int width, int height, int menuBarHeight);
 
 #endif

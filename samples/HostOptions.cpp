@@ -19,8 +19,8 @@ bool ParseMilliseconds(const std::wstring& text, unsigned* value) {
 
 }  // namespace
 
-HostOptions ParseHostOptions(const std::vector<std::wstring>& args) {
-    HostOptions options;
+CHostOptions ParseHostOptions(const std::vector<std::wstring>& args) {
+    CHostOptions options;
     for (size_t i = 0; i < args.size() && options.error.empty(); ++i) {
         const std::wstring& arg = args[i];
         const bool hasValue = i + 1 < args.size();

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-struct HostOptions {
+struct CHostOptions {
     std::wstring screenshotFolder;  // --screenshots <folder>: one picture per pane scene there, then exit
     unsigned exitAfterMs = 0;       // --exit-after <ms>: close after that long; 0 = stay open
     std::wstring error;             // not empty: the arguments were not understood
 };
 
 // `args` without the program name.
-HostOptions ParseHostOptions(const std::vector<std::wstring>& args);
+CHostOptions ParseHostOptions(const std::vector<std::wstring>& args);
 
 extern const wchar_t kHostUsage[];
 

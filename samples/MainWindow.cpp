@@ -30,19 +30,20 @@ RECT ClientRect(HWND window) {
 
 }  // namespace
 
-MainWindow::MainWindow(const HostOptions& options)
-    : options_(options),
-      menuBar_(L"MenuCtrl", L"Menu.id", DIID__IMenuCtrlEvents, MenuCtrlEventName),
-      devicePane_(L"DeviceTransfer", L"Tessaly.DeviceTransfer.1", DIID__IDeviceTransferEvents, DeviceTransferEventName),
-      paneDemo_(log_),
-      menuBarHeight_(kDefaultMenuBarHeight) {
-    devicePane_.SetEventHandler([this](const RecordedEvent& event) { paneDemo_.OnEvent(event); });
+CMainWindow::CMainWindow(const CHostOptions& options)
+    : m_options(options),
+      m_menuBar(L"MenuCtrl", L"Menu.id", DIID__IMenuCtrlEvents, MenuCtrlEventName),
+      m_devicePane(L"DeviceTransfer", L"Tessaly.DeviceTransfer.1", DIID__IDeviceTransferEvents,
+                   DeviceTransferEventName),
+      m_paneDemo(m_log),
+      m_nMenuBarHeight(kDefaultMenuBarHeight) {
+    m_devicePane.SetEventHandler([this](const CRecordedEvent& event) { m_paneDemo.OnEvent(event); });
 }
 
-bool MainWindow::Create() {
+bool CMainWindow::Create() {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &MainWindow::WindowProc;
+    windowClass.lpfnWndProc = &CMainWindow::WindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
@@ -53,113 +54,113 @@ bool MainWindow::Create() {
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
-    window_ = CreateWindowExW(0, kWindowClass, L"Kestrel sample host", style, 20, 20, frame.right - frame.left,
-                              frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    if (window_ == nullptr) return false;
-    ShowWindow(window_, SW_SHOW);
-    UpdateWindow(window_);
+    m_hWnd = CreateWindowExW(0, kWindowClass, L"Kestrel sample host", style, 20, 20, frame.right - frame.left,
+                             frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (m_hWnd == nullptr) return false;
+    ShowWindow(m_hWnd, SW_SHOW);
+    UpdateWindow(m_hWnd);
     // Embedded once the window is on screen, as a host does when its view
     // opens: the controls ask to be activated as soon as they are visible.
     EmbedControls();
-    if (!options_.screenshotFolder.empty()) SetTimer(window_, kScreenshotTimer, kScreenshotDelayMs, nullptr);
-    if (options_.exitAfterMs > 0) SetTimer(window_, kExitTimer, options_.exitAfterMs, nullptr);
+    if (!m_options.screenshotFolder.empty()) SetTimer(m_hWnd, kScreenshotTimer, kScreenshotDelayMs, nullptr);
+    if (m_options.exitAfterMs > 0) SetTimer(m_hWnd, kExitTimer, m_options.exitAfterMs, nullptr);
     return true;
 }
 
-int MainWindow::Run() {
+int CMainWindow::Run() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (menuBar_.PreTranslateMessage(message) || devicePane_.PreTranslateMessage(message)) continue;
+        if (m_menuBar.PreTranslateMessage(message) || m_devicePane.PreTranslateMessage(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return exitCode_;
+    return m_nExitCode;
 }
 
-void MainWindow::EmbedControls() {
-    const RECT client = ClientRect(window_);
-    const HostLayout layout = LayOutHost(client.right, client.bottom, menuBarHeight_);
+void CMainWindow::EmbedControls() {
+    const RECT client = ClientRect(m_hWnd);
+    const CHostLayout layout = LayOutHost(client.right, client.bottom, m_nMenuBarHeight);
 
-    if (menuBar_.Create(window_, layout.menuBar, log_)) {
-        if (CComPtr<IMenuCtrl> bar = menuBar_.Query<IMenuCtrl>(IID_IMenuCtrl)) SetUpDemoMenuBar(*bar.Get(), window_);
+    if (m_menuBar.Create(m_hWnd, layout.menuBar, m_log)) {
+        if (CComPtr<IMenuCtrl> bar = m_menuBar.Query<IMenuCtrl>(IID_IMenuCtrl)) SetUpDemoMenuBar(*bar.Get(), m_hWnd);
     }
-    if (devicePane_.Create(window_, layout.devicePane, log_)) {
-        if (CComPtr<IDeviceTransfer> pane = devicePane_.Query<IDeviceTransfer>(IID_IDeviceTransfer))
-            paneDemo_.Attach(pane.Get(), window_);
+    if (m_devicePane.Create(m_hWnd, layout.devicePane, m_log)) {
+        if (CComPtr<IDeviceTransfer> pane = m_devicePane.Query<IDeviceTransfer>(IID_IDeviceTransfer))
+            m_paneDemo.Attach(pane.Get(), m_hWnd);
         else
-            log_.Add(L"Tessaly.DeviceTransfer.1: no IDeviceTransfer, so no demonstration programs");
+            m_log.Add(L"Tessaly.DeviceTransfer.1: no IDeviceTransfer, so no demonstration programs");
     }
-    InvalidateRect(window_, nullptr, TRUE);
+    InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 // One picture per scene of the pane, each taken once the pane has painted
 // the scene; the window closes after the last.
-void MainWindow::OnScreenshotTimer() {
+void CMainWindow::OnScreenshotTimer() {
     constexpr size_t kScenes = std::size(CPaneDemo::kScenes);
-    std::wstring folder = options_.screenshotFolder;
+    std::wstring folder = m_options.screenshotFolder;
     if (folder.back() != L'\\' && folder.back() != L'/') folder += L'\\';
-    TakeScreenshot(folder + CPaneDemo::kScenes[scene_].name + L".png");
-    if (++scene_ >= kScenes || exitCode_ != 0) {
-        if (exitCode_ == 0) TakeMenuScreenshot(folder + L"sample-host-menu.png");
-        DestroyWindow(window_);
+    TakeScreenshot(folder + CPaneDemo::kScenes[m_nScene].name + L".png");
+    if (++m_nScene >= kScenes || m_nExitCode != 0) {
+        if (m_nExitCode == 0) TakeMenuScreenshot(folder + L"sample-host-menu.png");
+        DestroyWindow(m_hWnd);
         return;
     }
-    paneDemo_.ShowScene(CPaneDemo::kScenes[scene_]);
-    SetTimer(window_, kScreenshotTimer, kScreenshotDelayMs, nullptr);
+    m_paneDemo.ShowScene(CPaneDemo::kScenes[m_nScene]);
+    SetTimer(m_hWnd, kScreenshotTimer, kScreenshotDelayMs, nullptr);
 }
 
-void MainWindow::TakeMenuScreenshot(const std::wstring& path) {
+void CMainWindow::TakeMenuScreenshot(const std::wstring& path) {
     SIZE size{};
-    const HRESULT hr = SaveScreenWithOpenMenu(menuBar_.Window(), path, &size);
-    log_.Add((SUCCEEDED(hr) ? L"screenshot with the File menu open saved: " : L"screenshot with a menu failed: ") +
-             path);
+    const HRESULT hr = SaveScreenWithOpenMenu(m_menuBar.Window(), path, &size);
+    m_log.Add((SUCCEEDED(hr) ? L"screenshot with the File menu open saved: " : L"screenshot with a menu failed: ") +
+              path);
 }
 
-void MainWindow::TakeScreenshot(const std::wstring& path) {
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+void CMainWindow::TakeScreenshot(const std::wstring& path) {
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     SIZE size{};
-    const HRESULT hr = SaveWindowAsPng(window_, path, &size);
+    const HRESULT hr = SaveWindowAsPng(m_hWnd, path, &size);
     wchar_t line[64];
     if (SUCCEEDED(hr)) {
         std::swprintf(line, 64, L" (%ld x %ld)", size.cx, size.cy);
-        log_.Add(L"screenshot saved: " + path + line);
+        m_log.Add(L"screenshot saved: " + path + line);
     } else {
         std::swprintf(line, 64, L" (0x%08lX)", static_cast<unsigned long>(hr));
-        log_.Add(L"screenshot failed: " + path + line);
-        exitCode_ = 1;
+        m_log.Add(L"screenshot failed: " + path + line);
+        m_nExitCode = 1;
     }
 }
 
 // ------------------------------------------------------------ messages
 
-void MainWindow::OnCreate() {
-    const RECT client = ClientRect(window_);
-    log_.Create(window_, LayOutHost(client.right, client.bottom, menuBarHeight_).log);
-    log_.Add(L"Kestrel sample host: embedding Menu.id and Tessaly.DeviceTransfer.1 by ProgID");
+void CMainWindow::OnCreate() {
+    const RECT client = ClientRect(m_hWnd);
+    m_log.Create(m_hWnd, LayOutHost(client.right, client.bottom, m_nMenuBarHeight).log);
+    m_log.Add(L"Kestrel sample host: embedding Menu.id and Tessaly.DeviceTransfer.1 by ProgID");
 }
 
-void MainWindow::OnSize(int width, int height) {
-    const HostLayout layout = LayOutHost(width, height, menuBarHeight_);
-    menuBar_.Move(layout.menuBar);
-    devicePane_.Move(layout.devicePane);
-    if (log_.Window() != nullptr)
-        MoveWindow(log_.Window(), layout.log.left, layout.log.top, layout.log.right - layout.log.left,
+void CMainWindow::OnSize(int width, int height) {
+    const CHostLayout layout = LayOutHost(width, height, m_nMenuBarHeight);
+    m_menuBar.Move(layout.menuBar);
+    m_devicePane.Move(layout.devicePane);
+    if (m_log.Window() != nullptr)
+        MoveWindow(m_log.Window(), layout.log.left, layout.log.top, layout.log.right - layout.log.left,
                    layout.log.bottom - layout.log.top, TRUE);
-    InvalidateRect(window_, nullptr, TRUE);
+    InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
-void MainWindow::OnPaint() {
+void CMainWindow::OnPaint() {
     PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(window_, &paint);
-    const RECT client = ClientRect(window_);
-    const HostLayout layout = LayOutHost(client.right, client.bottom, menuBarHeight_);
-    PaintMissing(dc, menuBar_, layout.menuBar);
-    PaintMissing(dc, devicePane_, layout.devicePane);
-    EndPaint(window_, &paint);
+    const HDC dc = BeginPaint(m_hWnd, &paint);
+    const RECT client = ClientRect(m_hWnd);
+    const CHostLayout layout = LayOutHost(client.right, client.bottom, m_nMenuBarHeight);
+    PaintMissing(dc, m_menuBar, layout.menuBar);
+    PaintMissing(dc, m_devicePane, layout.devicePane);
+    EndPaint(m_hWnd, &paint);
 }
 
 // Where a control could not be shown, the host says so in its place.
-void MainWindow::PaintMissing(HDC dc, const EmbeddedControl& control, const RECT& area) const {
+void CMainWindow::PaintMissing(HDC dc, const CEmbeddedControl& control, const RECT& area) const {
     if (control.Shown() || area.bottom <= area.top) return;
     RECT frame = area;
     InflateRect(&frame, -2, -2);
@@ -174,29 +175,29 @@ void MainWindow::PaintMissing(HDC dc, const EmbeddedControl& control, const RECT
     SelectObject(dc, previousFont);
 }
 
-void MainWindow::OnTimer(UINT_PTR timer) {
-    KillTimer(window_, timer);
+void CMainWindow::OnTimer(UINT_PTR timer) {
+    KillTimer(m_hWnd, timer);
     if (timer == kScreenshotTimer)
         OnScreenshotTimer();
     else
-        DestroyWindow(window_);
+        DestroyWindow(m_hWnd);
 }
 
 // The menu bar posts the command of the item chosen, once its popup has
 // closed.
-void MainWindow::OnCommand(UINT command) {
-    if (command == ID_FILE_EXIT) SendMessageW(window_, WM_CLOSE, 0, 0);
+void CMainWindow::OnCommand(UINT command) {
+    if (command == ID_FILE_EXIT) SendMessageW(m_hWnd, WM_CLOSE, 0, 0);
 }
 
 // The controls go first, while their windows still exist under ours.
-void MainWindow::OnDestroy() {
-    paneDemo_.Detach();
-    menuBar_.Close();
-    devicePane_.Close();
-    PostQuitMessage(exitCode_);
+void CMainWindow::OnDestroy() {
+    m_paneDemo.Detach();
+    m_menuBar.Close();
+    m_devicePane.Close();
+    PostQuitMessage(m_nExitCode);
 }
 
-LRESULT MainWindow::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
+LRESULT CMainWindow::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
     switch (message) {
         case WM_CREATE:
             OnCreate();
@@ -217,16 +218,16 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wp, LPARAM lp) {
             OnDestroy();
             return 0;
         default:
-            return DefWindowProcW(window_, message, wp, lp);
+            return DefWindowProcW(m_hWnd, message, wp, lp);
     }
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK CMainWindow::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-        self->window_ = window;
+        auto* self = static_cast<CMainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        self->m_hWnd = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<CMainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     return self != nullptr ? self->HandleMessage(message, wp, lp) : DefWindowProcW(window, message, wp, lp);
 }

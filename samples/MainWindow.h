@@ -12,11 +12,11 @@
 #include "HostOptions.h"
 #include "PaneDemo.h"
 
-class MainWindow {
+class CMainWindow {
   public:
-    explicit MainWindow(const HostOptions& options);
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
+    explicit CMainWindow(const CHostOptions& options);
+    CMainWindow(const CMainWindow&) = delete;
+    CMainWindow& operator=(const CMainWindow&) = delete;
 
     // Creates and shows the window and embeds both controls; false when not
     // even the window could be made.
@@ -40,17 +40,17 @@ class MainWindow {
     // The screen with the menu bar's first popup open.
     void TakeMenuScreenshot(const std::wstring& path);
     void OnScreenshotTimer();
-    void PaintMissing(HDC dc, const EmbeddedControl& control, const RECT& area) const;
+    void PaintMissing(HDC dc, const CEmbeddedControl& control, const RECT& area) const;
 
-    HostOptions options_;
-    HWND window_ = nullptr;
-    EventLog log_;
-    EmbeddedControl menuBar_;
-    EmbeddedControl devicePane_;
-    CPaneDemo paneDemo_;
-    size_t scene_ = 0;  // the pane scene to photograph next
-    int menuBarHeight_;
-    int exitCode_ = 0;
+    CHostOptions m_options;
+    HWND m_hWnd = nullptr;
+    CEventLog m_log;
+    CEmbeddedControl m_menuBar;
+    CEmbeddedControl m_devicePane;
+    CPaneDemo m_paneDemo;
+    size_t m_nScene = 0;  // the pane scene to photograph next
+    int m_nMenuBarHeight;
+    int m_nExitCode = 0;
 };
 
 #endif

@@ -12,7 +12,7 @@ std::wstring Number(long long value) { return std::to_wstring(value); }
 
 }  // namespace
 
-CPaneDemo::CPaneDemo(EventLog& log) : m_log(log) {}
+CPaneDemo::CPaneDemo(CEventLog& log) : m_log(log) {}
 
 void CPaneDemo::Attach(IDeviceTransfer* pane, HWND owner) {
     m_pPane = pane;
@@ -27,7 +27,7 @@ void CPaneDemo::Attach(IDeviceTransfer* pane, HWND owner) {
 
 void CPaneDemo::Detach() { m_pPane.Reset(); }
 
-void CPaneDemo::ShowScene(const PaneScene& scene) {
+void CPaneDemo::ShowScene(const CPaneScene& scene) {
     if (!m_pPane) return;
     if (scene.connected)
         Connect(scene.mode);
@@ -45,7 +45,7 @@ void CPaneDemo::Connect(DISPLAY_MODE mode) {
     device.hDeviceImage = (mode == CDBURN_VIEW ? m_hDiscIcon : m_hPlayerIcon).Get();  // the pane keeps a copy
     m_pPane->SetDeviceInfo(device);
     m_pPane->SetDeviceConnection(0, 1, nullptr);
-    m_fConnected = true;
+    m_bConnected = true;
     Fill();
     m_pPane->SetDeviceConnection(1, 0, nullptr);
     m_log.Add(std::wstring(L"host: player connected, ") + (mode == DEVICE_VIEW          ? L"programs on the player"
@@ -54,7 +54,7 @@ void CPaneDemo::Connect(DISPLAY_MODE mode) {
 }
 
 void CPaneDemo::Disconnect() {
-    m_fConnected = false;
+    m_bConnected = false;
     m_mode = DEVICE_VIEW;
     m_pPane->SetDisplayMode(m_mode);
     CDeviceInfo device = DemoDevice(DEVICE_VIEW);
@@ -69,12 +69,12 @@ void CPaneDemo::Disconnect() {
 
 void CPaneDemo::Fill() {
     m_pPane->RemoveAllPrograms();
-    if (!m_fConnected) return;
+    if (!m_bConnected) return;
     for (CDeviceProgram& program : DemoPrograms(m_mode)) m_pPane->AddProgram(&program);
     m_pPane->SetTransferProgram(m_mode == TRANSFER_LIST_VIEW ? kDemoTransferTitle : nullptr);
 }
 
-void CPaneDemo::OnEvent(const RecordedEvent& event) {
+void CPaneDemo::OnEvent(const CRecordedEvent& event) {
     if (!m_pPane) return;
     switch (event.dispid) {
         case DISPID_OnAdjustProgramSegment:

@@ -20,7 +20,7 @@
 #include "module/Kestrel.h"
 
 // What a screenshot of the pane shows.
-struct PaneScene {
+struct CPaneScene {
     const wchar_t* name;  // also the screenshot's file name, without ".png"
     DISPLAY_MODE mode;
     bool connected;
@@ -29,14 +29,14 @@ struct PaneScene {
 class CPaneDemo {
   public:
     // The player connected in each display mode, then disconnected.
-    static constexpr PaneScene kScenes[] = {
+    static constexpr CPaneScene kScenes[] = {
         {L"device-view", DEVICE_VIEW, true},
         {L"transfer-list-view", TRANSFER_LIST_VIEW, true},
         {L"cdburn-view", CDBURN_VIEW, true},
         {L"disconnected", DEVICE_VIEW, false},
     };
 
-    explicit CPaneDemo(EventLog& log);
+    explicit CPaneDemo(CEventLog& log);
     ~CPaneDemo() { Detach(); }
     CPaneDemo(const CPaneDemo&) = delete;
     CPaneDemo& operator=(const CPaneDemo&) = delete;
@@ -45,13 +45,13 @@ class CPaneDemo {
     // documents open in a window owned by `owner`.
     void Attach(IDeviceTransfer* pane, HWND owner);
     void Detach();
-    void ShowScene(const PaneScene& scene);
+    void ShowScene(const CPaneScene& scene);
 
     // The host's answer to one event of the pane, during the event: the
     // segment gets its size at the player's bitrate, a refresh refills the
     // list, a delete request removes the selected programs, a details
     // document is shown in a window of its own.
-    void OnEvent(const RecordedEvent& event);
+    void OnEvent(const CRecordedEvent& event);
 
   private:
     void Connect(DISPLAY_MODE mode);
@@ -60,14 +60,14 @@ class CPaneDemo {
     void OnAdjustProgramSegment(int index, CDeviceProgram* program);
     void OnDeleteSelectedPrograms();
 
-    EventLog& m_log;
+    CEventLog& m_log;
     HWND m_hWndOwner = nullptr;
-    DetailsWindow m_DetailsWindow;
+    CDetailsWindow m_DetailsWindow;
     CComPtr<IDeviceTransfer> m_pPane;
     IconHandle m_hPlayerIcon;
     IconHandle m_hDiscIcon;
     DISPLAY_MODE m_mode = DEVICE_VIEW;
-    bool m_fConnected = false;
+    bool m_bConnected = false;
 };
 
 #endif

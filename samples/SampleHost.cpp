@@ -36,7 +36,7 @@ std::vector<std::wstring> Arguments() {
 }  // namespace
 
 int main() {
-    const HostOptions options = ParseHostOptions(Arguments());
+    const CHostOptions options = ParseHostOptions(Arguments());
     if (!options.error.empty()) {
         std::fwprintf(stderr, L"%ls\n%ls\n", options.error.c_str(), kHostUsage);
         return 2;
@@ -46,7 +46,7 @@ int main() {
         std::fputws(L"host: OLE uninitialised\n", stdout);
         std::fflush(stdout);
     });
-    const OleSession ole;
+    const COleSession ole;
     if (FAILED(ole.Result())) {
         std::fwprintf(stderr, L"OleInitialize failed: 0x%08lX\n", static_cast<unsigned long>(ole.Result()));
         return 1;
@@ -56,7 +56,7 @@ int main() {
 
     int result = 1;
     {
-        MainWindow window(options);
+        CMainWindow window(options);
         if (!window.Create()) {
             std::fwprintf(stderr, L"The main window could not be created: error %lu\n", GetLastError());
             return 1;

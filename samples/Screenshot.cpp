@@ -8,39 +8,39 @@
 namespace {
 
 // The client area's DC: the pixels the window and its children show.
-class ClientDC {
+class CClientDC {
   public:
-    explicit ClientDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~ClientDC() {
-        if (dc_ != nullptr) ReleaseDC(window_, dc_);
+    explicit CClientDC(HWND window) : m_hWnd(window), m_hDC(GetDC(window)) {}
+    ~CClientDC() {
+        if (m_hDC != nullptr) ReleaseDC(m_hWnd, m_hDC);
     }
-    ClientDC(const ClientDC&) = delete;
-    ClientDC& operator=(const ClientDC&) = delete;
-    HDC get() const { return dc_; }
+    CClientDC(const CClientDC&) = delete;
+    CClientDC& operator=(const CClientDC&) = delete;
+    HDC get() const { return m_hDC; }
 
   private:
-    HWND window_;
-    HDC dc_;
+    HWND m_hWnd;
+    HDC m_hDC;
 };
 
 class CMemoryDC {
   public:
-    explicit CMemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
+    explicit CMemoryDC(HDC compatible) : m_hDC(CreateCompatibleDC(compatible)) {}
     ~CMemoryDC() {
-        if (dc_ != nullptr) DeleteDC(dc_);
+        if (m_hDC != nullptr) DeleteDC(m_hDC);
     }
     CMemoryDC(const CMemoryDC&) = delete;
     CMemoryDC& operator=(const CMemoryDC&) = delete;
-    HDC get() const { return dc_; }
+    HDC get() const { return m_hDC; }
 
   private:
-    HDC dc_;
+    HDC m_hDC;
 };
 
 // A DIB section selected into a memory DC for as long as this lives.
-class SelectedBitmap {
+class CSelectedBitmap {
   public:
-    SelectedBitmap(HDC dc, int width, int height) : dc_(dc) {
+    CSelectedBitmap(HDC dc, int width, int height) : m_hDC(dc) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
         info.bmiHeader.biWidth = width;
@@ -48,22 +48,22 @@ class SelectedBitmap {
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        bitmap_ = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-        if (bitmap_ != nullptr) previous_ = SelectObject(dc, bitmap_);
+        m_hBitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &m_pBits, nullptr, 0);
+        if (m_hBitmap != nullptr) m_hPrevious = SelectObject(dc, m_hBitmap);
     }
-    ~SelectedBitmap() {
-        if (previous_ != nullptr) SelectObject(dc_, previous_);
-        if (bitmap_ != nullptr) DeleteObject(bitmap_);
+    ~CSelectedBitmap() {
+        if (m_hPrevious != nullptr) SelectObject(m_hDC, m_hPrevious);
+        if (m_hBitmap != nullptr) DeleteObject(m_hBitmap);
     }
-    SelectedBitmap(const SelectedBitmap&) = delete;
-    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
-    const BYTE* bits() const { return static_cast<const BYTE*>(bits_); }
+    CSelectedBitmap(const CSelectedBitmap&) = delete;
+    CSelectedBitmap& operator=(const CSelectedBitmap&) = delete;
+    const BYTE* bits() const { return static_cast<const BYTE*>(m_pBits); }
 
   private:
-    HDC dc_;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    void* bits_ = nullptr;
+    HDC m_hDC;
+    HBITMAP m_hBitmap = nullptr;
+    HGDIOBJ m_hPrevious = nullptr;
+    void* m_pBits = nullptr;
 };
 
 // 32-bit BGRX rows to 24-bit BGR rows, which every PNG encoder takes.
@@ -121,9 +121,9 @@ HRESULT SaveWindowAsPng(HWND window, const std::wstring& path, SIZE* size) {
     if (width <= 0 || height <= 0) return E_INVALIDARG;
     if (size != nullptr) *size = SIZE{width, height};
 
-    const ClientDC source(window);
+    const CClientDC source(window);
     const CMemoryDC target(source.get());
-    const SelectedBitmap picture(target.get(), width, height);
+    const CSelectedBitmap picture(target.get(), width, height);
     if (source.get() == nullptr || target.get() == nullptr || picture.bits() == nullptr) return E_OUTOFMEMORY;
     // Copied from the screen, where the children have painted themselves:
     // PrintWindow's WM_PRINT does not reach them here.

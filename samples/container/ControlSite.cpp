@@ -6,13 +6,13 @@
 
 namespace {
 
-struct ScreenResolution {
+struct CScreenResolution {
     int x = 96;
     int y = 96;
 };
 
-ScreenResolution Resolution() {
-    ScreenResolution resolution;
+CScreenResolution Resolution() {
+    CScreenResolution resolution;
     if (HDC screen = GetDC(nullptr)) {
         resolution = {GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
         ReleaseDC(nullptr, screen);
@@ -20,7 +20,7 @@ ScreenResolution Resolution() {
     return resolution;
 }
 
-Variant DialogFont() {
+CVariant DialogFont() {
     FONTDESC description{sizeof description,
                          const_cast<LPOLESTR>(L"MS Shell Dlg"),
                          {80000, 0},
@@ -30,36 +30,36 @@ Variant DialogFont() {
                          FALSE,
                          FALSE};
     IDispatch* font = nullptr;
-    if (FAILED(OleCreateFontIndirect(&description, IID_IFontDisp, reinterpret_cast<void**>(&font)))) return Variant();
-    return Variant::Dispatch(font);
+    if (FAILED(OleCreateFontIndirect(&description, IID_IFontDisp, reinterpret_cast<void**>(&font)))) return CVariant();
+    return CVariant::Dispatch(font);
 }
 
 }  // namespace
 
-CComPtr<ControlSite> ControlSite::Create(HWND parent, const RECT& position) {
-    CComPtr<ControlSite> site;
-    site.Attach(new (std::nothrow) ControlSite(parent, position));
+CComPtr<CControlSite> CControlSite::Create(HWND parent, const RECT& position) {
+    CComPtr<CControlSite> site;
+    site.Attach(new (std::nothrow) CControlSite(parent, position));
     return site;
 }
 
 // A host in user mode, with the window colours and the dialog font.
-ControlSite::ControlSite(HWND parent, const RECT& position) : m_hWndParent(parent), m_rcPosition(position) {
-    m_mapAmbients[DISPID_AMBIENT_USERMODE] = Variant::Bool(true);
-    m_mapAmbients[DISPID_AMBIENT_UIDEAD] = Variant::Bool(false);
-    m_mapAmbients[DISPID_AMBIENT_SHOWHATCHING] = Variant::Bool(false);
-    m_mapAmbients[DISPID_AMBIENT_SHOWGRABHANDLES] = Variant::Bool(false);
-    m_mapAmbients[DISPID_AMBIENT_MESSAGEREFLECT] = Variant::Bool(false);
-    m_mapAmbients[DISPID_AMBIENT_BACKCOLOR] = Variant::Int32(static_cast<LONG>(0x80000000 | COLOR_WINDOW));
-    m_mapAmbients[DISPID_AMBIENT_FORECOLOR] = Variant::Int32(static_cast<LONG>(0x80000000 | COLOR_WINDOWTEXT));
-    m_mapAmbients[DISPID_AMBIENT_LOCALEID] = Variant::Int32(static_cast<LONG>(GetUserDefaultLCID()));
-    m_mapAmbients[DISPID_AMBIENT_DISPLAYNAME] = Variant::String(L"Kestrel host");
-    Variant font = DialogFont();
+CControlSite::CControlSite(HWND parent, const RECT& position) : m_hWndParent(parent), m_rcPosition(position) {
+    m_mapAmbients[DISPID_AMBIENT_USERMODE] = CVariant::Bool(true);
+    m_mapAmbients[DISPID_AMBIENT_UIDEAD] = CVariant::Bool(false);
+    m_mapAmbients[DISPID_AMBIENT_SHOWHATCHING] = CVariant::Bool(false);
+    m_mapAmbients[DISPID_AMBIENT_SHOWGRABHANDLES] = CVariant::Bool(false);
+    m_mapAmbients[DISPID_AMBIENT_MESSAGEREFLECT] = CVariant::Bool(false);
+    m_mapAmbients[DISPID_AMBIENT_BACKCOLOR] = CVariant::Int32(static_cast<LONG>(0x80000000 | COLOR_WINDOW));
+    m_mapAmbients[DISPID_AMBIENT_FORECOLOR] = CVariant::Int32(static_cast<LONG>(0x80000000 | COLOR_WINDOWTEXT));
+    m_mapAmbients[DISPID_AMBIENT_LOCALEID] = CVariant::Int32(static_cast<LONG>(GetUserDefaultLCID()));
+    m_mapAmbients[DISPID_AMBIENT_DISPLAYNAME] = CVariant::String(L"Kestrel host");
+    CVariant font = DialogFont();
     if (font.type() == VT_DISPATCH) m_mapAmbients[DISPID_AMBIENT_FONT] = font;
 }
 
-ControlSite::~ControlSite() = default;
+CControlSite::~CControlSite() = default;
 
-HRESULT ControlSite::Embed(IUnknown* control, IStream* state) {
+HRESULT CControlSite::Embed(IUnknown* control, IStream* state) {
     if (control == nullptr) return E_POINTER;
     if (m_pControl) return E_UNEXPECTED;
     // The record of notifications is the embedded control's: a site that a
@@ -75,36 +75,36 @@ HRESULT ControlSite::Embed(IUnknown* control, IStream* state) {
     return S_OK;
 }
 
-HRESULT ControlSite::Initialize(IStream* state) {
+HRESULT CControlSite::Initialize(IStream* state) {
     CComPtr<IPersistStreamInit> persist;
     if (FAILED(m_pControl.As(&persist))) return state != nullptr ? E_NOINTERFACE : S_OK;
     return state != nullptr ? persist->Load(state) : persist->InitNew();
 }
 
-void ControlSite::SetExtent() {
+void CControlSite::SetExtent() {
     if (!m_pObject) return;
-    const ScreenResolution dpi = Resolution();
+    const CScreenResolution dpi = Resolution();
     SIZEL extent{HimetricFromPixels(m_rcPosition.right - m_rcPosition.left, dpi.x),
                  HimetricFromPixels(m_rcPosition.bottom - m_rcPosition.top, dpi.y)};
     m_pObject->SetExtent(DVASPECT_CONTENT, &extent);
 }
 
-HRESULT ControlSite::Activate(LONG verb) {
+HRESULT CControlSite::Activate(LONG verb) {
     if (!m_pObject) return E_UNEXPECTED;
     return m_pObject->DoVerb(verb, nullptr, this, 0, m_hWndParent, &m_rcPosition);
 }
 
-HRESULT ControlSite::Deactivate() {
+HRESULT CControlSite::Deactivate() {
     CComPtr<IOleInPlaceObject> inPlace;
     if (!m_pControl || FAILED(m_pControl.As(&inPlace))) return E_NOINTERFACE;
     if (m_fUIActive) inPlace->UIDeactivate();
     return inPlace->InPlaceDeactivate();
 }
 
-void ControlSite::Close() {
+void CControlSite::Close() {
     if (!m_pControl) return;
     // Keeps this site alive while the control lets go of it.
-    const CComPtr<ControlSite> self(this);
+    const CComPtr<CControlSite> self(this);
     if (m_pObject) {
         Deactivate();
         if (m_pView) m_pView->SetAdvise(DVASPECT_CONTENT, 0, nullptr);
@@ -117,25 +117,25 @@ void ControlSite::Close() {
     m_pControl.Reset();
 }
 
-void ControlSite::Move(const RECT& position) {
+void CControlSite::Move(const RECT& position) {
     m_rcPosition = position;
     SetExtent();
     CComPtr<IOleInPlaceObject> inPlace;
     if (m_fInPlaceActive && SUCCEEDED(m_pControl.As(&inPlace))) inPlace->SetObjectRects(&m_rcPosition, &m_rcPosition);
 }
 
-bool ControlSite::PreTranslateMessage(MSG& message) {
+bool CControlSite::PreTranslateMessage(MSG& message) {
     if (!m_pActiveObject || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
     return m_pActiveObject->TranslateAccelerator(&message) == S_OK;
 }
 
-void ControlSite::SetAmbient(DISPID dispid, const Variant& value) {
+void CControlSite::SetAmbient(DISPID dispid, const CVariant& value) {
     m_mapAmbients[dispid] = value;
     CComPtr<IOleControl> control;
     if (m_pControl && SUCCEEDED(m_pControl.As(&control))) control->OnAmbientPropertyChange(dispid);
 }
 
-HWND ControlSite::ControlWindow() const {
+HWND CControlSite::ControlWindow() const {
     CComPtr<IOleWindow> window;
     HWND handle = nullptr;
     if (m_pControl && SUCCEEDED(m_pControl.As(&window)) && SUCCEEDED(window->GetWindow(&handle))) return handle;
@@ -144,7 +144,7 @@ HWND ControlSite::ControlWindow() const {
 
 // ---------------------------------------------------------------- IUnknown
 
-STDMETHODIMP ControlSite::QueryInterface(REFIID iid, void** ppv) {
+STDMETHODIMP CControlSite::QueryInterface(REFIID iid, void** ppv) {
     if (ppv == nullptr) return E_POINTER;
     if (iid == IID_IUnknown || iid == IID_IOleClientSite)
         *ppv = static_cast<IOleClientSite*>(this);
@@ -166,9 +166,9 @@ STDMETHODIMP ControlSite::QueryInterface(REFIID iid, void** ppv) {
     return S_OK;
 }
 
-STDMETHODIMP_(ULONG) ControlSite::AddRef() { return InterlockedIncrement(&m_nReferences); }
+STDMETHODIMP_(ULONG) CControlSite::AddRef() { return InterlockedIncrement(&m_nReferences); }
 
-STDMETHODIMP_(ULONG) ControlSite::Release() {
+STDMETHODIMP_(ULONG) CControlSite::Release() {
     const ULONG refs = InterlockedDecrement(&m_nReferences);
     if (refs == 0) delete this;
     return refs;
@@ -176,66 +176,66 @@ STDMETHODIMP_(ULONG) ControlSite::Release() {
 
 // ---------------------------------------------------------- IOleClientSite
 
-STDMETHODIMP ControlSite::SaveObject() {
+STDMETHODIMP CControlSite::SaveObject() {
     Note("SaveObject");
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
+STDMETHODIMP CControlSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
     if (moniker != nullptr) *moniker = nullptr;
     return E_NOTIMPL;
 }
 
-STDMETHODIMP ControlSite::GetContainer(IOleContainer** container) {
+STDMETHODIMP CControlSite::GetContainer(IOleContainer** container) {
     if (container == nullptr) return E_POINTER;
     *container = nullptr;
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP ControlSite::ShowObject() {
+STDMETHODIMP CControlSite::ShowObject() {
     Note("ShowObject");
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::OnShowWindow(BOOL) {
+STDMETHODIMP CControlSite::OnShowWindow(BOOL) {
     Note("OnShowWindow");
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::RequestNewObjectLayout() { return E_NOTIMPL; }
+STDMETHODIMP CControlSite::RequestNewObjectLayout() { return E_NOTIMPL; }
 
 // -------------------------------------------------------------- IOleWindow
 
-STDMETHODIMP ControlSite::GetWindow(HWND* window) {
+STDMETHODIMP CControlSite::GetWindow(HWND* window) {
     if (window == nullptr) return E_POINTER;
     *window = m_hWndParent;
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::ContextSensitiveHelp(BOOL) { return S_OK; }
+STDMETHODIMP CControlSite::ContextSensitiveHelp(BOOL) { return S_OK; }
 
 // ------------------------------------------------------- IOleInPlaceSiteEx
 
-STDMETHODIMP ControlSite::CanInPlaceActivate() {
+STDMETHODIMP CControlSite::CanInPlaceActivate() {
     Note("CanInPlaceActivate");
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::OnInPlaceActivate() {
+STDMETHODIMP CControlSite::OnInPlaceActivate() {
     Note("OnInPlaceActivate");
     m_fInPlaceActive = true;
     m_dwActivationFlags = 0;
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::OnUIActivate() {
+STDMETHODIMP CControlSite::OnUIActivate() {
     Note("OnUIActivate");
     m_fUIActive = true;
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, RECT* position,
-                                           RECT* clip, OLEINPLACEFRAMEINFO* frameInfo) {
+STDMETHODIMP CControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, RECT* position,
+                                            RECT* clip, OLEINPLACEFRAMEINFO* frameInfo) {
     Note("GetWindowContext");
     if (frame == nullptr || document == nullptr || position == nullptr || clip == nullptr || frameInfo == nullptr)
         return E_POINTER;
@@ -252,31 +252,31 @@ STDMETHODIMP ControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlace
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::Scroll(SIZE) { return E_NOTIMPL; }
+STDMETHODIMP CControlSite::Scroll(SIZE) { return E_NOTIMPL; }
 
-STDMETHODIMP ControlSite::OnUIDeactivate(BOOL) {
+STDMETHODIMP CControlSite::OnUIDeactivate(BOOL) {
     Note("OnUIDeactivate");
     m_fUIActive = false;
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::OnInPlaceDeactivate() {
+STDMETHODIMP CControlSite::OnInPlaceDeactivate() {
     Note("OnInPlaceDeactivate");
     m_fInPlaceActive = false;
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::DiscardUndoState() { return S_OK; }
-STDMETHODIMP ControlSite::DeactivateAndUndo() { return S_OK; }
+STDMETHODIMP CControlSite::DiscardUndoState() { return S_OK; }
+STDMETHODIMP CControlSite::DeactivateAndUndo() { return S_OK; }
 
-STDMETHODIMP ControlSite::OnPosRectChange(const RECT* position) {
+STDMETHODIMP CControlSite::OnPosRectChange(const RECT* position) {
     Note("OnPosRectChange");
     if (position == nullptr) return E_POINTER;
     Move(*position);
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::OnInPlaceActivateEx(BOOL* noRedraw, DWORD flags) {
+STDMETHODIMP CControlSite::OnInPlaceActivateEx(BOOL* noRedraw, DWORD flags) {
     Note("OnInPlaceActivateEx");
     if (noRedraw != nullptr) *noRedraw = FALSE;
     m_fInPlaceActive = true;
@@ -284,13 +284,13 @@ STDMETHODIMP ControlSite::OnInPlaceActivateEx(BOOL* noRedraw, DWORD flags) {
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::OnInPlaceDeactivateEx(BOOL) {
+STDMETHODIMP CControlSite::OnInPlaceDeactivateEx(BOOL) {
     Note("OnInPlaceDeactivateEx");
     m_fInPlaceActive = false;
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::RequestUIActivate() {
+STDMETHODIMP CControlSite::RequestUIActivate() {
     Note("RequestUIActivate");
     return S_OK;
 }
@@ -298,44 +298,44 @@ STDMETHODIMP ControlSite::RequestUIActivate() {
 // -------------------------------------------------------- IOleInPlaceFrame
 
 // Toolbars are the host's own business: a control gets no border space.
-STDMETHODIMP ControlSite::GetBorder(RECT*) { return INPLACE_E_NOTOOLSPACE; }
-STDMETHODIMP ControlSite::RequestBorderSpace(const BORDERWIDTHS*) { return INPLACE_E_NOTOOLSPACE; }
-STDMETHODIMP ControlSite::SetBorderSpace(const BORDERWIDTHS* widths) {
+STDMETHODIMP CControlSite::GetBorder(RECT*) { return INPLACE_E_NOTOOLSPACE; }
+STDMETHODIMP CControlSite::RequestBorderSpace(const BORDERWIDTHS*) { return INPLACE_E_NOTOOLSPACE; }
+STDMETHODIMP CControlSite::SetBorderSpace(const BORDERWIDTHS* widths) {
     return widths == nullptr ? S_OK : INPLACE_E_NOTOOLSPACE;
 }
 
-STDMETHODIMP ControlSite::SetActiveObject(IOleInPlaceActiveObject* object, const OLECHAR*) {
+STDMETHODIMP CControlSite::SetActiveObject(IOleInPlaceActiveObject* object, const OLECHAR*) {
     Note("SetActiveObject");
     m_pActiveObject = object;
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::InsertMenus(HMENU, OLEMENUGROUPWIDTHS*) { return S_OK; }
-STDMETHODIMP ControlSite::SetMenu(HMENU, HOLEMENU, HWND) { return S_OK; }
-STDMETHODIMP ControlSite::RemoveMenus(HMENU) { return S_OK; }
-STDMETHODIMP ControlSite::SetStatusText(const OLECHAR*) { return S_OK; }
-STDMETHODIMP ControlSite::EnableModeless(BOOL) { return S_OK; }
-STDMETHODIMP ControlSite::TranslateAccelerator(MSG*, WORD) { return S_FALSE; }
+STDMETHODIMP CControlSite::InsertMenus(HMENU, OLEMENUGROUPWIDTHS*) { return S_OK; }
+STDMETHODIMP CControlSite::SetMenu(HMENU, HOLEMENU, HWND) { return S_OK; }
+STDMETHODIMP CControlSite::RemoveMenus(HMENU) { return S_OK; }
+STDMETHODIMP CControlSite::SetStatusText(const OLECHAR*) { return S_OK; }
+STDMETHODIMP CControlSite::EnableModeless(BOOL) { return S_OK; }
+STDMETHODIMP CControlSite::TranslateAccelerator(MSG*, WORD) { return S_FALSE; }
 
 // --------------------------------------------------------- IOleControlSite
 
-STDMETHODIMP ControlSite::OnControlInfoChanged() {
+STDMETHODIMP CControlSite::OnControlInfoChanged() {
     Note("OnControlInfoChanged");
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::LockInPlaceActive(BOOL) { return S_OK; }
+STDMETHODIMP CControlSite::LockInPlaceActive(BOOL) { return S_OK; }
 
-STDMETHODIMP ControlSite::GetExtendedControl(IDispatch** extended) {
+STDMETHODIMP CControlSite::GetExtendedControl(IDispatch** extended) {
     if (extended == nullptr) return E_POINTER;
     *extended = nullptr;
     return E_NOTIMPL;
 }
 
 // The container's unit is the pixel.
-STDMETHODIMP ControlSite::TransformCoords(POINTL* himetric, POINTF* container, DWORD flags) {
+STDMETHODIMP CControlSite::TransformCoords(POINTL* himetric, POINTF* container, DWORD flags) {
     if (himetric == nullptr || container == nullptr) return E_POINTER;
-    const ScreenResolution dpi = Resolution();
+    const CScreenResolution dpi = Resolution();
     if (flags & XFORMCOORDS_HIMETRICTOCONTAINER) {
         container->x = static_cast<FLOAT>(PixelsFromHimetric(himetric->x, dpi.x));
         container->y = static_cast<FLOAT>(PixelsFromHimetric(himetric->y, dpi.y));
@@ -348,43 +348,43 @@ STDMETHODIMP ControlSite::TransformCoords(POINTL* himetric, POINTF* container, D
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::TranslateAccelerator(MSG*, DWORD) { return S_FALSE; }
+STDMETHODIMP CControlSite::TranslateAccelerator(MSG*, DWORD) { return S_FALSE; }
 
-STDMETHODIMP ControlSite::OnFocus(BOOL gotFocus) {
+STDMETHODIMP CControlSite::OnFocus(BOOL gotFocus) {
     Note(gotFocus ? "OnFocus(TRUE)" : "OnFocus(FALSE)");
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::ShowPropertyFrame() { return E_NOTIMPL; }
+STDMETHODIMP CControlSite::ShowPropertyFrame() { return E_NOTIMPL; }
 
 // ------------------------------------------------------------- IAdviseSink
 
-STDMETHODIMP_(void) ControlSite::OnDataChange(FORMATETC*, STGMEDIUM*) {}
-STDMETHODIMP_(void) ControlSite::OnViewChange(DWORD, LONG) { ++m_nViewChanges; }
-STDMETHODIMP_(void) ControlSite::OnRename(IMoniker*) {}
-STDMETHODIMP_(void) ControlSite::OnSave() {}
-STDMETHODIMP_(void) ControlSite::OnClose() {}
+STDMETHODIMP_(void) CControlSite::OnDataChange(FORMATETC*, STGMEDIUM*) {}
+STDMETHODIMP_(void) CControlSite::OnViewChange(DWORD, LONG) { ++m_nViewChanges; }
+STDMETHODIMP_(void) CControlSite::OnRename(IMoniker*) {}
+STDMETHODIMP_(void) CControlSite::OnSave() {}
+STDMETHODIMP_(void) CControlSite::OnClose() {}
 
 // --------------------------------------------------- IDispatch (ambients)
 
-STDMETHODIMP ControlSite::GetTypeInfoCount(UINT* count) {
+STDMETHODIMP CControlSite::GetTypeInfoCount(UINT* count) {
     if (count == nullptr) return E_POINTER;
     *count = 0;
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+STDMETHODIMP CControlSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
     if (info != nullptr) *info = nullptr;
     return E_NOTIMPL;
 }
 
-STDMETHODIMP ControlSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DISPID* dispids) {
+STDMETHODIMP CControlSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DISPID* dispids) {
     for (UINT i = 0; dispids != nullptr && i < count; ++i) dispids[i] = DISPID_UNKNOWN;
     return DISP_E_UNKNOWNNAME;
 }
 
-STDMETHODIMP ControlSite::Invoke(DISPID dispid, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
-                                 UINT*) {
+STDMETHODIMP CControlSite::Invoke(DISPID dispid, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                  UINT*) {
     const auto ambient = m_mapAmbients.find(dispid);
     if (ambient == m_mapAmbients.end() || !(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
     if (result == nullptr) return S_OK;

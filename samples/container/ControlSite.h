@@ -1,4 +1,4 @@
-// ControlSite: the container's side of one embedded OLE control, as a host
+// CControlSite: the container's side of one embedded OLE control, as a host
 // such as Lanthorn provides it. One COM object answers IOleClientSite,
 // IOleInPlaceSite(Ex), IOleInPlaceFrame, IOleControlSite, IAdviseSink and
 // IDispatch (the ambient properties) for a control placed at a rectangle of
@@ -6,7 +6,7 @@
 // with a window of its own. The sample host embeds through it, and so do
 // the tests, which thereby check what the sample shows.
 //
-//   CComPtr<ControlSite> site = ControlSite::Create(parent, rect);
+//   CComPtr<CControlSite> site = CControlSite::Create(parent, rect);
 //   site->Embed(control);   // client site, InitNew (or Load), extent
 //   site->Activate();       // DoVerb(OLEIVERB_INPLACEACTIVATE)
 //   HWND window = site->ControlWindow();
@@ -29,14 +29,14 @@
 
 #include "container/Variant.h"
 
-class ControlSite final : public IOleClientSite,
-                          public IOleInPlaceSiteEx,
-                          public IOleInPlaceFrame,
-                          public IOleControlSite,
-                          public IAdviseSink,
-                          public IDispatch {
+class CControlSite final : public IOleClientSite,
+                           public IOleInPlaceSiteEx,
+                           public IOleInPlaceFrame,
+                           public IOleControlSite,
+                           public IAdviseSink,
+                           public IDispatch {
   public:
-    static CComPtr<ControlSite> Create(HWND parent, const RECT& position);
+    static CComPtr<CControlSite> Create(HWND parent, const RECT& position);
 
     // Takes `control` into the site: the client site first (both controls
     // declare OLEMISC_SETCLIENTSITEFIRST, and a control created without
@@ -57,7 +57,7 @@ class ControlSite final : public IOleClientSite,
     // true when the control consumed it.
     bool PreTranslateMessage(MSG& message);
     // Changes an ambient property and tells the control.
-    void SetAmbient(DISPID dispid, const Variant& value);
+    void SetAmbient(DISPID dispid, const CVariant& value);
 
     IUnknown* Control() const { return m_pControl.Get(); }
     // The control's window (IOleWindow::GetWindow); null when it has none.
@@ -143,10 +143,10 @@ class ControlSite final : public IOleClientSite,
                         EXCEPINFO* exception, UINT* argumentError) override;
 
   private:
-    ControlSite(HWND parent, const RECT& position);
-    ~ControlSite();
-    ControlSite(const ControlSite&) = delete;
-    ControlSite& operator=(const ControlSite&) = delete;
+    CControlSite(HWND parent, const RECT& position);
+    ~CControlSite();
+    CControlSite(const CControlSite&) = delete;
+    CControlSite& operator=(const CControlSite&) = delete;
 
     HRESULT Initialize(IStream* state);
     void SetExtent();
@@ -159,7 +159,7 @@ class ControlSite final : public IOleClientSite,
     CComPtr<IOleObject> m_pObject;
     CComPtr<IViewObject> m_pView;
     CComPtr<IOleInPlaceActiveObject> m_pActiveObject;
-    std::map<DISPID, Variant> m_mapAmbients;
+    std::map<DISPID, CVariant> m_mapAmbients;
     std::vector<std::string> m_vecCalls;
     bool m_fInPlaceActive = false;
     bool m_fUIActive = false;

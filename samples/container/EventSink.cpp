@@ -3,9 +3,9 @@
 #include <new>
 #include <utility>
 
-class EventSink::Object final : public IDispatch {
+class CEventSink::CObject final : public IDispatch {
   public:
-    explicit Object(REFIID events) : m_iidEvents(events) {}
+    explicit CObject(REFIID events) : m_iidEvents(events) {}
 
     STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override {
         if (ppv == nullptr) return E_POINTER;
@@ -37,7 +37,7 @@ class EventSink::Object final : public IDispatch {
 
     STDMETHODIMP Invoke(DISPID dispid, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
                         EXCEPINFO*, UINT*) override {
-        RecordedEvent event;
+        CRecordedEvent event;
         event.dispid = dispid;
         event.flags = flags;
         event.locale = locale;
@@ -53,22 +53,22 @@ class EventSink::Object final : public IDispatch {
         return invokeResult;
     }
 
-    std::vector<RecordedEvent> events;
+    std::vector<CRecordedEvent> events;
     HRESULT invokeResult = S_OK;
     Handler handler;
 
   private:
-    ~Object() = default;
+    ~CObject() = default;
 
     const IID m_iidEvents;
     LONG m_nReferences = 0;
 };
 
-EventSink::EventSink(REFIID events) : m_iidEvents(events), m_pObject(new (std::nothrow) Object(events)) {}
+CEventSink::CEventSink(REFIID events) : m_iidEvents(events), m_pObject(new (std::nothrow) CObject(events)) {}
 
-EventSink::~EventSink() { Disconnect(); }
+CEventSink::~CEventSink() { Disconnect(); }
 
-HRESULT EventSink::Connect(IUnknown* control) {
+HRESULT CEventSink::Connect(IUnknown* control) {
     if (control == nullptr) return E_POINTER;
     if (!m_pObject) return E_OUTOFMEMORY;
     if (m_pPoint) return E_UNEXPECTED;
@@ -84,7 +84,7 @@ HRESULT EventSink::Connect(IUnknown* control) {
     return S_OK;
 }
 
-HRESULT EventSink::Disconnect() {
+HRESULT CEventSink::Disconnect() {
     if (!m_pPoint) return S_FALSE;
     const HRESULT hr = m_pPoint->Unadvise(m_dwCookie);
     m_pPoint.Reset();
@@ -92,27 +92,27 @@ HRESULT EventSink::Disconnect() {
     return hr;
 }
 
-IDispatch* EventSink::Dispatch() const { return m_pObject.Get(); }
+IDispatch* CEventSink::Dispatch() const { return m_pObject.Get(); }
 
-void EventSink::FailInvoke(HRESULT hr) {
+void CEventSink::FailInvoke(HRESULT hr) {
     if (m_pObject) m_pObject->invokeResult = hr;
 }
 
-void EventSink::SetHandler(Handler handler) {
+void CEventSink::SetHandler(Handler handler) {
     if (m_pObject) m_pObject->handler = std::move(handler);
 }
 
-const std::vector<RecordedEvent>& EventSink::Events() const {
-    static const std::vector<RecordedEvent> none;
+const std::vector<CRecordedEvent>& CEventSink::Events() const {
+    static const std::vector<CRecordedEvent> none;
     return m_pObject ? m_pObject->events : none;
 }
 
-std::vector<DISPID> EventSink::Dispids() const {
+std::vector<DISPID> CEventSink::Dispids() const {
     std::vector<DISPID> dispids;
-    for (const RecordedEvent& event : Events()) dispids.push_back(event.dispid);
+    for (const CRecordedEvent& event : Events()) dispids.push_back(event.dispid);
     return dispids;
 }
 
-void EventSink::Clear() {
+void CEventSink::Clear() {
     if (m_pObject) m_pObject->events.clear();
 }

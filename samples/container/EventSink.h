@@ -1,8 +1,8 @@
-// EventSink: a host's sink for one event dispinterface. It answers that
+// CEventSink: a host's sink for one event dispinterface. It answers that
 // interface's IID and IDispatch, records every Invoke, and can connect
 // itself to a control through its connection point:
 //
-//   EventSink sink(DIID__IDeviceTransferEvents);
+//   CEventSink sink(DIID__IDeviceTransferEvents);
 //   ASSERT_HRESULT_SUCCEEDED(sink.Connect(control));
 //   ...                                  // make the control fire
 //   EXPECT_EQ(DISPID_OnRefreshRequest, sink.Events().at(0).dispid);
@@ -23,29 +23,29 @@
 
 #include "container/Variant.h"
 
-struct RecordedEvent {
+struct CRecordedEvent {
     DISPID dispid = DISPID_UNKNOWN;
     // Copies of DISPPARAMS::rgvarg, in the order they came: the last
     // parameter first. Param(0) is the first parameter.
-    std::vector<Variant> args;
+    std::vector<CVariant> args;
     UINT namedArgs = 0;
     WORD flags = 0;
     LCID locale = 0;
     bool iidWasNull = false;
     bool resultWanted = false;
 
-    const Variant& Param(size_t n) const { return args.at(args.size() - 1 - n); }
+    const CVariant& Param(size_t n) const { return args.at(args.size() - 1 - n); }
 };
 
-class EventSink {
+class CEventSink {
   public:
     // Called for each Invoke after it is recorded; `result` may be null.
-    using Handler = std::function<void(const RecordedEvent& event, const DISPPARAMS& params, VARIANT* result)>;
+    using Handler = std::function<void(const CRecordedEvent& event, const DISPPARAMS& params, VARIANT* result)>;
 
-    explicit EventSink(REFIID events);
-    ~EventSink();
-    EventSink(const EventSink&) = delete;
-    EventSink& operator=(const EventSink&) = delete;
+    explicit CEventSink(REFIID events);
+    ~CEventSink();
+    CEventSink(const CEventSink&) = delete;
+    CEventSink& operator=(const CEventSink&) = delete;
 
     // FindConnectionPoint(events) and Advise on the control; one connection
     // at a time (a second Connect gives E_UNEXPECTED).
@@ -61,14 +61,14 @@ class EventSink {
     void FailInvoke(HRESULT hr);
     void SetHandler(Handler handler);
 
-    const std::vector<RecordedEvent>& Events() const;
+    const std::vector<CRecordedEvent>& Events() const;
     std::vector<DISPID> Dispids() const;
     void Clear();
 
   private:
-    class Object;
+    class CObject;
     const IID m_iidEvents;
-    CComPtr<Object> m_pObject;
+    CComPtr<CObject> m_pObject;
     CComPtr<IConnectionPoint> m_pPoint;
     DWORD m_dwCookie = 0;
 };

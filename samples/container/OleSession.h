@@ -6,18 +6,18 @@
 #include <windows.h>
 #include <ole2.h>
 
-class OleSession {
+class COleSession {
   public:
-    OleSession() : result_(OleInitialize(nullptr)) {}
-    ~OleSession() {
-        if (SUCCEEDED(result_)) OleUninitialize();
+    COleSession() : m_hr(OleInitialize(nullptr)) {}
+    ~COleSession() {
+        if (SUCCEEDED(m_hr)) OleUninitialize();
     }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-    HRESULT Result() const { return result_; }
+    COleSession(const COleSession&) = delete;
+    COleSession& operator=(const COleSession&) = delete;
+    HRESULT Result() const { return m_hr; }
 
   private:
-    HRESULT result_;
+    HRESULT m_hr;
 };
 
 #endif

@@ -50,7 +50,7 @@ long long UserObjects() {
 long long KernelHandles() {
     DWORD counted = 0;
     if (GetProcessHandleCount(GetCurrentProcess(), &counted) && counted != 0) return counted;
-    struct Entry {
+    struct CEntry {
         ULONG process;
         BYTE type, flags;
         USHORT handle;
@@ -59,7 +59,7 @@ long long KernelHandles() {
     };
     struct CTable {
         ULONG count;
-        Entry entries[1];
+        CEntry entries[1];
     };
     using Query = LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*);
     const auto query = reinterpret_cast<Query>(
@@ -79,7 +79,7 @@ long long KernelHandles() {
 }
 
 // Every heap of the process: the C runtime allocates from a heap of its own.
-void WalkHeaps(ResourceCounts& counts) {
+void WalkHeaps(CResourceCounts& counts) {
     std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 16);
     heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
     for (HANDLE heap : heaps) {
@@ -104,9 +104,9 @@ void DispatchWaitingMessages() {
 
 }  // namespace
 
-ResourceCounts ResourceCounts::Now() {
+CResourceCounts CResourceCounts::Now() {
     DispatchWaitingMessages();
-    ResourceCounts counts;
+    CResourceCounts counts;
     counts.gdi = GdiObjects();
     counts.user = UserObjects();
     counts.handles = KernelHandles();
@@ -114,7 +114,7 @@ ResourceCounts ResourceCounts::Now() {
     return counts;
 }
 
-std::string ResourceCounts::Text() const {
+std::string CResourceCounts::Text() const {
     char text[160];
     std::snprintf(text, sizeof text, "GDI %lld, USER %lld, handles %lld, heap %lld bytes", gdi, user, handles,
                   heapBytes);

@@ -6,10 +6,10 @@
 
 #include <string>
 
-struct ResourceCounts {
+struct CResourceCounts {
     long long gdi = 0, user = 0, handles = 0, heapBytes = 0, heapBlocks = 0;
 
-    static ResourceCounts Now();
+    static CResourceCounts Now();
     std::string Text() const;
 };
 

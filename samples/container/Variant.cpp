@@ -2,49 +2,49 @@
 
 #include <utility>
 
-Variant::Variant(const VARIANT& value) {
+CVariant::CVariant(const VARIANT& value) {
     VariantInit(&m_varValue);
     VariantCopy(&m_varValue, const_cast<VARIANT*>(&value));  // the header lacks const
 }
 
-Variant::Variant(const Variant& other) : Variant(other.m_varValue) {}
+CVariant::CVariant(const CVariant& other) : CVariant(other.m_varValue) {}
 
-Variant::Variant(Variant&& other) noexcept : m_varValue(other.m_varValue) { VariantInit(&other.m_varValue); }
+CVariant::CVariant(CVariant&& other) noexcept : m_varValue(other.m_varValue) { VariantInit(&other.m_varValue); }
 
-Variant& Variant::operator=(Variant other) noexcept {
+CVariant& CVariant::operator=(CVariant other) noexcept {
     std::swap(m_varValue, other.m_varValue);
     return *this;
 }
 
-Variant Variant::Bool(bool value) {
-    Variant v;
+CVariant CVariant::Bool(bool value) {
+    CVariant v;
     V_VT(&v.m_varValue) = VT_BOOL;
     V_BOOL(&v.m_varValue) = value ? VARIANT_TRUE : VARIANT_FALSE;
     return v;
 }
 
-Variant Variant::Int32(LONG value) {
-    Variant v;
+CVariant CVariant::Int32(LONG value) {
+    CVariant v;
     V_VT(&v.m_varValue) = VT_I4;
     V_I4(&v.m_varValue) = value;
     return v;
 }
 
-Variant Variant::String(const wchar_t* text) {
-    Variant v;
+CVariant CVariant::String(const wchar_t* text) {
+    CVariant v;
     V_VT(&v.m_varValue) = VT_BSTR;
     V_BSTR(&v.m_varValue) = SysAllocString(text);
     return v;
 }
 
-Variant Variant::Dispatch(IDispatch* object) {
-    Variant v;
+CVariant CVariant::Dispatch(IDispatch* object) {
+    CVariant v;
     V_VT(&v.m_varValue) = VT_DISPATCH;
     V_DISPATCH(&v.m_varValue) = object;
     return v;
 }
 
-LONGLONG Variant::AsInteger() const {
+LONGLONG CVariant::AsInteger() const {
     switch (type()) {
         case VT_I2:
             return V_I2(&m_varValue);
@@ -59,7 +59,7 @@ LONGLONG Variant::AsInteger() const {
     }
 }
 
-std::wstring Variant::AsString() const {
+std::wstring CVariant::AsString() const {
     if (type() != VT_BSTR || V_BSTR(&m_varValue) == nullptr) return {};
     return std::wstring(V_BSTR(&m_varValue), SysStringLen(V_BSTR(&m_varValue)));
 }

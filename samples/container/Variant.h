@@ -1,4 +1,4 @@
-// Variant: one VARIANT that owns its content (a BSTR is freed, an interface
+// CVariant: one VARIANT that owns its content (a BSTR is freed, an interface
 // released when it goes), so recorded arguments outlive the caller's copy.
 #ifndef KESTREL_CONTAINER_VARIANT_H
 #define KESTREL_CONTAINER_VARIANT_H
@@ -8,21 +8,21 @@
 
 #include <string>
 
-class Variant {
+class CVariant {
   public:
-    Variant() { VariantInit(&m_varValue); }
+    CVariant() { VariantInit(&m_varValue); }
     // Deep copy (VariantCopy); a by-reference VARIANT keeps its reference.
-    explicit Variant(const VARIANT& value);
-    Variant(const Variant& other);
-    Variant(Variant&& other) noexcept;
-    Variant& operator=(Variant other) noexcept;
-    ~Variant() { VariantClear(&m_varValue); }
+    explicit CVariant(const VARIANT& value);
+    CVariant(const CVariant& other);
+    CVariant(CVariant&& other) noexcept;
+    CVariant& operator=(CVariant other) noexcept;
+    ~CVariant() { VariantClear(&m_varValue); }
 
-    static Variant Bool(bool value);
-    static Variant Int32(LONG value);
-    static Variant String(const wchar_t* text);
+    static CVariant Bool(bool value);
+    static CVariant Int32(LONG value);
+    static CVariant String(const wchar_t* text);
     // Takes over the reference it is given.
-    static Variant Dispatch(IDispatch* object);
+    static CVariant Dispatch(IDispatch* object);
 
     const VARIANT& get() const { return m_varValue; }
     VARTYPE type() const { return V_VT(&m_varValue); }

@@ -8,12 +8,12 @@
 
 namespace {
 
-struct Codec {
+struct CCodec {
     const char* productId;
     const char* name;
 };
 
-const Codec kCodecs[] = {
+const CCodec kCodecs[] = {
     {"WMA9", "Windows Media Audio 9"},
     {"MP3", "MPEG-1 Audio Layer 3"},
     {"AA4", "Audible Format 4"},
@@ -35,7 +35,7 @@ extern "C" INT32 WINAPI GetCodecNameFromProductID(const char* productId, char** 
         *name = partial;
         return 0;
     }
-    for (const Codec& codec : kCodecs) {
+    for (const CCodec& codec : kCodecs) {
         if (std::strcmp(codec.productId, productId) != 0) continue;
         const std::size_t size = std::strlen(codec.name) + 1;
         auto* copy = static_cast<char*>(::CoTaskMemAlloc(size));

@@ -81,7 +81,7 @@ TEST(AccessibleProxy, ChecksItsOutPointersBeforeItForwardsToThePane) {
     ASSERT_EQ(S_OK, link->SetTarget(&pane, &pane));
     CComPtr<IAccessible> proxy;
     ASSERT_HRESULT_SUCCEEDED(link.As(IID_IAccessible, &proxy));
-    const VARIANT self = Variant::Int32(CHILDID_SELF).get();
+    const VARIANT self = CVariant::Int32(CHILDID_SELF).get();
     LONG n = 0;
     BSTR text = nullptr;
     IDispatch* dispatch = nullptr;
@@ -134,7 +134,7 @@ TEST(AccessibleProxy, ChecksItsOutPointersBeforeItForwardsToThePane) {
 }
 
 void ExpectDisconnected(IAccessible* proxy) {
-    const VARIANT self = Variant::Int32(CHILDID_SELF).get();
+    const VARIANT self = CVariant::Int32(CHILDID_SELF).get();
     VARIANT out{};
     LONG n = 0;
     BSTR text = nullptr;

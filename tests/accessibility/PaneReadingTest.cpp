@@ -28,7 +28,7 @@ std::wstring Filled(UINT id, Args... args) {
 
 // One property of the pane (child 0) or of a program, as text.
 std::wstring Read(IAccessible* acc, bool byName, DISPID id, LONG child) {
-    VARIANT argument = Variant::Int32(child).get(), result{};
+    VARIANT argument = CVariant::Int32(child).get(), result{};
     if (byName) {
         DISPPARAMS params{&argument, nullptr, id == DISPID_ACC_CHILDCOUNT ? 0u : 1u, 0};
         EXPECT_EQ(S_OK, acc->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYGET, &params, &result, nullptr, nullptr));
@@ -157,7 +157,7 @@ TEST_F(PaneReading, LocationByNameWritesThroughTheCallersReferences) {
         V_BYREF(&v) = target;
         return v;
     };
-    VARIANT arguments[] = {Variant::Int32(CHILDID_SELF).get(), ref(VT_VARIANT, &height), ref(VT_VARIANT, &width),
+    VARIANT arguments[] = {CVariant::Int32(CHILDID_SELF).get(), ref(VT_VARIANT, &height), ref(VT_VARIANT, &width),
                            ref(VT_I4, &top), ref(VT_I4, &left)};
     DISPPARAMS params{arguments, nullptr, 5, 0};
     EXPECT_EQ(S_OK, AccessibleOf(Window())->Invoke(DISPID_ACC_LOCATION, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr,

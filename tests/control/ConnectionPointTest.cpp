@@ -63,13 +63,13 @@ TEST(ConnectionPoints, PaneOffersPropertyNotifySinkThenItsEventsAndTheMenuItsEve
 TEST(ConnectionPoints, RefuseSinksWithoutTheEventInterfaceAndListAndUnadviseOnlyTheLiveConnections) {
     const CComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
     const CComPtr<IConnectionPoint> point = PointOf(pane.Get(), DIID__IDeviceTransferEvents);
-    EventSink careless(IID_IDispatch);
+    CEventSink careless(IID_IDispatch);
     for (IUnknown* sink : {static_cast<IUnknown*>(careless.Dispatch()), static_cast<IUnknown*>(nullptr)}) {
         DWORD cookie = 99;
         EXPECT_EQ(sink ? CONNECT_E_CANNOTCONNECT : E_POINTER, point->Advise(sink, &cookie));
         EXPECT_EQ(0u, cookie);
     }
-    EventSink first(DIID__IDeviceTransferEvents), second(DIID__IDeviceTransferEvents),
+    CEventSink first(DIID__IDeviceTransferEvents), second(DIID__IDeviceTransferEvents),
         third(DIID__IDeviceTransferEvents);
     ASSERT_HRESULT_SUCCEEDED(first.Connect(pane.Get()));
     ASSERT_HRESULT_SUCCEEDED(second.Connect(pane.Get()));
@@ -88,21 +88,21 @@ class EventFiring : public testing::Test {
   protected:
     CComPtr<IUnknown> m_pControl = NewControl(CreateDeviceTransfer);
     CDeviceTransfer* m_pPane = CDeviceTransfer::From(Ask<IDeviceTransfer>(m_pControl.Get(), IID_IDeviceTransfer).Get());
-    EventSink m_sinkFirst{DIID__IDeviceTransferEvents};
-    EventSink m_sinkSecond{DIID__IDeviceTransferEvents};
+    CEventSink m_sinkFirst{DIID__IDeviceTransferEvents};
+    CEventSink m_sinkSecond{DIID__IDeviceTransferEvents};
 };
 
 // In the order of connection: a sink that fails, one that disconnects
 // itself and one that disconnects the next; the sink disconnected is skipped
 // and every other still receives every event.
 TEST_F(EventFiring, SinksThatFailOrDisconnectDuringAnEventDoNotStopTheOthers) {
-    EventSink third(DIID__IDeviceTransferEvents), fourth(DIID__IDeviceTransferEvents),
+    CEventSink third(DIID__IDeviceTransferEvents), fourth(DIID__IDeviceTransferEvents),
         last(DIID__IDeviceTransferEvents);
-    for (EventSink* sink : {&m_sinkFirst, &m_sinkSecond, &third, &fourth, &last})
+    for (CEventSink* sink : {&m_sinkFirst, &m_sinkSecond, &third, &fourth, &last})
         ASSERT_HRESULT_SUCCEEDED(sink->Connect(m_pControl.Get()));
     m_sinkFirst.FailInvoke(E_FAIL);
-    m_sinkSecond.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { m_sinkSecond.Disconnect(); });
-    third.SetHandler([&fourth](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { fourth.Disconnect(); });
+    m_sinkSecond.SetHandler([this](const CRecordedEvent&, const DISPPARAMS&, VARIANT*) { m_sinkSecond.Disconnect(); });
+    third.SetHandler([&fourth](const CRecordedEvent&, const DISPPARAMS&, VARIANT*) { fourth.Disconnect(); });
 
     m_pPane->FireOnRefreshRequest();
     m_pPane->FireOnDragLeave();
@@ -124,7 +124,7 @@ TEST_F(EventFiring, HostReleasingItsLastReferenceInAHandlerKeepsTheControlAliveU
     ASSERT_EQ(S_OK, point->Advise(m_sinkFirst.Dispatch(), &cookie));
     ASSERT_EQ(S_OK, point->Advise(m_sinkSecond.Dispatch(), &cookie));
     point.Reset();
-    m_sinkFirst.SetHandler([this](const RecordedEvent&, const DISPPARAMS&, VARIANT*) { m_pControl.Reset(); });
+    m_sinkFirst.SetHandler([this](const CRecordedEvent&, const DISPPARAMS&, VARIANT*) { m_pControl.Reset(); });
 
     m_pPane->FireOnRefreshRequest();
 
@@ -144,7 +144,7 @@ TEST_F(EventFiring, DetailsAndSegmentEventsCarryTheirParametersInOrder) {
     m_pPane->FireOnAdjustProgramSegment(4, &program, true);
 
     ASSERT_EQ(3u, m_sinkFirst.Events().size());
-    const RecordedEvent& byUser = m_sinkFirst.Events()[0];
+    const CRecordedEvent& byUser = m_sinkFirst.Events()[0];
     EXPECT_EQ(DISPID_OnProgramDetailes, byUser.dispid);
     EXPECT_EQ(DISPATCH_METHOD, byUser.flags);
     EXPECT_EQ(static_cast<LCID>(LOCALE_USER_DEFAULT), byUser.locale);
@@ -160,7 +160,7 @@ TEST_F(EventFiring, DetailsAndSegmentEventsCarryTheirParametersInOrder) {
     EXPECT_EQ(VARIANT_FALSE, V_BOOL(&m_sinkFirst.Events()[1].Param(1).get()));
     EXPECT_EQ(0u, SysStringLen(V_BSTR(&m_sinkFirst.Events()[1].Param(0).get())));
 
-    const RecordedEvent& segment = m_sinkFirst.Events()[2];
+    const CRecordedEvent& segment = m_sinkFirst.Events()[2];
     EXPECT_EQ(DISPID_OnAdjustProgramSegment, segment.dispid);
     ASSERT_EQ(3u, segment.args.size());
     EXPECT_EQ(VT_I4, segment.Param(0).type());
@@ -174,7 +174,7 @@ TEST_F(EventFiring, DragEventsPassAddressesAndReturnTheLastSinksResult) {
     ASSERT_HRESULT_SUCCEEDED(m_sinkFirst.Connect(m_pControl.Get()));
     ASSERT_HRESULT_SUCCEEDED(m_sinkSecond.Connect(m_pControl.Get()));
     // The host answers through the address it was given and in the result.
-    m_sinkSecond.SetHandler([](const RecordedEvent&, const DISPPARAMS& params, VARIANT* result) {
+    m_sinkSecond.SetHandler([](const CRecordedEvent&, const DISPPARAMS& params, VARIANT* result) {
         // An address travels as an integer of the pointer's size.
         const VARIANT& address = params.rgvarg[0];
         const LONG_PTR value = V_VT(&address) == VT_I8 ? static_cast<LONG_PTR>(V_I8(&address)) : V_I4(&address);
@@ -188,7 +188,7 @@ TEST_F(EventFiring, DragEventsPassAddressesAndReturnTheLastSinksResult) {
 
     EXPECT_EQ(5, result);
     EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), effect);
-    const RecordedEvent& event = m_sinkFirst.Events().at(0);
+    const CRecordedEvent& event = m_sinkFirst.Events().at(0);
     ASSERT_EQ(2u, event.args.size());
     EXPECT_EQ(sizeof(void*) == 8 ? VT_I8 : VT_I4, event.args[1].type());
     EXPECT_EQ(reinterpret_cast<LONGLONG>(m_pControl.Get()), event.args[1].AsInteger());
@@ -198,7 +198,7 @@ TEST_F(EventFiring, DragEventsPassAddressesAndReturnTheLastSinksResult) {
 // The item travels as a short; the sinks go with the control.
 TEST(MenuEvents, PopupEventsCarryTheItemAsShortAndDestroyingTheControlReleasesItsSinks) {
     CComPtr<IUnknown> control = NewControl(CreateMenuCtrl);
-    EventSink sink(DIID__IMenuCtrlEvents);
+    CEventSink sink(DIID__IMenuCtrlEvents);
     CComPtr<IConnectionPoint> point = PointOf(control.Get(), DIID__IMenuCtrlEvents);
     DWORD cookie = 0;
     ASSERT_EQ(S_OK, point->Advise(sink.Dispatch(), &cookie));

@@ -17,7 +17,7 @@
 
 namespace {
 
-bool Called(const ControlSite& site, const std::string& call) {
+bool Called(const CControlSite& site, const std::string& call) {
     return std::find(site.Calls().begin(), site.Calls().end(), call) != site.Calls().end();
 }
 
@@ -123,7 +123,7 @@ TEST(UIActivation, FocusOnThePaneGoesToItsListAndOnlyAClickActivatesTheUserInter
 TEST(ControlClose, ControlReleasedWhileActiveDestroysItsWindow) {
     const LONG locks = Module::LockCount();
     TestContainer container;
-    const auto site = ControlSite::Create(container.Window(), RECT{0, 0, 50, 20});
+    const auto site = CControlSite::Create(container.Window(), RECT{0, 0, 50, 20});
     HWND window = nullptr;
     {
         CComPtr<IUnknown> bar = NewControl(CreateMenuCtrl);
@@ -171,7 +171,7 @@ TEST(ContainerInformation, MiscStatusAndUserTypeComeFromTheRegistryOrTheClassIts
 TEST(QuickActivation, ConnectsTheContainersSinksAndReportsTheStatus) {
     TestContainer container;
     const CComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
-    EventSink events(DIID__IDeviceTransferEvents);
+    CEventSink events(DIID__IDeviceTransferEvents);
     QACONTAINER given{};
     given.cbSize = sizeof given;
     given.pClientSite = &container.Site();

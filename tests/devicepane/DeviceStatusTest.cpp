@@ -169,7 +169,7 @@ TEST_F(DeviceStatus, PluginPaneIsTakenInOrderPlacedAboveTheMemoryBlockAndLetGo) 
     EXPECT_EQ(name.bottom + 200 + 5, Status().m_MemoryLabelText.GetRect(label).top);
 
     // The site counts on the pane and asks the host for a refresh.
-    EventSink sink(DIID__IDeviceTransferEvents);
+    CEventSink sink(DIID__IDeviceTransferEvents);
     ASSERT_HRESULT_SUCCEEDED(sink.Connect(m_pContainer->Control()));
     const ULONG refs = plugin.m_pSite->AddRef();
     EXPECT_EQ(refs - 1, plugin.m_pSite->Release());

@@ -73,7 +73,7 @@ class ProgramActions : public PaneTest {
     }
     std::vector<DISPID> Events() const { return m_Sink.Dispids(); }
 
-    EventSink m_Sink{DIID__IDeviceTransferEvents};
+    CEventSink m_Sink{DIID__IDeviceTransferEvents};
 };
 
 TEST_F(ProgramActions, TheContextMenuShowsDetailsOnlyWhereTheyExistAndMakesThemTheDefault) {
@@ -246,7 +246,7 @@ TEST_F(ProgramActions, DragAndDropOverStatusAreaAndListReachesTheHost) {
         SCOPED_TRACE(refuse ? "the host refuses" : "no handler");
         m_Sink.Clear();
         std::vector<HWND> overWindows;  // under the cursor at each OnDragOver
-        m_Sink.SetHandler([refuse, &overWindows](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+        m_Sink.SetHandler([refuse, &overWindows](const CRecordedEvent& event, const DISPPARAMS&, VARIANT*) {
             if (event.dispid != DISPID_OnDragOver) return;
             POINT cursor{};
             GetCursorPos(&cursor);

@@ -88,7 +88,7 @@ TEST_F(ProgramList, RecordsGoWithTheirRowsExactlyOnce) {
         for (int i = 0; i < kRows; ++i) Add(Program(("Row " + std::to_string(i)).c_str(), 60, 30, 10));
     };
     const auto heap = [] {
-        const ResourceCounts now = ResourceCounts::Now();
+        const CResourceCounts now = CResourceCounts::Now();
         return std::make_pair(now.heapBytes, now.heapBlocks);
     };
     const struct {

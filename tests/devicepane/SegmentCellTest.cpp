@@ -97,10 +97,10 @@ TEST_F(SegmentCell, TheListsToolIsAddedWithTheStructureEveryCommonControlsVersio
 }
 
 TEST_F(SegmentCell, DraggingTheEndThumbProposesSegmentsThatTheHostLimits) {
-    EventSink sink(DIID__IDeviceTransferEvents);
+    CEventSink sink(DIID__IDeviceTransferEvents);
     ASSERT_HRESULT_SUCCEEDED(sink.Connect(m_pContainer->Control()));
     std::vector<int> seen;  // the segment length as each event proposes it
-    sink.SetHandler([&seen](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+    sink.SetHandler([&seen](const CRecordedEvent& event, const DISPPARAMS&, VARIANT*) {
         if (event.dispid != DISPID_OnAdjustProgramSegment) return;
         auto* record = reinterpret_cast<CDeviceProgram*>(static_cast<INT_PTR>(event.Param(1).AsInteger()));
         EXPECT_EQ(0, event.Param(0).AsInteger());

@@ -73,7 +73,7 @@ void CheckControl(ITypeLib* library, const Control& control, const std::wstring&
         CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(object.ReleaseAndGetAddressOf()));
     Check(SUCCEEDED(created), name + L" is created by ProgID");
     if (FAILED(created)) return;
-    CComPtr<ControlSite> site = ControlSite::Create(parent, RECT{0, 0, 400, 200});
+    CComPtr<CControlSite> site = CControlSite::Create(parent, RECT{0, 0, 400, 200});
     const bool embedded = site && SUCCEEDED(site->Embed(object.Get())) && SUCCEEDED(site->Activate());
     Check(embedded && WindowClass(site->ControlWindow()) == control.windowClass,
           name + L" is embedded in place in a window of class \"" +
@@ -89,7 +89,7 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     const std::wstring folder = std::wstring(argv[1]) + L"\\";
-    OleSession ole;
+    COleSession ole;
     if (FAILED(ole.Result())) return 2;
 
     CComPtr<ITypeLib> library;

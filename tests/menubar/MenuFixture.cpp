@@ -116,7 +116,7 @@ void MenuFixture::SetUp() {
     long sized = 0;
     bar->AutoSize(&sized);
     ASSERT_HRESULT_SUCCEEDED(sink.Connect(s_pContainer->Control()));
-    sink.SetHandler([this](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+    sink.SetHandler([this](const CRecordedEvent& event, const DISPPARAMS&, VARIANT*) {
         MSG command{};
         const bool queued = PeekMessageA(&command, owner, WM_COMMAND, WM_COMMAND, PM_NOREMOVE) != FALSE;
         popups.push_back(

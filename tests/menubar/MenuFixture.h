@@ -109,7 +109,7 @@ class MenuFixture : public testing::Test {
     CComPtr<IMenuCtrl> bar;
     HMENU menu = nullptr;
     HWND owner = nullptr;
-    EventSink sink{DIID__IMenuCtrlEvents};
+    CEventSink sink{DIID__IMenuCtrlEvents};
     std::vector<CPopupEvent> popups;
 };
 

@@ -119,7 +119,7 @@ class BadInput : public PaneTest {
     const CComPtr<IPluginText> m_pText = m_pContainer->Query<IPluginText>(IID_IPluginText);
     const CComPtr<IDispatch> m_pDispatch = Ask<IDispatch>(m_pControl);
     const CComPtr<IAccessible> m_pAccessible = Ask<IAccessible>(m_pControl);  // the pane's own, not the proxy
-    const VARIANT m_vSelf = Variant::Int32(CHILDID_SELF).get();
+    const VARIANT m_vSelf = CVariant::Int32(CHILDID_SELF).get();
     VARIANT m_vResult{};
     BSTR m_bstrText = nullptr;
     FORMATETC m_Format{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
@@ -234,8 +234,8 @@ TEST_F(BadInput, NumbersHandlesKindsAndAddressesOutOfRange) {
     const RECT rect{0, 0, 100, 50};
     RECT itemRect{};
     DISPPARAMS none{};
-    const VARIANT distant = Variant::Int32(100000).get();
-    VARIANT wrongType = Variant::Int32(0).get();
+    const VARIANT distant = CVariant::Int32(100000).get();
+    VARIANT wrongType = CVariant::Int32(0).get();
     V_VT(&wrongType) = VT_R8;
     IDispatch* child = nullptr;
     LONG n = 0;

@@ -62,10 +62,10 @@ TEST(Lifetime, HostsMayCallBackEmptyTheListOrEndThePaneInsideItsEvents) {
                 host.m_pPane->SetDeviceConnection(1, 0, nullptr);  // the list in report view
                 host.Add(Program("Cut"));                          // selected and focused
                 if (t.source <= PLUGIN_NOT_HOLDING_SITE) host.ShowPlugin(&plugin);
-                EventSink sink(DIID__IDeviceTransferEvents);
+                CEventSink sink(DIID__IDeviceTransferEvents);
                 ASSERT_HRESULT_SUCCEEDED(sink.Connect(host.m_pContainer->Control()));
                 int fired = 0;
-                sink.SetHandler([&](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+                sink.SetHandler([&](const CRecordedEvent& event, const DISPPARAMS&, VARIANT*) {
                     if (event.dispid == t.dispid && ++fired == 1) h.handle(host);
                 });
                 if (t.source == KEY) SendMessageA(host.List(), WM_KEYDOWN, t.key, 0);
@@ -122,9 +122,9 @@ TEST(Lifetime, PopupHandlersMayCallBackReleaseTheBarOrDestroyItsWindow) {
         const HMENU first = newMenu();
         ASSERT_EQ(S_OK, bar->put_Menu(OleHandle(first)));
         HMENU second = nullptr;
-        EventSink sink(DIID__IMenuCtrlEvents);
+        CEventSink sink(DIID__IMenuCtrlEvents);
         ASSERT_HRESULT_SUCCEEDED(sink.Connect(container->Control()));
-        sink.SetHandler([&](const RecordedEvent& event, const DISPPARAMS&, VARIANT*) {
+        sink.SetHandler([&](const CRecordedEvent& event, const DISPPARAMS&, VARIANT*) {
             if (event.dispid == DISPID_BeforePopup) SetTimer(nullptr, 0, 150, EndMenuSoon);
             if (event.dispid != during) return;
             if (action == 0) {
@@ -213,9 +213,9 @@ TEST(Lifetime, TwoHundredPanesAndBarsLeaveNothingBehind) {
     const auto host = [&](int life) -> TestContainer& { return life % 10 == 0 ? shown : hidden; };
     for (const auto& life : lives) {
         for (int i = 0; i < 20; ++i) life(host(i));
-        const ResourceCounts before = ResourceCounts::Now();
+        const CResourceCounts before = CResourceCounts::Now();
         for (int i = 0; i < 200; ++i) life(host(i));
-        const ResourceCounts after = ResourceCounts::Now();
+        const CResourceCounts after = CResourceCounts::Now();
         EXPECT_EQ(before.Text(), after.Text());
     }
     DestroyIcon(icon);

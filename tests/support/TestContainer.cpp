@@ -33,7 +33,7 @@ TestContainer::TestContainer(SIZE clientSize, VISIBILITY visibility) {
     m_hWndHost.reset(CreateWindowExW(0, kWindowClass, L"Kestrel test container", style, 40, 40,
                                      frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                                      GetModuleHandleW(nullptr), this));
-    m_pSite = ControlSite::Create(m_hWndHost.get(), ClientRect(m_hWndHost.get()));
+    m_pSite = CControlSite::Create(m_hWndHost.get(), ClientRect(m_hWndHost.get()));
     if (visibility == HIDDEN) return;
     ShowWindow(m_hWndHost.get(), SW_SHOWNOACTIVATE);
     UpdateWindow(m_hWndHost.get());

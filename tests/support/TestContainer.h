@@ -1,5 +1,5 @@
 // A top-level window that embeds one control as a host does (through a
-// ControlSite filling the window's client area); the control follows the
+// CControlSite filling the window's client area); the control follows the
 // window's size. Destruction closes the control (deactivation,
 // IOleObject::Close, client site taken away), releases it and destroys the
 // window.
@@ -27,7 +27,7 @@ class TestContainer {
     TestContainer(const TestContainer&) = delete;
     TestContainer& operator=(const TestContainer&) = delete;
 
-    // Create a control and embed it (ControlSite::Embed); the failure of
+    // Create a control and embed it (CControlSite::Embed); the failure of
     // either step is returned. An object that is no OLE control stays
     // reachable through Control().
     HRESULT Create(Creator creator);
@@ -42,7 +42,7 @@ class TestContainer {
     HWND Window() const { return m_hWndHost.get(); }
     HWND ControlWindow() const { return m_pSite->ControlWindow(); }
     IUnknown* Control() const { return m_pSite->Control(); }
-    ControlSite& Site() const { return *m_pSite.Get(); }
+    CControlSite& Site() const { return *m_pSite.Get(); }
 
     template <class I>
     CComPtr<I> Query(REFIID iid) const {
@@ -63,7 +63,7 @@ class TestContainer {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
 
     std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer> m_hWndHost;
-    CComPtr<ControlSite> m_pSite;
+    CComPtr<CControlSite> m_pSite;
 };
 
 // Dispatches messages until `done` answers true or `timeoutMs` passes;
