@@ -92,12 +92,12 @@ std::vector<CDeviceProgram> MakePrograms(int count) {
 }
 
 // The texts the pane shows in columns 0, 1 and 3 of DEVICE_VIEW.
-struct RowTexts {
+struct CRowTexts {
     std::string title, time, size;
 };
 
-std::vector<RowTexts> TextsOf(const std::vector<CDeviceProgram>& programs) {
-    std::vector<RowTexts> texts;
+std::vector<CRowTexts> TextsOf(const std::vector<CDeviceProgram>& programs) {
+    std::vector<CRowTexts> texts;
     for (const CDeviceProgram& program : programs)
         texts.push_back({program.m_szTitle, program.m_TimeOnDevice != 0 ? FormatDuration(program.m_TimeOnDevice) : "",
                          FormatSize(program.m_SizeOnDevice)});
@@ -160,7 +160,7 @@ class CPlainList {
     CPlainList& operator=(const CPlainList&) = delete;
     HWND Get() const { return m_hWnd; }
 
-    int Add(int index, const RowTexts& texts) {
+    int Add(int index, const CRowTexts& texts) {
         LVITEMA item{};
         item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
         item.iItem = index;
@@ -175,7 +175,7 @@ class CPlainList {
     // AddProgram owes its host: the new row scrolled into view, then the
     // first selected row focused and scrolled into view again. What the
     // pane costs beyond this is its own.
-    void AddAndScroll(const RowTexts& texts) {
+    void AddAndScroll(const CRowTexts& texts) {
         const int index = Add(kPaneInsertionIndex, texts);
         SendMessageA(m_hWnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
         LVITEMA state{};
@@ -298,7 +298,7 @@ class CCountingSink : public IDispatch {
     long long m_nSum = 0;
 };
 
-struct FiringCost {
+struct CFiringCost {
     double refresh = 1e30, refreshDirect = 1e30, adjust = 1e30, adjustDirect = 1e30;
 };
 
@@ -306,8 +306,8 @@ struct FiringCost {
 // Invoke called directly with the same DISPPARAMS (built once). The pane is
 // this program's own copy of the control's code: events fire only from
 // user input, so no interface call reaches them.
-FiringCost MeasureFiring(IDispatch* sink) {
-    FiringCost cost;
+CFiringCost MeasureFiring(IDispatch* sink) {
+    CFiringCost cost;
     CComPtr<IUnknown> control;
     if (FAILED(CreateDeviceTransfer(nullptr, IID_IUnknown, reinterpret_cast<void**>(control.ReleaseAndGetAddressOf()))))
         return cost;
@@ -356,17 +356,17 @@ FiringCost MeasureFiring(IDispatch* sink) {
 // The sample host's sink: the container's recording sink, whose handler
 // writes each event as a line of the host's log and then forgets the
 // record (here the line is made and dropped: no log window).
-FiringCost MeasureFiringToTheSampleHostsSink() {
+CFiringCost MeasureFiringToTheSampleHostsSink() {
     CEventSink sink(DIID__IDeviceTransferEvents);
     std::wstring line;
     sink.SetHandler([&](const CRecordedEvent& event, const DISPPARAMS&, VARIANT*) {
         line = DescribeEvent(L"DeviceTransfer", DeviceTransferEventName, event);
         sink.Clear();
     });
-    return sink.Dispatch() != nullptr ? MeasureFiring(sink.Dispatch()) : FiringCost{};
+    return sink.Dispatch() != nullptr ? MeasureFiring(sink.Dispatch()) : CFiringCost{};
 }
 
-FiringCost MeasureFiringToADoNothingSink() {
+CFiringCost MeasureFiringToADoNothingSink() {
     CCountingSink sink;
     return MeasureFiring(&sink);
 }
@@ -442,7 +442,7 @@ int Run(const std::wstring& dllPath) {
     }
     const CHostWindow host;
     const std::vector<CDeviceProgram> programs = MakePrograms(kPrograms);
-    const std::vector<RowTexts> texts = TextsOf(programs);
+    const std::vector<CRowTexts> texts = TextsOf(programs);
 
     double plainAdd = 1e30, plainScrolledAdd = 1e30, plainClear = 1e30, plainRepaint = 1e30;
     for (int round = 0; round < kRounds; ++round) {
@@ -453,7 +453,7 @@ int Run(const std::wstring& dllPath) {
         plainRepaint = std::min(plainRepaint, Repaint(host, list.Get(), list.Get(), kPrograms / 2));
         plainClear = std::min(plainClear, Seconds([&] { SendMessageW(list.Get(), LVM_DELETEALLITEMS, 0, 0); }));
         plainScrolledAdd = std::min(plainScrolledAdd, Seconds([&] {
-                                        for (const RowTexts& row : texts) list.AddAndScroll(row);
+                                        for (const CRowTexts& row : texts) list.AddAndScroll(row);
                                     }));
         Progress("plain list view measured");
     }
@@ -491,8 +491,8 @@ int Run(const std::wstring& dllPath) {
         pane.Connect(nullptr);
         paneSmallAdd = std::min(paneSmallAdd, Seconds([&] { pane.Fill(smallList); }));
     }
-    const FiringCost firing = MeasureFiringToTheSampleHostsSink();
-    const FiringCost firingBare = MeasureFiringToADoNothingSink();
+    const CFiringCost firing = MeasureFiringToTheSampleHostsSink();
+    const CFiringCost firingBare = MeasureFiringToADoNothingSink();
     Progress("events measured");
 
     std::printf("Device pane against a plain list view, %d programs (best of %d):\n", kPrograms, kRounds);

@@ -166,7 +166,7 @@ TEST(AccessibleProxy, OneProxyWhileHeldANewOneAfterAndDisconnectedWhenThePaneGoe
     const LONG idle = Module::LockCount();
     CComPtr<IAccessible> proxy;
     {
-        PaneHost pane;
+        CPaneHost pane;
         const LONG locks = Module::LockCount();
         proxy = AccessibleOf(pane.Window());
         CComPtr<IAccessibleProxyLink> link;

@@ -136,7 +136,7 @@ TEST_F(PaneReading, EveryStatusUpdateRaisesNameChangeThenValueChangeForThePane) 
     ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, nullptr));
     ASSERT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, nullptr));  // unchanged, still announced
     ASSERT_EQ(S_OK, m_pContainer->Query<IPluginText>(IID_IPluginText)->SetPluginText(1, "Syncing"));
-    TestContainer::ProcessMessages();
+    CTestContainer::ProcessMessages();
     UnhookWinEvent(hook);
     g_events = nullptr;
     const DWORD pair[] = {EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE};

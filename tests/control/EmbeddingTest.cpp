@@ -29,7 +29,7 @@ struct WindowClassCase {
 class WindowedActivation : public testing::TestWithParam<WindowClassCase> {};
 
 TEST_P(WindowedActivation, ChildWindowOfTheControlsClassFollowsTheRectanglesUntilDeactivation) {
-    TestContainer container;
+    CTestContainer container;
     ASSERT_HRESULT_SUCCEEDED(container.Create(GetParam().creator));
     ASSERT_HRESULT_SUCCEEDED(container.Activate());
     const HWND window = container.ControlWindow();
@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(BothControls, WindowedActivation,
 // interface left alone; the user's click on the list activates it, as the
 // UI-activate verb does, until the host deactivates it.
 TEST(UIActivation, FocusOnThePaneGoesToItsListAndOnlyAClickActivatesTheUserInterfaceUntilDeactivation) {
-    TestContainer container;
+    CTestContainer container;
     ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
     ASSERT_HRESULT_SUCCEEDED(container.Activate(OLEIVERB_INPLACEACTIVATE));
     const auto pane = container.Query<IDeviceTransfer>(IID_IDeviceTransfer);
@@ -91,7 +91,7 @@ TEST(UIActivation, FocusOnThePaneGoesToItsListAndOnlyAClickActivatesTheUserInter
     SendMessageA(list, LVM_SETITEMSTATE, 59, reinterpret_cast<LPARAM>(&state));
     SetForegroundWindow(container.Window());
     SetFocus(container.Window());
-    TestContainer::ProcessMessages();
+    CTestContainer::ProcessMessages();
 
     SetFocus(container.ControlWindow());
     EXPECT_EQ(list, GetFocus());
@@ -106,7 +106,7 @@ TEST(UIActivation, FocusOnThePaneGoesToItsListAndOnlyAClickActivatesTheUserInter
     EXPECT_FALSE(Called(container.Site(), "OnFocus(TRUE)"));
 
     Click(CentreOf(list));
-    TestContainer::ProcessMessages();
+    CTestContainer::ProcessMessages();
     EXPECT_TRUE(container.Site().UIActive());
     EXPECT_TRUE(Called(container.Site(), "OnUIActivate"));
     ASSERT_NE(nullptr, container.Site().ActiveObject());
@@ -122,7 +122,7 @@ TEST(UIActivation, FocusOnThePaneGoesToItsListAndOnlyAClickActivatesTheUserInter
 // An orderly Close, for both controls: hosting/ContainerEmbeddingTest.
 TEST(ControlClose, ControlReleasedWhileActiveDestroysItsWindow) {
     const LONG locks = Module::LockCount();
-    TestContainer container;
+    CTestContainer container;
     const auto site = CControlSite::Create(container.Window(), RECT{0, 0, 50, 20});
     HWND window = nullptr;
     {
@@ -144,7 +144,7 @@ TEST(ControlClose, ControlReleasedWhileActiveDestroysItsWindow) {
 // name it registers; registered, the registry's.
 TEST(ContainerInformation, MiscStatusAndUserTypeComeFromTheRegistryOrTheClassItself) {
     const std::wstring key = L"CLSID\\" + BracedGuid(CLSID_DeviceTransfer);
-    RegistryKeysGuard registry;
+    CRegistryKeysGuard registry;
     registry.Watch(HKEY_CLASSES_ROOT, key, true);
     const CComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
     const CComPtr<IOleObject> object = Ask<IOleObject>(pane.Get(), IID_IOleObject);
@@ -169,7 +169,7 @@ TEST(ContainerInformation, MiscStatusAndUserTypeComeFromTheRegistryOrTheClassIts
 }
 
 TEST(QuickActivation, ConnectsTheContainersSinksAndReportsTheStatus) {
-    TestContainer container;
+    CTestContainer container;
     const CComPtr<IUnknown> pane = NewControl(CreateDeviceTransfer);
     CEventSink events(DIID__IDeviceTransferEvents);
     QACONTAINER given{};
@@ -194,7 +194,7 @@ TEST(QuickActivation, ConnectsTheContainersSinksAndReportsTheStatus) {
 }
 
 TEST(AccessibleOwner, GivesThePanesWindow) {
-    TestContainer container;
+    CTestContainer container;
     ASSERT_HRESULT_SUCCEEDED(container.Create(CreateDeviceTransfer));
     ASSERT_HRESULT_SUCCEEDED(container.Activate());
     const CComPtr<IAccessibleOwner> owner = Ask<IAccessibleOwner>(container.Control(), IID_IAccessibleOwner);

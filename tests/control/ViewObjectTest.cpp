@@ -25,7 +25,7 @@ HRESULT DrawInto(IUnknown* control, HDC dc, const RECTL* bounds) {
 
 TEST(ViewDrawing, DrawPaintsWithinTheBoundsInTheContainersLogicalUnits) {
     const CComPtr<IUnknown> bar = BarColoured(kBarColour);
-    PixelCanvas canvas(100, 100);
+    CPixelCanvas canvas(100, 100);
     const RECTL bounds{10, 10, 50, 40};
     ASSERT_EQ(S_OK, DrawInto(bar.Get(), canvas.dc(), &bounds));
     EXPECT_EQ(kBarColour, canvas.At(10, 10));
@@ -33,7 +33,7 @@ TEST(ViewDrawing, DrawPaintsWithinTheBoundsInTheContainersLogicalUnits) {
     EXPECT_EQ(kWhite, canvas.At(50, 40));
     EXPECT_EQ(kWhite, canvas.At(9, 9));
 
-    PixelCanvas shifted(100, 100);
+    CPixelCanvas shifted(100, 100);
     SetViewportOrgEx(shifted.dc(), 30, 30, nullptr);
     const RECTL logical{0, 0, 20, 20};
     ASSERT_EQ(S_OK, DrawInto(bar.Get(), shifted.dc(), &logical));
@@ -60,7 +60,7 @@ TEST(ViewDrawing, DataObjectGivesTheControlsPictureAsAMetafile) {
     EXPECT_EQ(1000, picture->xExt);
     EXPECT_EQ(500, picture->yExt);
 
-    PixelCanvas canvas(100, 100);
+    CPixelCanvas canvas(100, 100);
     SetMapMode(canvas.dc(), MM_ANISOTROPIC);
     SetViewportExtEx(canvas.dc(), 100, 100, nullptr);
     PlayMetaFile(canvas.dc(), picture->hMF);
@@ -72,7 +72,7 @@ TEST(ViewDrawing, DataObjectGivesTheControlsPictureAsAMetafile) {
 
 // Active, the window repaints, and paints through the Draw operation.
 TEST(ViewChanges, PropertyChangeTellsTheViewSinkWhenInactiveAndRepaintsTheWindowWhenActive) {
-    TestContainer container;
+    CTestContainer container;
     ASSERT_HRESULT_SUCCEEDED(container.Create(CreateMenuCtrl));
     const CComPtr<IMenuCtrl> bar = Ask<IMenuCtrl>(container.Control(), IID_IMenuCtrl);
     const int before = container.Site().ViewChanges();
@@ -80,12 +80,12 @@ TEST(ViewChanges, PropertyChangeTellsTheViewSinkWhenInactiveAndRepaintsTheWindow
     EXPECT_EQ(before + 1, container.Site().ViewChanges());
 
     ASSERT_HRESULT_SUCCEEDED(container.Activate());
-    TestContainer::ProcessMessages();
+    CTestContainer::ProcessMessages();
     const HWND window = container.ControlWindow();
     ASSERT_FALSE(GetUpdateRect(window, nullptr, FALSE));
     bar->put_BackColor(kBarColour);
     EXPECT_TRUE(GetUpdateRect(window, nullptr, FALSE));
-    PixelCanvas canvas(100, 100);
+    CPixelCanvas canvas(100, 100);
     SendMessageA(window, WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc()), 0);
     EXPECT_EQ(kBarColour, canvas.At(5, 5));
 }

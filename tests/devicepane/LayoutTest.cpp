@@ -33,7 +33,7 @@ TEST_F(PaneLayoutTest, ListStartsRightOfTheStatusAreaAndASizeChangeOnlyStretches
     EXPECT_EQ(RectText({0, 0, 900 - left, 385}), RectText(Status().m_StatusMessage.GetRect(message)));
 
     m_pContainer->Resize({300, 200});
-    TestContainer::ProcessMessages();
+    CTestContainer::ProcessMessages();
     EXPECT_EQ(left, ListRect(List()).left);
     EXPECT_EQ(300, ListRect(List()).right);
     EXPECT_EQ(200, ListRect(List()).bottom);

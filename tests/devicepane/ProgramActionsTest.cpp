@@ -52,7 +52,7 @@ class ProgramActions : public PaneTest {
         SetDevice("Player");
         m_pPane->SetDeviceConnection(1, 0, nullptr);
         SetForegroundWindow(m_pContainer->Window());
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
     }
 
   public:
@@ -68,7 +68,7 @@ class ProgramActions : public PaneTest {
     static void Settle() {
         for (int i = 0; i < 5; ++i) {
             Sleep(20);
-            TestContainer::ProcessMessages();
+            CTestContainer::ProcessMessages();
         }
     }
     std::vector<DISPID> Events() const { return m_Sink.Dispids(); }
@@ -96,7 +96,7 @@ TEST_F(ProgramActions, TheContextMenuShowsDetailsOnlyWhereTheyExistAndMakesThemT
         Settle();
         std::string shown;
         {
-            ModalScript script({[&](ModalScript& s) {
+            CModalScript script({[&](CModalScript& s) {
                 shown = ShownMenu();
                 if (shown.empty()) return s.Again();
                 PressKey(VK_ESCAPE);
@@ -122,7 +122,7 @@ TEST_F(ProgramActions, TheContextMenuShowsDetailsOnlyWhereTheyExistAndMakesThemT
     for (const bool leftOfScreen : {false, true}) {
         if (leftOfScreen) SetWindowPos(m_pContainer->Window(), nullptr, -400, -100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         bool shown = false;
-        ModalScript script({[&](ModalScript& s) {
+        CModalScript script({[&](CModalScript& s) {
             if (ShownMenu().empty()) return s.Again();
             shown = true;
             EndMenu();
@@ -147,7 +147,7 @@ TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
     RECT bounds{};
     ListView_GetItemRect(List(), 0, &bounds, LVIR_BOUNDS);
     const POINT expected = ScreenPoint(List(), bounds.left + 2, bounds.bottom - 2);
-    ModalScript script({[&](ModalScript& s) {
+    CModalScript script({[&](CModalScript& s) {
         if (ShownMenu(&popup).empty()) return s.Again();
         RECT at{};
         GetWindowRect(popup, &at);
@@ -196,7 +196,7 @@ TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
     ASSERT_EQ(1, m_pPane->GetSelCount());
     m_Sink.Clear();
     bool dialog = false;
-    ModalScript host({[&](ModalScript&) {
+    CModalScript host({[&](CModalScript&) {
         if (ActiveDialog() == nullptr) return;
         dialog = true;
         PressKey(VK_ESCAPE);
@@ -207,10 +207,10 @@ TEST_F(ProgramActions, KeysDoubleClickAndTheMenuKeyFireTheirRequestsOnce) {
     EXPECT_TRUE(Events().empty());
     // The user's request in the same state opens the segment dialog, whose
     // changes reach the host flagged as the dialog's.
-    ModalScript user({[](ModalScript& s) {
-                          if (ActiveDialog() == nullptr) s.Again();
-                      },
-                      [](ModalScript&) { PressKey(VK_ESCAPE); }});
+    CModalScript user({[](CModalScript& s) {
+                           if (ActiveDialog() == nullptr) s.Again();
+                       },
+                       [](CModalScript&) { PressKey(VK_ESCAPE); }});
     PressKey(VK_RETURN);
     while (!user.Finished()) Settle();
     ASSERT_FALSE(m_Sink.Events().empty());
@@ -258,14 +258,14 @@ TEST_F(ProgramActions, DragAndDropOverStatusAreaAndListReachesTheHost) {
         ScriptedSource source;
         MoveMouse(status);
         Settle();
-        ModalScript script({[&](ModalScript&) {
-                                MoveMouse(POINT{status.x + 5, status.y});
-                            },
-                            [&](ModalScript&) { MoveMouse(list); },
-                            [&](ModalScript&) {
-                                MoveMouse(POINT{list.x + 5, list.y});
-                            },
-                            [&](ModalScript&) { source.drop = true; }});
+        CModalScript script({[&](CModalScript&) {
+                                 MoveMouse(POINT{status.x + 5, status.y});
+                             },
+                             [&](CModalScript&) { MoveMouse(list); },
+                             [&](CModalScript&) {
+                                 MoveMouse(POINT{list.x + 5, list.y});
+                             },
+                             [&](CModalScript&) { source.drop = true; }});
         DWORD effect = 0;
         DoDragDrop(data.Get(), &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
         Settle();

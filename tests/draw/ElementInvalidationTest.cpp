@@ -24,7 +24,7 @@ class SolidElement : public CDrawElement {
 // pixel, at once through a clip region of its own, so its neighbours do not
 // flicker; the same place or visibility again erases nothing.
 TEST(ElementInvalidation, MovingAndHidingEraseOnlyTheElementsAreasAndTheListSkipsHiddenOnes) {
-    OwnerWindow owner;
+    COwnerWindow owner;
     SolidElement below(RGB(0, 0, 255)), element(RGB(255, 0, 0));
     below.SetBounds(0, 0, 50, 50);
     element.SetBounds(10, 20, 30, 40);
@@ -47,7 +47,7 @@ TEST(ElementInvalidation, MovingAndHidingEraseOnlyTheElementsAreasAndTheListSkip
     owner.Settle();
     element.SetVisible(false);
     ASSERT_EQ(1u, owner.Erases().size());
-    PixelCanvas canvas(50, 50);
+    CPixelCanvas canvas(50, 50);
     list.DrawAll(canvas.dc(), nullptr);
     EXPECT_EQ(ColorText(RGB(0, 0, 255)), ColorText(canvas.At(20, 30)));
     element.SetVisible(true);

@@ -34,7 +34,7 @@ TEST_P(GaugeDrawing, ShowsTheUsedShareOnTheTopFaceAndTheSide) {
     CGaugeElement gauge;
     gauge.SetBounds(5, 5, c.width, 60);
     gauge.SetFraction(c.fraction);
-    PixelCanvas canvas(140, 70);
+    CPixelCanvas canvas(140, 70);
     gauge.Draw(canvas.dc(), nullptr);
     auto at = [&](int x, int y) { return ColorText(canvas.At(5 + x, 5 + y)); };
     EXPECT_EQ(ColorText(c.back), at(60, 10));
@@ -51,7 +51,7 @@ TEST_P(GaugeDrawing, ShowsTheUsedShareOnTheTopFaceAndTheSide) {
 }
 
 TEST(GaugeFraction, SetFractionReturnsThePreviousValueAndInvalidatesWithoutErasing) {
-    OwnerWindow owner;
+    COwnerWindow owner;
     CGaugeElement gauge;
     gauge.SetBounds(10, 10, 120, 60);
     gauge.SetOwner(owner.hwnd());

@@ -21,7 +21,7 @@ bool IconIsValid(HICON icon) {
 // or destroyed, the element leaves the caller's icon valid.
 TEST(IconElement, DrawsAPrivateCopySizedToTheIconAndLeavesTheCallersIconValid) {
     const HICON icon = CopyIcon(LoadIcon(nullptr, IDI_APPLICATION));  // the caller's own
-    OwnerWindow owner;
+    COwnerWindow owner;
     CIconElement element;
     element.MoveTo(10, 10);
     element.SetOwner(owner.hwnd());
@@ -33,7 +33,7 @@ TEST(IconElement, DrawsAPrivateCopySizedToTheIconAndLeavesTheCallersIconValid) {
     RECT r;
     EXPECT_EQ("(10, 10, 42, 42)", RectText(element.GetRect(r)));
     EXPECT_NE(icon, element.GetIcon());
-    PixelCanvas canvas(50, 50);
+    CPixelCanvas canvas(50, 50);
     element.Draw(canvas.dc(), nullptr);
     EXPECT_GE(canvas.InkBounds().left, 10);
     EXPECT_LE(canvas.InkBounds().right, 41);
@@ -61,7 +61,7 @@ TEST(BitmapElement, DrawsTheLoadedBitmapAtItsCornerAndSizeOrNothingForIdZero) {
     EXPECT_EQ(RectText(RECT{0, 0, info.bmWidth, info.bmHeight}), RectText(check.GetRect(r)));
 
     check.MoveTo(5, 7);
-    PixelCanvas canvas(60, 60, RGB(0, 255, 0));
+    CPixelCanvas canvas(60, 60, RGB(0, 255, 0));
     none.Draw(canvas.dc(), nullptr);
     check.Draw(canvas.dc(), nullptr);
     EXPECT_EQ(RectText(RECT{5, 7, 5 + info.bmWidth - 1, 7 + info.bmHeight - 1}), RectText(canvas.InkBounds()));
@@ -73,7 +73,7 @@ TEST(BitmapElement, DrawsTheLoadedBitmapAtItsCornerAndSizeOrNothingForIdZero) {
 TEST(TriangleMarker, PointsDownFromConstructionAndUpAfterSetPointsDownFalse) {
     for (const bool down : {true, false}) {
         SCOPED_TRACE(down ? "down" : "up");
-        OwnerWindow owner;
+        COwnerWindow owner;
         CTriangleElement marker{RGB(0, 128, 0)};
         marker.SetBounds(10, 10, 9, 8);
         marker.SetOwner(owner.hwnd());
@@ -81,7 +81,7 @@ TEST(TriangleMarker, PointsDownFromConstructionAndUpAfterSetPointsDownFalse) {
         if (!down) marker.SetPointsDown(false);
         EXPECT_EQ("(0, 0, 0, 0)", RectText(owner.UpdateRect()));
 
-        PixelCanvas canvas(30, 30);
+        CPixelCanvas canvas(30, 30);
         SetPolyFillMode(canvas.dc(), ALTERNATE);
         const HGDIOBJ brush = GetCurrentObject(canvas.dc(), OBJ_BRUSH);
         marker.Draw(canvas.dc(), nullptr);

@@ -34,7 +34,7 @@ class TextElementSizing : public testing::Test {
     }
 
     HFONT font = CreateTestFont(20);
-    OwnerWindow owner;
+    COwnerWindow owner;
     CTextElement text;
 };
 
@@ -69,7 +69,7 @@ class WrappedText : public testing::Test {
     }
 
     CWrappedTextElement message;
-    PixelCanvas canvas{200, 160};
+    CPixelCanvas canvas{200, 160};
 };
 
 TEST_F(WrappedText, AShortTextSitsOnTheBottomEdgeCentredInItsOwnColour) {

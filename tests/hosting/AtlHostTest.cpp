@@ -48,15 +48,15 @@ class AtlHost : public testing::TestWithParam<ControlKind> {
     }
 
     static inline bool s_fInitialised = false;
-    KestrelRegistration m_registration;
-    TestContainer m_parent;  // a plain top-level window here, with no control of its own
+    CKestrelRegistration m_registration;
+    CTestContainer m_parent;  // a plain top-level window here, with no control of its own
 };
 
 TEST_P(AtlHost, AtlAxWinWindowHostsTheControlNamedByItsText) {
     const HWND host = CreateWindowExW(0, L"AtlAxWin", GetParam().progId, WS_CHILD | WS_VISIBLE, 0, 0, 400, 240,
                                       m_parent.Window(), nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(nullptr, host);  // a child: it goes with m_parent
-    TestContainer::ProcessMessages();
+    CTestContainer::ProcessMessages();
 
     const HWND control = FindWindowExW(host, nullptr, GetParam().windowClass, nullptr);
     ASSERT_NE(nullptr, control) << "no " << GetParam().name << " window in the AtlAxWin window";

@@ -121,7 +121,7 @@ std::string ReadFile(const std::wstring& path) {
 }
 
 TEST(SampleHostExit, EndsCleanlyWhateverIsOpenWhenTheUserLeaves) {
-    const KestrelRegistration registration;
+    const CKestrelRegistration registration;
     ASSERT_HRESULT_SUCCEEDED(registration.Result());
     for (const CWayOut& way : kWaysOut) {
         SCOPED_TRACE(way.szState);

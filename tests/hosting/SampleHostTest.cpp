@@ -16,7 +16,7 @@ using testing::HasSubstr;
 
 namespace {
 
-ChildRun RunSampleHost(const std::wstring& arguments) {
+CChildRun RunSampleHost(const std::wstring& arguments) {
     return RunChild(L"\"" + SampleHostPath() + L"\" " + arguments);
 }
 
@@ -45,9 +45,9 @@ class SampleHost : public testing::Test {
 };
 
 TEST_F(SampleHost, EmbedsTheRegisteredControlsByProgIdAndWritesAPictureOfEachPaneScene) {
-    KestrelRegistration registration;
+    CKestrelRegistration registration;
     ASSERT_HRESULT_SUCCEEDED(registration.Result());
-    const ChildRun run = RunSampleHost(L"--screenshots \"" + m_strFolder.substr(0, m_strFolder.size() - 1) + L"\"");
+    const CChildRun run = RunSampleHost(L"--screenshots \"" + m_strFolder.substr(0, m_strFolder.size() - 1) + L"\"");
     ASSERT_EQ(0u, run.exitCode) << run.output;
     EXPECT_THAT(run.output, HasSubstr("Menu.id: embedded, window class \"Menu Control class\", events connected"));
     EXPECT_THAT(run.output, HasSubstr("Tessaly.DeviceTransfer.1: embedded, window class \"Lanthorn DeviceView\", "
@@ -65,10 +65,10 @@ TEST_F(SampleHost, EmbedsTheRegisteredControlsByProgIdAndWritesAPictureOfEachPan
 }
 
 TEST_F(SampleHost, UnregisteredControlsAreReportedAndTheHostCarriesOn) {
-    RegistryKeysGuard guard;
+    CRegistryKeysGuard guard;
     guard.Watch(HKEY_CLASSES_ROOT, L"Tessaly.DeviceTransfer.1", true);
     guard.Watch(HKEY_CLASSES_ROOT, L"Menu.id", true);
-    const ChildRun run = RunSampleHost(L"--exit-after 200");
+    const CChildRun run = RunSampleHost(L"--exit-after 200");
     EXPECT_EQ(0u, run.exitCode) << run.output;
     EXPECT_THAT(run.output, HasSubstr("Tessaly.DeviceTransfer.1: not registered"));
     EXPECT_THAT(run.output, HasSubstr("Menu.id: not registered"));

@@ -54,13 +54,13 @@ std::wstring WindowClass(HWND window) {
     return std::wstring(name, window != nullptr ? GetClassNameW(window, name, 64) : 0);
 }
 
-struct Control {
+struct CControl {
     const wchar_t* coclass;
     const wchar_t* progId;
     const wchar_t* windowClass;
 };
 
-void CheckControl(ITypeLib* library, const Control& control, const std::wstring& dll, HWND parent) {
+void CheckControl(ITypeLib* library, const CControl& control, const std::wstring& dll, HWND parent) {
     const std::wstring name = control.progId;
     CLSID clsid{};
     Check(SUCCEEDED(CLSIDFromProgID(control.progId, &clsid)) && Coclass(library, clsid) == control.coclass,
@@ -100,9 +100,9 @@ int wmain(int argc, wchar_t** argv) {
     const HWND parent = CreateWindowExW(0, L"STATIC", L"Kestrel kit", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 600,
                                         400, nullptr, nullptr, nullptr, nullptr);
     Check(parent != nullptr, L"a host window");
-    const Control controls[] = {{L"DeviceTransfer", L"Tessaly.DeviceTransfer.1", L"Lanthorn DeviceView"},
-                                {L"MenuCtrl", L"Menu.id", L"Menu Control class"}};
-    for (const Control& control : controls) CheckControl(library.Get(), control, folder + L"Kestrel.dll", parent);
+    const CControl controls[] = {{L"DeviceTransfer", L"Tessaly.DeviceTransfer.1", L"Lanthorn DeviceView"},
+                                 {L"MenuCtrl", L"Menu.id", L"Menu Control class"}};
+    for (const CControl& control : controls) CheckControl(library.Get(), control, folder + L"Kestrel.dll", parent);
     DestroyWindow(parent);
     return g_nFailures;
 }

@@ -25,7 +25,7 @@ class MenuBarInput : public MenuFixture {
     std::vector<COLORREF> PrintBar() const {
         RECT client{};
         GetClientRect(BarWindow(), &client);
-        PixelCanvas canvas(client.right, client.bottom);
+        CPixelCanvas canvas(client.right, client.bottom);
         SendMessageA(BarWindow(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
         std::vector<COLORREF> pixels;
         for (int y = 0; y < client.bottom; ++y)
@@ -35,7 +35,7 @@ class MenuBarInput : public MenuFixture {
     // The text a screen reader gets from the bar with the focus on it, after `key`.
     std::string FocusedBarText(WORD key = 0) {
         if (key != 0) PressKey(key);
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
         SetFocus(BarWindow());
         const std::string text = BarText();
         SetFocus(s_hWndRecorder);
@@ -45,7 +45,7 @@ class MenuBarInput : public MenuFixture {
         TearDown();
         SetUp();
         MoveMouse(CentreOf(s_hWndRecorder));
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
     }
 };
 
@@ -63,11 +63,11 @@ TEST_F(MenuBarInput, APopupOpensBelowOrAboveItsItem) {
         SCOPED_TRACE(c.name);
         SetWindowPos(owner, nullptr, 100, c.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         RECT popup{};
-        ModalScript script({PopupOf(0), Do([&] {
-                                GetWindowRect(PopupWindow(), &popup);
-                                PressKey(VK_ESCAPE);
-                            })},
-                           120);
+        CModalScript script({PopupOf(0), Do([&] {
+                                 GetWindowRect(PopupWindow(), &popup);
+                                 PressKey(VK_ESCAPE);
+                             })},
+                            120);
         Click(ItemCentre(0));
         ASSERT_TRUE(PumpUntil([&] { return script.Finished() && PopupWindow() == nullptr; }));
         const RECT item = ItemRect(0);
@@ -78,13 +78,13 @@ TEST_F(MenuBarInput, APopupOpensBelowOrAboveItsItem) {
         else
             EXPECT_EQ(topLeft.y + item.bottom - item.top, popup.top);
         PressKey(VK_ESCAPE);
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
     }
     SetWindowPos(owner, nullptr, home.left, home.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 TEST_F(MenuBarInput, ArrowsTabAndTheMouseMoveTheOpenPopupAndAClickOnItsItemClosesIt) {
-    std::vector<ModalScript::Step> steps{PopupOf(0)};
+    std::vector<CModalScript::Step> steps{PopupOf(0)};
     for (const auto& move : {std::make_pair(VK_LEFT, 3), {VK_RIGHT, 0}, {VK_LEFT, 3}, {VK_TAB, 0}, {VK_RIGHT, 1}}) {
         steps.push_back(Do([move] { PressKey(static_cast<WORD>(move.first)); }));
         steps.push_back(PopupOf(move.second));
@@ -92,7 +92,7 @@ TEST_F(MenuBarInput, ArrowsTabAndTheMouseMoveTheOpenPopupAndAClickOnItsItemClose
     steps.push_back(Do([this] { MoveMouse(ItemCentre(2)); }));
     steps.push_back(PopupOf(2));
     steps.push_back(Do([this] { Click(ItemCentre(2)); }));
-    ModalScript script(steps, 120);
+    CModalScript script(steps, 120);
     Click(ItemCentre(0));
     ASSERT_TRUE(PumpUntil([&] { return script.Finished() && PopupWindow() == nullptr; }, 8000)) << PopupTrace();
     PumpFor(500);
@@ -169,13 +169,13 @@ TEST_F(MenuBarInput, UpOrDownOpensTheHotItemsPopupFromHoverOrMenuMode) {
         }
         PumpFor(200);
         bool fOwnerDrawn = false;
-        ModalScript script({PopupOf(1), Do([&] {
-                                const MENUITEMINFOA info = ItemInfo(SubMenuOf(menu, 1), 0);
-                                fOwnerDrawn = (info.fType & MFT_OWNERDRAW) &&
-                                              CMenuItemData::FromItemData(info.dwItemData) != nullptr;
-                                PressKey(VK_ESCAPE);
-                            })},
-                           120);
+        CModalScript script({PopupOf(1), Do([&] {
+                                 const MENUITEMINFOA info = ItemInfo(SubMenuOf(menu, 1), 0);
+                                 fOwnerDrawn = (info.fType & MFT_OWNERDRAW) &&
+                                               CMenuItemData::FromItemData(info.dwItemData) != nullptr;
+                                 PressKey(VK_ESCAPE);
+                             })},
+                            120);
         PressKey(c.key);
         ASSERT_TRUE(PumpUntil([&] { return AfterPopups() == 1; })) << PopupTrace();
         EXPECT_EQ("B1 A1 ", PopupTrace());
@@ -186,13 +186,13 @@ TEST_F(MenuBarInput, UpOrDownOpensTheHotItemsPopupFromHoverOrMenuMode) {
 
 TEST_F(MenuBarInput, AltWithAnUpperCaseMnemonicOpensItsPopupAndALowerCaseOneNothing) {
     // The popup may close by itself as Alt comes up; Esc closes it otherwise.
-    ModalScript script({[this](ModalScript& s) {
-                           if (PopupMenu() == SubMenuOf(menu, 2))
-                               PressKey(VK_ESCAPE);
-                           else if (AfterPopups() == 0)
-                               s.Again();
-                       }},
-                       120);
+    CModalScript script({[this](CModalScript& s) {
+                            if (PopupMenu() == SubMenuOf(menu, 2))
+                                PressKey(VK_ESCAPE);
+                            else if (AfterPopups() == 0)
+                                s.Again();
+                        }},
+                        120);
     PressKeyWith(VK_MENU, 'V');
     ASSERT_TRUE(PumpUntil([&] { return AfterPopups() == 1; })) << PopupTrace();
     EXPECT_EQ("B2 A2 ", PopupTrace());
@@ -211,21 +211,21 @@ TEST_F(MenuBarInput, MnemonicKeysInAPopupSelectOrExecuteItsOwnerDrawnItems) {
     const auto ask = [&](char key) {
         answers.push_back(SendMessageA(owner, WM_MENUCHAR, MAKEWPARAM(key, MF_POPUP), reinterpret_cast<LPARAM>(file)));
     };
-    ModalScript script({PopupOf(0), Do([&] {
-                            ask('s');  // nothing highlighted
-                            PressKey(VK_DOWN);
-                            PressKey(VK_DOWN);
-                        }),
-                        Do([&] {
-                            ask('S');  // Save highlighted
-                            PressKey(VK_UP);
-                            PressKey(VK_UP);
-                        }),
-                        Do([&] {
-                            ask('s');  // Send, the last, highlighted
-                            PressKey('X');
-                        })},
-                       120);
+    CModalScript script({PopupOf(0), Do([&] {
+                             ask('s');  // nothing highlighted
+                             PressKey(VK_DOWN);
+                             PressKey(VK_DOWN);
+                         }),
+                         Do([&] {
+                             ask('S');  // Save highlighted
+                             PressKey(VK_UP);
+                             PressKey(VK_UP);
+                         }),
+                         Do([&] {
+                             ask('s');  // Send, the last, highlighted
+                             PressKey('X');
+                         })},
+                        120);
     Click(ItemCentre(0));
     ASSERT_TRUE(PumpUntil([&] { return AfterPopups() == 1; })) << PopupTrace();
     EXPECT_EQ(
@@ -285,7 +285,7 @@ TEST_F(MenuBarInput, KeysPassThroughWhereTheBarHasNoSay) {
             SetForegroundWindow(other);
             SetActiveWindow(owner);  // this thread's, not the foreground
         }
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
         g_vecKeysSeen.clear();
         if (c.where < WHERE::ALT_UP) {
             PressKey(VK_MENU);  // no more: a popup opened by mistake would hold the test
@@ -321,15 +321,15 @@ TEST_F(MenuBarInput, PopupsLeftConvertedArePutBackBeforeTheirRecordsGo) {
             bar.Reset();
             s_pContainer->Close();
         };
-        ModalScript script({PopupOf(0), Do([&] { fRelease ? release() : void(s_pContainer->Deactivate()); }),
-                            Do([] { PressKey(VK_DOWN); }), Do([] { PressKey(VK_RETURN); })},
-                           120);
+        CModalScript script({PopupOf(0), Do([&] { fRelease ? release() : void(s_pContainer->Deactivate()); }),
+                             Do([] { PressKey(VK_DOWN); }), Do([] { PressKey(VK_RETURN); })},
+                            120);
         Click(ItemCentre(0));
         ASSERT_TRUE(PumpUntil([&] { return script.Finished() && PopupWindow() == nullptr; }));
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
         EXPECT_EQ("B0 ", PopupTrace());
         if (bar) release();
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
         EXPECT_EQ(0u, CMenuItemData::LiveCount());
         ExpectItemsPutBack(file);
         DestroyMenu(hostMenu);
@@ -357,7 +357,7 @@ TEST_F(MenuBarInput, WithTheCuesSettingOffUnderlinesShowOnceAltOrF10IsPressed) {
         EXPECT_TRUE(plain == PrintBar()) << key;
         PressKey(key);  // menu mode on, then off again
         PressKey(VK_ESCAPE);
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
         EXPECT_TRUE(underlined == PrintBar()) << key;
     }
 }
@@ -368,7 +368,7 @@ TEST_F(MenuBarInput, TheBarRepaintsWhenTheOwnerHearsOfNewSettingsOrColours) {
         WPARAM wp;
     } changes[] = {{WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST}, {WM_SYSCOLORCHANGE, 0}};
     for (const auto& change : changes) {
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
         ValidateRect(BarWindow(), nullptr);
         RECT dirty{};
         ASSERT_FALSE(GetUpdateRect(BarWindow(), &dirty, FALSE));

@@ -73,7 +73,7 @@ TEST_F(MenuBarObject, OnlyTheBarsPopupItemsWithoutTheHostsDataAreOwnerDrawn) {
 // the later goes, and the owner's own procedure and the hooks are back with
 // the last. (An owner that goes first: the robustness suite's lifetimes.)
 TEST(MenuBarLifetimes, HooksAndOwnerChainFollowTheBarsAndOwners) {
-    OwnerWindow owner;
+    COwnerWindow owner;
     const WNDPROC original = ProcOf(owner.hwnd());
     CComPtr<IMenuCtrl> earlier = NewBar(), later = NewBar();
     ASSERT_TRUE(earlier && later);
@@ -103,7 +103,7 @@ TEST(MenuBarLifetimes, HooksAndOwnerChainFollowTheBarsAndOwners) {
 // in Japanese) the text converts to fewer wide characters than it has bytes;
 // the buffer still holds as many as the count says, and a terminator.
 TEST(MenuBarItemText, TheAccessibleCountAndBufferAgree) {
-    OwnerWindow owner;
+    COwnerWindow owner;
     const CComPtr<IMenuCtrl> bar = NewBar();
     ASSERT_TRUE(bar);
     bar->put_Owner(OleHandle(owner.hwnd()));

@@ -80,11 +80,11 @@ HMENU PopupMenu() {
     return popup != nullptr ? reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0)) : nullptr;
 }
 
-TestContainer* MenuFixture::s_pContainer = nullptr;
+CTestContainer* MenuFixture::s_pContainer = nullptr;
 HWND MenuFixture::s_hWndRecorder = nullptr;
 
 void MenuFixture::SetUpTestSuite() {
-    s_pContainer = new TestContainer({480, 120});
+    s_pContainer = new CTestContainer({480, 120});
     WNDCLASSA recorder{};
     recorder.lpfnWndProc = RecorderProc;
     recorder.hInstance = GetModuleHandleA(nullptr);
@@ -134,7 +134,7 @@ void MenuFixture::TearDown() {
     sink.Disconnect();
     bar.Reset();
     s_pContainer->Close();
-    TestContainer::ProcessMessages();
+    CTestContainer::ProcessMessages();
     EXPECT_EQ(0u, CMenuItemData::LiveCount());
 }
 

@@ -82,7 +82,7 @@ class MenuFixture : public testing::Test {
     void FocusOnRecorder() const {
         SetForegroundWindow(owner);
         SetFocus(s_hWndRecorder);
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
     }
     // The items (BeforePopup, AfterPopup) in the order they were fired.
     std::string PopupTrace() const;
@@ -90,13 +90,13 @@ class MenuFixture : public testing::Test {
         return static_cast<size_t>(
             std::count_if(popups.begin(), popups.end(), [](auto& e) { return e.dispid == DISPID_AfterPopup; }));
     }
-    ModalScript::Step PopupOf(int item) const {
-        return [this, item](ModalScript& s) {
+    CModalScript::Step PopupOf(int item) const {
+        return [this, item](CModalScript& s) {
             if (PopupMenu() != SubMenuOf(menu, item)) s.Again();
         };
     }
-    static ModalScript::Step Do(std::function<void()> action) {
-        return [action](ModalScript&) { action(); };
+    static CModalScript::Step Do(std::function<void()> action) {
+        return [action](CModalScript&) { action(); };
     }
     std::string BarText() const {
         char text[32] = {};
@@ -104,7 +104,7 @@ class MenuFixture : public testing::Test {
         return text;
     }
 
-    static TestContainer* s_pContainer;
+    static CTestContainer* s_pContainer;
     static HWND s_hWndRecorder;
     CComPtr<IMenuCtrl> bar;
     HMENU menu = nullptr;

@@ -15,7 +15,7 @@ namespace {
 // 16 x 16 images: transparent, with a red square at 4..11.
 HIMAGELIST RedSquares() {
     const HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
-    PixelCanvas image(16, 16, RGB(255, 0, 255));
+    CPixelCanvas image(16, 16, RGB(255, 0, 255));
     const RECT square{4, 4, 12, 12};
     const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
     FillRect(image.dc(), &square, red);
@@ -48,7 +48,7 @@ class PopupItemPixels : public testing::Test {
     CMenuItemData* Record(HMENU popup, UINT position) {
         return CMenuItemData::FromItemData(ItemInfo(popup, position).dwItemData);
     }
-    void Draw(PixelCanvas& canvas, HMENU popup, UINT position, UINT state, int height = 22) {
+    void Draw(CPixelCanvas& canvas, HMENU popup, UINT position, UINT state, int height = 22) {
         const DRAWITEMSTRUCT dis{ODT_MENU,
                                  0,
                                  GetMenuItemID(popup, static_cast<int>(position)),
@@ -104,7 +104,7 @@ TEST_F(PopupItemPixels, BarItemsAndImageButtonsAreRaisedOrSunken) {
         {3, ODS_GRAYED, {14, 15}, GetSysColor(COLOR_3DHILIGHT)},
     };
     for (const auto& p : probes) {
-        PixelCanvas canvas(200, 22, p.position == kBar ? RGB(255, 255, 255) : back);
+        CPixelCanvas canvas(200, 22, p.position == kBar ? RGB(255, 255, 255) : back);
         if (p.position == kBar)
             DrawBarItem(item, canvas.dc(), p.state & kHot, p.state & kPressed, kBarBack, false);
         else
@@ -119,7 +119,7 @@ TEST_F(PopupItemPixels, CheckMarkSeparatorAcceleratorAndBoldDefault) {
     painter.SetItemImage(ID_SAVE, -1);
     painter.RevertAll();
     painter.ConvertPopup(file);
-    PixelCanvas checked(200, 22, back);
+    CPixelCanvas checked(200, 22, back);
     Draw(checked, file, 1, ODS_CHECKED);
     // The system check mark in a sunken frame: the ink's top-left is its dark corner.
     const RECT ink = checked.InkBounds();
@@ -127,12 +127,12 @@ TEST_F(PopupItemPixels, CheckMarkSeparatorAcceleratorAndBoldDefault) {
     EXPECT_EQ(ColorText(AdjustLuminance(back, -25)), ColorText(checked.At(ink.left + 1, ink.top + 1)));
 
     EXPECT_EQ(static_cast<UINT>(GetSystemMetrics(SM_CYMENU) / 2), Measure(2).itemHeight);
-    PixelCanvas separator(200, 10, back);
+    CPixelCanvas separator(200, 10, back);
     Draw(separator, file, 2, 0, 10);
     EXPECT_EQ(ColorText(AdjustLuminance(back, -250)), ColorText(separator.At(10, 6)));
 
     // "Ctrl+O" ends at the text rectangle's right edge, 20 short of the item's.
-    PixelCanvas open(200, 22, back);
+    CPixelCanvas open(200, 22, back);
     Draw(open, file, 0, 0);
     EXPECT_GT(open.InkBounds().right, 160);
     EXPECT_LT(open.InkBounds().right, 180);
@@ -168,7 +168,7 @@ TEST_F(PopupItemPixels, PlainGrayedAndTabbedItems) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        PixelCanvas canvas(200, 22, back);
+        CPixelCanvas canvas(200, 22, back);
         Draw(canvas, c.popup, c.position, c.state);
         const COLORREF fill = (c.state & ODS_SELECTED) ? GetSysColor(COLOR_HIGHLIGHT) : back;
         bool fLeftInk = false, fTextInk = false;
@@ -197,9 +197,9 @@ TEST_F(PopupItemPixels, PlainGrayedAndTabbedItems) {
 // With ODS_NOACCEL the system says the cues are hidden: "&Open..." loses
 // only its underline, one row of text ink under the O.
 TEST_F(PopupItemPixels, NoAccelStateHidesTheMnemonicUnderline) {
-    PixelCanvas underlined(200, 22, back);
+    CPixelCanvas underlined(200, 22, back);
     Draw(underlined, file, 0, 0);
-    PixelCanvas plain(200, 22, back);
+    CPixelCanvas plain(200, 22, back);
     Draw(plain, file, 0, ODS_NOACCEL);
     int row = -1, differing = 0;
     for (int y = 0; y < 22; ++y)

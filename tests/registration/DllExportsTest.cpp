@@ -22,7 +22,7 @@ class DllExports : public testing::Test {
         return factory;
     }
 
-    KestrelDll dll{KestrelDllPath()};
+    CKestrelDll dll{KestrelDllPath()};
 };
 
 TEST_F(DllExports, CanUnloadNowOnlyWhenNoInstanceClassObjectOrServerLockRemains) {

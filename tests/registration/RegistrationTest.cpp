@@ -55,12 +55,12 @@ class Registration : public testing::Test {
     }
 
     const std::wstring dllPath = FullPath(KestrelDllPath());
-    RegistryKeysGuard guard;
+    CRegistryKeysGuard guard;
 };
 
 // Twice, with a stale entry in between: the same keys, without the stale entry.
 TEST_F(Registration, ThroughTheExportWritesTheSameKeysTwiceAndUndoneKeepsWhatIsNotItsOwn) {
-    KestrelDll dll(dllPath);
+    CKestrelDll dll(dllPath);
     ASSERT_TRUE(dll.Loaded());
     ASSERT_EQ(S_OK, dll.RegisterServer());
     const RegistryContents first = ExpectRegisteredAt(dllPath);

@@ -14,7 +14,7 @@ TEST(DefaultDeviceIcon, HasTransparentCornersAndAnOpaquePlayer) {
         static_cast<HICON>(LoadImageA(Module::Instance(), MAKEINTRESOURCEA(IDI_DEFAULT_DEVICE), IMAGE_ICON, 0, 0, 0));
     ASSERT_NE(nullptr, icon);
     const COLORREF background = RGB(255, 0, 255);
-    PixelCanvas canvas(67, 66, background);
+    CPixelCanvas canvas(67, 66, background);
     DrawIconEx(canvas.dc(), 0, 0, icon, 67, 66, 0, nullptr, DI_NORMAL);
     DestroyIcon(icon);
     EXPECT_EQ(ColorText(background), ColorText(canvas.At(0, 0)));

@@ -92,18 +92,18 @@ class BadInput : public PaneTest {
         ASSERT_EQ(S_OK, m_pPane->GetProgramProperties(0, &back));
         EXPECT_STREQ("Evening News", back.m_szTitle);
         EXPECT_EQ(S_OK, m_pPane->SetDeviceConnection(1, 0, "Connected"));
-        const PixelCanvas canvas(100, 50);
+        const CPixelCanvas canvas(100, 50);
         const RECTL bounds{0, 0, 100, 50};
         EXPECT_EQ(S_OK, m_pView->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, canvas.dc(), &bounds, nullptr,
                                       nullptr, 0));
         RECT rect{};
         EXPECT_EQ(S_OK, m_pBar->GetItemRect(1, reinterpret_cast<LONG_PTR>(&rect)));
         EXPECT_GT(rect.right, rect.left);
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
         PaneTest::TearDown();
     }
 
-    TestContainer m_BarHost;
+    CTestContainer m_BarHost;
     CComPtr<IMenuCtrl> m_pBar;
     IUnknown* const m_pControl = m_pContainer->Control();
     const CComPtr<IOleObject> m_pObject = Ask<IOleObject>(m_pControl);

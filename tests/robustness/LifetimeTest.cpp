@@ -36,11 +36,11 @@ TEST(Lifetime, HostsMayCallBackEmptyTheListOrEndThePaneInsideItsEvents) {
     };
     const struct {
         const char* name;
-        std::function<void(PaneHost&)> handle;
+        std::function<void(CPaneHost&)> handle;
         const char* rowsAfter;  // the titles once "After" is added; null: the pane is gone
     } hosts[] = {
         {"calls back",
-         [](PaneHost& host) {
+         [](CPaneHost& host) {
              host.m_pPane->SetDisplayMode(CDBURN_VIEW);
              host.m_pPane->SetDeviceConnection(1, 1, "Refreshing");
              host.m_pPane->RemoveProgram(0);
@@ -48,16 +48,16 @@ TEST(Lifetime, HostsMayCallBackEmptyTheListOrEndThePaneInsideItsEvents) {
              host.ShowPlugin(nullptr);
          },
          "Inside After"},
-        {"empties the list", [](PaneHost& host) { host.m_pPane->RemoveAllPrograms(); }, "After"},
-        {"destroys the container window", [](PaneHost& host) { DestroyWindow(host.m_pContainer->Window()); }, nullptr},
-        {"closes and releases the pane", [](PaneHost& host) { host.ClosePane(); }, nullptr},
+        {"empties the list", [](CPaneHost& host) { host.m_pPane->RemoveAllPrograms(); }, "After"},
+        {"destroys the container window", [](CPaneHost& host) { DestroyWindow(host.m_pContainer->Window()); }, nullptr},
+        {"closes and releases the pane", [](CPaneHost& host) { host.ClosePane(); }, nullptr},
     };
     for (const auto& t : triggers) {
         for (const auto& h : hosts) {
             SCOPED_TRACE(testing::Message() << "source " << t.source << " " << t.key << ", host " << h.name);
             CPluginPaneDouble plugin(t.source == PLUGIN_HOLDING_SITE);
             {
-                PaneHost host;
+                CPaneHost host;
                 ASSERT_EQ(S_OK, host.m_pPane->SetDisplayMode(t.mode));
                 host.m_pPane->SetDeviceConnection(1, 0, nullptr);  // the list in report view
                 host.Add(Program("Cut"));                          // selected and focused
@@ -73,7 +73,7 @@ TEST(Lifetime, HostsMayCallBackEmptyTheListOrEndThePaneInsideItsEvents) {
                 if (t.source <= PLUGIN_NOT_HOLDING_SITE) {
                     EXPECT_EQ(S_OK, plugin.m_pSite->OnPaneNotify());
                 }
-                TestContainer::ProcessMessages();
+                CTestContainer::ProcessMessages();
                 EXPECT_LE(1, fired);
                 EXPECT_EQ(nullptr, GetCapture());
                 if (h.rowsAfter != nullptr) {
@@ -85,7 +85,7 @@ TEST(Lifetime, HostsMayCallBackEmptyTheListOrEndThePaneInsideItsEvents) {
                 sink.Disconnect();
                 host.ClosePane();
             }
-            TestContainer::ProcessMessages();
+            CTestContainer::ProcessMessages();
             EXPECT_EQ(0u, plugin.m_nRefs);
             EXPECT_EQ(nullptr, plugin.m_pSite);
         }
@@ -106,7 +106,7 @@ TEST(Lifetime, PopupHandlersMayCallBackReleaseTheBarOrDestroyItsWindow) {
         const DISPID during = c % 2 == 0 ? DISPID_BeforePopup : DISPID_AfterPopup;
         const int action = c / 2;
         SCOPED_TRACE(testing::Message() << "action " << action << " in " << during);
-        auto container = std::make_unique<TestContainer>();
+        auto container = std::make_unique<CTestContainer>();
         ASSERT_HRESULT_SUCCEEDED(container->Create(CreateMenuCtrl));
         ASSERT_HRESULT_SUCCEEDED(container->Activate());
         CComPtr<IMenuCtrl> bar = container->Query<IMenuCtrl>(IID_IMenuCtrl);
@@ -141,7 +141,7 @@ TEST(Lifetime, PopupHandlersMayCallBackReleaseTheBarOrDestroyItsWindow) {
             }
         });
         SendMessageA(container->ControlWindow(), WM_MENUBAR_DROPDOWN, 0, 0);
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
         EXPECT_EQ(DISPID_BeforePopup, sink.Events().at(0).dispid);
         EXPECT_EQ(2u, sink.Events().size());  // AfterPopup comes whatever the handler did
         if (bar && action == 0) {
@@ -154,13 +154,13 @@ TEST(Lifetime, PopupHandlersMayCallBackReleaseTheBarOrDestroyItsWindow) {
         container.reset();
         // The first menu stays the host's once a second one is given.
         if (second != nullptr) DestroyMenu(first);
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
     }
 }
 
 // One life of a pane in the host's window: made, filled, shown in two modes,
 // closed and released.
-void PaneLife(TestContainer& host, HICON icon) {
+void PaneLife(CTestContainer& host, HICON icon) {
     if (FAILED(host.Create(CreateDeviceTransfer)) || FAILED(host.Activate())) return host.Close();
     if (const CComPtr<IDeviceTransfer> pane = host.Query<IDeviceTransfer>(IID_IDeviceTransfer)) {
         CDeviceInfo info{};
@@ -177,14 +177,14 @@ void PaneLife(TestContainer& host, HICON icon) {
         }
         pane->SetTransferProgram("Two");
         pane->SetDisplayMode(TRANSFER_LIST_VIEW);
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
     }
     host.Close();
-    TestContainer::ProcessMessages();
+    CTestContainer::ProcessMessages();
 }
 
 // One life of a bar in the host's window, which it takes as its owner.
-void BarLife(TestContainer& host) {
+void BarLife(CTestContainer& host) {
     if (FAILED(host.Create(CreateMenuCtrl)) || FAILED(host.Activate())) return host.Close();
     if (const CComPtr<IMenuCtrl> bar = host.Query<IMenuCtrl>(IID_IMenuCtrl)) {
         bar->put_Owner(OleHandle(host.Window()));
@@ -194,10 +194,10 @@ void BarLife(TestContainer& host) {
         bar->put_Menu(OleHandle(menu));
         long fits = 0;
         bar->AutoSize(&fits);
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
     }
     host.Close();
-    TestContainer::ProcessMessages();
+    CTestContainer::ProcessMessages();
 }
 
 // Warm-up lives first (caches, class registrations, the type library), then
@@ -207,10 +207,10 @@ void BarLife(TestContainer& host) {
 TEST(Lifetime, TwoHundredPanesAndBarsLeaveNothingBehind) {
     std::vector<BYTE> andMask(32 * 4, 0x00), xorMask(32 * 4, 0xFF);
     const HICON icon = CreateIcon(nullptr, 32, 32, 1, 1, andMask.data(), xorMask.data());
-    TestContainer shown, hidden({480, 320}, TestContainer::HIDDEN);
+    CTestContainer shown, hidden({480, 320}, CTestContainer::HIDDEN);
 
-    const std::function<void(TestContainer&)> lives[] = {[&](TestContainer& host) { PaneLife(host, icon); }, BarLife};
-    const auto host = [&](int life) -> TestContainer& { return life % 10 == 0 ? shown : hidden; };
+    const std::function<void(CTestContainer&)> lives[] = {[&](CTestContainer& host) { PaneLife(host, icon); }, BarLife};
+    const auto host = [&](int life) -> CTestContainer& { return life % 10 == 0 ? shown : hidden; };
     for (const auto& life : lives) {
         for (int i = 0; i < 20; ++i) life(host(i));
         const CResourceCounts before = CResourceCounts::Now();

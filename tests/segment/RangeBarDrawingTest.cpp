@@ -24,7 +24,7 @@ class RangeBarDrawing : public testing::Test {
   protected:
     std::string At(int x, int y) const { return ColorText(canvas.At(x, y)); }
 
-    PixelCanvas canvas{300, 30};
+    CPixelCanvas canvas{300, 30};
 };
 
 TEST_F(RangeBarDrawing, TheSegmentIsLighterAndRaisedAndABarHasNoThumbs) {
@@ -109,7 +109,7 @@ TEST_F(RangeBarDrawing, ThePlaybackMarkerTipIsAtLeftPlusOneForPositionZeroAndACe
     EXPECT_EQ(ALTERNATE, GetPolyFillMode(canvas.dc()));
     EXPECT_EQ(brush, GetCurrentObject(canvas.dc(), OBJ_BRUSH));
 
-    PixelCanvas thumbs(300, 30);
+    CPixelCanvas thumbs(300, 30);
     DrawRangeCell(thumbs.dc(), 10, 5, 290, 25, 900, 1800, 3600, 0, true);
     EXPECT_EQ(kRaised, ColorText(thumbs.At(83, 10)));  // segment at 80..219
     EXPECT_EQ(kThumbShadow, ColorText(thumbs.At(85, 10)));
@@ -118,7 +118,7 @@ TEST_F(RangeBarDrawing, ThePlaybackMarkerTipIsAtLeftPlusOneForPositionZeroAndACe
 
 // The clamps themselves: RangeMathTest.
 TEST(RangeBarValues, AChangeInvalidatesTheBarOnceWithoutErasing) {
-    OwnerWindow owner;
+    COwnerWindow owner;
     CRangeBar bar(0x9F9860, 36000, 9000, 27000);
     bar.SetBounds(10, 10, 280, 20);
     bar.SetOwner(owner.hwnd());

@@ -61,7 +61,7 @@ class SliderDrag : public testing::Test {
     }
     std::string Values() const { return std::to_string(slider.GetStart()) + ".." + std::to_string(slider.GetEnd()); }
 
-    OwnerWindow owner;
+    COwnerWindow owner;
     CRangeSlider slider{0x9F9860, 36000, 9000, 27000};
     RecordingListener listener;
 };
@@ -138,7 +138,7 @@ TEST_F(SliderDrag, AListenersValuesAreDrawnAndKeptAndTheNextMoveStartsFromThePre
 // Another window taking the capture ends the drag after that message, and
 // keeps the capture.
 TEST_F(SliderDrag, LosingTheCaptureStopsTheDragAfterThatMessage) {
-    OwnerWindow other;
+    COwnerWindow other;
     owner.onApp = [&other](WPARAM) { SetCapture(other.hwnd()); };
     Post(WM_MOUSEMOVE, 184);
     Post(WM_APP);

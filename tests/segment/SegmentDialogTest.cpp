@@ -59,14 +59,14 @@ LRESULT CALLBACK RecordLastPlace(HWND window, UINT message, WPARAM wParam, LPARA
 
 class SegmentDialogTest : public testing::Test {
   protected:
-    INT_PTR Run(std::vector<ModalScript::Step> steps) {
-        ModalScript script(std::move(steps));
+    INT_PTR Run(std::vector<CModalScript::Step> steps) {
+        CModalScript script(std::move(steps));
         CSegmentDialog dialog(7, &program, &host);
         return dialog.DoModal(nullptr);
     }
     // The first step: waits for the dialog, keeps it and records where it ends.
-    ModalScript::Step Opened() {
-        return [this](ModalScript& s) {
+    CModalScript::Step Opened() {
+        return [this](CModalScript& s) {
             dialog = ActiveDialog();
             if (dialog == nullptr) return s.Again();
             g_lastPlace = RECT{};
@@ -77,8 +77,8 @@ class SegmentDialogTest : public testing::Test {
     // OK moves the dialog off the screen before it ends, so that nothing of
     // it shows while the host works; Cancel leaves it where it is.
     static bool EndedOffScreen() { return g_lastPlace.left == -10000 && g_lastPlace.top == -10000; }
-    ModalScript::Step Message(UINT stringId) {
-        return [this, stringId](ModalScript& s) {
+    CModalScript::Step Message(UINT stringId) {
+        return [this, stringId](CModalScript& s) {
             const HWND box = ActiveDialog();
             if (box == nullptr || box == dialog) return s.Again();
             EXPECT_EQ(dialog, GetWindow(box, GW_OWNER));
@@ -119,7 +119,7 @@ TEST_F(SegmentDialogTest, OpensWithAtLeastAMinuteButNeverBeyondTheTotal) {
         SCOPED_TRACE(SegmentText(c.start, c.length) + " of " + std::to_string(c.total));
         program = Program(c.title, c.total, c.length, 0, c.start);
         host.segments.clear();
-        const INT_PTR result = Run({Opened(), [&](ModalScript&) {
+        const INT_PTR result = Run({Opened(), [&](CModalScript&) {
                                         EXPECT_EQ(*c.title ? c.title : "Select Program Segment", WindowText(dialog));
                                         EXPECT_EQ(std::vector<std::string>{c.applied}, host.segments);
                                         EXPECT_EQ(c.applied, SegmentOf(program));
@@ -134,7 +134,7 @@ TEST_F(SegmentDialogTest, OpensWithAtLeastAMinuteButNeverBeyondTheTotal) {
 
 TEST_F(SegmentDialogTest, ShowsTheHostsSizeAndLengthAndThePlayCommandFiresForTheRecord) {
     const INT_PTR result = Run({Opened(),
-                                [&](ModalScript&) {
+                                [&](CModalScript&) {
                                     // Its close box sends what Alt+F4 sends.
                                     EXPECT_NE(0, GetWindowLongA(dialog, GWL_STYLE) & WS_SYSMENU) << "no close box";
                                     EXPECT_EQ("0.1 MB", ItemText(dialog, IDC_SEGMENT_SIZE));  // 60,000 bytes
@@ -147,7 +147,7 @@ TEST_F(SegmentDialogTest, ShowsTheHostsSizeAndLengthAndThePlayCommandFiresForThe
                                     PressKey(VK_TAB);
                                     PressKey(VK_TAB);
                                 },
-                                [&](ModalScript&) {
+                                [&](CModalScript&) {
                                     EXPECT_EQ(GetDlgItem(dialog, IDC_START_HOURS), GetFocus());
                                     PressKeyWith(VK_MENU, VK_F4);
                                 }});
@@ -177,25 +177,25 @@ TEST_F(SegmentDialogTest, TypedTimesApplyWhenTheFieldIsLeftAndOkChecksThem) {
         SCOPED_TRACE(std::string(c.typed[0]) + ":" + c.typed[1] + "-" + c.typed[2] + ":" + c.typed[3] + " of " +
                      std::to_string(c.total));
         program = Program("Great Speeches", c.total, c.length, 0, c.start);
-        std::vector<ModalScript::Step> steps{Opened(),
-                                             [&](ModalScript&) {
-                                                 PressKey(VK_TAB);
-                                                 PressKey(VK_TAB);
-                                                 for (const char* field : c.typed) {
-                                                     TypeKeys(field);
-                                                     PressKey(VK_TAB);
-                                                 }
-                                             },
-                                             [&](ModalScript&) {
-                                                 EXPECT_EQ(GetDlgItem(dialog, IDOK), GetFocus());
-                                                 EXPECT_EQ(c.applied, SegmentOf(program));
-                                                 PressKey(VK_RETURN);
-                                             }};
+        std::vector<CModalScript::Step> steps{Opened(),
+                                              [&](CModalScript&) {
+                                                  PressKey(VK_TAB);
+                                                  PressKey(VK_TAB);
+                                                  for (const char* field : c.typed) {
+                                                      TypeKeys(field);
+                                                      PressKey(VK_TAB);
+                                                  }
+                                              },
+                                              [&](CModalScript&) {
+                                                  EXPECT_EQ(GetDlgItem(dialog, IDOK), GetFocus());
+                                                  EXPECT_EQ(c.applied, SegmentOf(program));
+                                                  PressKey(VK_RETURN);
+                                              }};
         if (c.message != 0) {
             steps.push_back(Message(c.message));
             // The dialog stays open (the result says so), active again once
             // the box has gone, which takes a while on a loaded machine.
-            steps.push_back([&](ModalScript& s) {
+            steps.push_back([&](CModalScript& s) {
                 if (ActiveDialog() != dialog) return s.Again();
                 PressKey(VK_ESCAPE);
             });
@@ -208,7 +208,7 @@ TEST_F(SegmentDialogTest, TypedTimesApplyWhenTheFieldIsLeftAndOkChecksThem) {
 
 TEST_F(SegmentDialogTest, EndingFromAnEditAppliesItOnceForOkAndNotAtAllForCancel) {
     // Enter in the end minutes: what was typed counts.
-    INT_PTR result = Run({Opened(), [&](ModalScript&) {
+    INT_PTR result = Run({Opened(), [&](CModalScript&) {
                               for (int i = 0; i < 5; ++i) PressKey(VK_TAB);
                               TypeKeys("30");
                               PressKey(VK_RETURN);
@@ -223,16 +223,16 @@ TEST_F(SegmentDialogTest, EndingFromAnEditAppliesItOnceForOkAndNotAtAllForCancel
     program = Program("Great Speeches", 3600, 30, 0, 600);
     host.segments.clear();
     result = Run({Opened(),
-                  [&](ModalScript&) {
+                  [&](CModalScript&) {
                       PressKey(VK_TAB);
                       PressKey(VK_TAB);
                       TypeKeys("0");
                   },
-                  [&](ModalScript&) {
+                  [&](CModalScript&) {
                       for (int i = 0; i < 3; ++i) PressKey(VK_TAB);
                       TypeKeys("50");
                   },
-                  [&](ModalScript&) {
+                  [&](CModalScript&) {
                       EXPECT_EQ("600+60", SegmentOf(program)) << "typing alone applies nothing";
                       PressKey(VK_ESCAPE);
                   }});
@@ -248,12 +248,12 @@ TEST_F(SegmentDialogTest, DragsApplyTheHostsCorrectionAndCancelRestoresTheOpenin
     host.roundToMinutes = true;
     int draggedEnd = 0;
     INT_PTR result = Run({Opened(),
-                          [&](ModalScript&) {
+                          [&](CModalScript&) {
                               EXPECT_TRUE(IsWindowEnabled(dialog));
                               const int x2 = Column(1800);
                               Drag(OnBar(x2 - 5), {OnBar(x2 + 15), OnBar(x2 + 35)});
                           },
-                          [&](ModalScript&) {
+                          [&](CModalScript&) {
                               draggedEnd = program.m_ProgramStart + program.m_TimeOnDevice;
                               EXPECT_EQ(600, program.m_ProgramStart);
                               EXPECT_EQ(0, draggedEnd % 60) << "the host's whole minutes";
@@ -265,7 +265,7 @@ TEST_F(SegmentDialogTest, DragsApplyTheHostsCorrectionAndCancelRestoresTheOpenin
                               const int middle = (Column(600) + Column(draggedEnd)) / 2;
                               Drag(OnBar(middle), {OnBar(middle + 20), OnBar(middle + 30)});
                           },
-                          [&](ModalScript&) {
+                          [&](CModalScript&) {
                               EXPECT_GT(program.m_ProgramStart, 600);
                               EXPECT_NEAR(draggedEnd - 600, program.m_TimeOnDevice, 60) << "moved whole";
                               Click(CentreOf(GetDlgItem(dialog, IDCANCEL)));
@@ -304,7 +304,7 @@ TEST_F(SegmentDialogTest, MarkersAndLabelsFollowTheSliderAndTheEditsTakeTwoDigit
     for (const auto& c : cases) {
         SCOPED_TRACE(SegmentText(c[1], c[2]));
         program = Program("Great Speeches", c[0], c[2], 0, c[1]);
-        Run({Opened(), [&](ModalScript&) {
+        Run({Opened(), [&](CModalScript&) {
                  RECT bar{};
                  GetWindowRect(GetDlgItem(dialog, IDC_SLIDER_PLACE), &bar);
                  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&bar), 2);

@@ -125,7 +125,7 @@ std::string HostStacks(const std::string& all, DWORD processId) {
     return kept;
 }
 
-ChildRun RunDebugger(const std::wstring& command, DWORD processId) {
+CChildRun RunDebugger(const std::wstring& command, DWORD processId) {
     return RunChild(L"winedbg --command \"" + command + L"\" " + std::to_wstring(processId), {}, kDebuggerTimeoutMs);
 }
 
@@ -143,7 +143,7 @@ std::string DescribeHang(const CHostProcess& host) {
     text += "the host's last log lines:\n" + LastLines(host.LogPath());
     // Three samples a second apart tell a busy loop from a wait.
     for (int sample = 1; sample <= 3; Sleep(1000), ++sample) {
-        const ChildRun debugger = RunDebugger(L"bt all", host.ProcessId());
+        const CChildRun debugger = RunDebugger(L"bt all", host.ProcessId());
         const std::string stacks = HostStacks(debugger.output, host.ProcessId());
         text += "stacks, sample " + std::to_string(sample) + " (winedbg, exit code " +
                 std::to_string(debugger.exitCode) + "):\n" + stacks;
@@ -151,7 +151,7 @@ std::string DescribeHang(const CHostProcess& host) {
         // callback where winedbg's walk stops, the callers' return addresses.
         const std::string frame = InnermostFrame(stacks);
         if (frame.empty()) continue;
-        const ChildRun words = RunDebugger(L"x /2048x " + std::wstring(frame.begin(), frame.end()), host.ProcessId());
+        const CChildRun words = RunDebugger(L"x /2048x " + std::wstring(frame.begin(), frame.end()), host.ProcessId());
         text += "stack words from " + frame + ":\n" + words.output + "\n";
     }
     // Where each module lies, to name those return addresses.

@@ -292,7 +292,7 @@ int wmain(int argc, wchar_t** argv) {
     if (FAILED(OleInitialize(nullptr))) return 2;
     int result = 2;
     {
-        const KestrelRegistration registration;
+        const CKestrelRegistration registration;
         if (FAILED(registration.Result()))
             std::printf("soak: Kestrel.dll (KESTREL_DLL) could not be registered: 0x%08lX\n",
                         static_cast<unsigned long>(registration.Result()));

@@ -1,7 +1,7 @@
 #include "support/ChildProcess.h"
 
-ChildRun RunChild(std::wstring commandLine, const std::wstring& directory, DWORD timeoutMs) {
-    ChildRun run;
+CChildRun RunChild(std::wstring commandLine, const std::wstring& directory, DWORD timeoutMs) {
+    CChildRun run;
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) {

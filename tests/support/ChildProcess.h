@@ -10,11 +10,11 @@
 
 #include "support/ScopedHandle.h"
 
-struct ChildRun {
+struct CChildRun {
     DWORD exitCode = ~DWORD(0);  // also when it did not start or did not end in time
     std::string output;          // trailing line ends removed
 };
 
-ChildRun RunChild(std::wstring commandLine, const std::wstring& directory = {}, DWORD timeoutMs = 120000);
+CChildRun RunChild(std::wstring commandLine, const std::wstring& directory = {}, DWORD timeoutMs = 120000);
 
 #endif

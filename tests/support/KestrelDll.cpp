@@ -1,15 +1,15 @@
 #include "support/KestrelDll.h"
 
-KestrelDll::KestrelDll(const std::wstring& path) : m_hModule(LoadLibraryW(path.c_str())) {}
+CKestrelDll::CKestrelDll(const std::wstring& path) : m_hModule(LoadLibraryW(path.c_str())) {}
 
-KestrelDll::~KestrelDll() {
+CKestrelDll::~CKestrelDll() {
     if (m_hModule != nullptr) FreeLibrary(m_hModule);
 }
 
-HRESULT KestrelDll::CanUnloadNow() const { return Call<>("DllCanUnloadNow"); }
-HRESULT KestrelDll::RegisterServer() const { return Call<>("DllRegisterServer"); }
-HRESULT KestrelDll::UnregisterServer() const { return Call<>("DllUnregisterServer"); }
+HRESULT CKestrelDll::CanUnloadNow() const { return Call<>("DllCanUnloadNow"); }
+HRESULT CKestrelDll::RegisterServer() const { return Call<>("DllRegisterServer"); }
+HRESULT CKestrelDll::UnregisterServer() const { return Call<>("DllUnregisterServer"); }
 
-HRESULT KestrelDll::GetClassObject(REFCLSID clsid, REFIID iid, void** ppv) const {
+HRESULT CKestrelDll::GetClassObject(REFCLSID clsid, REFIID iid, void** ppv) const {
     return Call<REFCLSID, REFIID, void**>("DllGetClassObject", clsid, iid, ppv);
 }

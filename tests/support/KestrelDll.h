@@ -1,4 +1,4 @@
-// KestrelDll: a Kestrel.dll loaded with LoadLibrary, as COM loads it, and
+// CKestrelDll: a Kestrel.dll loaded with LoadLibrary, as COM loads it, and
 // its four exports. Freed when it goes.
 #ifndef KESTREL_TESTS_KESTREL_DLL_H
 #define KESTREL_TESTS_KESTREL_DLL_H
@@ -7,12 +7,12 @@
 
 #include <string>
 
-class KestrelDll {
+class CKestrelDll {
   public:
-    explicit KestrelDll(const std::wstring& path);
-    ~KestrelDll();
-    KestrelDll(const KestrelDll&) = delete;
-    KestrelDll& operator=(const KestrelDll&) = delete;
+    explicit CKestrelDll(const std::wstring& path);
+    ~CKestrelDll();
+    CKestrelDll(const CKestrelDll&) = delete;
+    CKestrelDll& operator=(const CKestrelDll&) = delete;
 
     bool Loaded() const { return m_hModule != nullptr; }
 

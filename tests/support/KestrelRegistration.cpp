@@ -14,7 +14,7 @@ std::wstring BracedGuid(const GUID& guid) {
     return text;
 }
 
-void WatchRegistrationKeys(RegistryKeysGuard& guard) {
+void WatchRegistrationKeys(CRegistryKeysGuard& guard) {
     for (const wchar_t* progId : kKestrelProgIds) guard.Watch(HKEY_CLASSES_ROOT, progId, true);
     for (const CLSID* clsid : {&CLSID_DeviceTransfer, &CLSID_MenuCtrl})
         guard.Watch(HKEY_CLASSES_ROOT, L"CLSID\\" + BracedGuid(*clsid), true);
@@ -30,7 +30,7 @@ void WatchRegistrationKeys(RegistryKeysGuard& guard) {
 
 // Controls created through COM keep the DLL loaded by COM's own reference
 // once the object frees its own.
-KestrelRegistration::KestrelRegistration() : m_dll(KestrelDllPath()) {
+CKestrelRegistration::CKestrelRegistration() : m_dll(KestrelDllPath()) {
     WatchRegistrationKeys(m_registry);
     m_hrResult = m_dll.Loaded() ? m_dll.RegisterServer() : HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
 }

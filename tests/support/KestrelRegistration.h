@@ -1,4 +1,4 @@
-// KestrelRegistration: the built Kestrel.dll (KESTREL_DLL) registered as
+// CKestrelRegistration: the built Kestrel.dll (KESTREL_DLL) registered as
 // regsvr32 registers it, through its own DllRegisterServer, for the
 // lifetime of the object. Every registry key that registration writes is
 // put back as it was afterwards, so a test run leaves the prefix clean.
@@ -17,21 +17,21 @@ extern const wchar_t* const kKestrelProgIds[4];
 std::wstring BracedGuid(const GUID& guid);
 // Every key that registration writes, type library and interfaces
 // included, begins empty and is put back as it was.
-void WatchRegistrationKeys(RegistryKeysGuard& guard);
+void WatchRegistrationKeys(CRegistryKeysGuard& guard);
 
-class KestrelRegistration {
+class CKestrelRegistration {
   public:
-    KestrelRegistration();
-    KestrelRegistration(const KestrelRegistration&) = delete;
-    KestrelRegistration& operator=(const KestrelRegistration&) = delete;
+    CKestrelRegistration();
+    CKestrelRegistration(const CKestrelRegistration&) = delete;
+    CKestrelRegistration& operator=(const CKestrelRegistration&) = delete;
 
     // What DllRegisterServer returned; the load failure when the DLL could
     // not be loaded or has no such export.
     HRESULT Result() const { return m_hrResult; }
 
   private:
-    RegistryKeysGuard m_registry;
-    KestrelDll m_dll;
+    CRegistryKeysGuard m_registry;
+    CKestrelDll m_dll;
     HRESULT m_hrResult = E_FAIL;
 };
 

@@ -25,7 +25,7 @@ HWND SharedFrame() {
 
 }  // namespace
 
-OwnerWindow::OwnerWindow(int width, int height) {
+COwnerWindow::COwnerWindow(int width, int height) {
     WNDCLASSA wc{};
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
@@ -38,13 +38,13 @@ OwnerWindow::OwnerWindow(int width, int height) {
     Settle();
 }
 
-OwnerWindow::~OwnerWindow() {
+COwnerWindow::~COwnerWindow() {
     SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, 0);
     DestroyWindow(m_hwnd);
     DrainMessages();
 }
 
-void OwnerWindow::Settle() {
+void COwnerWindow::Settle() {
     UpdateWindow(m_hwnd);
     DrainMessages();
     ValidateRect(m_hwnd, nullptr);
@@ -52,14 +52,14 @@ void OwnerWindow::Settle() {
     mouseMovesDispatched = 0;
 }
 
-RECT OwnerWindow::UpdateRect() const {
+RECT COwnerWindow::UpdateRect() const {
     RECT r{0, 0, 0, 0};
     GetUpdateRect(m_hwnd, &r, FALSE);
     return r;
 }
 
-LRESULT CALLBACK OwnerWindow::WindowProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<OwnerWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+LRESULT CALLBACK COwnerWindow::WindowProc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<COwnerWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (self) {
         switch (message) {
             case WM_ERASEBKGND: {

@@ -11,12 +11,12 @@
 #include <functional>
 #include <vector>
 
-class OwnerWindow {
+class COwnerWindow {
   public:
-    OwnerWindow(int width = 400, int height = 200);
-    ~OwnerWindow();
-    OwnerWindow(const OwnerWindow&) = delete;
-    OwnerWindow& operator=(const OwnerWindow&) = delete;
+    COwnerWindow(int width = 400, int height = 200);
+    ~COwnerWindow();
+    COwnerWindow(const COwnerWindow&) = delete;
+    COwnerWindow& operator=(const COwnerWindow&) = delete;
 
     HWND hwnd() const { return m_hwnd; }
     // Paints what is pending, then forgets the update region and the erases.

@@ -22,12 +22,12 @@ CDeviceProgram Program(const char* title, int totalTime, int timeOnDevice, int s
 
 std::string Text(UINT id) { return LoadResourceString(id); }
 
-std::unique_ptr<PixelCanvas> Capture(HWND window) {
+std::unique_ptr<CPixelCanvas> Capture(HWND window) {
     InvalidateRect(window, nullptr, TRUE);
     UpdateWindow(window);
     RECT client;
     GetClientRect(window, &client);
-    auto canvas = std::make_unique<PixelCanvas>(client.right, client.bottom);
+    auto canvas = std::make_unique<CPixelCanvas>(client.right, client.bottom);
     HDC dc = GetDC(window);
     BitBlt(canvas->dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
     ReleaseDC(window, dc);
@@ -41,13 +41,13 @@ CComPtr<IAccessible> AccessibleOf(HWND window) {
     return accessible;
 }
 
-PaneHost::PaneHost() {
+CPaneHost::CPaneHost() {
     m_Registry.Watch(HKEY_CURRENT_USER, ColumnWidths::kKeyPath, true);
     OpenPane();
 }
 
-void PaneHost::OpenPane() {
-    m_pContainer = std::make_unique<TestContainer>(SIZE{900, 400});
+void CPaneHost::OpenPane() {
+    m_pContainer = std::make_unique<CTestContainer>(SIZE{900, 400});
     ASSERT_HRESULT_SUCCEEDED(m_pContainer->Create(CreateDeviceTransfer));
     ASSERT_HRESULT_SUCCEEDED(m_pContainer->Activate());
     m_pPane = m_pContainer->Query<IDeviceTransfer>(IID_IDeviceTransfer);
@@ -55,13 +55,13 @@ void PaneHost::OpenPane() {
     ASSERT_NE(nullptr, List());
 }
 
-std::string PaneHost::Cell(int item, int column) const {
+std::string CPaneHost::Cell(int item, int column) const {
     char text[1024] = {};
     ListView_GetItemText(List(), item, column, text, sizeof text);
     return text;
 }
 
-void PaneHost::SetDevice(const char* name, INT64 used, INT64 total, int fields) {
+void CPaneHost::SetDevice(const char* name, INT64 used, INT64 total, int fields) {
     CDeviceInfo info{};
     info.fieldUsed = fields;
     std::snprintf(info.szDeviceName, sizeof info.szDeviceName, "%s", name);
@@ -70,14 +70,14 @@ void PaneHost::SetDevice(const char* name, INT64 used, INT64 total, int fields) 
     ASSERT_EQ(S_OK, m_pPane->SetDeviceInfo(info));
 }
 
-void PaneHost::ShowPlugin(IPluginDevicePane* plugin) {
+void CPaneHost::ShowPlugin(IPluginDevicePane* plugin) {
     CDeviceInfo info{};
     info.fieldUsed = DEVICE_IMAGE;
     info.pPluginDevicePane = plugin;
     ASSERT_EQ(S_OK, m_pPane->SetDeviceInfo(info));
 }
 
-void PaneHost::DragSegmentEnd(int end, int total, std::initializer_list<int> dxs) const {
+void CPaneHost::DragSegmentEnd(int end, int total, std::initializer_list<int> dxs) const {
     // The thumb lies 3 to 6 pixels inside the end, over the cell's inner width.
     RECT cell{LVIR_BOUNDS, CProgramList::kSegmentColumn, 0, 0};
     SendMessageA(List(), LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
@@ -85,5 +85,5 @@ void PaneHost::DragSegmentEnd(int end, int total, std::initializer_list<int> dxs
     for (int dx : dxs) PostMessageA(List(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(from.x + dx, from.y));
     PostMessageA(List(), WM_LBUTTONUP, 0, MAKELPARAM(from.x + *(dxs.end() - 1), from.y));
     SendMessageA(List(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
-    TestContainer::ProcessMessages();
+    CTestContainer::ProcessMessages();
 }

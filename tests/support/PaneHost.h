@@ -31,15 +31,15 @@ std::string Printf(UINT id, Args... args) {
     return text;
 }
 
-class PixelCanvas;
+class CPixelCanvas;
 // The window's client area as it paints itself now.
-std::unique_ptr<PixelCanvas> Capture(HWND window);
+std::unique_ptr<CPixelCanvas> Capture(HWND window);
 
 CComPtr<IAccessible> AccessibleOf(HWND window);
 
-class PaneHost {
+class CPaneHost {
   public:
-    PaneHost();
+    CPaneHost();
     void OpenPane();
     void ClosePane() {
         m_pPane.Reset();
@@ -61,12 +61,12 @@ class PaneHost {
     // A device plug-in's pane in the status area; null takes it away.
     void ShowPlugin(IPluginDevicePane* plugin);
 
-    RegistryKeysGuard m_Registry;
-    std::unique_ptr<TestContainer> m_pContainer;
+    CRegistryKeysGuard m_Registry;
+    std::unique_ptr<CTestContainer> m_pContainer;
     CComPtr<IDeviceTransfer> m_pPane;
 };
 
-class PaneTest : public testing::Test, public PaneHost {
+class PaneTest : public testing::Test, public CPaneHost {
   protected:
     void TearDown() override { ClosePane(); }
 };

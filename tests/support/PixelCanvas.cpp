@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-PixelCanvas::PixelCanvas(int width, int height, COLORREF background)
+CPixelCanvas::CPixelCanvas(int width, int height, COLORREF background)
     : m_width(width), m_height(height), m_background(background), m_dc(CreateCompatibleDC(nullptr)) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -20,15 +20,15 @@ PixelCanvas::PixelCanvas(int width, int height, COLORREF background)
     DeleteObject(brush);
 }
 
-PixelCanvas::~PixelCanvas() {
+CPixelCanvas::~CPixelCanvas() {
     SelectObject(m_dc, m_previous);
     DeleteObject(m_bitmap);
     DeleteDC(m_dc);
 }
 
-COLORREF PixelCanvas::At(int x, int y) const { return GetPixel(m_dc, x, y); }
+COLORREF CPixelCanvas::At(int x, int y) const { return GetPixel(m_dc, x, y); }
 
-RECT PixelCanvas::InkBounds() const {
+RECT CPixelCanvas::InkBounds() const {
     RECT ink{-1, -1, -1, -1};
     for (int y = 0; y < m_height; ++y)
         for (int x = 0; x < m_width; ++x) {
@@ -41,7 +41,7 @@ RECT PixelCanvas::InkBounds() const {
     return ink;
 }
 
-int PixelCanvas::Count(COLORREF colour) const {
+int CPixelCanvas::Count(COLORREF colour) const {
     int count = 0;
     for (int y = 0; y < m_height; ++y)
         for (int x = 0; x < m_width; ++x) count += At(x, y) == colour;

@@ -7,12 +7,12 @@
 
 #include <string>
 
-class PixelCanvas {
+class CPixelCanvas {
   public:
-    PixelCanvas(int width, int height, COLORREF background = RGB(255, 255, 255));
-    ~PixelCanvas();
-    PixelCanvas(const PixelCanvas&) = delete;
-    PixelCanvas& operator=(const PixelCanvas&) = delete;
+    CPixelCanvas(int width, int height, COLORREF background = RGB(255, 255, 255));
+    ~CPixelCanvas();
+    CPixelCanvas(const CPixelCanvas&) = delete;
+    CPixelCanvas& operator=(const CPixelCanvas&) = delete;
 
     HDC dc() const { return m_dc; }
     COLORREF At(int x, int y) const;

@@ -22,7 +22,7 @@ void SendMouse(DWORD flags, POINT at) {
     SendInput(1, &input, sizeof input);
 }
 
-ModalScript* g_pRunning = nullptr;
+CModalScript* g_pRunning = nullptr;
 
 BOOL CALLBACK EndDialogs(HWND window, LPARAM) {
     char name[16] = "";
@@ -91,22 +91,22 @@ POINT ScreenPoint(HWND window, int x, int y) {
     return p;
 }
 
-ModalScript::ModalScript(std::vector<Step> steps, UINT intervalMs) : m_steps(std::move(steps)) {
+CModalScript::CModalScript(std::vector<Step> steps, UINT intervalMs) : m_steps(std::move(steps)) {
     g_pRunning = this;
     m_timer = SetTimer(nullptr, 0, intervalMs, OnTimer);
 }
 
-ModalScript::~ModalScript() {
+CModalScript::~CModalScript() {
     KillTimer(nullptr, m_timer);
     g_pRunning = nullptr;
     EXPECT_TRUE(Finished()) << "the script stopped before step " << m_nNext + 1 << " of " << m_steps.size();
 }
 
-void CALLBACK ModalScript::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+void CALLBACK CModalScript::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (g_pRunning) g_pRunning->Tick();
 }
 
-void ModalScript::Tick() {
+void CModalScript::Tick() {
     if (Finished()) {
         // A modal loop still running long after the last step would hang
         // the test: close it and say so.

@@ -5,7 +5,7 @@
 // Modal loops block the test, so the steps that act inside them run from a
 // thread timer, which those loops dispatch:
 //
-//   ModalScript script({[](ModalScript&) { PressKey(VK_ESCAPE); }});
+//   CModalScript script({[](CModalScript&) { PressKey(VK_ESCAPE); }});
 //   dialog.DoModal(owner);   // the script runs while the dialog is up
 #ifndef KESTREL_TESTS_REAL_INPUT_H
 #define KESTREL_TESTS_REAL_INPUT_H
@@ -41,14 +41,14 @@ POINT ScreenPoint(HWND window, int x, int y);
 // before has been handled. A script destroyed before its end records a
 // failure, and so does a modal loop that outlives the last step by seconds
 // (it is then ended, so that the test does not hang).
-class ModalScript {
+class CModalScript {
   public:
-    using Step = std::function<void(ModalScript&)>;
+    using Step = std::function<void(CModalScript&)>;
 
-    explicit ModalScript(std::vector<Step> steps, UINT intervalMs = 60);
-    ~ModalScript();
-    ModalScript(const ModalScript&) = delete;
-    ModalScript& operator=(const ModalScript&) = delete;
+    explicit CModalScript(std::vector<Step> steps, UINT intervalMs = 60);
+    ~CModalScript();
+    CModalScript(const CModalScript&) = delete;
+    CModalScript& operator=(const CModalScript&) = delete;
 
     // Repeats the current step at the next tick instead of moving on
     // (for a step that waits for a window to appear).

@@ -4,14 +4,14 @@
 
 #include <utility>
 
-struct RegistryTree {
-    struct Value {
+struct CRegistryTree {
+    struct CValue {
         std::wstring name;
         DWORD type;
         std::vector<BYTE> data;
     };
-    std::vector<Value> values;
-    std::vector<std::pair<std::wstring, RegistryTree>> subkeys;
+    std::vector<CValue> values;
+    std::vector<std::pair<std::wstring, CRegistryTree>> subkeys;
 };
 
 namespace {
@@ -22,13 +22,13 @@ CRegKey OpenKey(HKEY root, const std::wstring& path, REGSAM access) {
     return key;
 }
 
-RegistryTree Read(HKEY key) {
-    RegistryTree tree;
+CRegistryTree Read(HKEY key) {
+    CRegistryTree tree;
     for (DWORD i = 0;; ++i) {
         wchar_t name[16384];
         DWORD nameLength = 16384, type = 0, size = 0;
         if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
-        RegistryTree::Value value{std::wstring(name, nameLength), type, std::vector<BYTE>(size)};
+        CRegistryTree::CValue value{std::wstring(name, nameLength), type, std::vector<BYTE>(size)};
         nameLength = 16384;
         RegEnumValueW(key, i, name, &nameLength, nullptr, &type, value.data.data(), &size);
         value.data.resize(size);
@@ -44,7 +44,7 @@ RegistryTree Read(HKEY key) {
     return tree;
 }
 
-void Flatten(const std::wstring& path, const RegistryTree& tree, RegistryContents& contents) {
+void Flatten(const std::wstring& path, const CRegistryTree& tree, RegistryContents& contents) {
     auto& values = contents[path];
     for (const auto& value : tree.values) {
         std::wstring text = value.type == REG_SZ ? std::wstring(reinterpret_cast<const wchar_t*>(value.data.data()),
@@ -56,7 +56,7 @@ void Flatten(const std::wstring& path, const RegistryTree& tree, RegistryContent
     for (const auto& [name, subtree] : tree.subkeys) Flatten(path + L'\\' + name, subtree, contents);
 }
 
-void Write(HKEY root, const std::wstring& path, const RegistryTree& tree) {
+void Write(HKEY root, const std::wstring& path, const CRegistryTree& tree) {
     CRegKey key;
     if (key.Create(root, path, KEY_ALL_ACCESS) != ERROR_SUCCESS) return;
     for (const auto& value : tree.values)
@@ -67,16 +67,16 @@ void Write(HKEY root, const std::wstring& path, const RegistryTree& tree) {
 
 }  // namespace
 
-RegistryKeysGuard::~RegistryKeysGuard() {
+CRegistryKeysGuard::~CRegistryKeysGuard() {
     for (auto it = m_vecWatched.rbegin(); it != m_vecWatched.rend(); ++it) {
         RegDeleteTreeW(it->root, it->path.c_str());
         if (it->before) Write(it->root, it->path, *it->before);
     }
 }
 
-void RegistryKeysGuard::Watch(HKEY root, const std::wstring& path, bool startEmpty) {
+void CRegistryKeysGuard::Watch(HKEY root, const std::wstring& path, bool startEmpty) {
     const CRegKey key = OpenKey(root, path, KEY_READ);
-    m_vecWatched.push_back({root, path, key ? std::make_shared<RegistryTree>(Read(key.Get())) : nullptr});
+    m_vecWatched.push_back({root, path, key ? std::make_shared<CRegistryTree>(Read(key.Get())) : nullptr});
     if (startEmpty) RegDeleteTreeW(root, path.c_str());
 }
 

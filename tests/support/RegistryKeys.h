@@ -11,26 +11,26 @@
 #include <string>
 #include <vector>
 
-struct RegistryTree;
+struct CRegistryTree;
 
-class RegistryKeysGuard {
+class CRegistryKeysGuard {
   public:
-    RegistryKeysGuard() = default;
-    RegistryKeysGuard(const RegistryKeysGuard&) = delete;
-    RegistryKeysGuard& operator=(const RegistryKeysGuard&) = delete;
-    ~RegistryKeysGuard();
+    CRegistryKeysGuard() = default;
+    CRegistryKeysGuard(const CRegistryKeysGuard&) = delete;
+    CRegistryKeysGuard& operator=(const CRegistryKeysGuard&) = delete;
+    ~CRegistryKeysGuard();
 
     // Remembers the key as it is now. With `startEmpty`, the key is also
     // deleted at once, so the test begins without it.
     void Watch(HKEY root, const std::wstring& path, bool startEmpty = false);
 
   private:
-    struct Watched {
+    struct CWatched {
         HKEY root;
         std::wstring path;
-        std::shared_ptr<RegistryTree> before;  // null: the key did not exist
+        std::shared_ptr<CRegistryTree> before;  // null: the key did not exist
     };
-    std::vector<Watched> m_vecWatched;
+    std::vector<CWatched> m_vecWatched;
 };
 
 bool RegistryKeyExists(HKEY root, const std::wstring& path);

@@ -8,11 +8,11 @@
 
 #include <memory>
 
-struct HandleCloser {
+struct CHandleCloser {
     void operator()(HANDLE handle) const {
         if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
     }
 };
-using ScopedHandle = std::unique_ptr<void, HandleCloser>;
+using ScopedHandle = std::unique_ptr<void, CHandleCloser>;
 
 #endif

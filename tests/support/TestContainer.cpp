@@ -23,8 +23,8 @@ RECT ClientRect(HWND window) {
 
 }  // namespace
 
-TestContainer::TestContainer(SIZE clientSize, VISIBILITY visibility) {
-    RegisterWindowClass(&TestContainer::WindowProc);
+CTestContainer::CTestContainer(SIZE clientSize, VISIBILITY visibility) {
+    RegisterWindowClass(&CTestContainer::WindowProc);
     RECT frame{0, 0, clientSize.cx, clientSize.cy};
     // A popup, shown without activation: making a container leaves the
     // focus and the foreground where the test put them.
@@ -39,19 +39,19 @@ TestContainer::TestContainer(SIZE clientSize, VISIBILITY visibility) {
     UpdateWindow(m_hWndHost.get());
 }
 
-TestContainer::~TestContainer() {
+CTestContainer::~CTestContainer() {
     m_pSite->Close();
     m_hWndHost.reset();
     ProcessMessages();
 }
 
-HRESULT TestContainer::Create(Creator creator) {
+HRESULT CTestContainer::Create(Creator creator) {
     CComPtr<IUnknown> control;
     const HRESULT hr = creator(nullptr, IID_IUnknown, reinterpret_cast<void**>(control.ReleaseAndGetAddressOf()));
     return FAILED(hr) ? hr : m_pSite->Embed(control.Get(), nullptr);
 }
 
-void TestContainer::Resize(SIZE clientSize) {
+void CTestContainer::Resize(SIZE clientSize) {
     RECT frame{0, 0, clientSize.cx, clientSize.cy};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(m_hWndHost.get(), GWL_STYLE)), FALSE, 0);
     // Without activation, for the same reason as at creation.
@@ -59,7 +59,7 @@ void TestContainer::Resize(SIZE clientSize) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TestContainer::ProcessMessages() {
+void CTestContainer::ProcessMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&message);
@@ -67,12 +67,12 @@ void TestContainer::ProcessMessages() {
     }
 }
 
-LRESULT CALLBACK TestContainer::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK CTestContainer::WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lp);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
-    auto* container = reinterpret_cast<TestContainer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* container = reinterpret_cast<CTestContainer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_SIZE && container != nullptr && container->m_pSite) container->m_pSite->Move(ClientRect(window));
     return DefWindowProcW(window, message, wp, lp);
 }
@@ -81,7 +81,7 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     while (!done()) {
         if (GetTickCount() - start > timeoutMs) return false;
-        TestContainer::ProcessMessages();
+        CTestContainer::ProcessMessages();
         Sleep(10);
     }
     return true;

@@ -16,16 +16,16 @@
 
 #include "container/ControlSite.h"
 
-class TestContainer {
+class CTestContainer {
   public:
     // The instance creators of the object map (CreateDeviceTransfer, CreateMenuCtrl).
     using Creator = HRESULT (*)(IUnknown* outer, REFIID iid, void** ppv);
 
     enum VISIBILITY { SHOWN, HIDDEN };
-    explicit TestContainer(SIZE clientSize = {480, 320}, VISIBILITY visibility = SHOWN);
-    ~TestContainer();
-    TestContainer(const TestContainer&) = delete;
-    TestContainer& operator=(const TestContainer&) = delete;
+    explicit CTestContainer(SIZE clientSize = {480, 320}, VISIBILITY visibility = SHOWN);
+    ~CTestContainer();
+    CTestContainer(const CTestContainer&) = delete;
+    CTestContainer& operator=(const CTestContainer&) = delete;
 
     // Create a control and embed it (CControlSite::Embed); the failure of
     // either step is returned. An object that is no OLE control stays
@@ -57,12 +57,12 @@ class TestContainer {
     static void ProcessMessages();
 
   private:
-    struct WindowDestroyer {
+    struct CWindowDestroyer {
         void operator()(HWND window) const { DestroyWindow(window); }
     };
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
 
-    std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer> m_hWndHost;
+    std::unique_ptr<std::remove_pointer_t<HWND>, CWindowDestroyer> m_hWndHost;
     CComPtr<CControlSite> m_pSite;
 };
 
