@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <deque>
-#include <fstream>
 #include <regex>
 #include <sstream>
 #include <vector>
@@ -98,10 +97,10 @@ std::string DescribeThreads(DWORD processId) {
     return text;
 }
 
-std::string LastLines(const std::wstring& path) {
-    std::ifstream file(path.c_str());
+std::string LastLines(const std::string& log) {
+    std::istringstream all(log);
     std::deque<std::string> lines;
-    for (std::string line; std::getline(file, line);) {
+    for (std::string line; std::getline(all, line);) {
         lines.push_back(line);
         if (lines.size() > kLogLines) lines.pop_front();
     }
@@ -140,7 +139,7 @@ std::string InnermostFrame(const std::string& stacks) {
 
 std::string DescribeHang(const CHostProcess& host) {
     std::string text = "windows and input state of each thread:\n" + DescribeThreads(host.ProcessId());
-    text += "the host's last log lines:\n" + LastLines(host.LogPath());
+    text += "the host's last log lines:\n" + LastLines(host.Log());
     // Three samples a second apart tell a busy loop from a wait.
     for (int sample = 1; sample <= 3; Sleep(1000), ++sample) {
         const CChildRun debugger = RunDebugger(L"bt all", host.ProcessId());

@@ -22,7 +22,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -78,9 +77,9 @@ bool ParseOptions(int argc, wchar_t** argv, CSoakOptions& options) {
 // that the input reached popups, details, deletes and refreshes.
 class CEventTally {
   public:
-    void AddLog(const std::wstring& path) {
-        std::ifstream file(path.c_str());
-        for (std::string line; std::getline(file, line);) {
+    void AddLog(const std::string& log) {
+        std::istringstream lines(log);
+        for (std::string line; std::getline(lines, line);) {
             std::istringstream words(line);
             std::string control, event, number, name;
             if (words >> control >> event >> number >> name && event == "event")
@@ -193,7 +192,7 @@ bool CSoak::CheckHost() {
 
 void CSoak::CountEnd(DWORD code) {
     m_bHostUp = false;
-    m_tally.AddLog(m_host.LogPath());
+    m_tally.AddLog(m_host.Log());
     if (code == 0) {
         ++m_nCleanExits;
         Say("clean exit");
@@ -244,7 +243,7 @@ void CSoak::EndHungHost() {
     m_bHostUp = false;
     ++m_nHangs;
     m_host.Kill();
-    m_tally.AddLog(m_host.LogPath());
+    m_tally.AddLog(m_host.Log());
 }
 
 int CSoak::Run() {
@@ -270,11 +269,10 @@ int CSoak::Run() {
         } else if (code != 0) {
             CountEnd(code);
         } else {
-            m_tally.AddLog(m_host.LogPath());
+            m_tally.AddLog(m_host.Log());
             Say("closed at the end");
         }
     }
-    DeleteFileW(m_host.LogPath().c_str());
     std::printf("soak: events fired: %s\n", m_tally.Text().c_str());
     std::printf("soak: seed %lu, %lu s: %lu events, %lu clean exits, %lu crashes, %lu stalls, %lu hangs\n",
                 m_options.seed, m_options.seconds, m_nEvents, m_nCleanExits, m_nCrashes, m_nStalls, m_nHangs);

@@ -1,5 +1,8 @@
 #include "support/HostProcess.h"
 
+#include <fstream>
+#include <sstream>
+
 const wchar_t kHostWindowClass[] = L"Kestrel Sample Host";
 
 namespace {
@@ -32,6 +35,18 @@ std::wstring TemporaryLogPath() {
 
 CHostProcess::CHostProcess(const std::wstring& program)
     : m_strCommandLine(L"\"" + program + L"\""), m_strLog(TemporaryLogPath()) {}
+
+CHostProcess::~CHostProcess() {
+    Kill();
+    DeleteFileW(m_strLog.c_str());
+}
+
+std::string CHostProcess::Log() const {
+    std::ifstream file(m_strLog.c_str());
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
 
 bool CHostProcess::Start(DWORD timeoutMs) {
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};

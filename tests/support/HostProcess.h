@@ -13,8 +13,12 @@
 class CHostProcess {
   public:
     // The host's program; what it writes (its event log, a line an event)
-    // goes to a file of the temporary folder, LogPath().
+    // goes to a file of the temporary folder, read back by Log().
     explicit CHostProcess(const std::wstring& program);
+    // A host still running is ended, and its log goes.
+    ~CHostProcess();
+    CHostProcess(const CHostProcess&) = delete;
+    CHostProcess& operator=(const CHostProcess&) = delete;
 
     // Starts the host and waits until its main window shows.
     bool Start(DWORD timeoutMs);
@@ -29,7 +33,8 @@ class CHostProcess {
     HWND ShownWindow(const wchar_t* className) const;
     HWND MainWindow() const { return m_hWndMain; }
     DWORD ProcessId() const { return m_dwProcessId; }
-    const std::wstring& LogPath() const { return m_strLog; }
+    // What the host has written so far.
+    std::string Log() const;
 
   private:
     std::wstring m_strCommandLine;
